@@ -1,0 +1,10 @@
+#pragma once
+// The application object: starts the program and opens its main window.
+#include <wx/app.h>
+
+class CHalvekApp : public wxApp {
+public:
+    bool OnInit() override;
+};
+
+wxDECLARE_APP(CHalvekApp);

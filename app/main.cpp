@@ -1,0 +1,3 @@
+#include "app/HalvekApp.h"
+
+wxIMPLEMENT_APP(CHalvekApp);

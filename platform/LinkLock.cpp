@@ -1,0 +1,3 @@
+#include "platform/LinkLock.h"
+
+std::recursive_mutex g_csLink;

@@ -1,0 +1,63 @@
+#include "platform/SettingsStore.h"
+
+#include <atomic>
+
+namespace {
+std::atomic<ISettingsStore*> g_pInstalled{nullptr};
+}  // namespace
+
+ISettingsStore& Settings()
+{
+    if (ISettingsStore* p = g_pInstalled.load())
+        return *p;
+    static CFileSettingsStore fileStore;
+    return fileStore;
+}
+
+ISettingsStore* SetSettingsStore(ISettingsStore* pStore)
+{
+    return g_pInstalled.exchange(pStore);
+}
+
+std::optional<std::string> CMemorySettingsStore::ReadString(std::string_view key, std::string_view name)
+{
+    std::lock_guard lock(m_mutex);
+    auto k = m_keys.find(key);
+    if (k == m_keys.end())
+        return std::nullopt;
+    auto v = k->second.find(name);
+    if (v == k->second.end())
+        return std::nullopt;
+    return v->second;
+}
+
+bool CMemorySettingsStore::WriteString(std::string_view key, std::string_view name, std::string_view value)
+{
+    std::lock_guard lock(m_mutex);
+    m_keys[std::string(key)][std::string(name)] = std::string(value);
+    return true;
+}
+
+bool CMemorySettingsStore::DeleteValue(std::string_view key, std::string_view name)
+{
+    std::lock_guard lock(m_mutex);
+    auto k = m_keys.find(key);
+    if (k == m_keys.end())
+        return false;
+    auto v = k->second.find(name);
+    if (v == k->second.end())
+        return false;
+    k->second.erase(v);
+    return true;
+}
+
+std::vector<std::string> CMemorySettingsStore::ValueNames(std::string_view key)
+{
+    std::lock_guard lock(m_mutex);
+    std::vector<std::string> names;
+    auto k = m_keys.find(key);
+    if (k != m_keys.end())
+        for (const auto& [name, value] : k->second)
+            names.push_back(name);
+    return names;
+}

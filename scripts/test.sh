@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds, and runs every test: a build with warnings as errors, the same
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets within
+# their time budget. GUI tests run under Xvfb. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+JOBS=$(nproc)
+FUZZ_BUDGET_SECONDS=${FUZZ_BUDGET_SECONDS:-120}
+
+bash scripts/setup.sh
+
+run_tests() {
+  xvfb-run -a -s "-screen 0 1600x1000x24 -nolisten tcp" \
+    ctest --test-dir "$1" --output-on-failure -j "$JOBS" --timeout 300
+}
+
+echo "== build (warnings are errors)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DTARVI_WERROR=ON
+cmake --build build -j "$JOBS"
+run_tests build
+
+echo "== build and tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTARVI_WERROR=ON -DTARVI_SANITIZE=ON -DTARVI_BENCH=OFF
+cmake --build build-asan -j "$JOBS"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_init_order=1 \
+LSAN_OPTIONS=suppressions=$ROOT/tests/lsan.supp:print_suppressions=0 \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  run_tests build-asan
+
+echo "== fuzz targets (budget ${FUZZ_BUDGET_SECONDS} s)"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DTARVI_WERROR=ON -DTARVI_FUZZ=ON
+cmake --build build-fuzz -j "$JOBS"
+bash scripts/fuzz.sh build-fuzz "$FUZZ_BUDGET_SECONDS"
+
+echo "== all tests passed"
