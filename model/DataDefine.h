@@ -11,9 +11,6 @@ static_assert(std::endian::native == std::endian::little,
 
 using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
-using BOOL = int;
-constexpr BOOL TRUE = 1;
-constexpr BOOL FALSE = 0;
 
 // Block types of a command frame (byte 7).
 constexpr int BLOCK_MIC = 1;

@@ -1,0 +1,3 @@
+#include "model/StdAfx.h"
+
+std::atomic<int> g_bChinese{0};
