@@ -1,3 +1,38 @@
 #include "model/StdAfx.h"
 
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+
 std::atomic<int> g_bChinese{0};
+
+std::string g_strDeviceIP = g_szDefaultDeviceIP;
+std::string g_strWifiLabel = "WIFI";
+std::string g_strUsbDevicePath;
+std::string g_strFirmwareFile;
+std::string g_strAllPresetFile;
+std::string g_strPresetFileName;
+std::vector<std::string> g_usbDevicePaths;
+std::vector<std::string> g_knownUsbPaths;
+
+const char* LangText(const char* szChinese, const char* szEnglish)
+{
+    return g_bChinese.load() ? szChinese : szEnglish;
+}
+
+std::string IntToHexStr(int nValue, int nRadix)
+{
+    if (nRadix < 2 || nRadix > 36)
+        return {};
+    char buf[40];
+    const auto res = nRadix == 10
+        ? std::to_chars(buf, buf + sizeof buf, nValue)
+        : std::to_chars(buf, buf + sizeof buf, static_cast<std::uint32_t>(nValue), nRadix);
+    std::string text(buf, res.ptr);
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (nRadix == 16 && text.size() < 4)
+        text.insert(0, 4 - text.size(), '0');
+    return text;
+}
