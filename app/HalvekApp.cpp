@@ -1,9 +1,11 @@
 #include "app/HalvekApp.h"
 
 #include "app/MainFrm.h"
+#include "controls/WndMessages.h"
 
 bool CHalvekApp::OnInit()
 {
+    InstallWindowMessagePoster();
     auto* pFrame = new CMainFrame();
     pFrame->Show();
     SetTopWindow(pFrame);

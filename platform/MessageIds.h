@@ -3,7 +3,7 @@
 // (0x4C8, 0x4CD, 0x52D, 0x591): a handler is bound to (window, number), never to a number alone.
 
 constexpr unsigned WM_USER = 0x0400;
-constexpr unsigned WM_COMMAND = 0x0111;  // a control notifies its parent: wParam = control id
+constexpr unsigned WM_COMMAND = 0x0111;  // a control notifies its parent; on wx a command event (controls/WndMessages.h)
 
 // Controls to their parents.
 constexpr unsigned WM_SKIN_UNCHECK = 0x410;

@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
+#include "controls/WndMessages.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "cannot start wx (is DISPLAY set?)\n");
         return 1;
     }
+    InstallWindowMessagePoster();
     const int result = RUN_ALL_TESTS();
     wxTheApp->OnExit();
     wxEntryCleanup();
