@@ -1,0 +1,17 @@
+#include "platform/MessageBox.h"
+
+namespace {
+IMessageBoxHandler* g_pHandler = nullptr;
+}  // namespace
+
+IMessageBoxHandler* SetMessageBoxHandler(IMessageBoxHandler* pHandler)
+{
+    IMessageBoxHandler* pOld = g_pHandler;
+    g_pHandler = pHandler;
+    return pOld;
+}
+
+int AfxMessageBox(const std::string& text, unsigned nType, int nCode)
+{
+    return g_pHandler != nullptr ? g_pHandler->MessageBox(text, nType, nCode) : IDOK;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Message boxes asked for by code without a window of its own (the field writers of the data
+// model, the link code). The program installs the handler that shows its own message dialog; a
+// test installs a recording one. With none installed a message box answers IDOK at once.
+#include <string>
+
+// Type flags and answers, with the values the program's message dialog knows.
+constexpr unsigned MB_OK = 0x0;
+constexpr unsigned MB_OKCANCEL = 0x1;
+constexpr unsigned MB_YESNO = 0x4;
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+
+class IMessageBoxHandler {
+public:
+    virtual ~IMessageBoxHandler() = default;
+    // Shows the text (UTF-8) modally and returns the answer. nCode chooses the caption and
+    // whether the box closes by itself.
+    virtual int MessageBox(const std::string& text, unsigned nType, int nCode) = 0;
+};
+
+// Installs the handler and returns the one it replaces (nullptr for none). UI thread only.
+IMessageBoxHandler* SetMessageBoxHandler(IMessageBoxHandler* pHandler);
+
+int AfxMessageBox(const std::string& text, unsigned nType, int nCode);

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "model/StdAfx.h"
+#include "model/TextFields.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+struct RecordingMessageBoxes : IMessageBoxHandler {
+    struct Shown {
+        std::string text;
+        unsigned type;
+        int code;
+    };
+    std::vector<Shown> shown;
+    IMessageBoxHandler* pOld = SetMessageBoxHandler(this);
+    ~RecordingMessageBoxes() override { SetMessageBoxHandler(pOld); }
+    int MessageBox(const std::string& text, unsigned nType, int nCode) override
+    {
+        shown.push_back({text, nType, nCode});
+        return IDOK;
+    }
+};
+
+}  // namespace
+
+TEST(TextFields, WriterFillsWithZerosAndReaderTrims)
+{
+    BYTE name[16];
+    std::memset(name, 'x', sizeof name);
+    ASSERT_TRUE(StringToBytes(name, 16, " Rock 1 "));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(name), 8), " Rock 1 ");
+    for (int i = 8; i < 16; ++i)
+        EXPECT_EQ(name[i], 0) << i;
+    EXPECT_EQ(BytesToString(name, 16), "Rock 1");
+
+    ASSERT_TRUE(StringToBytesN(name, "FL", 8));
+    EXPECT_EQ(BytesToString(name, 8), "FL");
+}
+
+TEST(TextFields, OverlongStringIsRefusedWithAMessageAndTheFieldKept)
+{
+    const int savedLanguage = g_bChinese;
+    RecordingMessageBoxes boxes;
+    BYTE name[16] = {};
+    ASSERT_TRUE(StringToBytes(name, 16, std::string(15, 'A')));
+    EXPECT_EQ(BytesToString(name, 16), std::string(15, 'A'));
+
+    g_bChinese = 0;
+    EXPECT_FALSE(StringToBytes(name, 16, std::string(16, 'B')));
+    g_bChinese = 1;
+    EXPECT_FALSE(StringToBytesN(name, "123456789", 8));
+    g_bChinese = savedLanguage;
+
+    EXPECT_EQ(BytesToString(name, 16), std::string(15, 'A'));
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Char len error!");
+    EXPECT_EQ(boxes.shown[0].code, -3);
+    EXPECT_EQ(boxes.shown[0].type, MB_OK);
+    EXPECT_EQ(boxes.shown[1].text, "字符长度错误!");
+    EXPECT_EQ(boxes.shown[1].code, -2);
+}
+
+TEST(TextFields, ReadersStopAtZeroAndAtTheFieldEnd)
+{
+    BYTE field[16];
+    std::memset(field, ' ', 15);
+    field[15] = 0;
+    EXPECT_EQ(BytesToString(field, 16), "");
+    EXPECT_TRUE(IsBlank(BytesToStringN(field, 16)));
+
+    std::memset(field, 'Z', 16);  // no terminating zero, as a processor may send it
+    EXPECT_EQ(BytesToString(field, 16), std::string(15, 'Z'));
+    EXPECT_EQ(BytesToStringN(field, 16), std::string(16, 'Z'));
+
+    const BYTE gbk[8] = {0xD6, 0xD0, 0xCE, 0xC4, 0, 'x', 'y', 'z'};  // two GBK characters
+    EXPECT_EQ(BytesToString(gbk, 8), "\xD6\xD0\xCE\xC4");
+}
+
+TEST(TextFields, PaddedWriter)
+{
+    RecordingMessageBoxes boxes;
+    BYTE field[6];
+    ASSERT_TRUE(StringToBytesPadded(field, 6, "ABC", true));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(field), 6), "ABC   ");
+    ASSERT_TRUE(StringToBytesPadded(field, 6, "ABCDEF", false));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(field), 6), "ABCDEF");
+    ASSERT_TRUE(StringToBytesPadded(field, 6, "AB", false));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(field), 6), std::string("AB\0\0\0\0", 6));
+    EXPECT_FALSE(StringToBytesPadded(field, 6, "ABCDEFG", true));
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST(TextFields, IsBlank)
+{
+    EXPECT_TRUE(IsBlank(""));
+    EXPECT_TRUE(IsBlank(" \t "));
+    EXPECT_FALSE(IsBlank(" a "));
+}
