@@ -1,1 +1,189 @@
 #include "model/DataDefine.h"
+
+#include <cstring>
+
+#include "link/LinkState.h"
+#include "model/CommandFrame.h"
+
+PresetImage g_liveImage;
+PresetImage g_devImages[STORED_PRESETS];
+EffectPreset g_effectPresets[EFFECT_PRESETS];
+
+char g_szDeviceVersion[12];
+ModeTable g_modeTable;
+InputSettings g_inputSettings;
+MasterSettings g_masterSettings;
+BYTE g_byDevRoles[OUTPUT_CHANNELS];
+BYTE g_byCurPreset;
+int g_nDevStatus[16];
+int g_nReadBackItems[6];
+OutputLinkTable g_outLinks{{0, 1, 2, 3, 4, 5, 6, 7}, {}};
+int g_bLinkLR;
+int g_bOutMapLocked;
+std::atomic<int> g_bSynced{0};
+std::atomic<int> g_bLiveEdited{0};
+RoleStateTable g_roleStates;
+RoleStateTable g_defaultRoles;
+OutputPair g_lrPairs[4];
+OutputPair g_lrPairsLeftFirst[4];
+CopySource g_copySource;
+HexParseState g_hexState;
+int g_nCurPage;
+int g_nCurOutput;
+int g_nCurInput;
+int g_nInputMode;
+int g_bUpdateDone;
+
+const std::array<std::string, OUTPUT_CHANNELS> g_strChannelNames{"CH1", "CH2", "CH3", "CH4",
+                                                                 "CH5", "CH6", "CH7", "CH8"};
+const std::array<std::string, 15> g_strGeqLabels{"25",   "40",   "63",   "100",  "160",
+                                                 "250",  "400",  "630",  "1000", "1600",
+                                                 "2500", "4000", "6288", "10000", "16000"};
+const std::string g_strCustomName = "Custom";
+std::string g_strPresetName;
+std::string g_strComPort = "NULL";
+const std::string g_strAppTitle = "Tarvi";
+
+namespace {
+
+constexpr BandGroup FLAT_BAND{1000, 600, 0, 0, 0};
+constexpr BYTE DEFAULT_ROLES[OUTPUT_CHANNELS] = {6, 12, 15, 18, 22, 23, 0, 0};
+constexpr int READ_BACK_ITEMS[6] = {SYS_PRESET_NAME, SYS_CUR_PRESET, SYS_INPUT,
+                                    SYS_MASTER,      SYS_OUT_ROLES,  SYS_VERSION};
+
+// Byte offsets inside the crossover group of an output block.
+constexpr int XO_HPF_FREQ = 0;
+constexpr int XO_HPF_SLOPE = 3;
+constexpr int XO_LPF_FREQ = 4;
+constexpr BYTE SLOPE_OFF = 8;
+
+void SetFlatBands(ParamGroup* pGroups, int nBands)
+{
+    for (int i = 0; i < nBands; ++i)
+        std::memcpy(pGroups[i].m_by, &FLAT_BAND, sizeof(FLAT_BAND));
+}
+
+std::int16_t ReadInt16(const BYTE* p)
+{
+    return static_cast<std::int16_t>(p[0] | (p[1] << 8));
+}
+
+void WriteInt16(BYTE* p, int nValue)
+{
+    p[0] = static_cast<BYTE>(nValue & 0xFF);
+    p[1] = static_cast<BYTE>((nValue >> 8) & 0xFF);
+}
+
+bool IsTweeterRole(int nRole)
+{
+    return nRole == 1 || nRole == 7 || nRole == 13 || nRole == 16 || nRole == 19;
+}
+
+// Everything this unit owns back to its value at program load.
+void ClearDeviceData()
+{
+    g_liveImage = {};
+    for (auto& image : g_devImages)
+        image = {};
+    for (auto& preset : g_effectPresets)
+        preset = {};
+    std::memset(g_szDeviceVersion, 0, sizeof(g_szDeviceVersion));
+    std::memset(g_byDevRoles, 0, sizeof(g_byDevRoles));
+    g_byCurPreset = 0;
+    g_outLinks = {{0, 1, 2, 3, 4, 5, 6, 7}, {}};
+    g_bSynced = 0;
+    g_bLiveEdited = 0;
+    g_roleStates = {};
+    g_defaultRoles = {};
+    for (auto& pair : g_lrPairs)
+        pair = {};
+    for (auto& pair : g_lrPairsLeftFirst)
+        pair = {};
+    g_hexState = {};
+}
+
+}  // namespace
+
+void CopySource::Reset()
+{
+    m_nSource = -1;
+    for (auto& b : m_bMarked)
+        b = 0;
+}
+
+void InitDeviceData()
+{
+    ClearDeviceData();
+
+    for (auto& music : g_liveImage.m_music) {
+        music.m_group[MUSIC_GROUP_BASE].m_by[2] = 1;  // graphic EQ
+        SetFlatBands(music.m_group, CHANNEL_BANDS);
+    }
+    SetFlatBands(g_liveImage.m_mic.m_group, MIC_BANDS);
+    for (auto& out : g_liveImage.m_out)
+        SetFlatBands(out.m_group, CHANNEL_BANDS);
+    SetFlatBands(g_liveImage.m_effect.m_group, EFFECT_BANDS);
+    for (auto& image : g_devImages) {
+        std::memset(image.m_szName, ' ', sizeof(image.m_szName) - 1);
+        image.m_szName[sizeof(image.m_szName) - 1] = 0;
+    }
+
+    g_modeTable = {};
+    g_inputSettings = {1, 0, 3, 0, 255, 0, 0, 2};
+    g_masterSettings = {60, 0, 0, 0, 0, 1, 0};
+
+    g_nCurPage = 1;
+    g_nCurOutput = 0;
+    g_nCurInput = 0;
+    g_nInputMode = 0;
+
+    InitCommandFrame();
+
+    std::memset(g_nDevStatus, 0, sizeof(g_nDevStatus));
+    std::memcpy(g_nReadBackItems, READ_BACK_ITEMS, sizeof(READ_BACK_ITEMS));
+
+    std::memset(&g_roleStates, 3, sizeof(g_roleStates));
+    std::memcpy(g_roleStates.m_byOutRole, DEFAULT_ROLES, sizeof(DEFAULT_ROLES));
+    g_defaultRoles = g_roleStates;
+    std::memcpy(g_byDevRoles, g_roleStates.m_byOutRole, sizeof(g_byDevRoles));
+
+    g_bLinkLR = 0;
+    g_bOutMapLocked = 1;
+    g_bUpdateDone = 0;
+
+    ResetLinkStates();
+    g_copySource.Reset();
+}
+
+void FixCrossoverDefaults()
+{
+    for (int k = 0; k < OUTPUT_CHANNELS; ++k) {
+        if (!IsTweeterRole(g_roleStates.m_byOutRole[k]))
+            continue;
+        BYTE* pGroup = g_liveImage.m_out[k].m_group[OUT_GROUP_CROSSOVER].m_by;
+        const int nHpf = ReadInt16(pGroup + XO_HPF_FREQ);
+        if (nHpf < 1000) {
+            WriteInt16(pGroup + XO_HPF_FREQ, 1000);
+            if (ReadInt16(pGroup + XO_LPF_FREQ) < 1000)
+                WriteInt16(pGroup + XO_LPF_FREQ, 20000);
+        }
+        if (pGroup[XO_HPF_SLOPE] == SLOPE_OFF)
+            pGroup[XO_HPF_SLOPE] = 1;
+    }
+}
+
+int IsChannelLinked(int nOutput)
+{
+    if (nOutput < 0 || nOutput >= OUTPUT_CHANNELS)
+        return 0;
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
+        if (i != nOutput && g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[nOutput])
+            return 1;
+    }
+    return 0;
+}
+
+void ResetHexParseState()
+{
+    g_hexState = {};
+}

@@ -2,9 +2,12 @@
 // The processor's parameter set in its own packed byte layout (the wire format of presets and
 // system items). Every block of a preset is an array of 8-byte parameter groups; multi-byte
 // values are little-endian. What each byte of a group means belongs to the channel classes.
+#include <array>
+#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 static_assert(std::endian::native == std::endian::little,
               "the packed layouts below are the processor's little-endian wire format");
@@ -23,10 +26,13 @@ constexpr int BLOCK_SYSTEM = 9;
 constexpr BYTE FRAME_WRITE = 0xA1;
 constexpr BYTE FRAME_READ = 0xA2;
 constexpr BYTE REPLY_ACK = 0x51;
-constexpr BYTE REPLY_REFUSE = 0x52;
+constexpr BYTE REPLY_REFUSED = 0x52;
 constexpr BYTE REPLY_DATA = 0x53;
 
 constexpr BYTE SUB_WHOLE_BLOCK = 0x77;
+
+// Device address of every frame (byte 5).
+constexpr BYTE g_byDeviceId = 1;
 
 // System items (block 9, item code in byte 8).
 constexpr int SYS_PRESET_NAME = 0;
@@ -45,6 +51,18 @@ constexpr int OUTPUT_CHANNELS = 8;
 constexpr int STORED_PRESETS = 6;
 constexpr int EFFECT_PRESETS = 20;
 constexpr int SPEAKER_ROLES = 25;
+
+// Groups of a channel block: the EQ bands come first, one group each.
+constexpr int MIC_BANDS = 9;
+constexpr int EFFECT_BANDS = 8;
+constexpr int CHANNEL_BANDS = 31;  // music inputs and outputs
+constexpr int MUSIC_GROUP_BASE = 31;
+constexpr int OUT_GROUP_BASE = 31;
+constexpr int OUT_GROUP_CROSSOVER = 32;
+constexpr int OUT_GROUP_SPARE = 33;
+constexpr int OUT_GROUP_COMPRESSOR = 34;
+constexpr int OUT_GROUP_LIMITER = 35;
+constexpr int OUT_GROUP_NAME = 36;
 
 #pragma pack(push, 1)
 
@@ -97,12 +115,25 @@ struct ModeTable {
 struct InputSettings {
     BYTE m_byInput;
     BYTE m_byInputMode;
-    BYTE m_byOptInputs;
+    BYTE m_byOptInputs;  // 2 S/PDIF present, 1 Phone present, 3 both, 0 none
     BYTE m_byTwoWay;
-    BYTE m_bySource;
+    BYTE m_bySource;     // 0-5, 255 = off
     BYTE m_byMixThreshold;
     BYTE m_byMixAtten;
     BYTE m_byMixRelease;
+
+    int GetOptInputsHigh() const { return m_byOptInputs >> 1; }
+    int GetOptInputs() const { return m_byOptInputs; }
+    void SetSpdifPresent(bool bOn) { SetOptBit(OPT_SPDIF, bOn); }
+    void SetPhonePresent(bool bOn) { SetOptBit(OPT_PHONE, bOn); }
+
+private:
+    static constexpr BYTE OPT_SPDIF = 2;
+    static constexpr BYTE OPT_PHONE = 1;
+    void SetOptBit(BYTE byMask, bool bOn)
+    {
+        m_byOptInputs = static_cast<BYTE>(bOn ? (m_byOptInputs | byMask) : (m_byOptInputs & ~byMask));
+    }
 };
 
 struct MasterSettings {
@@ -138,3 +169,73 @@ static_assert(offsetof(PresetImage, m_effect) == 32 && offsetof(PresetImage, m_m
 static_assert(offsetof(PresetImage, m_music) == 296 && offsetof(PresetImage, m_out) == 2024);
 static_assert(sizeof(ModeTable) == 66 && sizeof(InputSettings) == 8 && sizeof(MasterSettings) == 8);
 static_assert(sizeof(RoleStateTable) == 34 && sizeof(HexParseState) == 31);
+
+// ---- Device state: the PC's mirror of the processor, application-wide for the whole run ----
+// Written by the UI thread and by the link worker; both hold g_csLink while they do.
+
+class CKTV_OutData;  // one output channel object (defined with the channel classes)
+
+// Outputs with equal group numbers are linked: a setting changed on one is copied to the others.
+struct OutputLinkTable {
+    int m_nGroup[OUTPUT_CHANNELS];
+    CKTV_OutData* m_pOut[OUTPUT_CHANNELS];  // filled when the preset data is built
+};
+
+// A left output and the output whose role mirrors it.
+struct OutputPair {
+    int m_nFirst;
+    int m_nSecond;
+    int m_bUsed;
+};
+
+// The output strip chosen as the source of a copy and paste.
+struct CopySource {
+    int m_nSource;  // -1 none
+    int m_bMarked[OUTPUT_CHANNELS];
+    void Reset();
+};
+
+extern PresetImage g_liveImage;                        // the current preset
+extern PresetImage g_devImages[STORED_PRESETS];        // presets 1-6 stored in the processor
+extern EffectPreset g_effectPresets[EFFECT_PRESETS];   // effect library, preset numbers 21-40
+
+extern char g_szDeviceVersion[12];
+extern ModeTable g_modeTable;
+extern InputSettings g_inputSettings;
+extern MasterSettings g_masterSettings;
+extern BYTE g_byDevRoles[OUTPUT_CHANNELS];
+extern BYTE g_byCurPreset;          // stored preset (1-6) the live preset came from, 0 none
+extern int g_nDevStatus[16];        // last status reply, one int per payload byte
+extern int g_nReadBackItems[6];     // system items read back after connecting
+extern OutputLinkTable g_outLinks;
+extern int g_bLinkLR;
+extern int g_bOutMapLocked;
+extern std::atomic<int> g_bSynced;      // the PC's data matches the connected processor
+extern std::atomic<int> g_bLiveEdited;  // a change of the live preset was sent since the last load
+extern RoleStateTable g_roleStates;
+extern RoleStateTable g_defaultRoles;
+extern OutputPair g_lrPairs[4];
+extern OutputPair g_lrPairsLeftFirst[4];
+extern CopySource g_copySource;
+extern HexParseState g_hexState;
+extern int g_nCurPage;   // 0 music input, 1 output, 2 level/delay
+extern int g_nCurOutput;
+extern int g_nCurInput;
+extern int g_nInputMode;
+extern int g_bUpdateDone;
+
+extern const std::array<std::string, OUTPUT_CHANNELS> g_strChannelNames;
+extern const std::array<std::string, 15> g_strGeqLabels;
+extern const std::string g_strCustomName;
+extern std::string g_strPresetName;  // live preset name as last shown
+extern std::string g_strComPort;     // serial port of the serial transport
+extern const std::string g_strAppTitle;
+
+// Sets every device-state value, image and table to its start value. Values that have none
+// start at zero, as at program load, so a second call is a full reset.
+void InitDeviceData();
+// Keeps the high-pass of every tweeter output of the live image at 1000 Hz or above.
+void FixCrossoverDefaults();
+// True when another output shares the output's link group.
+int IsChannelLinked(int nOutput);
+void ResetHexParseState();

@@ -1,0 +1,42 @@
+#pragma once
+// Application-wide state of the device link that the command manager, the send queue and the
+// transports share: the link flags, the report and receive buffers, the serial transaction
+// flags. Flags that threads share without a lock are atomics.
+#include <atomic>
+
+#include "model/DataDefine.h"
+
+class CSendData;
+
+extern std::atomic<int> g_nLinkType;  // 0 none, 1 USB, 2 network, 3 serial
+enum { LINK_NONE = 0, LINK_USB = 1, LINK_NET = 2, LINK_SERIAL = 3 };
+
+extern std::atomic<int> g_bAwaitHello;       // the handshake answer is awaited
+extern std::atomic<int> g_bTrafficPaused;    // normal traffic stopped after a faulty data reply
+extern std::atomic<int> g_bUpdateAbort;      // a firmware update is being aborted
+extern std::atomic<int> g_bUpdateFinished;   // the last firmware reply arrived
+extern std::atomic<int> g_bMcuImageLoaded;   // the loaded firmware file holds an MCU image
+
+// The six link-state ints: three USB ones and two network ones that are only ever cleared, and
+// the network link flag.
+extern std::atomic<int> g_nUsbLinkState[3];
+extern std::atomic<int> g_bNetLink;
+extern std::atomic<int> g_nNetLinkState[2];
+void ResetLinkStates();
+void ResetUsbLinkState();
+void ResetNetLinkState();
+
+constexpr int HID_REPORT_SIZE = 65;  // report id 0, then 64 frame bytes
+constexpr int NET_RECV_SIZE = 400;
+extern BYTE g_byHidOut[HID_REPORT_SIZE];
+extern BYTE g_byHidIn[HID_REPORT_SIZE];
+extern BYTE g_byNetRecv[NET_RECV_SIZE];
+
+// Serial transaction flags: byte 1 frame complete, byte 5 bad frame; the last two bytes count
+// empty reads.
+constexpr int COMM_FLAG_COMPLETE = 1;
+constexpr int COMM_FLAG_BAD_FRAME = 5;
+extern BYTE g_commFlags[14];
+void ClearCommFlags();
+// The frame the serial link is sending, or none.
+extern std::atomic<CSendData*> g_pCurSend;
