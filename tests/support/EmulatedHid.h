@@ -1,0 +1,40 @@
+#pragma once
+// An in-memory HID backend in which processor emulators are plugged in: the link sees the same
+// 65-byte reports as from a real processor. Written reports (report id 0 in byte 0) are gathered
+// into request frames for the emulator; each reply is cut into 64-byte pieces, one input report
+// each, zero-filled. Plugging and unplugging post WM_DEVICECHANGE like the hot-plug monitor.
+// The backend must outlive the devices it opened.
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "platform/Hid.h"
+#include "platform/Message.h"
+#include "tests/support/ProcessorEmulator.h"
+
+class CEmulatedHidBackend final : public IHidBackend {
+public:
+    explicit CEmulatedHidBackend(WndHandle hNotify = 0) : m_hNotify(hNotify) {}
+
+    // Plugs in a device served by `emulator` (which must outlive it) and posts its arrival.
+    void Plug(const std::string& strPath, CProcessorEmulator& emulator, const HidDeviceId& id = PROCESSOR_HID_ID);
+    // Pulls the device out: its open handles fail with Closed from now on; posts its removal.
+    void Unplug(const std::string& strPath);
+    // The next nTimes opens of the path meet AccessDenied (EMU_ALWAYS: every open).
+    void DenyAccess(const std::string& strPath, int nTimes);
+    // Every report written to the device at that path, in order.
+    std::vector<HidReport> WrittenReports(const std::string& strPath) const;
+    int OpenCount(const std::string& strPath) const;
+
+    std::vector<HidDeviceInfo> Enumerate(const HidDeviceId& id) override;
+    HidOpenResult Open(const std::string& strPath) override;
+
+    struct Port;  // one plugged-in device
+
+private:
+    std::shared_ptr<Port> Find(const std::string& strPath) const;
+
+    WndHandle m_hNotify;
+    mutable std::mutex m_mutex;
+    std::map<std::string, std::shared_ptr<Port>> m_ports;
+};
