@@ -297,3 +297,26 @@ INSTANTIATE_TEST_SUITE_P(BothWays, TransportChecks,
                          testing::Values(WayKind{"Hid", [] { return std::unique_ptr<CWay>(new CHidWay); }},
                                          WayKind{"Tcp", [] { return std::unique_ptr<CWay>(new CTcpWay); }}),
                          [](const testing::TestParamInfo<WayKind>& info) { return std::string(info.param.name); });
+
+TEST(EmulatorTcpServer, TheWifiModuleDropsItsClientOnAResetAndTakesTheNext)
+{
+    CProcessorEmulator emulator;
+    CEmulatorTcpServer server(emulator);
+    CTcpClient client;
+    ASSERT_EQ(client.Connect("127.0.0.1", server.Port()), LinkError::None);
+    ASSERT_EQ(client.Send(Framed({0xA1, 0x01, 0x00, 0x09, 0x41, 0x00, 0x00, 0x00, 0x08, 0x00, 0, 0, 0, 0, 0, 0, 0, 0})),
+              LinkError::None);
+    std::uint8_t buffer[64];
+    EXPECT_EQ(client.Receive(buffer).error, LinkError::Closed);  // reset: no answer
+    EXPECT_EQ(emulator.State().nWifiResets, 1);
+
+    ASSERT_EQ(client.Connect("127.0.0.1", server.Port()), LinkError::None);
+    ASSERT_EQ(client.Send(ReadRequest(0, 9, 0xCC)), LinkError::None);
+    const TcpReceived received = client.Receive(buffer);
+    ASSERT_EQ(received.error, LinkError::None);
+    EXPECT_EQ(buffer[4], 0x53);
+    EXPECT_EQ(server.Connections(), 2);
+
+    server.CloseConnection();
+    EXPECT_EQ(client.Receive(buffer).error, LinkError::Closed);
+}

@@ -1,0 +1,118 @@
+// Where the emulated processor takes its answers from and puts what it is sent: the stored presets,
+// the current one, a recall, the device-state items. Frames are written from the protocol.
+#include <gtest/gtest.h>
+
+#include "tests/support/ProcessorEmulator.h"
+
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+Bytes Framed(Bytes body)
+{
+    Bytes frame = {0x6B, 0x6B, 0x6B, 0xEE};
+    std::uint8_t check = 0;
+    for (std::uint8_t by : body)
+        check ^= by;
+    frame.insert(frame.end(), body.begin(), body.end());
+    frame.push_back(check);
+    frame.push_back(0xAA);
+    return frame;
+}
+
+Bytes Request(std::uint8_t cls, std::uint8_t preset, std::uint8_t block, std::uint8_t index, std::uint8_t sub,
+              const Bytes& payload)
+{
+    Bytes body = {cls, 0x01, preset, block, index, sub, 0x00, 0x00, static_cast<std::uint8_t>(payload.size() & 0xFF),
+                  static_cast<std::uint8_t>(payload.size() >> 8)};
+    body.insert(body.end(), payload.begin(), payload.end());
+    return Framed(body);
+}
+
+Bytes PayloadOf(const Bytes& reply)
+{
+    return Bytes(reply.begin() + 14, reply.end() - 2);
+}
+
+Bytes Block(const EmuImage& image, std::size_t offset, std::size_t size)
+{
+    return Bytes(image.begin() + static_cast<std::ptrdiff_t>(offset), image.begin() + static_cast<std::ptrdiff_t>(offset + size));
+}
+
+constexpr std::size_t MUSIC2 = 296 + 2 * 288;
+}  // namespace
+
+TEST(ProcessorEmulator, BlockReadsComeFromThePresetTheyName)
+{
+    CProcessorEmulator emulator;
+    const EmuState factory = emulator.State();
+    ASSERT_NE(Block(factory.images[0], MUSIC2, 288), Block(factory.images[3], MUSIC2, 288));
+
+    // The whole-block mark reads a stored preset without touching the current one.
+    Bytes reply = emulator.Handle(Request(0xA2, 3, 3, 2, 0x77, Bytes(8))).bytes;
+    EXPECT_EQ(reply[4], 0x53);
+    EXPECT_EQ(PayloadOf(reply), Block(factory.images[3], MUSIC2, 288));
+    EXPECT_EQ(emulator.State().images[0], factory.images[0]);
+
+    // Group 0 recalls the stored preset's block into the current preset.
+    reply = emulator.Handle(Request(0xA2, 3, 3, 2, 0x00, Bytes(8))).bytes;
+    EXPECT_EQ(PayloadOf(reply), Block(factory.images[3], MUSIC2, 288));
+    EXPECT_EQ(Block(emulator.State().images[0], MUSIC2, 288), Block(factory.images[3], MUSIC2, 288));
+    EXPECT_EQ(emulator.State().byCurPreset, 3);
+
+    // Out of range: a seventh preset, a seventh music input.
+    EXPECT_EQ(emulator.Handle(Request(0xA2, 7, 3, 0, 0x77, Bytes(8))).bytes[4], 0x52);
+    EXPECT_EQ(emulator.Handle(Request(0xA2, 0, 3, 6, 0x77, Bytes(8))).bytes[4], 0x52);
+}
+
+TEST(ProcessorEmulator, WritesLandWhereTheyAreAddressed)
+{
+    CProcessorEmulator emulator;
+    const EmuState factory = emulator.State();
+    const Bytes block(288, 0x5A);
+    EXPECT_EQ(emulator.Handle(Request(0xA1, 4, 3, 2, 0, block)).bytes[4], 0x51);
+    Bytes name = {'L', 'i', 'v', 'e', ' ', 'r', 'o', 'o', 'm', 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(emulator.Handle(Request(0xA1, 4, 9, 0, 0, name)).bytes[4], 0x51);
+    EXPECT_EQ(emulator.Handle(Request(0xA1, 0, 9, 2, 0, {3, 1, 3, 0, 2, 10, 6, 2})).bytes[4], 0x51);
+    EXPECT_EQ(emulator.Handle(Request(0xA1, 0, 9, 2, 0, {3, 1, 3})).bytes[4], 0x52);  // short payload
+
+    const EmuState now = emulator.State();
+    EXPECT_EQ(Block(now.images[4], MUSIC2, 288), block);
+    EXPECT_EQ(Block(now.images[4], 0, 16), name);
+    EXPECT_EQ(now.images[0], factory.images[0]);
+    EXPECT_EQ(now.input, (std::array<std::uint8_t, 8>{3, 1, 3, 0, 2, 10, 6, 2}));
+
+    // The meter status reports the active input and the mix source after the meters.
+    emulator.Edit([](EmuState& state) { state.meters[6] = 0x21; });
+    const Bytes status = PayloadOf(emulator.Handle(Request(0xA2, 0, 9, 3, 0, Bytes(8))).bytes);
+    ASSERT_EQ(status.size(), 16u);
+    EXPECT_EQ(status[6], 0x21);
+    EXPECT_EQ(status[14], 3);
+    EXPECT_EQ(status[15], 2);
+}
+
+TEST(ProcessorEmulator, TheFactoryDefaultCommandResetsTheWifiModule)
+{
+    CProcessorEmulator emulator;
+    const EmuOutput output = emulator.Handle(Request(0xA1, 0, 9, 65, 0, Bytes(8)));
+    EXPECT_TRUE(output.bWifiReset);
+    EXPECT_EQ(output.bytes[4], 0x51);
+    EXPECT_EQ(emulator.State().nWifiResets, 1);
+}
+
+TEST(ProcessorEmulator, RequestsAreFoundAmongPaddingAndSplitReports)
+{
+    CEmuRequestAssembler assembler;
+    const Bytes hello = Request(0xA2, 0, 9, 0xCC, 0, Bytes(8));
+    Bytes stream = {0x00, 0x6B, 0x6B, 0x6B, 0x6B, 0x00};  // noise, then a false start
+    stream.insert(stream.end(), hello.begin(), hello.end());
+    stream.insert(stream.end(), 40, 0x00);  // report padding
+    stream.insert(stream.end(), hello.begin(), hello.end());
+
+    std::vector<Bytes> frames;
+    for (std::size_t i = 0; i < stream.size(); i += 7)
+        for (Bytes& frame : assembler.Feed(std::span(stream).subspan(i, std::min<std::size_t>(7, stream.size() - i))))
+            frames.push_back(std::move(frame));
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0], hello);
+    EXPECT_EQ(frames[1], hello);
+}
