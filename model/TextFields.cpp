@@ -74,3 +74,17 @@ bool IsBlank(const std::string& s)
 {
     return s.find_first_not_of(WHITE_SPACE) == std::string::npos;
 }
+
+int IsPresetNameUsed(int nOwn, const BYTE* pName, bool bDevicePresets, int nLen)
+{
+    const size_t len = static_cast<size_t>(std::clamp(nLen, 0, static_cast<int>(sizeof(PresetImage::m_szName))));
+    const auto nameOf = [&](int j) -> const char* {
+        return bDevicePresets ? g_devImages[j].m_szName : g_effectPresets[j].m_szName;
+    };
+    const int count = bDevicePresets ? STORED_PRESETS : EFFECT_PRESETS;
+    for (int j = 0; j < count; ++j) {
+        if (j != nOwn && std::memcmp(nameOf(j), pName, len) == 0)
+            return 1;
+    }
+    return 0;
+}

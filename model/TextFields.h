@@ -21,3 +21,8 @@ bool StringToBytesPadded(BYTE* pField, int n, const std::string& s, bool bSpaces
 
 // True when s holds nothing but white space.
 bool IsBlank(const std::string& s);
+
+// 1 when the first nLen bytes of pName equal those of another preset's name: with
+// bDevicePresets one of the six stored presets (index nOwn skipped), else one of the effect
+// library records (record nOwn skipped).
+int IsPresetNameUsed(int nOwn, const BYTE* pName, bool bDevicePresets, int nLen);

@@ -101,3 +101,19 @@ TEST(TextFields, IsBlank)
     EXPECT_TRUE(IsBlank(" \t "));
     EXPECT_FALSE(IsBlank(" a "));
 }
+
+TEST(TextFields, PresetNameInUse)
+{
+    InitDeviceData();
+    const BYTE party[16] = {'P', 'a', 'r', 't', 'y'};
+    const BYTE hall[16] = {'H', 'a', 'l', 'l'};
+    std::memcpy(g_devImages[2].m_szName, party, 16);
+    std::memcpy(g_effectPresets[4].m_szName, hall, 16);
+    EXPECT_EQ(IsPresetNameUsed(0, party, true, 13), 1);
+    EXPECT_EQ(IsPresetNameUsed(2, party, true, 13), 0);  // its own slot
+    EXPECT_EQ(IsPresetNameUsed(0, hall, true, 13), 0);
+    EXPECT_EQ(IsPresetNameUsed(0, hall, false, 13), 1);
+    EXPECT_EQ(IsPresetNameUsed(4, hall, false, 13), 0);
+    EXPECT_EQ(IsPresetNameUsed(0, party, true, 1000), 1);  // compared within the field only
+    InitDeviceData();
+}
