@@ -2,23 +2,12 @@
 // the current one, a recall, the device-state items. Frames are written from the protocol.
 #include <gtest/gtest.h>
 
+#include "tests/support/FrameBytes.h"
 #include "tests/support/ProcessorEmulator.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
-Bytes Framed(Bytes body)
-{
-    Bytes frame = {0x6B, 0x6B, 0x6B, 0xEE};
-    std::uint8_t check = 0;
-    for (std::uint8_t by : body)
-        check ^= by;
-    frame.insert(frame.end(), body.begin(), body.end());
-    frame.push_back(check);
-    frame.push_back(0xAA);
-    return frame;
-}
-
 Bytes Request(std::uint8_t cls, std::uint8_t preset, std::uint8_t block, std::uint8_t index, std::uint8_t sub,
               const Bytes& payload)
 {

@@ -9,26 +9,13 @@
 #include "platform/TcpClient.h"
 #include "tests/support/EmulatedHid.h"
 #include "tests/support/EmulatorTcpServer.h"
+#include "tests/support/FrameBytes.h"
 #include "tests/support/ProcessorEmulator.h"
 
 using namespace std::chrono_literals;
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
-// Sync bytes, then `body` (class byte to the last payload byte), the XOR of the body and 0xAA.
-Bytes Framed(const Bytes& body)
-{
-    Bytes frame = {0x6B, 0x6B, 0x6B, 0xEE};
-    std::uint8_t check = 0;
-    for (std::uint8_t by : body) {
-        frame.push_back(by);
-        check ^= by;
-    }
-    frame.push_back(check);
-    frame.push_back(0xAA);
-    return frame;
-}
-
 Bytes ReadRequest(std::uint8_t preset, std::uint8_t block, std::uint8_t index, std::uint8_t sub = 0)
 {
     return Framed({0xA2, 0x01, preset, block, index, sub, 0x00, 0x00, 0x08, 0x00, 0, 0, 0, 0, 0, 0, 0, 0});

@@ -29,19 +29,25 @@ std::string HexText(const BYTE* pBytes, int nLength)
     return strText;
 }
 
+std::vector<BYTE> Framed(const std::vector<BYTE>& body)
+{
+    std::vector<BYTE> frame{0x6B, 0x6B, 0x6B, 0xEE};
+    BYTE byCheck = 0;
+    for (BYTE by : body)
+        byCheck ^= by;
+    frame.insert(frame.end(), body.begin(), body.end());
+    frame.push_back(byCheck);
+    frame.push_back(0xAA);
+    return frame;
+}
+
 std::vector<BYTE> ReplyFrame(BYTE byKind, int nPreset, int nBlock, int nIndex, int nSub,
                              const std::vector<BYTE>& payload)
 {
     const auto nLength = payload.size();
-    std::vector<BYTE> frame{0x6B, 0x6B, 0x6B, 0xEE, byKind, 1, static_cast<BYTE>(nPreset),
-                            static_cast<BYTE>(nBlock), static_cast<BYTE>(nIndex),
-                            static_cast<BYTE>(nSub), 0, 0, static_cast<BYTE>(nLength & 0xFF),
-                            static_cast<BYTE>(nLength >> 8)};
-    frame.insert(frame.end(), payload.begin(), payload.end());
-    BYTE byCheck = 0;
-    for (size_t i = 4; i < frame.size(); ++i)
-        byCheck ^= frame[i];
-    frame.push_back(byCheck);
-    frame.push_back(0xAA);
-    return frame;
+    std::vector<BYTE> body{byKind, 1, static_cast<BYTE>(nPreset), static_cast<BYTE>(nBlock),
+                           static_cast<BYTE>(nIndex), static_cast<BYTE>(nSub), 0, 0,
+                           static_cast<BYTE>(nLength & 0xFF), static_cast<BYTE>(nLength >> 8)};
+    body.insert(body.end(), payload.begin(), payload.end());
+    return Framed(body);
 }

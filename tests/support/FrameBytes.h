@@ -9,6 +9,8 @@
 std::vector<BYTE> HexBytes(const std::string& strHex);
 // The frame bytes as hex text with spaces, for readable failure output.
 std::string HexText(const BYTE* pBytes, int nLength);
+// A frame around `body` (class byte to the last payload byte): sync bytes, body, XOR check, 0xAA.
+std::vector<BYTE> Framed(const std::vector<BYTE>& body);
 // A reply frame as the processor sends it: header, payload, XOR check byte and end byte.
 std::vector<BYTE> ReplyFrame(BYTE byKind, int nPreset, int nBlock, int nIndex, int nSub,
                              const std::vector<BYTE>& payload);
