@@ -15,7 +15,8 @@ protected:
     {
         if (GetParam() == StoreKind::Memory)
             return std::make_unique<CMemorySettingsStore>();
-        return std::make_unique<CFileSettingsStore>();
+        // A file of its own, so the test holds when the whole binary runs in one process.
+        return std::make_unique<CFileSettingsStore>(ConfigFolder() + "/round-trip/settings.ini");
     }
 };
 }  // namespace
@@ -44,8 +45,9 @@ INSTANTIATE_TEST_SUITE_P(Stores, SettingsStoreTest, testing::Values(StoreKind::M
 // Running copies share the file: what one writes and flushes, the other sees after Reload.
 TEST(FileSettingsStore, ACopyReloadsWhatAnotherFlushed)
 {
-    CFileSettingsStore first, second;
-    EXPECT_EQ(first.Path(), ConfigFolder() + "/tarvi/settings.ini");
+    EXPECT_EQ(CFileSettingsStore::DefaultPath(), ConfigFolder() + "/tarvi/settings.ini");
+    const std::string path = ConfigFolder() + "/shared/settings.ini";
+    CFileSettingsStore first(path), second(path);
     first.WriteString("Software/Tarvi.exe/USB", "/dev/hidraw0", "0");
     ASSERT_TRUE(first.Flush());
     EXPECT_FALSE(second.ReadString("Software/Tarvi.exe/USB", "/dev/hidraw0"));
