@@ -187,52 +187,33 @@ void CFilter::SetType(int nType)
     Mark();
 }
 
-void CFilter::SetEqType(int nType)
+// A parametric band or a shelf; a shelf on its side of the turn frequency.
+void CFilter::ApplyEqType(int nType)
 {
-    switch (nType) {
-    case 0:
-        m_nType = FILTER_PEQ;
-        break;
-    case 1:
-        m_nType = FILTER_LOW_SHELF;
+    m_nType = nType;
+    if (nType == FILTER_LOW_SHELF)
         m_nFreq = std::min(m_nFreq, SHELF_TURN_HZ);
-        break;
-    case 2:
-        m_nType = FILTER_HIGH_SHELF;
+    else if (nType == FILTER_HIGH_SHELF)
         m_nFreq = std::max(m_nFreq, SHELF_TURN_HZ);
-        break;
-    default:
-        return;
-    }
     UpdateGeometry();
     UpdateResponse();
     Mark();
 }
 
+void CFilter::SetEqType(int nType)
+{
+    if (nType == FILTER_PEQ || IsShelf(nType))
+        ApplyEqType(nType);
+}
+
 void CFilter::SetEqTypeCode(int nCode)
 {
-    switch (nCode) {
-    case EQTYPE_PEQ:
-        m_nType = FILTER_PEQ;
-        break;
-    case EQTYPE_LOW_SHELF_6DB:
-    case EQTYPE_LOW_SHELF_12DB:
-        m_nType = FILTER_LOW_SHELF;
-        m_nSlope = nCode - EQTYPE_LOW_SHELF_6DB;
-        m_nFreq = std::min(m_nFreq, SHELF_TURN_HZ);
-        break;
-    case EQTYPE_HIGH_SHELF_6DB:
-    case EQTYPE_HIGH_SHELF_12DB:
-        m_nType = FILTER_HIGH_SHELF;
-        m_nSlope = nCode - EQTYPE_HIGH_SHELF_6DB;
-        m_nFreq = std::max(m_nFreq, SHELF_TURN_HZ);
-        break;
-    default:
-        return;
+    if (nCode == EQTYPE_PEQ) {
+        ApplyEqType(FILTER_PEQ);
+    } else if (nCode >= EQTYPE_LOW_SHELF_6DB && nCode <= EQTYPE_HIGH_SHELF_12DB) {
+        m_nSlope = (nCode - EQTYPE_LOW_SHELF_6DB) % 2;
+        ApplyEqType(nCode <= EQTYPE_LOW_SHELF_12DB ? FILTER_LOW_SHELF : FILTER_HIGH_SHELF);
     }
-    UpdateGeometry();
-    UpdateResponse();
-    Mark();
 }
 
 void CFilter::SetLowShelf(int nSlope)

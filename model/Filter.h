@@ -146,6 +146,7 @@ public:
 
 private:
     void Mark();
+    void ApplyEqType(int nType);
     void UpdateGeometry();
     void UpdateNodeGeometry();
     void UpdateCrossoverGeometry();

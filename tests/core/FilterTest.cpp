@@ -10,23 +10,11 @@
 #include "model/Filter.h"
 #include "model/StdAfx.h"
 #include "platform/Archive.h"
+#include "tests/support/ScopedFlag.h"
 
 namespace {
 
 constexpr Rect PLOT{0, 0, 600, 240};
-
-// Sets the synchronised flag for one test and restores it.
-struct Synced {
-    int saved = g_bSynced.load();
-    explicit Synced(int on) { g_bSynced = on; }
-    ~Synced() { g_bSynced = saved; }
-};
-
-struct Chinese {
-    int saved = g_bChinese.load();
-    explicit Chinese(int on) { g_bChinese = on; }
-    ~Chinese() { g_bChinese = saved; }
-};
 
 struct RecordingSlider : IBandSlider {
     std::vector<int> positions;
@@ -109,7 +97,7 @@ TEST(Filter, GainPositions)
 TEST(Filter, SettersMarkOnlyWhileSynchronised)
 {
     {
-        Synced off(0);
+        ScopedFlag synced(g_bSynced, 0);
         CFilter f = Band(1000);
         f.SetGainPos(260);
         f.SetBandwidthIndex(50);
@@ -117,7 +105,7 @@ TEST(Filter, SettersMarkOnlyWhileSynchronised)
         EXPECT_EQ(f.GetChanged(), 0);
         EXPECT_EQ(f.GetDevFreq(), 1500);  // unsynchronised: the device frequency follows at once
     }
-    Synced on(1);
+    ScopedFlag synced(g_bSynced, 1);
     CFilter f = Band(1000);
     f.StepDeviceFreq(0);
     ASSERT_EQ(f.GetChanged(), 0);
@@ -133,7 +121,7 @@ TEST(Filter, SettersMarkOnlyWhileSynchronised)
 
 TEST(Filter, DeviceFrequencyFollowsWithinAnOctave)
 {
-    Synced on(1);
+    ScopedFlag synced(g_bSynced, 1);
     struct Case {
         int set;
         int expectedDevice;
@@ -148,7 +136,7 @@ TEST(Filter, DeviceFrequencyFollowsWithinAnOctave)
 
 TEST(Filter, CrossoverDeviceFrequencyDoesNotFollowDownwards)
 {
-    Synced on(1);
+    ScopedFlag synced(g_bSynced, 1);
     CFilter f = Crossover(FILTER_HPF, 1000);
     f.SetFreq(800, true);
     EXPECT_EQ(f.GetDevFreq(), 1000);
@@ -348,7 +336,7 @@ TEST(Filter, Texts)
     hpf.SetSlope(SLOPE_OFF, false);
     EXPECT_EQ(hpf.BuildLabel(), "OFF");
     {
-        Chinese cn(1);
+        ScopedFlag chinese(g_bChinese, 1);
         EXPECT_EQ(hpf.BuildLabel(), "关闭");
         EXPECT_EQ(hpf.GetAlignText(), "巴特沃斯");
         EXPECT_EQ(shelf.GetTypeText(), "低架");
@@ -364,7 +352,7 @@ TEST(Filter, Texts)
 
 TEST(Filter, NodeDrag)
 {
-    Synced on(1);
+    ScopedFlag synced(g_bSynced, 1);
     RecordingSlider slider;
     CFilter f = Band(1000);
     f.SetGroup(5);
@@ -430,7 +418,7 @@ TEST(Filter, BandwidthDrag)
 
 TEST(Filter, CrossoverDrag)
 {
-    Synced on(1);
+    ScopedFlag synced(g_bSynced, 1);
     RecordingSlider slider;
     CFilter hpf = Crossover(FILTER_HPF, 100);
     hpf.SetSlider(&slider);

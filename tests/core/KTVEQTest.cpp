@@ -7,16 +7,11 @@
 #include "model/DataDefine.h"
 #include "model/KTVEQ.h"
 #include "platform/Archive.h"
+#include "tests/support/ScopedFlag.h"
 
 namespace {
 
 constexpr Rect PLOT{0, 0, 600, 240};
-
-struct Synced {
-    int saved = g_bSynced.load();
-    explicit Synced(int on) { g_bSynced = on; }
-    ~Synced() { g_bSynced = saved; }
-};
 
 std::string Bytes(const BandGroup& g)
 {
@@ -110,7 +105,7 @@ TEST(KTVEQ, BandGroupBytes)
 
 TEST(KTVEQ, ReceivedGroupsSetTheBandWithoutMarkingIt)
 {
-    Synced on(1);
+    ScopedFlag synced(g_bSynced, 1);
     CKTVEQ eq;
     eq.InitMusicBands(30, 32, 20000);
     eq.SetGraphRect(PLOT);

@@ -3,22 +3,15 @@
 #include <string>
 
 #include "model/StdAfx.h"
-
-namespace {
-
-struct LanguageGuard {
-    int saved = g_bChinese.load();
-    ~LanguageGuard() { g_bChinese = saved; }
-};
-
-}  // namespace
+#include "tests/support/ScopedFlag.h"
 
 TEST(SharedGlobals, BilingualTextFollowsTheLanguageFlag)
 {
-    LanguageGuard guard;
-    g_bChinese = 1;
-    EXPECT_STREQ(LangText(g_strConnectedCn, g_strConnectedEn), "已连接设备");
-    g_bChinese = 0;
+    {
+        ScopedFlag chinese(g_bChinese, 1);
+        EXPECT_STREQ(LangText(g_strConnectedCn, g_strConnectedEn), "已连接设备");
+    }
+    ScopedFlag english(g_bChinese, 0);
     EXPECT_STREQ(LangText(g_strConnectedCn, g_strConnectedEn), "Connected device");
 }
 

@@ -7,6 +7,7 @@
 #include "model/StdAfx.h"
 #include "model/TextFields.h"
 #include "platform/MessageBox.h"
+#include "tests/support/ScopedFlag.h"
 
 namespace {
 
@@ -44,17 +45,19 @@ TEST(TextFields, WriterFillsWithZerosAndReaderTrims)
 
 TEST(TextFields, OverlongStringIsRefusedWithAMessageAndTheFieldKept)
 {
-    const int savedLanguage = g_bChinese;
     RecordingMessageBoxes boxes;
     BYTE name[16] = {};
     ASSERT_TRUE(StringToBytes(name, 16, std::string(15, 'A')));
     EXPECT_EQ(BytesToString(name, 16), std::string(15, 'A'));
 
-    g_bChinese = 0;
-    EXPECT_FALSE(StringToBytes(name, 16, std::string(16, 'B')));
-    g_bChinese = 1;
-    EXPECT_FALSE(StringToBytesN(name, "123456789", 8));
-    g_bChinese = savedLanguage;
+    {
+        ScopedFlag english(g_bChinese, 0);
+        EXPECT_FALSE(StringToBytes(name, 16, std::string(16, 'B')));
+    }
+    {
+        ScopedFlag chinese(g_bChinese, 1);
+        EXPECT_FALSE(StringToBytesN(name, "123456789", 8));
+    }
 
     EXPECT_EQ(BytesToString(name, 16), std::string(15, 'A'));
     ASSERT_EQ(boxes.shown.size(), 2u);
