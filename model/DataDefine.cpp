@@ -4,6 +4,9 @@
 
 #include "link/LinkState.h"
 #include "model/CommandFrame.h"
+#include "model/InputSourceTable.h"
+#include "model/SpeakerGroupTable.h"
+#include "model/SpeakerRole.h"
 
 PresetImage g_liveImage;
 PresetImage g_devImages[STORED_PRESETS];
@@ -74,11 +77,6 @@ void WriteInt16(BYTE* p, int nValue)
     p[1] = static_cast<BYTE>((nValue >> 8) & 0xFF);
 }
 
-bool IsTweeterRole(int nRole)
-{
-    return nRole == 1 || nRole == 7 || nRole == 13 || nRole == 16 || nRole == 19;
-}
-
 // Everything this unit owns back to its value at program load.
 void ClearDeviceData()
 {
@@ -142,16 +140,19 @@ void InitDeviceData()
     std::memset(g_nDevStatus, 0, sizeof(g_nDevStatus));
     std::memcpy(g_nReadBackItems, READ_BACK_ITEMS, sizeof(READ_BACK_ITEMS));
 
-    std::memset(&g_roleStates, 3, sizeof(g_roleStates));
+    ResetRoleStates();
     std::memcpy(g_roleStates.m_byOutRole, DEFAULT_ROLES, sizeof(DEFAULT_ROLES));
     g_defaultRoles = g_roleStates;
     std::memcpy(g_byDevRoles, g_roleStates.m_byOutRole, sizeof(g_byDevRoles));
+    g_speakerGroups.GroupOutputsByPosition();
+    RecomputeRoleStates();
 
     g_bLinkLR = 0;
     g_bOutMapLocked = 1;
     g_bUpdateDone = 0;
 
     ResetLinkStates();
+    g_inputSourceTable.Init();
     g_copySource.Reset();
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+// Which mixer sources may be chosen while a music input is active under an AUX mode, and the
+// chosen source. Sources and inputs are numbered alike: 0 S/PDIF, 1 Hi.Level, 2 Phone, 3 AUX1,
+// 4 AUX2, 5 AUX3; source 6 is off. No input is offered as a source to itself; off always is.
+constexpr int SOURCE_OFF = 6;
+constexpr int SOURCE_COUNT = 7;
+
+class CInputSourceTable {
+public:
+    // Source off, the three tables filled, row 0 of mode 0 current.
+    void Init();
+    void InitMode0();
+    void InitMode1();
+    void InitMode2();
+    // Makes the active input's row under the mode current; 1 when the chosen source stays
+    // offered, 0 when the table turned it off.
+    int SelectRow(int nInput, int nMode);
+    // A row outside the table copies nothing.
+    void CopyRowMode0(int n);
+    void CopyRowMode1(int n);
+    void CopyRowMode2(int n);
+
+    int m_nSource;
+    int m_bAvail[SOURCE_COUNT];
+    int m_nAvail6[6][SOURCE_COUNT];  // AUX mode 0
+    int m_nAvail5[5][SOURCE_COUNT];  // AUX mode 1
+    int m_nAvail4[4][SOURCE_COUNT];  // AUX mode 2
+};
+
+extern CInputSourceTable g_inputSourceTable;
