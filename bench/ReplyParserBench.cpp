@@ -8,21 +8,16 @@
 #include "link/KTVCommand.h"
 #include "link/LinkState.h"
 #include "model/DataDefine.h"
+#include "tests/support/FrameBytes.h"
 
 namespace {
 
 std::vector<BYTE> OutputBlockReply()
 {
-    std::vector<BYTE> frame{0x6B, 0x6B, 0x6B, 0xEE, REPLY_DATA, 1, 0, BLOCK_OUTPUT, 7, SUB_WHOLE_BLOCK,
-                            0, 0, 0x28, 0x01};
-    for (int i = 0; i < 296; ++i)
-        frame.push_back(static_cast<BYTE>(i * 3));
-    BYTE byCheck = 0;
-    for (size_t i = 4; i < frame.size(); ++i)
-        byCheck ^= frame[i];
-    frame.push_back(byCheck);
-    frame.push_back(0xAA);
-    return frame;
+    std::vector<BYTE> payload(296);
+    for (size_t i = 0; i < payload.size(); ++i)
+        payload[i] = static_cast<BYTE>(i * 3);
+    return ReplyFrame(REPLY_DATA, 0, BLOCK_OUTPUT, 7, SUB_WHOLE_BLOCK, payload);
 }
 
 void BM_OutputBlockReplyInFiveReports(benchmark::State& state)
