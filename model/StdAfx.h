@@ -74,7 +74,7 @@ inline constexpr Color g_clrCurveLine{255, 0, 192, 0};
 inline constexpr Color g_clrCurveGrid{255, 100, 100, 100};
 
 // Factory address of the processor's WiFi module: the start value of g_strDeviceIP.
-inline constexpr char g_szDefaultDeviceIP[] = "192.168.4.1";
+inline constexpr char g_szDefaultDeviceIP[] = "10.10.100.254";
 
 // Working strings and lists. The UI thread and the link threads share them: read and write them
 // under g_csLink.

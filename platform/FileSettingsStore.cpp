@@ -52,7 +52,9 @@ std::string DecodeName(const std::string& name)
 
 wxString Group(std::string_view key)
 {
-    return wxString::FromUTF8("/" + std::string(key));
+    std::string path = "/";
+    path += key;
+    return wxString::FromUTF8(path);
 }
 
 wxString Entry(std::string_view key, std::string_view name)
