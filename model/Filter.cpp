@@ -555,6 +555,8 @@ void CFilter::BeginNodeDrag(Point pt)
 {
     const Point centre = m_rcNode.CenterPoint();
     m_ptDragOffset = {pt.x - centre.x, pt.y - centre.y};
+    m_nDragStartX = pt.x;
+    m_nDragStartFreq = m_nFreq;
 }
 
 void CFilter::BeginBandwidthDrag(Point pt)
@@ -574,7 +576,7 @@ bool CFilter::DragNode(Point pt)
     const int oldFreq = m_nFreq;
     const int oldPos = GetGainPos();
     if (!m_bGraphicEQ)
-        m_nFreq = StepToFreq(x, m_nPlotWidth);
+        m_nFreq = pt.x == m_nDragStartX ? m_nDragStartFreq : StepToFreq(x, m_nPlotWidth);
     // StepToGain moves every value half a decibel away from 0, so a drag never ends flat.
     m_dGain = std::clamp(StepToGain(y, m_nPlotHeight), -DRAG_GAIN_LIMIT, DRAG_GAIN_LIMIT);
     if (m_dGain == 0) {
@@ -620,6 +622,8 @@ bool CFilter::DragBandwidth(Point pt)
 // the frequency at 1000 Hz or above (tweeters). Every other id drags the standard way.
 bool CFilter::DragCrossover(Point pt, int nLimit)
 {
+    if (pt.x == m_nDragStartX && m_nFreq == m_nDragStartFreq)
+        return false;  // a crossover moves only sideways
     int x = pt.x - m_ptDragOffset.x - PLOT_LEFT;
     const bool scaleOnly = m_nRangeId == 10 || m_nRangeId == 11;
     if (x <= 0 && !scaleOnly) {
@@ -630,7 +634,7 @@ bool CFilter::DragCrossover(Point pt, int nLimit)
         }
     }
     x = std::min(x, m_nPlotWidth);
-    int f = StepToFreq(x, m_nPlotWidth);
+    int f = pt.x == m_nDragStartX ? m_nDragStartFreq : StepToFreq(x, m_nPlotWidth);
     if (f == m_nFreq)
         return false;
     if (m_nRangeId == 11)

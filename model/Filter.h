@@ -162,6 +162,10 @@ private:
 
     double m_dResponse[FREQ_POINTS] = {};
     Point m_ptDragOffset;
+    // Where the node drag began: while the pointer is back at that x the band keeps the
+    // frequency it had then (a pixel maps back to a nearby grid frequency, not to the band's).
+    int m_nDragStartX = 0;
+    int m_nDragStartFreq = 1000;
     int m_nLeftDragOffset = 0;
     int m_nRightDragOffset = 0;
     Rect m_rcNode;

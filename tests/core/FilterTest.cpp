@@ -398,6 +398,41 @@ TEST(Filter, NodeDrag)
     EXPECT_EQ(hpf.GetFreq(), 100);
 }
 
+// A pixel maps back to a nearby grid frequency, not to the band's own: a drag that has not moved
+// sideways since the press keeps the frequency exactly, and coming back to the press column
+// brings the frequency back.
+TEST(Filter, StraightVerticalDragKeepsTheFrequency)
+{
+    ScopedFlag synced(g_bSynced, 1);
+    ASSERT_NE(StepToFreq(FreqToStep(1000, 600), 600), 1000);  // the drift a pixel round trip gives
+    for (int freq : {20, 63, 1000, 1234, 19000, 20000}) {
+        SCOPED_TRACE(freq);
+        CFilter f = Band(freq);
+        const int sideways = freq < 10000 ? 30 : -30;
+        const Point press = f.GetNodeRect().CenterPoint();
+        f.BeginNodeDrag(press);
+        EXPECT_TRUE(f.DragNode({press.x, press.y - 40}));
+        EXPECT_EQ(f.GetFreq(), freq);
+        EXPECT_DOUBLE_EQ(f.GetGain(), 4.5);
+        EXPECT_TRUE(f.DragNode({press.x + sideways, press.y - 40}));
+        EXPECT_NE(f.GetFreq(), freq);
+        EXPECT_TRUE(f.DragNode({press.x, press.y + 30}));
+        EXPECT_EQ(f.GetFreq(), freq);
+        EXPECT_DOUBLE_EQ(f.GetGain(), -3.5);
+    }
+    for (int type : {FILTER_HPF, FILTER_LPF}) {
+        SCOPED_TRACE(type);
+        CFilter x = Crossover(type, 1000);
+        const Point press = x.GetNodeRect().CenterPoint();
+        x.BeginNodeDrag(press);
+        EXPECT_FALSE(x.DragCrossover({press.x, press.y - 50}, type == FILTER_HPF ? 20000 : 20));
+        EXPECT_EQ(x.GetFreq(), 1000);
+        EXPECT_TRUE(x.DragCrossover({press.x + 40, press.y}, type == FILTER_HPF ? 20000 : 20));
+        EXPECT_TRUE(x.DragCrossover({press.x, press.y + 9}, type == FILTER_HPF ? 20000 : 20));
+        EXPECT_EQ(x.GetFreq(), 1000);
+    }
+}
+
 TEST(Filter, BandwidthDrag)
 {
     CFilter f = Band(1000, 260);
