@@ -7,6 +7,8 @@
 
 std::atomic<int> g_bChinese{0};
 
+int g_nViewMode = 1;
+int g_nLineSet = 1;
 std::string g_strDeviceIP = g_szDefaultDeviceIP;
 std::string g_strWifiLabel = "WIFI";
 std::string g_strUsbDevicePath;

@@ -73,6 +73,12 @@ inline constexpr Color g_clrOutRoute = g_clrOutRoutes[0];
 inline constexpr Color g_clrCurveLine{255, 0, 192, 0};
 inline constexpr Color g_clrCurveGrid{255, 100, 100, 100};
 
+// View mode of the main view (1 or 2; 2 shows all music-input bands on the EQ graph) and the
+// line setting (nonzero: the output EQ graph also draws the curves of the outputs that share a
+// speaker position with the shown one). Both belong to the main view; UI thread only.
+extern int g_nViewMode;
+extern int g_nLineSet;
+
 // Factory address of the processor's WiFi module: the start value of g_strDeviceIP.
 inline constexpr char g_szDefaultDeviceIP[] = "10.10.100.254";
 
