@@ -8,6 +8,8 @@ std::atomic<int> g_bTrafficPaused{0};
 std::atomic<int> g_bUpdateAbort{0};
 std::atomic<int> g_bUpdateFinished{0};
 std::atomic<int> g_bMcuImageLoaded{0};
+std::atomic<int> g_bTransferring{0};
+std::atomic<int> g_bUpdating{0};
 
 std::atomic<int> g_nUsbLinkState[3];
 std::atomic<int> g_bNetLink{0};

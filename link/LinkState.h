@@ -16,6 +16,8 @@ extern std::atomic<int> g_bTrafficPaused;    // normal traffic stopped after a f
 extern std::atomic<int> g_bUpdateAbort;      // a firmware update is being aborted
 extern std::atomic<int> g_bUpdateFinished;   // the last firmware reply arrived
 extern std::atomic<int> g_bMcuImageLoaded;   // the loaded firmware file holds an MCU image
+extern std::atomic<int> g_bTransferring;     // a preset batch or a factory reset runs
+extern std::atomic<int> g_bUpdating;         // the link carries a firmware update
 
 // The six link-state ints: three USB ones and two network ones that are only ever cleared, and
 // the network link flag.
@@ -32,8 +34,9 @@ extern BYTE g_byHidOut[HID_REPORT_SIZE];
 extern BYTE g_byHidIn[HID_REPORT_SIZE];
 extern BYTE g_byNetRecv[NET_RECV_SIZE];
 
-// Serial transaction flags: byte 1 frame complete, byte 5 bad frame; the last two bytes count
-// empty reads.
+// Serial transaction flags: byte 0 reply awaited, byte 1 frame complete, byte 5 bad frame; the
+// last two bytes count empty reads.
+constexpr int COMM_FLAG_AWAITED = 0;
 constexpr int COMM_FLAG_COMPLETE = 1;
 constexpr int COMM_FLAG_BAD_FRAME = 5;
 extern BYTE g_commFlags[14];
