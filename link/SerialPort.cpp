@@ -36,6 +36,13 @@ void SetEmptyReads(int n)
     g_commFlags[kEmptyReadsAt + 1] = static_cast<BYTE>(n >> 8);
 }
 
+// A wait without limit (the event class takes a finite time).
+void WaitForever(const CManualEvent& event)
+{
+    while (!event.Wait(std::chrono::hours(1))) {
+    }
+}
+
 void Sleep(int nMs)
 {
     std::this_thread::sleep_for(milliseconds(nMs));
@@ -218,7 +225,7 @@ void CSerialPort::CommThread()
     }
     for (;;) {
         if (m_bClosing) {
-            m_hShutdownEvent.Wait(milliseconds::max());
+            WaitForever(m_hShutdownEvent);
             break;
         }
         // A comm wait that completes at once: bytes are waiting.
@@ -255,7 +262,7 @@ void CSerialPort::CommThread()
         } else if (m_hShutdownEvent.IsSet()) {
             break;
         }
-        m_hResumeEvent.Wait(milliseconds::max());
+        WaitForever(m_hResumeEvent);
     }
     m_bThreadAlive = false;
 }
