@@ -1,0 +1,57 @@
+#include "controls/ChEnEdit.h"
+
+#include "controls/ControlIds.h"
+#include "controls/DbcsAlign.h"
+#include "platform/Gbk.h"
+
+namespace {
+std::string GbkOf(const wxString& text)
+{
+    std::string strGbk;
+    return Utf8ToGbk(text.utf8_string(), strGbk) ? strGbk : std::string();
+}
+}  // namespace
+
+CChEnEdit::CChEnEdit()
+{
+    Bind(wxEVT_CHAR, &CChEnEdit::OnChar, this);
+    Bind(wxEVT_KILL_FOCUS, &CChEnEdit::OnKillFocus, this);
+}
+
+bool CChEnEdit::Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, long nStyle)
+{
+    return wxTextCtrl::Create(pParent, WxId(nCtrlId), wxString(), rc.GetPosition(), rc.GetSize(), nStyle);
+}
+
+void CChEnEdit::OnChar(wxKeyEvent& event)
+{
+    const wxChar c = event.GetUnicodeKey();
+    if (c == WXK_NONE || c < ' ' || c == WXK_DELETE) {
+        event.Skip();  // editing keys
+        return;
+    }
+    std::string strChar;
+    if (!Utf8ToGbk(wxString(c).utf8_string(), strChar))
+        return;  // the field cannot store it
+    long nFrom = 0, nTo = 0;
+    GetSelection(&nFrom, &nTo);
+    const std::size_t nReplaced = GbkOf(GetRange(nFrom, nTo)).size();
+    const DbcsTyping typing = TypeDbcsCharacter(GbkOf(GetValue()).size(), nReplaced, strChar.size(), m_bAlign,
+                                                m_nLimitBytes);
+    if (!typing.bAccept)
+        return;
+    WriteText(typing.bSpaceFirst ? wxString(" ") + c : wxString(c));
+}
+
+void CChEnEdit::OnKillFocus(wxFocusEvent& event)
+{
+    event.Skip();
+    if (!m_bAlign)
+        return;
+    std::string strGbk;
+    if (!Utf8ToGbk(GetValue().utf8_string(), strGbk))
+        return;
+    std::string strUtf8;
+    if (GbkToUtf8(PadDbcsRuns(strGbk, m_nLimitBytes), strUtf8) && wxString::FromUTF8(strUtf8) != GetValue())
+        ChangeValue(wxString::FromUTF8(strUtf8));
+}

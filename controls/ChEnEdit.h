@@ -1,0 +1,24 @@
+#pragma once
+// The edit of texts that go into the processor's fixed byte fields (the preset name): the text
+// is counted in GBK bytes, the form the field stores, and with alignment on every double-byte
+// character is kept on an even byte position by a space in front of it, as the field needs.
+// Typed characters go in here; text that an input method commits directly is aligned when the
+// edit loses the focus, as pasted text is.
+#include <wx/textctrl.h>
+
+class CChEnEdit : public wxTextCtrl {
+public:
+    CChEnEdit();
+    bool Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, long nStyle = 0);
+
+    void EnableDbcsAlign(bool bOn) { m_bAlign = bOn; }
+    // The most GBK bytes the text may take (0: no limit).
+    void SetLimitText(int nBytes) { m_nLimitBytes = nBytes > 0 ? static_cast<std::size_t>(nBytes) : 0; }
+
+    void OnChar(wxKeyEvent& event);
+    void OnKillFocus(wxFocusEvent& event);
+
+private:
+    bool m_bAlign = true;
+    std::size_t m_nLimitBytes = 0;
+};

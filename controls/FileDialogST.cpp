@@ -1,0 +1,77 @@
+#include "controls/FileDialogST.h"
+
+#include <wx/dirdlg.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+
+#include "platform/MessageBox.h"
+
+CFileDialogST::CFileDialogST() = default;
+
+CFileDialogST::CFileDialogST(bool bOpen, const char* szDefExt, const char* szFileName, unsigned nFlags,
+                             const char* szFilter, wxWindow* pParent)
+    : m_bOpen(bOpen),
+      m_strDefExt(szDefExt != nullptr ? szDefExt : ""),
+      m_strFileName(szFileName != nullptr ? szFileName : ""),
+      m_strWildcard(FilterToWildcard(szFilter)),
+      m_nFlags(nFlags | OFN_EXPLORER),
+      m_pParent(pParent)
+{
+}
+
+int CFileDialogST::DoModal()
+{
+    long nStyle = m_bOpen ? wxFD_OPEN : wxFD_SAVE;
+    if (m_bOpen && (m_nFlags & OFN_ALLOWMULTISELECT) != 0)
+        nStyle |= wxFD_MULTIPLE;
+    if (m_bOpen && (m_nFlags & OFN_FILEMUSTEXIST) != 0)
+        nStyle |= wxFD_FILE_MUST_EXIST;
+    if (!m_bOpen && (m_nFlags & OFN_OVERWRITEPROMPT) != 0)
+        nStyle |= wxFD_OVERWRITE_PROMPT;
+    const FileNameParts start = SplitFileName(m_strFileName);
+    wxFileDialog dialog(m_pParent, wxFileDialogNameStr, wxString::FromUTF8(start.strDir),
+                        wxString::FromUTF8(start.strName + start.strExt), wxString::FromUTF8(m_strWildcard), nStyle);
+    if (dialog.ShowModal() != wxID_OK)
+        return IDCANCEL;
+    std::vector<std::string> paths;
+    if ((nStyle & wxFD_MULTIPLE) != 0) {
+        wxArrayString chosen;
+        dialog.GetPaths(chosen);
+        for (const auto& path : chosen)
+            paths.push_back(path.utf8_string());
+    } else {
+        wxFileName path(dialog.GetPath());
+        if (!path.HasExt() && !m_strDefExt.empty())
+            path.SetExt(wxString::FromUTF8(m_strDefExt));
+        paths.push_back(path.GetFullPath().utf8_string());
+    }
+    m_strFileName = MakeFileNameBuffer(paths, (m_nFlags & OFN_EXPLORER) != 0);
+    if (paths.size() == 1) {
+        const FileNameParts parts = SplitFileName(paths[0]);
+        m_strFileTitle = parts.strName + parts.strExt;
+    }
+    return IDOK;
+}
+
+std::string CFileDialogST::GetFileDir() const
+{
+    const FileNameParts parts = SplitFileName(m_strFileName);
+    return parts.strDrive + parts.strDir;
+}
+
+std::string CFileDialogST::GetNextPathName(POSITION& pos) const
+{
+    return NextPathName(m_strFileName, pos, (m_nFlags & OFN_ALLOWMULTISELECT) != 0, (m_nFlags & OFN_EXPLORER) != 0);
+}
+
+// The browse flags of the system the program came from have no GTK counterpart.
+int CFileDialogST::SelectFolder(const std::string& strTitle, const std::string& strInitialFolder,
+                                [[maybe_unused]] unsigned nFlags, wxWindow* pParent)
+{
+    wxDirDialog dialog(pParent, wxString::FromUTF8(strTitle), wxString::FromUTF8(strInitialFolder),
+                       wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK)
+        return IDCANCEL;
+    m_strFolder = dialog.GetPath().utf8_string();
+    return IDOK;
+}

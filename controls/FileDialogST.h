@@ -1,0 +1,47 @@
+#pragma once
+// A wrapper of the system's open, save and choose-folder dialogs (the GTK ones, through wx),
+// keeping the file-name buffer, its parts and the iteration over a multiple selection.
+#include <string>
+
+#include "controls/FileDialogBuffer.h"
+
+class wxWindow;
+
+class CFileDialogST {
+public:
+    using POSITION = std::size_t;  // kNoPosition: none
+
+    CFileDialogST();
+    // szFilter: pairs of description and pattern, each ended by a NUL, the list by a second NUL.
+    CFileDialogST(bool bOpen, const char* szDefExt, const char* szFileName, unsigned nFlags, const char* szFilter,
+                  wxWindow* pParent);
+    virtual ~CFileDialogST() = default;
+
+    // 1 (IDOK) when a file was chosen, 2 (IDCANCEL) otherwise.
+    virtual int DoModal();
+
+    std::string GetPathName() const { return m_strFileName; }
+    std::string GetFileTitle() const { return m_strFileTitle; }
+    std::string GetFileName() const { return SplitFileName(m_strFileName).strName; }
+    std::string GetFileExt() const { return SplitFileName(m_strFileName).strExt; }
+    std::string GetFileDir() const;
+    std::string GetFileDrive() const { return SplitFileName(m_strFileName).strDrive; }
+
+    POSITION GetStartPosition() const { return m_strFileName.empty() ? kNoPosition : 0; }
+    std::string GetNextPathName(POSITION& pos) const;
+
+    // 1 (IDOK) when a folder was chosen, 2 otherwise.
+    int SelectFolder(const std::string& strTitle, const std::string& strInitialFolder, unsigned nFlags,
+                     wxWindow* pParent);
+    std::string GetSelectedFolder() const { return m_strFolder; }
+
+private:
+    bool m_bOpen = true;
+    std::string m_strDefExt;
+    std::string m_strFileName;  // the file-name buffer
+    std::string m_strFileTitle;
+    std::string m_strFolder;
+    std::string m_strWildcard;
+    unsigned m_nFlags = 0;
+    wxWindow* m_pParent = nullptr;
+};

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+#include <wx/frame.h>
+
+#include "controls/ChEnEdit.h"
+#include "controls/PassWordEdit.h"
+#include "tests/ui/UiTestUtil.h"
+
+namespace {
+void Type(wxWindow* pEdit, const wxString& text)
+{
+    for (const wxUniChar c : text) {
+        wxKeyEvent event(wxEVT_CHAR);
+        event.m_uniChar = static_cast<wxChar>(c.GetValue());
+        event.m_keyCode = c.GetValue() < 128 ? static_cast<int>(c.GetValue()) : WXK_NONE;
+        event.SetEventObject(pEdit);
+        pEdit->ProcessWindowEvent(event);
+    }
+}
+
+void LoseFocus(wxWindow* pEdit)
+{
+    wxFocusEvent event(wxEVT_KILL_FOCUS, pEdit->GetId());
+    event.SetEventObject(pEdit);
+    pEdit->ProcessWindowEvent(event);
+}
+
+wxString U(const char* szUtf8)
+{
+    return wxString::FromUTF8(szUtf8);
+}
+
+class Edits : public testing::Test {
+protected:
+    void SetUp() override { m_pFrame = new wxFrame(nullptr, wxID_ANY, "edits"); }
+    void TearDown() override
+    {
+        m_pFrame->Destroy();
+        PumpPendingEvents();
+    }
+    wxFrame* m_pFrame = nullptr;
+};
+}  // namespace
+
+TEST_F(Edits, NameEditKeepsDoubleByteCharactersOnEvenBytes)
+{
+    auto* pEdit = new CChEnEdit;
+    ASSERT_TRUE(pEdit->Create(m_pFrame, 1002, wxRect(0, 0, 160, 24)));
+    Type(pEdit, U("ab中"));
+    EXPECT_EQ(pEdit->GetValue(), U("ab中"));
+    pEdit->ChangeValue("");
+    Type(pEdit, U("abc中"));
+    EXPECT_EQ(pEdit->GetValue(), U("abc 中"));
+
+    pEdit->ChangeValue(U("a中"));  // as an input method or a paste leaves it
+    LoseFocus(pEdit);
+    EXPECT_EQ(pEdit->GetValue(), U("a 中"));
+}
+
+TEST_F(Edits, NameEditWithoutAlignmentTakesWholeCharactersWithinItsByteLimit)
+{
+    auto* pEdit = new CChEnEdit;
+    ASSERT_TRUE(pEdit->Create(m_pFrame, 1002, wxRect(0, 0, 160, 24)));
+    pEdit->EnableDbcsAlign(false);
+    pEdit->SetLimitText(13);
+    Type(pEdit, U("abc中"));
+    EXPECT_EQ(pEdit->GetValue(), U("abc中"));  // whole, no space, no stray byte
+    Type(pEdit, U("1234567中"));                // 12 bytes; the character would need 14
+    EXPECT_EQ(pEdit->GetValue(), U("abc中1234567"));
+    Type(pEdit, U("🎵x"));                      // no GBK code for the note; "x" fits
+    EXPECT_EQ(pEdit->GetValue(), U("abc中1234567x"));
+    LoseFocus(pEdit);
+    EXPECT_EQ(pEdit->GetValue(), U("abc中1234567x"));
+}
+
+TEST_F(Edits, NameEditPaddingStaysWithinTheLimit)
+{
+    auto* pEdit = new CChEnEdit;
+    ASSERT_TRUE(pEdit->Create(m_pFrame, 1002, wxRect(0, 0, 160, 24)));
+    pEdit->SetLimitText(7);
+    pEdit->ChangeValue(U("a中b中"));
+    LoseFocus(pEdit);
+    EXPECT_EQ(pEdit->GetValue(), U("a 中b"));
+}
+
+TEST_F(Edits, PasswordEditTakesLettersAndDigitsOnly)
+{
+    auto* pEdit = new CPassWordEdit;
+    ASSERT_TRUE(pEdit->Create(m_pFrame, 1003, wxRect(0, 0, 160, 24)));
+    Type(pEdit, U("a- Z\r5_中"));
+    EXPECT_EQ(pEdit->GetValue(), "aZ5");
+}
