@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "link/FirmwareCommands.h"
 #include "link/LinkState.h"
 #include "link/ProgressTarget.h"
 #include "model/CommandFrame.h"
@@ -29,21 +30,6 @@ constexpr int FB_PAYLOAD = 11;
 constexpr int FB_HEADER = FB_PAYLOAD;           // bytes before the payload
 constexpr int FB_OVERHEAD = FB_HEADER + 2;      // plus check and end byte
 
-// Firmware commands as they mark the frames of an update.
-constexpr int FW_HEX_APPLY = 0x36;
-constexpr int FW_HEX_START = 0x37;
-constexpr int FW_HEX_DATA = 0x38;
-constexpr int FW_HEX_END = 0x39;
-constexpr int FW_DSP_REQUEST_INFO = 0x3A;
-constexpr int FW_DSP_DATA = 0x3B;
-constexpr int FW_DSP_END_INF = 0x3C;
-
-void ShowUpdateTip(const char* szChinese, const char* szEnglish)
-{
-    if (IStatusLine* pTip = g_pCurHexUpTip)
-        pTip->SetText(LangText(szChinese, szEnglish));
-}
-
 void ShowBeginText()
 {
     ShowUpdateTip("固件更新开始 请勿中断", "Firmware update begins Do not interrupt");
@@ -66,6 +52,12 @@ PresetImage* StoredImage(int nPreset)
 }
 
 }  // namespace
+
+void ShowUpdateTip(const char* szChinese, const char* szEnglish)
+{
+    if (IStatusLine* pTip = g_pCurHexUpTip)
+        pTip->SetText(LangText(szChinese, szEnglish));
+}
 
 CKTVCommand::CKTVCommand()
 {

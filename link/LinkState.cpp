@@ -2,14 +2,18 @@
 
 #include <cstring>
 
+#include "link/PageServices.h"
+
 std::atomic<int> g_nLinkType{LINK_NONE};
 std::atomic<int> g_bAwaitHello{0};
 std::atomic<int> g_bTrafficPaused{0};
 std::atomic<int> g_bUpdateAbort{0};
 std::atomic<int> g_bUpdateFinished{0};
 std::atomic<int> g_bMcuImageLoaded{0};
-std::atomic<int> g_bTransferring{0};
+std::atomic<int> g_bUsbOpen{0};
 std::atomic<int> g_bUpdating{0};
+std::atomic<int> g_bTransferring{0};
+std::atomic<int> g_nLastFwCommand{0};
 
 std::atomic<int> g_nUsbLinkState[3];
 std::atomic<int> g_bNetLink{0};
@@ -20,6 +24,7 @@ BYTE g_byHidIn[HID_REPORT_SIZE];
 BYTE g_byNetRecv[NET_RECV_SIZE];
 BYTE g_commFlags[14];
 std::atomic<CSendData*> g_pCurSend{nullptr};
+IAdvSettings* g_pAdvDlg = nullptr;
 
 void ResetUsbLinkState()
 {

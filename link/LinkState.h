@@ -18,6 +18,8 @@ extern std::atomic<int> g_bUpdateFinished;   // the last firmware reply arrived
 extern std::atomic<int> g_bMcuImageLoaded;   // the loaded firmware file holds an MCU image
 extern std::atomic<int> g_bTransferring;     // a preset batch or a factory reset runs
 extern std::atomic<int> g_bUpdating;         // the link carries a firmware update
+extern std::atomic<int> g_bUsbOpen;          // USB traffic may proceed: every USB read and write loop ends at 0
+extern std::atomic<int> g_nLastFwCommand;    // firmware command of the head frame last written
 
 // The six link-state ints: three USB ones and two network ones that are only ever cleared, and
 // the network link flag.

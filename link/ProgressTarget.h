@@ -23,3 +23,6 @@ public:
 extern std::atomic<IProgressBar*> g_pDisplayProgress;  // bar of the transfer progress dialog
 extern std::atomic<IProgressBar*> g_pUpdateProgress;   // bar of the firmware update dialog
 extern std::atomic<IStatusLine*> g_pCurHexUpTip;       // status line of the firmware update dialog
+
+// Puts the text of the language of the moment on the update dialog's status line, when it is open.
+void ShowUpdateTip(const char* szChinese, const char* szEnglish);

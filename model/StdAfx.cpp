@@ -9,7 +9,9 @@ std::atomic<int> g_bChinese{0};
 
 int g_nViewMode = 1;
 int g_nLineSet = 1;
+std::mutex g_csEndpoint;
 std::string g_strDeviceIP = g_szDefaultDeviceIP;
+int g_nDevicePort = DEFAULT_DEVICE_PORT;
 std::string g_strWifiLabel = "WIFI";
 std::string g_strUsbDevicePath;
 std::string g_strFirmwareFile;

@@ -4,6 +4,7 @@
 // working strings. The fonts, the dialog brush and the speaker-role menu are UI objects and live
 // with the UI.
 #include <atomic>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -79,12 +80,19 @@ inline constexpr Color g_clrCurveGrid{255, 100, 100, 100};
 extern int g_nViewMode;
 extern int g_nLineSet;
 
-// Factory address of the processor's WiFi module: the start value of g_strDeviceIP.
+// Factory address and port of the processor's WiFi module: the start values of the endpoint.
 inline constexpr char g_szDefaultDeviceIP[] = "10.10.100.254";
+constexpr int DEFAULT_DEVICE_PORT = 8899;
+
+// The processor's network endpoint, in memory for the run. The UI changes it while the link check
+// and the worker read it, so all of them hold g_csEndpoint; it is not g_csLink, which the worker
+// holds for whole transactions and the link check must never wait for.
+extern std::mutex g_csEndpoint;
+extern std::string g_strDeviceIP;
+extern int g_nDevicePort;
 
 // Working strings and lists. The UI thread and the link threads share them: read and write them
 // under g_csLink.
-extern std::string g_strDeviceIP;
 extern std::string g_strWifiLabel;
 extern std::string g_strUsbDevicePath;
 extern std::string g_strFirmwareFile;

@@ -1,27 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
-#include <fstream>
 
 #include "platform/NetAdapters.h"
 #include "platform/Ping.h"
+#include "tests/support/FakePing.h"
 #include "tests/support/TestEnvironment.h"
 
 using namespace std::chrono_literals;
-
-namespace {
-// A stand-in for ping: a shell script that prints `output`, after `sleep` seconds, and leaves a
-// mark that it ran.
-std::string FakePing(const std::string& name, const std::string& output, int sleep = 0)
-{
-    const std::string path = ConfigFolder() + "/" + name;
-    std::ofstream(path) << "#!/bin/sh\ntouch \"$0.ran\"\nsleep " << sleep << "\nprintf '%s\\n' '" << output << "'\n";
-    chmod(path.c_str(), 0755);
-    return path;
-}
-}  // namespace
 
 TEST(Ping, TheLoopbackAddressAnswers)
 {

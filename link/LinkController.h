@@ -1,0 +1,137 @@
+#pragma once
+// The device link of the main view, without windows: the link worker thread with its four
+// events, the USB HID transport (finding the processor, the list of devices in use, opening, the
+// report I/O of normal and firmware traffic) and the worker's passes over the network object.
+// The main view owns one and calls its operations on the UI thread; transactions run on the
+// worker, which reaches the UI only by posting to g_pNotifyWnd.
+//
+// Every blocking wait of the worker runs in short slices and ends when the worker is told to
+// quit, so stopping it never waits for a long transaction. Never stop the worker while holding
+// g_csLink: the worker may be waiting for it.
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "link/LinkTimeouts.h"
+#include "platform/Event.h"
+#include "platform/Hid.h"
+#include "platform/HidHotplugMonitor.h"
+#include "platform/LinkError.h"
+#include "platform/Message.h"
+
+class CKTVCommand;
+class CKTV_Data;
+class CNet_Socket;
+class CSendData;
+class CUsbInUseList;
+
+class CLinkController {
+public:
+    CLinkController(CKTVCommand& command, IHidBackend& hid, CUsbInUseList& usbInUse, CNet_Socket& netSocket,
+                    const CLinkTimeouts& timeouts = {});
+    ~CLinkController();  // ends the worker and closes the device
+    CLinkController(const CLinkController&) = delete;
+    CLinkController& operator=(const CLinkController&) = delete;
+
+    // The data model whose next-frame choice fills an empty queue.
+    void AttachData(CKTV_Data* pData) { m_pData = pData; }
+    // Queues the next firmware packet of an update, if there is one (the update engine).
+    void SetFirmwarePacketSource(std::function<void()> fnNextPacket) { m_fnNextFirmwarePacket = std::move(fnNextPacket); }
+
+    // The worker.
+    void CreateLinkThread();
+    // Lets traffic run: a new worker when none exists; then USB traffic allowed and online.
+    void StartLinkThread();
+    // Ends the worker. With bFull also forgets it, resets its events, clears g_bUsbOpen and
+    // m_bOnline and restarts the network link check; without, only ends it (the view closes).
+    void StopLinkThread(int bFull);
+    std::thread* GetLinkThread() const { return m_pLinkThread.get(); }
+
+    // One transaction of each kind; the worker runs them (the normal ones under g_csLink).
+    void UsbTransfer();
+    void UsbFirmwareTransfer();
+    void NetTransfer();
+    void NetFirmwareTransfer();
+
+    // USB devices. These run on the UI thread while no worker runs, except where noted.
+    // Starts posting arrivals of the processor and every HID removal to the window.
+    bool RegisterHidNotification(WndHandle hWnd);
+    // Fills g_usbDevicePaths with the present processors; 1 when there is one. With none the
+    // list of devices in use is reset and g_bUsbOpen cleared. The open device is left alone.
+    int FindHidDevices();
+    // Opens g_strUsbDevicePath (claiming it in the list of devices in use); 1 on success.
+    int OpenHidDevice();
+    // Why the last open failed: Busy (another copy has it), AccessDenied (the udev rule is
+    // missing), NotFound ...
+    LinkError GetLastOpenError() const { return m_lastOpenError; }
+    // Picks a free processor and opens it; sets g_nLinkType 1 on success.
+    int ConnectUsb();
+    // Closes the device if open and connects again (the worker, after a firmware apply).
+    int ReopenUsbDevice();
+    // Closes the device: both report buffers cleared. Its entry in the list stays.
+    void CloseHidDevice();
+    bool IsHidOpen() const { return m_pHidDevice != nullptr; }
+    int IsUsbPathFree(const std::string& strPath);
+    LinkError MarkUsbPathInUse();
+    void ForgetUsbDevice();
+    void ResetUsbDeviceKey();
+
+    // A connection is open and the worker runs.
+    std::atomic<int> m_bOnline{0};
+    std::atomic<int> m_bLinkThreadRunning{0};  // set at each wake-up, cleared when it quits
+    std::atomic<int> m_bLinkThreadActive{0};   // set at each wake-up, cleared when it suspends
+    std::atomic<int> m_nFwCommand{0};          // firmware command of the head frame last written
+
+private:
+    static constexpr int MAX_ATTEMPTS = 2;  // a normal frame is sent at most twice, as is a firmware frame
+    enum { EV_QUIT, EV_SUSPEND, EV_FIRMWARE, EV_NORMAL, EV_COUNT };
+
+    void LinkThreadProc();
+    // False when the worker was told to quit during the pause.
+    bool Pause(std::chrono::milliseconds time) const;
+    bool Stopping() const { return m_hLinkEvents[EV_QUIT].IsSet(); }
+    std::chrono::steady_clock::duration Elapsed() const { return std::chrono::steady_clock::now() - m_liTxStart; }
+    // Posts the link failure once and parks normal traffic: the view stops the worker.
+    void LinkFailed(LPARAM lParam);
+    void SignalSuspend() { m_hLinkEvents[EV_SUSPEND].Set(); }
+    std::unique_ptr<CSendData> NextChangedFrame();
+    void NextFirmwarePacket();
+
+    bool UsbWritePacket();
+    void UsbReadReply();
+    bool UsbWriteFirmwarePacket();
+    void UsbReadFirmwareReply();
+    // Reads one input report into g_byHidIn within `wait`, in slices; TimedOut also when USB
+    // traffic was stopped or the worker told to quit meanwhile.
+    LinkError ReadReport(std::chrono::milliseconds wait);
+    bool WriteReport();
+    void AfterHexApply();
+
+    bool NetSendPacket();
+    void NetReceiveReply();
+    bool NetSendFirmwarePacket();
+    void NetReceiveFirmwareReply();
+    void NetReconnect();
+    bool SendEnterUpdatePattern(const std::function<bool()>& sendReport, std::chrono::milliseconds duration,
+                                std::chrono::milliseconds step, const char* szChinese, const char* szEnglish);
+
+    CKTVCommand& m_command;
+    IHidBackend& m_hid;
+    CUsbInUseList& m_usbInUse;
+    CNet_Socket& m_netSocket;
+    CLinkTimeouts m_timeouts;
+    CKTV_Data* m_pData = nullptr;
+    std::function<void()> m_fnNextFirmwarePacket;
+
+    CManualEvent m_hLinkEvents[EV_COUNT];
+    CManualEvent m_resume;  // a new worker waits for it before its first wait
+    std::unique_ptr<std::thread> m_pLinkThread;
+    std::chrono::steady_clock::time_point m_liTxStart;
+
+    std::unique_ptr<IHidDevice> m_pHidDevice;
+    LinkError m_lastOpenError = LinkError::None;
+    CHidHotplugMonitor m_hotplug;
+};

@@ -1,0 +1,209 @@
+// The network half of the link controller: the worker's normal and firmware transactions over
+// the network object. Normal frames go out whole in one send; firmware frames as 65-byte reports,
+// as on USB.
+#include "link/FirmwareCommands.h"
+#include "link/KTVCommand.h"
+#include "link/LinkController.h"
+#include "link/LinkState.h"
+#include "link/Net_Socket.h"
+#include "link/ProgressTarget.h"
+#include "model/StdAfx.h"
+#include "platform/MessageIds.h"
+#include "platform/Trace.h"
+
+namespace {
+
+// The receive time-out of a firmware reply, in wait units; 0 keeps the current one.
+int FirmwareReceiveUnits(int nCommand)
+{
+    switch (nCommand) {
+    case 0x36: return 10;
+    case 0x37: return 8;
+    case 0x38: return 2;
+    case 0x3A: return 50;
+    case 0x3B: return 10;
+    case 0x3C: return 8;
+    default: return 0;
+    }
+}
+}  // namespace
+
+void CLinkController::NetReconnect()
+{
+    m_netSocket.Close();
+    if (Pause(m_timeouts.netReconnectPause))
+        m_netSocket.Connect();
+}
+
+void CLinkController::NetTransfer()
+{
+    m_liTxStart = std::chrono::steady_clock::now();
+    if (NetSendPacket())
+        NetReceiveReply();
+}
+
+// True when a reply is to be received.
+bool CLinkController::NetSendPacket()
+{
+    CSendData* pHead = m_command.GetHead();
+    if (!pHead) {
+        if (std::unique_ptr<CSendData> pFrame = NextChangedFrame())
+            m_command.AddSendData(std::move(pFrame));
+        return false;
+    }
+    if (pHead->GetCommand() != 0)
+        return false;
+    pHead->SetRetryCount(pHead->GetRetryCount() + 1);
+    if (pHead->GetRetryCount() > MAX_ATTEMPTS) {
+        g_bNetLink = 0;
+        LinkFailed(0);
+        return false;
+    }
+    if (!m_netSocket.Send(pHead->GetBuffer(), pHead->GetLength())) {
+        NetReconnect();
+        return false;
+    }
+    if (pHead->IsLongWait()) {
+        // The factory-default command resets the WiFi module, which answers nothing and drops
+        // the connection. The frame is done once sent: it must never go out a second time.
+        m_command.RemoveHead();
+        if (!Pause(m_timeouts.netResetWait))
+            return false;
+        g_bTransferring = 0;
+        if (Pause(m_timeouts.netResetTail))
+            PostMessage(g_pNotifyWnd, WM_WIFI_RESET_DONE, 0, 0);
+        return false;
+    }
+    return true;
+}
+
+void CLinkController::NetReceiveReply()
+{
+    for (;;) {
+        int nCount = 0;
+        const LinkError error = m_netSocket.Receive(nCount);
+        if (Stopping())
+            return;
+        if (error == LinkError::None) {
+            if (m_command.OnNetworkData(nCount))
+                return;
+            if (Elapsed() < m_timeouts.netReplyWindow)
+                continue;
+            if (!m_bOnline)
+                return;
+            if (m_netSocket.CheckSubnet()) {
+                NetReconnect();
+            } else {
+                g_bNetLink = 0;
+                LinkFailed(2);
+            }
+            return;
+        }
+        // Nothing for a whole receive time-out, or the connection is gone: never a byte count.
+        if (m_netSocket.CheckSubnet()) {
+            NetReconnect();
+        } else {
+            g_bNetLink = 0;
+            LinkFailed(0);
+        }
+        return;
+    }
+}
+
+void CLinkController::NetFirmwareTransfer()
+{
+    if (!m_netSocket.m_bReachable) {
+        Pause(m_timeouts.netFirmwarePause);
+        return;
+    }
+    m_liTxStart = std::chrono::steady_clock::now();
+    if (NetSendFirmwarePacket())
+        NetReceiveFirmwareReply();
+}
+
+// True when a reply is to be received.
+bool CLinkController::NetSendFirmwarePacket()
+{
+    if (!m_command.GetHead()) {
+        NextFirmwarePacket();
+        if (!m_command.GetHead()) {
+            Pause(m_timeouts.idlePause);
+            return false;
+        }
+    }
+    CSendData* pHead = m_command.GetHead();
+    m_nFwCommand = pHead->GetCommand();
+    g_nLastFwCommand = pHead->GetCommand();
+    pHead->SetRetryCount(pHead->GetRetryCount() + 1);
+    if (pHead->GetRetryCount() > MAX_ATTEMPTS) {
+        LinkFailed(0);
+        return false;
+    }
+    pHead->Rewind();
+    if (pHead->GetCommand() == FW_ENTER_UPDATE) {
+        SendEnterUpdatePattern(
+            [this] {
+                if (!m_netSocket.Send(g_byHidOut, HID_REPORT_SIZE))
+                    NetReconnect();
+                return true;
+            },
+            m_timeouts.netEnterUpdate, {}, "连接网络", "Connected NetWork");
+        return false;
+    }
+    while (pHead->GetNextChunk()) {
+        if (m_netSocket.Send(g_byHidOut, HID_REPORT_SIZE))
+            continue;
+        m_netSocket.Close();
+        if (!Pause(m_timeouts.netResendPause))
+            return false;
+        if (!m_netSocket.m_bReachable) {
+            LinkFailed(0);
+            return false;
+        }
+        m_netSocket.Connect();
+        pHead->Rewind();
+    }
+    return true;
+}
+
+void CLinkController::NetReceiveFirmwareReply()
+{
+    const int nCommand = m_nFwCommand;
+    if (nCommand == FW_HEX_END) {
+        // The processor restarts at once and sends nothing back.
+        m_command.FinishFirmwareUpdate();
+        return;
+    }
+    if (const int nUnits = FirmwareReceiveUnits(nCommand); nUnits > 0)
+        m_netSocket.SetReceiveTimeout(m_timeouts.firmwareWaitUnit * nUnits);
+    if (nCommand == FW_DSP_REQUEST_INFO)
+        ShowUpdateTip("擦除中......", "Erasing......");
+    while (m_netSocket.m_bReachable && !Stopping()) {
+        int nCount = 0;
+        const LinkError error = m_netSocket.ReceiveShort(nCount);
+        if (Stopping())
+            return;
+        if (error == LinkError::Closed) {
+            if (!Pause(m_timeouts.netReconnectPause))
+                return;
+            if (m_netSocket.m_bReachable) {
+                m_netSocket.Close();
+                m_netSocket.Connect();
+            } else {
+                LinkFailed(0);
+            }
+            return;
+        }
+        if (error != LinkError::None) {
+            if (m_netSocket.m_bReachable) {
+                m_netSocket.Close();
+                m_netSocket.Connect();
+            } else {
+                LinkFailed(0);
+            }
+            return;
+        }
+        if (m_command.OnNetworkData(nCount))
+            return;
+    }
+}

@@ -1,0 +1,401 @@
+// The USB half of the link controller: finding and opening the processor, and the worker's
+// normal and firmware transactions over 65-byte HID reports.
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+#include "link/FirmwareCommands.h"
+#include "link/KTVCommand.h"
+#include "link/LinkController.h"
+#include "link/LinkState.h"
+#include "link/ProgressTarget.h"
+#include "model/StdAfx.h"
+#include "platform/LinkLock.h"
+#include "platform/MessageIds.h"
+#include "platform/Trace.h"
+#include "platform/UsbInUseList.h"
+
+namespace {
+constexpr int FW_MAX_REQUEST_INFO_ATTEMPTS = 4;
+// Input-report byte that echoes the firmware command of a reply (frame byte 8, the index).
+constexpr int REPORT_COMMAND_ECHO = 9;
+
+// The reply wait of a firmware command, in wait units (seconds on the processor).
+int FirmwareReplyUnits(int nCommand)
+{
+    switch (nCommand) {
+    case 0x36: return 3;
+    case 0x37: return 8;
+    case 0x38: return 2;
+    case 0x39: return 2;
+    case 0x3A: return 40;
+    case 0x3B: return 10;
+    case 0x3C: return 20;
+    default: return 2;
+    }
+}
+
+// The enter-update pattern: report id 0, then 32 pairs 'C', 0x11.
+void FillEnterUpdatePattern()
+{
+    g_byHidOut[0] = 0;
+    for (int i = 1; i < HID_REPORT_SIZE; i += 2) {
+        g_byHidOut[i] = 'C';
+        g_byHidOut[i + 1] = 0x11;
+    }
+}
+}  // namespace
+
+bool CLinkController::RegisterHidNotification(WndHandle hWnd)
+{
+    return m_hotplug.Start(hWnd, PROCESSOR_HID_ID);
+}
+
+int CLinkController::FindHidDevices()
+{
+    std::vector<std::string> paths;
+    for (const HidDeviceInfo& device : m_hid.Enumerate(PROCESSOR_HID_ID))
+        paths.push_back(device.strPath);
+    const bool bFound = !paths.empty();
+    {
+        std::lock_guard lock(g_csLink);
+        g_usbDevicePaths = std::move(paths);
+    }
+    if (!bFound) {
+        ResetUsbDeviceKey();
+        g_bUsbOpen = 0;
+    }
+    return bFound;
+}
+
+int CLinkController::OpenHidDevice()
+{
+    std::string strPath;
+    {
+        std::lock_guard lock(g_csLink);
+        strPath = g_strUsbDevicePath;
+    }
+    CloseHidDevice();
+    // Claimed before the open, so that of two copies that both saw the device free one gets it.
+    m_lastOpenError = MarkUsbPathInUse();
+    if (m_lastOpenError != LinkError::None)
+        return 0;
+    HidOpenResult opened = OpenArrivedHidDevice(m_hid, strPath, m_timeouts.hidOpen);
+    m_lastOpenError = opened.error;
+    if (opened.error != LinkError::None) {
+        Trace("Open %s failed: %s\n", strPath.c_str(), std::string(ToString(opened.error)).c_str());
+        ForgetUsbDevice();
+        return 0;
+    }
+    m_pHidDevice = std::move(opened.pDevice);
+    g_bUsbOpen = 1;
+    if (!m_bOnline) {
+        for (auto& n : g_nNetLinkState)
+            n = 0;
+    }
+    return 1;
+}
+
+void CLinkController::CloseHidDevice()
+{
+    m_pHidDevice.reset();
+    std::memset(g_byHidOut, 0, sizeof(g_byHidOut));
+    std::memset(g_byHidIn, 0, sizeof(g_byHidIn));
+}
+
+int CLinkController::ConnectUsb()
+{
+    std::string strPath;
+    {
+        std::lock_guard lock(g_csLink);
+        strPath = g_strUsbDevicePath;
+    }
+    if (strPath.empty() || !IsUsbPathFree(strPath)) {
+        strPath.clear();
+        FindHidDevices();
+        std::lock_guard lock(g_csLink);
+        for (const std::string& strFound : g_usbDevicePaths) {
+            if (IsUsbPathFree(strFound)) {
+                strPath = strFound;
+                break;
+            }
+        }
+        g_strUsbDevicePath = strPath;
+    }
+    if (!strPath.empty() && OpenHidDevice()) {
+        g_nLinkType = LINK_USB;
+        return 1;
+    }
+    std::vector<std::string> paths;
+    {
+        std::lock_guard lock(g_csLink);
+        paths = g_usbDevicePaths;
+    }
+    for (const std::string& strFound : paths) {
+        if (!IsUsbPathFree(strFound))
+            continue;
+        {
+            std::lock_guard lock(g_csLink);
+            g_strUsbDevicePath = strFound;
+        }
+        if (OpenHidDevice()) {
+            g_nLinkType = LINK_USB;
+            return 1;
+        }
+    }
+    std::lock_guard lock(g_csLink);
+    g_strUsbDevicePath.clear();
+    return 0;
+}
+
+int CLinkController::ReopenUsbDevice()
+{
+    CloseHidDevice();
+    return ConnectUsb();
+}
+
+int CLinkController::IsUsbPathFree(const std::string& strPath)
+{
+    return m_usbInUse.IsFree(strPath);
+}
+
+LinkError CLinkController::MarkUsbPathInUse()
+{
+    std::lock_guard lock(g_csLink);
+    return m_usbInUse.Claim(g_strUsbDevicePath);
+}
+
+void CLinkController::ForgetUsbDevice()
+{
+    std::lock_guard lock(g_csLink);
+    m_usbInUse.Release(g_strUsbDevicePath);
+}
+
+void CLinkController::ResetUsbDeviceKey()
+{
+    m_usbInUse.Reset();
+}
+
+LinkError CLinkController::ReadReport(std::chrono::milliseconds wait)
+{
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        if (!g_bUsbOpen || Stopping() || !m_pHidDevice)
+            return LinkError::TimedOut;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            return LinkError::TimedOut;
+        const LinkError error = m_pHidDevice->Read(HidReportIn(g_byHidIn), std::min(left, m_timeouts.slice));
+        if (error != LinkError::TimedOut)
+            return error;
+    }
+}
+
+bool CLinkController::WriteReport()
+{
+    if (!m_pHidDevice)
+        return false;
+    const LinkError error = m_pHidDevice->Write(HidReportOut(g_byHidOut));
+    if (error != LinkError::None)
+        Trace("Write UsbData failed: %s\n", std::string(ToString(error)).c_str());
+    return error == LinkError::None;
+}
+
+void CLinkController::UsbTransfer()
+{
+    m_liTxStart = std::chrono::steady_clock::now();
+    if (UsbWritePacket())
+        UsbReadReply();
+}
+
+// True when a reply is to be read.
+bool CLinkController::UsbWritePacket()
+{
+    if (!m_pHidDevice) {
+        if (OpenHidDevice())
+            m_command.RewindHead();
+        else
+            LinkFailed(0);
+        return false;
+    }
+    if (!g_bUsbOpen)
+        return false;
+    CSendData* pHead = m_command.GetHead();
+    if (!pHead) {
+        if (std::unique_ptr<CSendData> pFrame = NextChangedFrame())
+            m_command.AddSendData(std::move(pFrame));
+        return false;
+    }
+    if (pHead->GetChunkCursor() == 0) {
+        // A new attempt of the frame: its first, or the next after a refusal or a reopen.
+        pHead->SetRetryCount(pHead->GetRetryCount() + 1);
+        if (pHead->GetRetryCount() > MAX_ATTEMPTS) {
+            LinkFailed(0);
+            return false;
+        }
+        pHead->SetRefused(0);
+    }
+    while (pHead->GetNextChunk()) {
+        if (!g_bUsbOpen || Stopping())
+            return false;
+        if (!WriteReport()) {
+            if (g_bUsbOpen)
+                LinkFailed(0);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CLinkController::UsbReadReply()
+{
+    CSendData* pSent = m_command.GetHead();
+    const bool bLong = pSent && pSent->IsLongWait();
+    const auto reportWait = bLong ? m_timeouts.usbLongReportWait : m_timeouts.usbReportWait;
+    const auto replyLimit = bLong ? m_timeouts.usbLongReplyLimit : m_timeouts.usbReplyLimit;
+    for (;;) {
+        if (!g_bUsbOpen)
+            return;
+        const LinkError error = ReadReport(reportWait);
+        if (!g_bUsbOpen || Stopping())
+            return;
+        if (error != LinkError::None) {
+            // No report in time, or the device is gone: one failure, and the pass ends.
+            LinkFailed(0);
+            return;
+        }
+        Trace("Read UsbData\n");
+        if (m_command.OnUsbReport(HID_REPORT_SIZE))
+            return;
+        // A refusal rewound the head (or removed a refused long operation): the transaction
+        // ends, and the next pass sends the frame again.
+        CSendData* pHead = m_command.GetHead();
+        if (pHead != pSent || (pHead && pHead->IsRefused()))
+            return;
+        if (Elapsed() > replyLimit) {
+            Pause(m_timeouts.failurePause);
+            if (g_bUsbOpen)
+                LinkFailed(0);
+            return;
+        }
+    }
+}
+
+void CLinkController::UsbFirmwareTransfer()
+{
+    m_liTxStart = std::chrono::steady_clock::now();
+    if (UsbWriteFirmwarePacket())
+        UsbReadFirmwareReply();
+}
+
+bool CLinkController::SendEnterUpdatePattern(const std::function<bool()>& sendReport, std::chrono::milliseconds duration,
+                                             std::chrono::milliseconds step, const char* szChinese,
+                                             const char* szEnglish)
+{
+    FillEnterUpdatePattern();
+    while (Elapsed() <= duration) {
+        if (Stopping())
+            return false;
+        if (!sendReport())
+            return false;
+        if (step.count() > 0)
+            Pause(step);
+        ShowUpdateTip(szChinese, szEnglish);
+    }
+    m_command.RemoveHead();
+    return true;
+}
+
+// True when a reply is to be read.
+bool CLinkController::UsbWriteFirmwarePacket()
+{
+    if (!m_pHidDevice || !g_bUsbOpen)
+        return false;
+    if (!m_command.GetHead()) {
+        NextFirmwarePacket();
+        if (!m_command.GetHead()) {
+            Pause(m_timeouts.idlePause);
+            return false;
+        }
+    }
+    CSendData* pHead = m_command.GetHead();
+    m_nFwCommand = pHead->GetCommand();
+    g_nLastFwCommand = pHead->GetCommand();
+    pHead->SetRetryCount(pHead->GetRetryCount() + 1);
+    const int nMaxAttempts = pHead->GetCommand() == FW_DSP_REQUEST_INFO ? FW_MAX_REQUEST_INFO_ATTEMPTS : MAX_ATTEMPTS;
+    if (pHead->GetRetryCount() > nMaxAttempts) {
+        LinkFailed(0);
+        return false;
+    }
+    if (pHead->GetCommand() == FW_ENTER_UPDATE) {
+        // The processor answers nothing while it switches to its loader.
+        SendEnterUpdatePattern([this] { return g_bUsbOpen && WriteReport(); }, m_timeouts.usbEnterUpdate,
+                               m_timeouts.usbEnterUpdateStep, "连接Usb", "Connected Usb");
+        return false;
+    }
+    if (pHead->GetNextChunk())
+        WriteReport();
+    return true;
+}
+
+void CLinkController::UsbReadFirmwareReply()
+{
+    const int nCommand = m_nFwCommand;
+    const auto replyWait = m_timeouts.firmwareWaitUnit * FirmwareReplyUnits(nCommand);
+    if (nCommand == FW_DSP_REQUEST_INFO)
+        ShowUpdateTip("擦除中......", "Erasing......");
+    for (;;) {
+        if (!g_bUsbOpen || Stopping())
+            break;
+        const LinkError error = ReadReport(replyWait);
+        if (!g_bUsbOpen || Stopping())
+            break;
+        if (error == LinkError::TimedOut) {
+            if (nCommand == FW_HEX_APPLY)
+                break;  // the processor left to re-enumerate without a word
+            g_bUsbOpen = 0;
+            SignalSuspend();
+            LinkFailed(0);
+            return;
+        }
+        if (error != LinkError::None) {
+            if (nCommand == FW_HEX_APPLY)
+                break;
+            SignalSuspend();
+            LinkFailed(0);
+            return;
+        }
+        if (g_bUpdateAbort)
+            return;
+        if (g_byHidIn[REPORT_COMMAND_ECHO] == nCommand && m_command.OnUsbReport(HID_REPORT_SIZE))
+            break;
+        CSendData* pHead = m_command.GetHead();
+        if (pHead && pHead->IsRefused()) {
+            if (nCommand != FW_DSP_REQUEST_INFO) {
+                SignalSuspend();
+                LinkFailed(0);
+            }
+            return;
+        }
+        if (Elapsed() > replyWait) {
+            Pause(m_timeouts.failurePause);
+            SignalSuspend();
+            LinkFailed(0);
+            return;
+        }
+    }
+    if (nCommand == FW_HEX_APPLY && !Stopping())
+        AfterHexApply();
+}
+
+// The processor re-enumerates after applying its firmware, perhaps on another device node.
+void CLinkController::AfterHexApply()
+{
+    if (!Pause(m_timeouts.hexApplyPause))
+        return;
+    ForgetUsbDevice();
+    if (!ReopenUsbDevice()) {
+        SignalSuspend();
+        LinkFailed(0);
+    }
+}

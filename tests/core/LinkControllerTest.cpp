@@ -1,0 +1,559 @@
+// The real link worker, transports and command manager against the processor emulator, over the
+// in-memory HID backend and over TCP to 127.0.0.1. The tests queue the frames themselves, as the
+// main view will. Time limits are shortened; the ones a test measures are named in it.
+#include <gtest/gtest.h>
+
+#include <pthread.h>
+#include <time.h>
+
+#include <cstring>
+#include <functional>
+#include <thread>
+
+#include "link/FirmwareCommands.h"
+#include "link/LinkState.h"
+#include "model/CommandFrame.h"
+#include "model/DataDefine.h"
+#include "model/StdAfx.h"
+#include "platform/DeviceChange.h"
+#include "platform/LinkLock.h"
+#include "platform/MessageIds.h"
+#include "tests/support/FrameBytes.h"
+#include "tests/support/LinkRig.h"
+#include "tests/support/MessageRecorder.h"
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+CLinkTimeouts FastTimeouts()
+{
+    CLinkTimeouts t;
+    t.usbReportWait = 300ms;
+    t.usbReplyLimit = 400ms;
+    t.hidOpen = {300ms, 20ms};
+    t.usbEnterUpdate = 150ms;
+    t.firmwareWaitUnit = 50ms;
+    t.hexApplyPause = 50ms;
+    t.netReplyWindow = 400ms;
+    t.netReconnectPause = 50ms;
+    t.netResetWait = 200ms;
+    t.netResetTail = 50ms;
+    t.netEnterUpdate = 150ms;
+    return t;
+}
+
+CNetOptions FastNet()
+{
+    CNetOptions options;
+    options.tcp.receive = 200ms;
+    options.checkPeriod = 50ms;
+    options.checkPause = 50ms;
+    return options;
+}
+
+CNetOptions NoAdapterInSubnet()
+{
+    CNetOptions options = FastNet();
+    options.adapters = [] { return std::vector<NetAdapter>{}; };
+    return options;
+}
+
+constexpr auto WAIT = 5s;  // for what must happen; far above every shortened limit
+
+std::string Name(const testing::TestParamInfo<LinkWay>& info)
+{
+    return info.param == LinkWay::Usb ? "Usb" : "Net";
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = WAIT)
+{
+    const auto deadline = Clock::now() + timeout;
+    while (!done()) {
+        if (Clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+std::vector<EmuRequest> RequestsOf(const CProcessorEmulator& emulator, int nBlock, int nIndex)
+{
+    std::vector<EmuRequest> found;
+    for (const EmuRequest& request : emulator.Log())
+        if (EmuRequestOf(nBlock, nIndex)(request))
+            found.push_back(request);
+    return found;
+}
+
+std::chrono::nanoseconds ThreadCpuTime(std::thread& thread)
+{
+    clockid_t clock{};
+    timespec ts{};
+    if (pthread_getcpuclockid(thread.native_handle(), &clock) != 0 || clock_gettime(clock, &ts) != 0)
+        return {};
+    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
+}
+
+// A master-settings write with a value the emulator does not hold yet.
+std::unique_ptr<CSendData> MasterWrite()
+{
+    g_masterSettings.m_wVolume = 0x1234;
+    g_masterSettings.m_byMasterOn = 1;
+    return MakeWriteSystemFrame(SYS_MASTER, 0);
+}
+
+bool EmulatorHasMasterWrite(const CProcessorEmulator& emulator)
+{
+    const EmuState state = emulator.State();
+    return state.master[0] == 0x34 && state.master[1] == 0x12;
+}
+
+class LinkBothWays : public testing::TestWithParam<LinkWay> {
+protected:
+    CLinkRig& Rig(const CLinkTimeouts& timeouts = FastTimeouts(), CNetOptions options = FastNet())
+    {
+        m_pRig.reset();  // the old rig resets the shared flags as it goes: first
+        m_pRig = std::make_unique<CLinkRig>(GetParam(), timeouts, std::move(options));
+        EXPECT_TRUE(m_pRig->Open());
+        return *m_pRig;
+    }
+    bool IsUsb() const { return GetParam() == LinkWay::Usb; }
+
+    CMessageRecorder m_posted;  // outlives the rig, whose worker posts until it ends
+    std::unique_ptr<CLinkRig> m_pRig;
+};
+
+TEST_P(LinkBothWays, HelloAndVersionAreAnswered)
+{
+    CLinkRig& rig = Rig();
+    g_bAwaitHello = 1;
+    rig.Queue(MakeReadSystemFrame(SYS_HELLO, 0));
+    rig.Queue(MakeReadSystemFrame(SYS_VERSION, 0));
+    rig.Start();
+
+    ASSERT_TRUE(m_posted.WaitFor(WM_VERSION_RECEIVED, 1, WAIT));
+    EXPECT_EQ(g_bAwaitHello, 0);
+    EXPECT_EQ(std::string(g_szDeviceVersion, 11), "ZIRE-RI1.00");
+    const std::vector<EmuRequest> log = rig.emulator.Log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[0].byIndex, SYS_HELLO);
+    EXPECT_EQ(log[1].byIndex, SYS_VERSION);
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+}
+
+TEST_P(LinkBothWays, BlocksLandInTheImagesAndWritesInTheProcessor)
+{
+    CLinkRig& rig = Rig();
+    for (int c = 0; c < MUSIC_CHANNELS; ++c)
+        rig.Queue(MakeReadFrame(0, BLOCK_MUSIC, c, 1, 1));
+    for (int c = 0; c < OUTPUT_CHANNELS; ++c) {
+        auto pFrame = MakeReadFrame(0, BLOCK_OUTPUT, c, 1, 1);
+        pFrame->SetLastOfReadBatch(c == OUTPUT_CHANNELS - 1);
+        rig.Queue(std::move(pFrame));
+    }
+    rig.Queue(MakeReadFrame(4, BLOCK_OUTPUT, 5, 0, 1));  // a stored preset's block
+    rig.Queue(MasterWrite());
+    rig.Start();
+
+    ASSERT_TRUE(m_posted.WaitFor(WM_PRESET_RECEIVED, 1, WAIT));
+    ASSERT_TRUE(WaitUntil([&] { return EmulatorHasMasterWrite(rig.emulator); }));
+    const EmuState state = rig.emulator.State();
+    const auto* pLive = reinterpret_cast<const BYTE*>(&g_liveImage);
+    EXPECT_EQ(std::memcmp(pLive + emu::MUSIC_OFFSET, state.images[0].data() + emu::MUSIC_OFFSET,
+                          emu::MUSIC_SIZE * emu::MUSIC_CHANNELS), 0);
+    EXPECT_EQ(std::memcmp(pLive + emu::OUTPUT_OFFSET, state.images[0].data() + emu::OUTPUT_OFFSET,
+                          emu::OUTPUT_SIZE * emu::OUTPUT_CHANNELS), 0);
+    EXPECT_EQ(std::memcmp(&g_devImages[3].m_out[5], state.images[4].data() + emu::BlockOffset(emu::BLOCK_OUTPUT, 5),
+                          emu::OUTPUT_SIZE), 0);
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+}
+
+TEST_P(LinkBothWays, AnIdleLinkPollsTheMetersSteadily)
+{
+    CLinkRig& rig = Rig();
+    rig.emulator.Edit([](EmuState& s) {
+        for (std::size_t i = 0; i < s.meters.size(); ++i)
+            s.meters[i] = static_cast<std::uint8_t>(0x11 * (i + 1));
+    });
+    rig.Start();
+
+    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 20, WAIT));
+    for (int i = 0; i < 14; ++i)
+        EXPECT_EQ(g_nDevStatus[i], (0x11 * (i + 1)) & 0xFF) << i;
+    for (const EmuRequest& request : rig.emulator.Log()) {
+        EXPECT_EQ(request.byClass, FRAME_READ);
+        EXPECT_EQ(request.byIndex, SYS_STATUS);
+        EXPECT_EQ(request.answer, EmuAnswer::Data);
+    }
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+}
+
+TEST_P(LinkBothWays, ARefusedFrameIsSentOnceMore)
+{
+    CLinkRig& rig = Rig();
+    rig.emulator.InjectFault(EmuFault::Refuse, 1, EmuRequestOf(BLOCK_SYSTEM, SYS_MASTER));
+    rig.Queue(MasterWrite());
+    rig.Start();
+
+    ASSERT_TRUE(WaitUntil([&] { return EmulatorHasMasterWrite(rig.emulator); }));
+    const std::vector<EmuRequest> writes = RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_MASTER);
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[0].answer, EmuAnswer::Refuse);
+    EXPECT_EQ(writes[1].answer, EmuAnswer::Ack);
+    EXPECT_EQ(writes[0].bytes, writes[1].bytes);
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+}
+
+TEST_P(LinkBothWays, AFrameRefusedTwiceFailsTheLinkOnce)
+{
+    CLinkRig& rig = Rig();
+    rig.emulator.InjectFault(EmuFault::Refuse, EMU_ALWAYS, EmuRequestOf(BLOCK_SYSTEM, SYS_MASTER));
+    rig.Queue(MasterWrite());
+    rig.Start();
+
+    ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+    std::this_thread::sleep_for(300ms);  // a worker that failed again would post again by now
+    rig.Stop();
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+    EXPECT_EQ(m_posted.Posted().back().lParam, 0);
+    EXPECT_EQ(RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_MASTER).size(), 2u);
+}
+
+// USB waits one report wait for a reply that never comes. The network reconnects while an adapter
+// is in the processor's subnet, sends the frame once more, and fails at its third attempt.
+TEST_P(LinkBothWays, ASilentProcessorFailsTheLinkInTheSpecifiedTime)
+{
+    const CLinkTimeouts timeouts = FastTimeouts();
+    const CNetOptions net = FastNet();
+    CLinkRig& rig = Rig(timeouts, net);
+    rig.emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS);
+    const auto start = Clock::now();
+    rig.Start();
+
+    ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+    const auto elapsed = Clock::now() - start;
+    const auto limit = IsUsb() ? timeouts.usbReportWait : 2 * (net.tcp.receive + timeouts.netReconnectPause);
+    EXPECT_GE(elapsed, limit);
+    EXPECT_LT(elapsed, limit + 2s);
+    rig.Stop();
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+    EXPECT_EQ(m_posted.Posted().back().lParam, 0);
+    EXPECT_EQ(rig.emulator.Log().size(), IsUsb() ? 1u : 2u);
+    if (!IsUsb()) {
+        EXPECT_EQ(rig.pServer->Connections(), 3);
+    }
+}
+
+// Over TCP a reply that cannot be used is waited out, the connection made again and the frame
+// sent again; over USB the reply limit ends the link.
+TEST_P(LinkBothWays, AFaultyReplyIsRecoveredOnTheNetworkAndEndsTheLinkOnUsb)
+{
+    struct Case {
+        const char* name;
+        EmuFault fault;
+    };
+    const Case cases[] = {
+        {"garbage", EmuFault::Garbage},
+        {"bad check byte", EmuFault::CorruptCheck},
+        {"connection closed", EmuFault::Close},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_posted.Clear();
+        CLinkRig& rig = Rig();
+        rig.emulator.InjectFault(c.fault, 1, EmuRequestOf(BLOCK_SYSTEM, SYS_MASTER));
+        rig.Queue(MasterWrite());
+        rig.Start();
+        if (IsUsb()) {
+            ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+            rig.Stop();
+            EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+            continue;
+        }
+        ASSERT_TRUE(WaitUntil([&] {
+            const auto writes = RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_MASTER);
+            return writes.size() >= 2 && writes[1].answer == EmuAnswer::Ack;
+        }));
+        EXPECT_TRUE(EmulatorHasMasterWrite(rig.emulator));
+        EXPECT_EQ(RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_MASTER).size(), 2u);
+        EXPECT_EQ(rig.pServer->Connections(), 2);
+        EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+        // The next frames are answered as if nothing had happened.
+        const int nPolls = m_posted.Count(WM_STATUS_RECEIVED);
+        EXPECT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, nPolls + 3, WAIT));
+    }
+}
+
+TEST_P(LinkBothWays, StoppingNeverWaitsForALongTransaction)
+{
+    // The real limits: a long operation may take 50 s on USB and 34 s on the network.
+    CLinkRig& rig = Rig(CLinkTimeouts{});
+    rig.emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS);
+    auto pReset = MakeWriteSystemFrame(SYS_FACTORY_RESET, 0);
+    pReset->SetLongWait(1);
+    rig.Queue(std::move(pReset));
+    rig.Start();
+    ASSERT_TRUE(rig.emulator.WaitForRequests(1, WAIT));
+    std::this_thread::sleep_for(100ms);
+
+    const auto start = Clock::now();
+    rig.Stop();
+    EXPECT_LT(Clock::now() - start, 1s);
+    EXPECT_EQ(rig.link.m_bOnline, 0);
+    EXPECT_EQ(rig.link.GetLinkThread(), nullptr);
+}
+
+TEST_P(LinkBothWays, PausedTrafficSendsNothingAndDoesNotSpin)
+{
+    CLinkRig& rig = Rig();
+    rig.Start();
+    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 3, WAIT));
+    g_bTrafficPaused = 1;
+    std::this_thread::sleep_for(100ms);  // the transaction in flight ends
+    rig.emulator.ClearLog();
+    std::thread& worker = *rig.link.GetLinkThread();
+    const auto cpuBefore = ThreadCpuTime(worker);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(rig.emulator.Log().empty());
+    EXPECT_LT(ThreadCpuTime(worker) - cpuBefore, 30ms);
+}
+
+INSTANTIATE_TEST_SUITE_P(Transports, LinkBothWays, testing::Values(LinkWay::Usb, LinkWay::Net), Name);
+
+class UsbLink : public testing::Test {
+protected:
+    CMessageRecorder m_posted;
+};
+
+TEST_F(UsbLink, AFrameGoesOutInReportsAndAReplyIsAssembledFromThem)
+{
+    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    ASSERT_TRUE(rig.Open());
+    rig.Queue(MakeReadFrame(0, BLOCK_OUTPUT, 7, 1, 1));        // 24 bytes out, 312 bytes back
+    rig.Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, 2, 1, 0));  // 312 bytes out
+    rig.Start();
+    ASSERT_TRUE(m_posted.WaitFor(WM_PRESET_RECEIVED, 1, WAIT));
+    ASSERT_TRUE(WaitUntil([&] { return rig.emulator.Log().size() >= 2; }));
+    rig.Stop();
+
+    const std::vector<HidReport> written = rig.hid.WrittenReports(CLinkRig::USB_PATH);
+    ASSERT_GE(written.size(), 6u);
+    EXPECT_EQ(HexText(written[0].data(), 6), "00 6B 6B 6B EE A2");
+    EXPECT_EQ(written[1][5], 0xA1);  // the block write starts in the next report
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(written[i][0], 0) << "report id of report " << i;
+    const std::vector<EmuRequest> log = rig.emulator.Log();
+    EXPECT_TRUE(log[1].bIntact);
+    EXPECT_EQ(log[1].bytes.size(), 312u);
+}
+
+TEST_F(UsbLink, RemovalOfAnotherDeviceLeavesTheLinkAlone)
+{
+    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CProcessorEmulator other;
+    rig.hid.Plug("/dev/hidraw-other", other);
+    ASSERT_TRUE(rig.Open());
+    rig.Start();
+    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 2, WAIT));
+
+    rig.hid.Unplug("/dev/hidraw-other");
+    EXPECT_EQ(rig.link.FindHidDevices(), 1);
+    const int nPolls = m_posted.Count(WM_STATUS_RECEIVED);
+    EXPECT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, nPolls + 5, WAIT));
+    EXPECT_TRUE(rig.link.IsHidOpen());
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+}
+
+TEST_F(UsbLink, UnpluggingTheProcessorFailsTheLinkOnce)
+{
+    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    ASSERT_TRUE(rig.Open());
+    rig.Start();
+    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 2, WAIT));
+    rig.hid.Unplug(CLinkRig::USB_PATH);
+    ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+    EXPECT_EQ(m_posted.Count(WM_DEVICECHANGE), 2);  // the plug and the removal
+}
+
+TEST_F(UsbLink, ASecondCopyDoesNotOpenTheProcessorTheFirstHas)
+{
+    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    ASSERT_TRUE(rig.Open());
+
+    CUsbInUseList secondList(rig.store, rig.strLockFolder);
+    CKTVCommand secondCommand;
+    CNet_Socket secondNet(NoAdapterInSubnet());
+    CLinkController second(secondCommand, rig.hid, secondList, secondNet, FastTimeouts());
+    g_strUsbDevicePath.clear();
+    EXPECT_EQ(second.ConnectUsb(), 0);
+    EXPECT_TRUE(g_strUsbDevicePath.empty());
+    EXPECT_EQ(rig.hid.OpenCount(CLinkRig::USB_PATH), 1);
+
+    g_strUsbDevicePath = CLinkRig::USB_PATH;
+    rig.link.CloseHidDevice();
+    rig.link.ForgetUsbDevice();
+    EXPECT_EQ(second.ConnectUsb(), 1);
+    EXPECT_EQ(rig.hid.OpenCount(CLinkRig::USB_PATH), 2);
+    EXPECT_EQ(rig.store.ValueNames(USB_IN_USE_KEY), std::vector<std::string>{CLinkRig::USB_PATH});
+}
+
+TEST_F(UsbLink, AnOpenRefusedByPermissionsIsTriedAgainThenNamed)
+{
+    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    rig.hid.DenyAccess(CLinkRig::USB_PATH, 2);  // udev sets the permission a moment later
+    EXPECT_TRUE(rig.Open());
+    rig.link.CloseHidDevice();
+    rig.link.ForgetUsbDevice();
+
+    rig.hid.DenyAccess(CLinkRig::USB_PATH, EMU_ALWAYS);  // no rule at all
+    EXPECT_EQ(rig.link.OpenHidDevice(), 0);
+    EXPECT_EQ(rig.link.GetLastOpenError(), LinkError::AccessDenied);
+    EXPECT_TRUE(rig.link.IsUsbPathFree(CLinkRig::USB_PATH));  // the failed open released its claim
+}
+
+TEST_F(UsbLink, WithNoProcessorPresentTheListIsCleared)
+{
+    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    rig.store.WriteString(USB_IN_USE_KEY, "/dev/hidraw-left-behind", "0");
+    rig.hid.Unplug(CLinkRig::USB_PATH);
+    EXPECT_EQ(rig.link.FindHidDevices(), 0);
+    EXPECT_TRUE(rig.store.ValueNames(USB_IN_USE_KEY).empty());
+    EXPECT_TRUE(g_usbDevicePaths.empty());
+}
+
+// Firmware frames: class 0xA1, block 9, the command as item, no reply length limit.
+std::unique_ptr<CSendData> FirmwareFrame(int nCommand, int nPayload)
+{
+    std::vector<BYTE> body = {0xA1, 0x01, 0x00, 0x09, static_cast<BYTE>(nCommand), 0x00, 0x00, 0x00,
+                              static_cast<BYTE>(nPayload), 0x00};
+    body.resize(body.size() + static_cast<std::size_t>(nPayload));
+    const std::vector<BYTE> frame = Framed(body);
+    auto pFrame = std::make_unique<CSendData>();
+    auto pBuffer = std::make_unique<BYTE[]>(frame.size());
+    std::copy(frame.begin(), frame.end(), pBuffer.get());
+    pFrame->SetBuffer(std::move(pBuffer));
+    pFrame->SetLength(static_cast<int>(frame.size()));
+    pFrame->SetCommand(nCommand);
+    return pFrame;
+}
+
+TEST_F(UsbLink, TheEnterUpdatePatternIsWrittenForItsTimeWithoutAReply)
+{
+    const CLinkTimeouts timeouts = FastTimeouts();
+    CLinkRig rig(LinkWay::Usb, timeouts, NoAdapterInSubnet());
+    ASSERT_TRUE(rig.Open());
+    g_bUpdating = 1;
+    rig.Queue(FirmwareFrame(FW_ENTER_UPDATE, 0));
+    rig.Start();
+    ASSERT_TRUE(WaitUntil([&] { return rig.QueueCount() == 0; }));
+    rig.Stop();
+
+    const std::vector<HidReport> written = rig.hid.WrittenReports(CLinkRig::USB_PATH);
+    const int nExpected = static_cast<int>(timeouts.usbEnterUpdate / timeouts.usbEnterUpdateStep);
+    EXPECT_GT(static_cast<int>(written.size()), nExpected / 3);
+    EXPECT_LE(static_cast<int>(written.size()), nExpected + 2);
+    for (const HidReport& report : written) {
+        EXPECT_EQ(report[0], 0);
+        EXPECT_EQ(report[1], 'C');
+        EXPECT_EQ(report[2], 0x11);
+        EXPECT_EQ(report[63], 'C');
+        EXPECT_EQ(report[64], 0x11);
+    }
+    EXPECT_EQ(g_nLastFwCommand, FW_ENTER_UPDATE);
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+}
+
+TEST_F(UsbLink, ARefusedFirmwareFrameSuspendsTheWorkerAndFailsTheLinkOnce)
+{
+    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    ASSERT_TRUE(rig.Open());
+    g_bUpdating = 1;
+    rig.Queue(FirmwareFrame(FW_HEX_START, 4));  // the emulator refuses firmware commands
+    rig.Start();
+    ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+    ASSERT_TRUE(WaitUntil([&] { return rig.link.m_bLinkThreadActive == 0; }));
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+    EXPECT_EQ(rig.emulator.Log().size(), 1u);
+    EXPECT_EQ(rig.link.m_nFwCommand, FW_HEX_START);
+}
+
+class NetLink : public testing::Test {
+protected:
+    CMessageRecorder m_posted;
+};
+
+TEST_F(NetLink, TheFactoryResetIsSentOnceAndReportedWhenTheModuleIsBack)
+{
+    const CLinkTimeouts timeouts = FastTimeouts();
+    CLinkRig rig(LinkWay::Net, timeouts, FastNet());
+    ASSERT_TRUE(rig.Open());
+    g_bTransferring = 1;
+    auto pReset = MakeWriteSystemFrame(SYS_FACTORY_RESET, 0);
+    pReset->SetLongWait(1);
+    rig.Queue(std::move(pReset));
+    const auto start = Clock::now();
+    rig.Start();
+
+    ASSERT_TRUE(m_posted.WaitFor(WM_WIFI_RESET_DONE, 1, WAIT));
+    EXPECT_GE(Clock::now() - start, timeouts.netResetWait + timeouts.netResetTail);
+    EXPECT_EQ(g_bTransferring, 0);
+    const std::vector<PostedMessage> posted = m_posted.Posted();
+    for (const PostedMessage& m : posted) {
+        if (m.nMsg == WM_WIFI_RESET_DONE) {
+            EXPECT_EQ(m.lParam, 0);
+        }
+    }
+    std::this_thread::sleep_for(200ms);  // later passes poll the meters, the reset stays sent
+    rig.Stop();
+    EXPECT_EQ(rig.emulator.State().nWifiResets, 1);
+}
+
+// Without a local adapter in the processor's subnet a missing reply ends the link at once: after
+// a receive time-out with lParam 0, after the reply window with bytes still trickling in with 2.
+TEST_F(NetLink, WithoutAnAdapterInTheSubnetAMissingReplyEndsTheLink)
+{
+    struct Case {
+        const char* name;
+        bool bTrickle;
+        LPARAM lParam;
+    };
+    for (const Case& c : {Case{"silent", false, 0}, Case{"trickling", true, 2}}) {
+        SCOPED_TRACE(c.name);
+        m_posted.Clear();
+        CLinkRig rig(LinkWay::Net, FastTimeouts(), NoAdapterInSubnet());
+        ASSERT_TRUE(rig.Open());
+        if (c.bTrickle) {
+            rig.emulator.InjectFault(EmuFault::CorruptCheck, EMU_ALWAYS);
+            rig.pServer->SplitReplies(1, 25ms);  // 40 bytes over a second: longer than the window
+        } else {
+            rig.emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS);
+        }
+        rig.Start();
+        ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+        rig.Stop();
+        EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+        EXPECT_EQ(m_posted.Posted().back().lParam, c.lParam);
+        EXPECT_EQ(g_bNetLink, 0);
+        EXPECT_EQ(rig.pServer->Connections(), 1);
+    }
+}
+
+TEST_F(NetLink, TheLastFirmwareFrameFinishesTheUpdateWithoutAReply)
+{
+    CLinkRig rig(LinkWay::Net, FastTimeouts(), FastNet());
+    ASSERT_TRUE(rig.Open());
+    g_bUpdating = 1;
+    rig.Queue(FirmwareFrame(FW_HEX_END, 1));
+    rig.Start();
+    ASSERT_TRUE(m_posted.WaitFor(WM_UPDATE_FINISHED, 1, WAIT));
+    EXPECT_EQ(g_bUpdateFinished, 1);
+    ASSERT_TRUE(rig.emulator.WaitForRequests(1, WAIT));
+    EXPECT_EQ(rig.emulator.Log()[0].byIndex, FW_HEX_END);
+    EXPECT_EQ(rig.QueueCount(), 0);
+}
+
+}  // namespace

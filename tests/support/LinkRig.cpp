@@ -1,0 +1,95 @@
+#include "tests/support/LinkRig.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <mutex>
+
+#include "link/LinkState.h"
+#include "model/DataDefine.h"
+#include "model/StdAfx.h"
+#include "platform/LinkLock.h"
+
+namespace {
+std::string FreshLockFolder()
+{
+    static int nRig = 0;
+    const auto folder = std::filesystem::temp_directory_path() /
+        ("tarvi-rig-" + std::to_string(getpid()) + "-" + std::to_string(++nRig));
+    return folder.string();
+}
+}  // namespace
+
+void ResetLinkGlobals()
+{
+    InitDeviceData();
+    g_nLinkType = LINK_NONE;
+    g_bUsbOpen = 0;
+    g_bNetLink = 0;
+    g_bUpdating = 0;
+    g_bTransferring = 0;
+    g_bTrafficPaused = 0;
+    g_bUpdateAbort = 0;
+    g_bUpdateFinished = 0;
+    g_bAwaitHello = 0;
+    g_nLastFwCommand = 0;
+    std::lock_guard lock(g_csEndpoint);
+    g_strDeviceIP = g_szDefaultDeviceIP;
+    g_nDevicePort = DEFAULT_DEVICE_PORT;
+}
+
+CLinkRig::CLinkRig(LinkWay w, const CLinkTimeouts& timeouts, CNetOptions netOptions)
+    : way(w),
+      strLockFolder(FreshLockFolder()),
+      hid(VIEW),
+      usbInUse(store, strLockFolder),
+      net(std::move(netOptions)),
+      link(command, hid, usbInUse, net, timeouts)
+{
+    ResetLinkGlobals();
+    g_pNotifyWnd = VIEW;
+    command.SetNotifyWnd(VIEW);
+    if (way == LinkWay::Usb) {
+        hid.Plug(USB_PATH, emulator);
+    } else {
+        pServer = std::make_unique<CEmulatorTcpServer>(emulator);
+        std::lock_guard lock(g_csEndpoint);
+        g_strDeviceIP = "127.0.0.1";
+        g_nDevicePort = pServer->Port();
+    }
+}
+
+CLinkRig::~CLinkRig()
+{
+    link.StopLinkThread(1);
+    net.StopLinkCheck(0);
+    link.CloseHidDevice();
+    ResetLinkGlobals();
+    g_pNotifyWnd = 0;
+}
+
+bool CLinkRig::Open()
+{
+    command.ClearQueue();
+    if (way == LinkWay::Usb)
+        return link.ConnectUsb() != 0;
+    net.m_bReachable = 1;
+    if (!net.Connect())
+        return false;
+    g_nLinkType = LINK_NET;
+    std::lock_guard lock(g_csLink);
+    g_bNetLink = 1;
+    return true;
+}
+
+void CLinkRig::Queue(std::unique_ptr<CSendData> pFrame)
+{
+    std::lock_guard lock(g_csLink);
+    command.AddSendData(std::move(pFrame));
+}
+
+int CLinkRig::QueueCount()
+{
+    std::lock_guard lock(g_csLink);
+    return command.GetQueueCount();
+}

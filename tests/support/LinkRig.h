@@ -1,0 +1,51 @@
+#pragma once
+// The editor's real link (command manager, link controller, network object) wired to an emulated
+// processor, over the in-memory HID backend or over TCP to 127.0.0.1. The link's shared flags
+// are reset when a rig is made and when it goes, so tests do not see each other's state.
+#include <memory>
+#include <string>
+
+#include "link/KTVCommand.h"
+#include "link/LinkController.h"
+#include "link/Net_Socket.h"
+#include "platform/SettingsStore.h"
+#include "platform/UsbInUseList.h"
+#include "tests/support/EmulatedHid.h"
+#include "tests/support/EmulatorTcpServer.h"
+#include "tests/support/ProcessorEmulator.h"
+
+enum class LinkWay { Usb, Net };
+
+class CLinkRig {
+public:
+    static constexpr WndHandle VIEW = 7;
+    static constexpr const char* USB_PATH = "/dev/hidraw-emulated";
+
+    // Net options: the adapters and ping of the machine, unless the test replaces them.
+    CLinkRig(LinkWay way, const CLinkTimeouts& timeouts, CNetOptions netOptions = {});
+    ~CLinkRig();
+    CLinkRig(const CLinkRig&) = delete;
+    CLinkRig& operator=(const CLinkRig&) = delete;
+
+    // Opens the link as the view's connect steps do (queue emptied, link type set); no worker yet.
+    bool Open();
+    // Queues a frame under the link lock, as UI code does.
+    void Queue(std::unique_ptr<CSendData> pFrame);
+    int QueueCount();
+    void Start() { link.StartLinkThread(); }
+    void Stop() { link.StopLinkThread(1); }
+
+    LinkWay way;
+    std::string strLockFolder;  // the devices-in-use locks of this rig alone
+    CProcessorEmulator emulator;
+    CEmulatedHidBackend hid;
+    std::unique_ptr<CEmulatorTcpServer> pServer;  // Net only
+    CMemorySettingsStore store;
+    CUsbInUseList usbInUse;
+    CKTVCommand command;
+    CNet_Socket net;
+    CLinkController link;
+};
+
+// Resets the link's shared flags and the device data to their start values.
+void ResetLinkGlobals();
