@@ -22,6 +22,9 @@ constexpr unsigned WM_NUMSPIN_DELTA = 0x84C;
 constexpr unsigned WM_SLIDER_MOVING = 0x28D1;
 constexpr unsigned WM_SLIDER_MOVED = 0x28D2;
 
+// A control's own messages.
+constexpr unsigned PBM_SETPOS = WM_USER + 2;  // progress bar: new position (repaint)
+
 // Device notifications to the main view.
 constexpr unsigned WM_PRESET_RECEIVED = 0x46E;
 constexpr unsigned WM_ALL_PRESETS_RECEIVED = 0x46F;

@@ -1,0 +1,345 @@
+#include "controls/BitButton.h"
+
+#include <wx/dc.h>
+#include <wx/settings.h>
+
+#include "controls/SkinBackground.h"
+#include "controls/WinText.h"
+#include "controls/WndMessages.h"
+#include "platform/MessageIds.h"
+#include "res/Skins.h"
+#include "res/WinStyles.h"
+
+namespace {
+constexpr int kRightMargin = 19;
+}
+
+unsigned MouseKeyFlags(const wxMouseEvent& event)
+{
+    unsigned nFlags = 0;
+    if (event.LeftIsDown())
+        nFlags |= MK_LBUTTON;
+    if (event.RightIsDown())
+        nFlags |= MK_RBUTTON;
+    if (event.ShiftDown())
+        nFlags |= MK_SHIFT;
+    if (event.ControlDown())
+        nFlags |= MK_CONTROL;
+    if (event.MiddleIsDown())
+        nFlags |= MK_MBUTTON;
+    return nFlags;
+}
+
+CBitButton::CBitButton() : m_nDisabledFormat(DT_CENTER), m_nAlign(DT_CENTER)
+{
+    Bind(wxEVT_MOTION, &CBitButton::OnMouseMove, this);
+    Bind(wxEVT_LEAVE_WINDOW, &CBitButton::OnMouseLeave, this);
+    Bind(wxEVT_LEFT_DOWN, &CBitButton::OnLeftDown, this);
+    Bind(wxEVT_LEFT_DCLICK, &CBitButton::OnLeftDown, this);
+    Bind(wxEVT_LEFT_UP, &CBitButton::OnLeftUp, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CBitButton::OnCaptureLost, this);
+}
+
+void CBitButton::PreSubclassWindow()
+{
+    switch (GetStyle() & BS_HORZMASK) {
+    case BS_LEFT: m_nAlign = DT_LEFT; break;
+    case BS_RIGHT: m_nAlign = DT_RIGHT; break;
+    default: m_nAlign = DT_CENTER; break;
+    }
+    const unsigned nType = GetStyle() & BS_TYPEMASK;
+    if ((nType & 3) == 3) {
+        m_nKind = kSystem;
+    } else if ((nType & 9) == 9) {
+        m_nKind = kNone;
+    } else {
+        m_nKind = kCustom;
+        ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
+    }
+    if (m_bHandCursor)
+        SetCursor(wxCursor(wxCURSOR_HAND));
+}
+
+void CBitButton::SetBitmaps(int nNormal, int nHover, int nPressed, int nCheckedNormal, int nCheckedHover,
+                            int nCheckedPressed)
+{
+    m_normal.nBitmap = nNormal;
+    m_hover.nBitmap = nHover;
+    m_pressed.nBitmap = nPressed;
+    m_checkedNormal.nBitmap = nCheckedNormal != 0 ? nCheckedNormal : nNormal;
+    m_checkedHover.nBitmap = nCheckedHover != 0 ? nCheckedHover : nHover;
+    m_checkedPressed.nBitmap = nCheckedPressed != 0 ? nCheckedPressed : nPressed;
+    Redraw();
+}
+
+void CBitButton::SetDisabledBitmaps(int nUnchecked, int nChecked)
+{
+    m_nDisabledUnchecked = nUnchecked;
+    m_nDisabledChecked = nChecked;
+    Redraw();
+}
+
+void CBitButton::SetAltBitmaps(int nAltNormal, int nAltCheckedNormal)
+{
+    m_nAltNormal = nAltNormal;
+    m_nAltCheckedNormal = nAltCheckedNormal;
+}
+
+void CBitButton::UseAltBitmaps(bool bOn)
+{
+    if (m_bAlt == bOn)
+        return;
+    m_bAlt = bOn;
+    Redraw();
+}
+
+void CBitButton::SetTextColors(const wxColour& normal, const wxColour& hover, const wxColour& pressed,
+                               const wxColour& checkedNormal, const wxColour& checkedHover,
+                               const wxColour& checkedPressed)
+{
+    m_normal.colour = normal;
+    m_hover.colour = hover;
+    m_pressed.colour = pressed;
+    m_checkedNormal.colour = checkedNormal;
+    m_checkedHover.colour = checkedHover;
+    m_checkedPressed.colour = checkedPressed;
+}
+
+void CBitButton::SetFonts(const wxFont* pNormal, const wxFont* pHover, const wxFont* pPressed,
+                          const wxFont* pCheckedNormal, const wxFont* pCheckedHover, const wxFont* pCheckedPressed)
+{
+    m_normal.pFont = pNormal;
+    m_hover.pFont = pHover;
+    m_pressed.pFont = pPressed;
+    m_checkedNormal.pFont = pCheckedNormal != nullptr ? pCheckedNormal : pNormal;
+    m_checkedHover.pFont = pCheckedHover != nullptr ? pCheckedHover : pHover;
+    m_checkedPressed.pFont = pCheckedPressed != nullptr ? pCheckedPressed : pPressed;
+}
+
+void CBitButton::SetTextOffset(bool bOn, int dy)
+{
+    m_bTextOffset = bOn;
+    m_nTextOffset = dy;
+}
+
+void CBitButton::SetCheck(bool bChecked)
+{
+    m_bChecked = bChecked;
+    if (!bChecked)
+        for (CBitButton* pPartner : {m_pPartner1, m_pPartner2})
+            if (pPartner != nullptr)
+                pPartner->SetHover(false);
+    Redraw();
+}
+
+void CBitButton::SetHover(bool bHover)
+{
+    m_bHover = bHover;
+    Redraw();
+}
+
+void CBitButton::SetPartners(CBitButton* pFirst, CBitButton* pSecond)
+{
+    m_pPartner1 = pFirst;
+    m_pPartner2 = pSecond;
+}
+
+void CBitButton::RedrawParentArea()
+{
+    InvalidateParentArea();
+}
+
+void CBitButton::ShowWindow(int nCmdShow)
+{
+    Show(nCmdShow != 0);
+}
+
+bool CBitButton::Show(bool bShow)
+{
+    if (!bShow) {
+        m_pPartner1 = nullptr;
+        m_pPartner2 = nullptr;
+    }
+    return CDrawnControl::Show(bShow);
+}
+
+bool CBitButton::Enable(bool bEnable)
+{
+    const bool bChanged = CDrawnControl::Enable(bEnable);
+    FitToFace();
+    return bChanged;
+}
+
+CBitButton::StateLook CBitButton::CurrentLook() const
+{
+    if (!IsThisEnabled()) {
+        StateLook look;
+        look.nBitmap = m_bChecked ? m_nDisabledChecked : m_nDisabledUnchecked;
+        look.colour = m_clrDisabled;
+        look.pFont = m_pDisabledFont;
+        return look;
+    }
+    if (!m_bChecked) {
+        if (!m_bHover) {
+            StateLook look = m_normal;
+            if (m_bAlt)
+                look.nBitmap = m_nAltNormal;
+            return look;
+        }
+        return m_bPressed ? m_pressed : m_hover;
+    }
+    if (!m_bHover) {
+        StateLook look = m_checkedNormal;
+        if (m_bAlt)
+            look.nBitmap = m_nAltCheckedNormal;
+        return look;
+    }
+    return m_bPressed ? m_checkedPressed : m_checkedHover;
+}
+
+// The button takes the size of the face it shows (a face id that draws nothing keeps the size).
+void CBitButton::FitToFace()
+{
+    if (m_nKind != kCustom)
+        return;
+    const wxBitmap& bmp = LoadSkin(CurrentLook().nBitmap);
+    if (bmp.IsOk() && GetSize() != bmp.GetSize())
+        SetSize(bmp.GetSize());
+}
+
+void CBitButton::Redraw()
+{
+    FitToFace();
+    Refresh();
+}
+
+void CBitButton::Draw(wxDC& dc)
+{
+    switch (m_nKind) {
+    case kCustom: DrawButton(dc); break;
+    case kSystem:  // the system's own button look: a plain face with the text
+        dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
+        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+        dc.DrawRectangle(GetClientSize());
+        dc.SetFont(GetFont());
+        dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
+        DrawWinText(dc, GetLabel(), GetClientSize(), m_nAlign | DT_VCENTER | DT_SINGLELINE);
+        break;
+    default: PaintParentBackground(this, dc); break;
+    }
+}
+
+void CBitButton::DrawButton(wxDC& dc)
+{
+    const wxRect rcClient(GetClientSize());
+    const StateLook look = CurrentLook();
+    const wxBitmap& bmp = LoadSkin(look.nBitmap);
+    if (bmp.IsOk()) {
+        dc.DrawBitmap(bmp, 0, 0);
+    } else {
+        dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.DrawRectangle(rcClient);
+    }
+    const wxString strText = GetLabel();
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetFont(look.pFont != nullptr && look.pFont->IsOk() ? *look.pFont : GetFont());
+    dc.SetTextForeground(look.colour);
+    if (!IsThisEnabled()) {
+        if (m_bRightMargin) {
+            wxRect rc = rcClient;
+            rc.width -= kRightMargin;
+            DrawWinText(dc, strText, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        } else {
+            wxRect rc = rcClient;
+            rc.x += m_nDisabledDx;
+            rc.width -= m_nDisabledDx;
+            rc.y += m_nDisabledDy;
+            rc.height -= m_nDisabledDy;
+            DrawWinText(dc, strText, rc, m_nDisabledFormat | DT_VCENTER | DT_SINGLELINE);
+        }
+        return;
+    }
+    if (strText.empty())
+        return;
+    wxRect rc = rcClient;
+    if (m_bTextOffset) {
+        rc.y += m_nTextOffset;
+        rc.height -= m_nTextOffset;
+        DrawWinText(dc, strText, rc, m_nAlign | DT_CENTER | DT_VCENTER);
+    } else if (m_bRightMargin) {
+        rc.width -= kRightMargin;
+        DrawWinText(dc, strText, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    } else {
+        DrawWinText(dc, strText, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+}
+
+void CBitButton::UpdatePartnersHover(bool bHover)
+{
+    if (m_bChecked)
+        return;
+    for (CBitButton* pPartner : {m_pPartner1, m_pPartner2})
+        if (pPartner != nullptr)
+            pPartner->SetHover(bHover);
+}
+
+void CBitButton::OnMouseMove(wxMouseEvent& event)
+{
+    // While the mouse is captured the button sees moves outside itself: that is leaving.
+    if (!wxRect(GetClientSize()).Contains(event.GetPosition())) {
+        Leave();
+        return;
+    }
+    if (!m_bHover) {
+        m_bHover = true;
+        UpdatePartnersHover(true);
+        Redraw();
+    }
+    if (m_bHoverNotify && m_lastNotified != event.GetPosition()) {
+        m_lastNotified = event.GetPosition();
+        SendMessage(GetParent(), WM_BUTTON_HOVER, MouseKeyFlags(event), GetCtrlId());
+    }
+    event.Skip();
+}
+
+void CBitButton::OnMouseLeave(wxMouseEvent& event)
+{
+    if (!HasCapture())
+        Leave();
+    event.Skip();
+}
+
+void CBitButton::Leave()
+{
+    if (!m_bHover)
+        return;
+    m_bHover = false;
+    Redraw();
+    UpdatePartnersHover(false);
+}
+
+void CBitButton::OnLeftDown(wxMouseEvent&)
+{
+    m_bPressed = true;
+    if (!HasCapture())
+        CaptureMouse();
+    Redraw();
+}
+
+void CBitButton::OnLeftUp(wxMouseEvent& event)
+{
+    const bool bWasPressed = m_bPressed;
+    m_bPressed = false;
+    if (HasCapture())
+        ReleaseMouse();
+    Redraw();
+    if (bWasPressed && wxRect(GetClientSize()).Contains(event.GetPosition()))
+        SendCommandToParent(this);
+}
+
+void CBitButton::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    m_bPressed = false;
+    Redraw();
+}

@@ -1,0 +1,53 @@
+#include "controls/DrawnControl.h"
+
+#include <wx/dcbuffer.h>
+
+#include "controls/ControlIds.h"
+#include "res/WinStyles.h"
+
+bool CDrawnControl::Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, unsigned nStyle,
+                           const wxString& strText, unsigned nExStyle)
+{
+    m_nStyle = nStyle;
+    m_nExStyle = nExStyle;
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    if (!wxControl::Create(pParent, WxId(nCtrlId), rc.GetPosition(), rc.GetSize(), wxBORDER_NONE))
+        return false;
+    SetLabel(strText);
+    Bind(wxEVT_PAINT, &CDrawnControl::OnPaint, this);
+    if (nStyle & WS_DISABLED)
+        Disable();
+    PreSubclassWindow();
+    return true;
+}
+
+int CDrawnControl::GetCtrlId() const
+{
+    return CtrlId(GetId());
+}
+
+void CDrawnControl::InvalidateParentArea()
+{
+    if (GetParent() != nullptr)
+        GetParent()->RefreshRect(GetRect());
+    Refresh();
+}
+
+bool CDrawnControl::Enable(bool bEnable)
+{
+    const bool bChanged = wxControl::Enable(bEnable);
+    Refresh();
+    return bChanged;
+}
+
+void CDrawnControl::RedrawNow()
+{
+    Refresh();
+    Update();
+}
+
+void CDrawnControl::OnPaint(wxPaintEvent&)
+{
+    wxAutoBufferedPaintDC dc(this);
+    Draw(dc);
+}

@@ -1,0 +1,85 @@
+#include "controls/SLamp.h"
+
+#include <wx/dc.h>
+
+namespace {
+const wxColour kUnlit{102, 102, 102};
+const wxColour kGround{127, 127, 127};
+
+wxColour LitColour(int nLamp)
+{
+    switch (nLamp) {
+    case 9: return {255, 204, 74};
+    case 10: return {255, 128, 39};
+    case 11: return {237, 0, 0};
+    default: return {0, 200, 51};
+    }
+}
+}  // namespace
+
+CSLamp::CSLamp()
+{
+    m_current.fill(1);
+    m_drawn.fill(1);
+}
+
+void CSLamp::PreSubclassWindow()
+{
+    Layout();
+}
+
+bool CSLamp::Layout()
+{
+    m_rcClient = wxRect(GetClientSize());
+    m_nLampWidth = m_rcClient.width / 13;
+    m_nLampHeight = m_rcClient.GetBottom() + 1;
+    m_rcLamp = wxRect(m_rcClient.x, m_rcClient.y, m_nLampWidth, m_nLampHeight);
+    return true;
+}
+
+void CSLamp::SetLevel(int nCode)
+{
+    m_current[11] = (nCode & 0x10) ? 1 : 0;
+    m_current[10] = (nCode & 0x20) ? 1 : 0;
+    m_current[9] = (nCode & 0x40) ? 1 : 0;
+    const int n = nCode & 0x0F;
+    if (n <= 9)
+        for (int i = 0; i < 9; ++i)
+            m_current[i] = i < n ? 1 : 0;
+    for (int i = 0; i < kLamps; ++i) {
+        if (m_current[i] != m_drawn[i]) {
+            m_bRepaint = true;
+            m_drawn[i] = m_current[i];
+        }
+    }
+    if (m_bRepaint) {
+        DrawNow();
+        m_bRepaint = false;
+    }
+}
+
+void CSLamp::Clear()
+{
+    m_current.fill(0);
+    m_drawn.fill(0);
+    m_bRepaint = true;
+    DrawNow();
+}
+
+void CSLamp::DrawNow()
+{
+    RedrawNow();
+}
+
+void CSLamp::Draw(wxDC& dc)
+{
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(kGround));
+    dc.DrawRectangle(m_rcClient);
+    wxRect rc = m_rcLamp;
+    for (int i = 0; i < kLamps; ++i) {
+        dc.SetBrush(wxBrush(m_current[i] ? LitColour(i) : kUnlit));
+        dc.DrawRectangle(rc.x, rc.y + 1, rc.width, rc.height - 1);
+        rc.x += m_nLampWidth + 1;
+    }
+}

@@ -1,0 +1,62 @@
+#include "controls/ShowLink.h"
+
+#include <wx/dc.h>
+
+#include "controls/WinText.h"
+#include "res/WinStyles.h"
+
+namespace {
+constexpr int kBlinkTimer = 1000;
+constexpr int kBlinkPeriodMs = 1001;
+constexpr int kRightMargin = 19;
+}  // namespace
+
+CShow_Link::CShow_Link() : m_timer(this, kBlinkTimer)
+{
+    Bind(wxEVT_TIMER, &CShow_Link::OnTimer, this, kBlinkTimer);
+}
+
+void CShow_Link::SetText(const wxString& strText)
+{
+    SetLabel(strText);
+    Refresh();
+}
+
+void CShow_Link::SetTextFont(const wxFont* pFont)
+{
+    m_pFont = pFont;
+}
+
+void CShow_Link::StartBlink()
+{
+    m_bBlink = true;
+    m_nPhase = 0;
+    m_timer.Start(kBlinkPeriodMs);
+}
+
+void CShow_Link::StopBlink()
+{
+    m_bBlink = false;
+    m_nPhase = 0;
+    m_timer.Stop();
+    RedrawNow();
+}
+
+void CShow_Link::OnTimer(wxTimerEvent&)
+{
+    m_nPhase ^= 1;
+    RedrawNow();
+}
+
+void CShow_Link::Draw(wxDC& dc)
+{
+    wxRect rc(GetClientSize());
+    dc.SetBrush(wxBrush(m_clrFill));
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.DrawRectangle(rc);
+    dc.SetTextForeground(!m_bBlink ? m_clrText : m_nPhase == 1 ? m_clrBlinkOn : m_clrBlinkOff);
+    dc.SetFont(m_pFont != nullptr && m_pFont->IsOk() ? *m_pFont : GetFont());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    rc.width -= kRightMargin;
+    DrawWinText(dc, GetLabel(), rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}

@@ -1,0 +1,98 @@
+#include "controls/WinText.h"
+
+#include <wx/control.h>
+#include <wx/dc.h>
+
+#include <memory>
+#include <vector>
+
+#include "res/WinStyles.h"
+
+namespace {
+bool IsWide(wxUniChar ch)
+{
+    return ch.GetValue() >= 0x2E80;  // CJK text breaks between any two characters
+}
+
+// Greedy word wrap of one paragraph to nWidth pixels.
+void WrapInto(wxDC& dc, const wxString& strLine, int nWidth, std::vector<wxString>& lines)
+{
+    wxString strCurrent;
+    size_t i = 0;
+    while (i < strLine.length()) {
+        // The next piece: a word with its trailing spaces, or one wide character.
+        size_t j = i + 1;
+        if (!IsWide(strLine[i])) {
+            while (j < strLine.length() && strLine[j] != ' ' && !IsWide(strLine[j]))
+                ++j;
+            while (j < strLine.length() && strLine[j] == ' ')
+                ++j;
+        }
+        const wxString strPiece = strLine.Mid(i, j - i);
+        if (!strCurrent.empty() && dc.GetTextExtent(strCurrent + strPiece.Strip(wxString::trailing)).x > nWidth) {
+            lines.push_back(strCurrent.Strip(wxString::trailing));
+            strCurrent.clear();
+        }
+        strCurrent += strPiece;
+        i = j;
+    }
+    lines.push_back(strCurrent.Strip(wxString::trailing));
+}
+}  // namespace
+
+wxString StripPrefixes(const wxString& strText)
+{
+    wxString strOut;
+    for (size_t i = 0; i < strText.length(); ++i) {
+        if (strText[i] != '&')
+            strOut += strText[i];
+        else if (i + 1 < strText.length())
+            strOut += strText[++i];  // "&&" shows "&", "&x" shows "x"
+    }
+    return strOut;
+}
+
+void DrawWinText(wxDC& dc, const wxString& strText, const wxRect& rc, unsigned nFormat)
+{
+    wxString strShown = (nFormat & DT_NOPREFIX) ? strText : StripPrefixes(strText);
+    std::vector<wxString> lines;
+    if (nFormat & DT_SINGLELINE) {
+        strShown.Replace("\r", "");
+        strShown.Replace("\n", "");
+        lines.push_back(strShown);
+    } else {
+        strShown.Replace("\r\n", "\n");
+        for (const wxString& strPara : wxSplit(strShown, '\n', '\0')) {
+            if (nFormat & DT_WORDBREAK)
+                WrapInto(dc, strPara, rc.width, lines);
+            else
+                lines.push_back(strPara);
+        }
+    }
+    const wxEllipsizeMode ellipsis = (nFormat & DT_PATH_ELLIPSIS)                        ? wxELLIPSIZE_MIDDLE
+                                     : (nFormat & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) ? wxELLIPSIZE_END
+                                                                                        : wxELLIPSIZE_NONE;
+    const int nLineHeight = dc.GetCharHeight();
+    const int nTotal = nLineHeight * int(lines.size());
+    int y = rc.y;
+    if ((nFormat & DT_SINGLELINE) && (nFormat & DT_VCENTER))
+        y = rc.y + (rc.height - nTotal) / 2;
+    else if ((nFormat & DT_SINGLELINE) && (nFormat & DT_BOTTOM))
+        y = rc.GetBottom() + 1 - nTotal;
+
+    std::unique_ptr<wxDCClipper> clip;
+    if (!(nFormat & DT_NOCLIP))
+        clip = std::make_unique<wxDCClipper>(dc, rc);
+    for (wxString strLine : lines) {
+        if (ellipsis != wxELLIPSIZE_NONE)
+            strLine = wxControl::Ellipsize(strLine, dc, ellipsis, rc.width, wxELLIPSIZE_FLAGS_NONE);
+        const int nWidth = dc.GetTextExtent(strLine).x;
+        int x = rc.x;
+        if (nFormat & DT_CENTER)
+            x = rc.x + (rc.width - nWidth) / 2;
+        else if (nFormat & DT_RIGHT)
+            x = rc.GetRight() + 1 - nWidth;
+        dc.DrawText(strLine, x, y);
+        y += nLineHeight;
+    }
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Text drawing with the format flags of the program's controls (DT_* in res/WinStyles.h):
+// alignment, single line or word wrap, ellipses, "&" prefixes and clipping. Font, colour and
+// background mode are the dc's.
+#include <wx/gdicmn.h>
+#include <wx/string.h>
+
+class wxDC;
+
+void DrawWinText(wxDC& dc, const wxString& strText, const wxRect& rc, unsigned nFormat);
+
+// The text as shown with prefix processing: "&&" is "&", a single "&" disappears.
+wxString StripPrefixes(const wxString& strText);

@@ -1,0 +1,75 @@
+// The dialog templates of the program, in dialog units.
+
+#include "res/DialogTemplate.h"
+#include "res/WinStyles.h"
+
+namespace {
+using enum DlgClass;
+
+// Message box: the text, then OK on the left and Cancel on the right.
+constexpr DlgItem kMessageBox[] = {
+    {1001, Static, 7, 7, 169, 40, "", SS_CENTER},
+    {1, Button, 26, 56, 50, 15, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {2, Button, 107, 56, 50, 15, "Cancel", WS_TABSTOP},
+};
+
+// Exit prompt: the question, then YES, NO and Cancel.
+constexpr DlgItem kSaveData[] = {
+    {2774, Static, 7, 10, 186, 30, "", SS_CENTER},
+    {1, Button, 14, 52, 50, 15, "YES", BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {2790, Button, 75, 52, 50, 15, "NO", WS_TABSTOP},
+    {2, Button, 136, 52, 50, 15, "Cancel", WS_TABSTOP},
+};
+
+// About box: logo, fixed line, web address, the two versions, Help and Quit.
+constexpr DlgItem kVersion[] = {
+    {2065, Static, 8, 8, 40, 40, "", SS_BITMAP, 0, 275},
+    {1894, Static, 56, 8, 140, 10, "Tarvi audio processor editor", SS_LEFT | SS_NOPREFIX},
+    {1875, Static, 56, 21, 140, 10, "", SS_LEFT | SS_NOPREFIX},
+    {1877, Static, 56, 33, 140, 10, "", SS_LEFT | SS_NOPREFIX},
+    {1876, Static, 56, 45, 140, 8, "", SS_LEFT},
+    {1895, Static, 8, 52, 130, 10, "https://www.tarvi.example", SS_LEFT | SS_NOTIFY},
+    {8802, Button, 88, 65, 50, 14, "Help", WS_TABSTOP},
+    {1874, Button, 145, 65, 50, 14, "Quit", BS_DEFPUSHBUTTON | WS_TABSTOP},
+};
+
+// One-button warning.
+constexpr DlgItem kWarn[] = {
+    {2753, Static, 7, 7, 166, 36, "", SS_CENTER},
+    {1, Button, 65, 50, 50, 15, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP},
+};
+
+// Transfer progress: the blinking label over the bar.
+constexpr DlgItem kDisplay[] = {
+    {1433, Static, 8, 6, 184, 14, "", SS_CENTER},
+    {2777, Progress, 8, 25, 184, 10},
+};
+
+// Communication monitor: the write log on the left, the read log on the right.
+constexpr DlgItem kLockData[] = {
+    {-1, Static, 7, 5, 100, 9, "写数据"},
+    {1221, Edit, 7, 16, 227, 178, "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_HSCROLL},
+    {-1, Static, 242, 5, 100, 9, "读数据"},
+    {1024, Edit, 242, 16, 227, 178, "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_HSCROLL},
+    {1222, Button, 7, 199, 50, 14, "Clear", WS_TABSTOP},
+    {1884, Edit, 242, 199, 60, 13},
+    {1885, Edit, 310, 199, 60, 13},
+};
+
+constexpr DlgTemplate kTemplates[] = {
+    {104, 200, 42, "Data transmission", "Arial", 10, kDisplay},
+    {109, 476, 219, "Lock", "System", 10, kLockData},
+    {116, 183, 78, "", "Arial", 9, kMessageBox},
+    {269, 203, 84, "About", "Arial", 9, kVersion},
+    {676, 180, 72, "", "Arial", 9, kWarn},
+    {719, 200, 75, "", "Arial", 9, kSaveData},
+};
+}  // namespace
+
+const DlgTemplate* FindDialogTemplate(int nId)
+{
+    for (const DlgTemplate& tpl : kTemplates)
+        if (tpl.nId == nId)
+            return &tpl;
+    return nullptr;
+}

@@ -1,0 +1,80 @@
+#include "res/Menus.h"
+
+#include <wx/menu.h>
+
+#include "controls/ControlIds.h"
+
+namespace {
+// The speaker-role menu: item 4100 + role. Within each pop-up the roles keep their order, so a
+// role's position is its code less the first code of its pop-up.
+constexpr MenuRow kSpeakerMenu[] = {
+    {0, 0, "Speaker", "扬声器"},
+    {1, 4100, "NULL", "空"},
+    {1, 0, "Front", "前置"},
+    {2, 0, "Left", "左"},
+    {3, 4101, "Tweeter", "高频"},
+    {3, 4102, "Midrange", "中频"},
+    {3, 4103, "Woofer", "低频"},
+    {3, 4104, "Midrange Tweeter", "中高频"},
+    {3, 4105, "Midrange Woofer", "中低频"},
+    {3, 4106, "Full", "全频"},
+    {2, 0, "Right", "右"},
+    {3, 4107, "Tweeter", "高频"},
+    {3, 4108, "Midrange", "中频"},
+    {3, 4109, "Woofer", "低频"},
+    {3, 4110, "Midrange Tweeter", "中高频"},
+    {3, 4111, "Midrange Woofer", "中低频"},
+    {3, 4112, "Full", "全频"},
+    {1, 0, "Rear", "后置"},
+    {2, 0, "Left", "左"},
+    {3, 4113, "Tweeter", "高频"},
+    {3, 4114, "Woofer", "低频"},
+    {3, 4115, "Full", "全频"},
+    {2, 0, "Right", "右"},
+    {3, 4116, "Tweeter", "高频"},
+    {3, 4117, "Woofer", "低频"},
+    {3, 4118, "Full", "全频"},
+    {1, 0, "Center", "中置"},
+    {2, 4119, "Tweeter", "高频"},
+    {2, 4120, "Woofer", "低频"},
+    {2, 4121, "Full", "全频"},
+    {1, 0, "Subwoofer", "超低"},
+    {2, 4122, "L-Subwoofer", "左超低"},
+    {2, 4123, "R-Subwoofer", "右超低"},
+    {2, 4124, "Subwoofer", "超低"},
+};
+
+// Appends rows[i...] of depth nDepth to pMenu; returns the index of the first row not taken.
+size_t AppendRows(wxMenu* pMenu, std::span<const MenuRow> rows, size_t i, int nDepth, bool bChinese)
+{
+    while (i < rows.size() && rows[i].nDepth == nDepth) {
+        const MenuRow& row = rows[i];
+        const wxString strText = wxString::FromUTF8(bChinese ? row.szChinese : row.szEnglish);
+        if (row.nId != 0) {
+            pMenu->Append(WxId(row.nId), strText);
+            ++i;
+            continue;
+        }
+        auto* pPopup = new wxMenu;
+        i = AppendRows(pPopup, rows, i + 1, nDepth + 1, bChinese);
+        pMenu->AppendSubMenu(pPopup, strText);
+    }
+    return i;
+}
+}  // namespace
+
+wxMenu* BuildMenu(std::span<const MenuRow> rows, bool bChinese)
+{
+    auto* pMenu = new wxMenu;
+    AppendRows(pMenu, rows, 0, 0, bChinese);
+    return pMenu;
+}
+
+wxMenu* LoadMenu(int nMenuId)
+{
+    switch (nMenuId) {
+    case 106: return BuildMenu(kSpeakerMenu, true);
+    case 107: return BuildMenu(kSpeakerMenu, false);
+    default: return nullptr;
+    }
+}

@@ -1,0 +1,32 @@
+// The program's faces, by area. An area adds its table here.
+#include <wx/dc.h>
+
+#include "res/SkinPaint.h"
+#include "res/Skins.h"
+
+namespace {
+// About box logo: a sound wave over the program's name.
+void PaintAboutLogo(wxDC& dc, const wxSize& size, bool bChinese)
+{
+    const wxRect rc(size);
+    skin::PaintPageGround(dc, rc);
+    dc.SetPen(wxPen(skin::kTeal, 3));
+    const int nMid = size.y * 2 / 5;
+    wxPoint points[9];
+    for (int i = 0; i < 9; ++i) {
+        static constexpr int kAmplitude[9] = {0, -6, 10, -14, 16, -12, 8, -4, 0};
+        points[i] = wxPoint(6 + i * (size.x - 12) / 8, nMid + kAmplitude[i] * size.y / 64);
+    }
+    dc.DrawSpline(9, points);
+    skin::PaintLabel(dc, wxRect(0, size.y * 5 / 8, size.x, size.y * 3 / 8), "Tarvi", skin::kLabel, bChinese, 14, true);
+}
+
+constexpr SkinSpec kCommonSkins[] = {
+    {275, 64, 64, PaintAboutLogo},
+};
+}  // namespace
+
+void RegisterProgramSkins()
+{
+    RegisterSkins(kCommonSkins);
+}

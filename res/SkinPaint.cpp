@@ -1,0 +1,85 @@
+#include "res/SkinPaint.h"
+
+#include <wx/dc.h>
+#include <wx/graphics.h>
+
+#include <memory>
+
+#include "res/Fonts.h"
+
+namespace skin {
+namespace {
+wxColour Shade(const wxColour& c, int nPercent)
+{
+    return c.ChangeLightness(nPercent);
+}
+
+struct FaceColours {
+    wxColour top, bottom, border, text;
+};
+
+FaceColours ColoursOf(Face face)
+{
+    const wxColour base{70, 86, 114};
+    switch (face) {
+    case Face::Normal: return {Shade(base, 112), base, Shade(base, 70), kLabel};
+    case Face::Hover: return {Shade(base, 125), Shade(base, 110), Shade(base, 75), *wxWHITE};
+    case Face::Pressed: return {Shade(base, 90), Shade(base, 112), Shade(base, 65), *wxWHITE};
+    case Face::Checked: return {Shade(kTeal, 115), kTeal, Shade(kTeal, 70), *wxWHITE};
+    case Face::CheckedHover: return {Shade(kTeal, 130), Shade(kTeal, 110), Shade(kTeal, 75), *wxWHITE};
+    case Face::CheckedPressed: return {Shade(kTeal, 90), Shade(kTeal, 115), Shade(kTeal, 65), *wxWHITE};
+    case Face::Disabled: return {{52, 60, 76}, {48, 56, 72}, {60, 68, 84}, {98, 106, 120}};
+    case Face::DisabledChecked: return {{40, 80, 86}, {36, 72, 78}, {48, 88, 94}, {98, 120, 124}};
+    }
+    return {base, base, base, kLabel};
+}
+}  // namespace
+
+void PaintPageGround(wxDC& dc, const wxRect& rc)
+{
+    dc.GradientFillLinear(rc, kPageTop, kPageBottom, wxSOUTH);
+}
+
+void PaintPanel(wxDC& dc, const wxRect& rc)
+{
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::CreateFromUnknownDC(dc));
+    if (!gc) {
+        dc.SetPen(wxPen(kPanelFrame));
+        dc.SetBrush(wxBrush(kPanel));
+        dc.DrawRoundedRectangle(rc, 4);
+        return;
+    }
+    gc->SetPen(wxPen(kPanelFrame));
+    gc->SetBrush(wxBrush(kPanel));
+    gc->DrawRoundedRectangle(rc.x + 0.5, rc.y + 0.5, rc.width - 1, rc.height - 1, 4);
+}
+
+void PaintButtonFace(wxDC& dc, const wxRect& rc, Face face, const wxString& strLabel, bool bChinese,
+                     int nFontPixels)
+{
+    const FaceColours colours = ColoursOf(face);
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::CreateFromUnknownDC(dc));
+    if (gc) {
+        gc->SetPen(wxPen(colours.border));
+        gc->SetBrush(gc->CreateLinearGradientBrush(0, rc.y, 0, rc.GetBottom(), colours.top, colours.bottom));
+        gc->DrawRoundedRectangle(rc.x + 0.5, rc.y + 0.5, rc.width - 1, rc.height - 1, 3.5);
+    } else {
+        dc.GradientFillLinear(rc, colours.top, colours.bottom, wxSOUTH);
+    }
+    if (strLabel.empty())
+        return;
+    wxRect rcText = rc;
+    if (face == Face::Pressed || face == Face::CheckedPressed)
+        rcText.Offset(1, 1);
+    PaintLabel(dc, rcText, strLabel, colours.text, bChinese, nFontPixels, false);
+}
+
+void PaintLabel(wxDC& dc, const wxRect& rc, const wxString& strLabel, const wxColour& colour, bool bChinese,
+                int nFontPixels, bool bBold, int nAlign)
+{
+    dc.SetFont(LabelFont(nFontPixels, bBold, bChinese));
+    dc.SetTextForeground(colour);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.DrawLabel(strLabel, rc, nAlign);
+}
+}  // namespace skin

@@ -1,0 +1,32 @@
+#pragma once
+// Skins: the program's bitmap faces by resource id. Each is drawn by our own code the first time
+// it is asked for, at its own size and in the language asked for, and kept for the rest of the
+// run by (id, language). Areas describe their faces in tables of SkinSpec; SkinCatalog.cpp lists
+// the tables of the program. Faces share one palette and one set of shapes (SkinPaint.h).
+#include <span>
+
+#include <wx/bitmap.h>
+
+class wxDC;
+
+struct SkinSpec {
+    int nId;
+    int cx;
+    int cy;
+    // Paints the whole face into dc (0, 0, cx, cy).
+    void (*pfnPaint)(wxDC& dc, const wxSize& size, bool bChinese);
+};
+
+// The face in the current language; a null bitmap (IsOk() false) for an unknown id.
+const wxBitmap& LoadSkin(int nId);
+const wxBitmap& LoadSkin(int nId, bool bChinese);
+
+// Adds faces to the catalog (the program's tables are added before the first look-up). An id
+// that is already known keeps its first description.
+void RegisterSkins(std::span<const SkinSpec> specs);
+
+// The program's own tables (SkinCatalog.cpp).
+void RegisterProgramSkins();
+
+// Drops every drawn face (at exit, and on nothing else).
+void ReleaseSkins();
