@@ -4,7 +4,9 @@
 
 class CHalvekApp : public wxApp {
 public:
+    CHalvekApp();
     bool OnInit() override;
+    int OnExit() override;
 };
 
 wxDECLARE_APP(CHalvekApp);

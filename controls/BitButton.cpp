@@ -322,8 +322,7 @@ void CBitButton::Leave()
 void CBitButton::OnLeftDown(wxMouseEvent&)
 {
     m_bPressed = true;
-    if (!HasCapture())
-        CaptureMouse();
+    TakeMouse();
     Redraw();
 }
 
@@ -331,8 +330,7 @@ void CBitButton::OnLeftUp(wxMouseEvent& event)
 {
     const bool bWasPressed = m_bPressed;
     m_bPressed = false;
-    if (HasCapture())
-        ReleaseMouse();
+    FreeMouse();
     Redraw();
     if (bWasPressed && wxRect(GetClientSize()).Contains(event.GetPosition()))
         SendCommandToParent(this);

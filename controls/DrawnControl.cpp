@@ -51,3 +51,15 @@ void CDrawnControl::OnPaint(wxPaintEvent&)
     wxAutoBufferedPaintDC dc(this);
     Draw(dc);
 }
+
+void CDrawnControl::TakeMouse()
+{
+    if (!HasCapture() && IsShownOnScreen())
+        CaptureMouse();
+}
+
+void CDrawnControl::FreeMouse()
+{
+    if (HasCapture())
+        ReleaseMouse();
+}

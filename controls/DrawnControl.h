@@ -28,6 +28,9 @@ protected:
     virtual void PreSubclassWindow() {}
     // Paints now instead of at the next paint event.
     void RedrawNow();
+    // Takes the mouse while the control is on screen (a control off screen cannot hold it).
+    void TakeMouse();
+    void FreeMouse();
 
 private:
     void OnPaint(wxPaintEvent& event);

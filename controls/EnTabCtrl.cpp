@@ -34,6 +34,12 @@ void FillSolid(wxDC& dc, const wxRect& rc, const wxColour& colour)
 
 CEnTabCtrl::CEnTabCtrl() : CBaseTabCtrl(kSystem), m_font(MakeFont("Microsoft Verdana", 20, 400)) {}
 
+// Tabs are measured in the font they are drawn in.
+void CEnTabCtrl::PreSubclassWindow()
+{
+    SetFont(m_font);
+}
+
 void CEnTabCtrl::EnableCustomLook(bool bEnable, unsigned nFlags)
 {
     g_nLookFlags = bEnable ? nFlags : 0;

@@ -26,6 +26,7 @@ public:
     static wxColour Lighter(const wxColour& c, double f);
 
 protected:
+    void PreSubclassWindow() override;
     void DrawItem(const TabDrawItem& item) override;
     void DrawMainBorder(const TabDrawItem& item) override;
     void DrawItemBorder(const TabDrawItem& item) override;

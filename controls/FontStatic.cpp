@@ -224,12 +224,10 @@ void CHyLink::OnMouseMove(wxMouseEvent& event)
     event.Skip();
     if (!m_bHover) {
         m_bHover = true;
-        if (!HasCapture())
-            CaptureMouse();
+        TakeMouse();
     } else if (!wxRect(GetClientSize()).Contains(event.GetPosition())) {
         m_bHover = false;
-        if (HasCapture())
-            ReleaseMouse();
+        FreeMouse();
     }
     RedrawNow();
 }
@@ -242,8 +240,7 @@ void CHyLink::OnCaptureLost(wxMouseCaptureLostEvent&)
 
 void CHyLink::OnLeftUp(wxMouseEvent&)
 {
-    if (HasCapture())
-        ReleaseMouse();
+    FreeMouse();
     RedrawNow();
     const wxString strTarget = GetLabel().Strip(wxString::both);
     if (!strTarget.empty())  // an empty link opens nothing

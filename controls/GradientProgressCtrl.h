@@ -9,18 +9,20 @@
 #include <atomic>
 
 #include "controls/DrawnControl.h"
+#include "link/ProgressTarget.h"
 #include "platform/Message.h"
 
-class CGradientProgressCtrl : public CDrawnControl {
+class CGradientProgressCtrl : public CDrawnControl, public IProgressBar {
 public:
     CGradientProgressCtrl();
 
     void SetRange(int nLower, int nUpper);
     int GetRangeUpper() const { return m_nUpper; }
+    int GetUpper() const override { return m_nUpper; }
     int GetRangeLower() const { return m_nLower; }
     // Clamps to the upper bound only; any thread.
-    void SetPos(int nPos);
-    int GetPos() const { return m_nPos; }
+    void SetPos(int nPos) override;
+    int GetPos() const override { return m_nPos; }
     void SetStep(int nStep) { m_nStep = nStep; }
     void StepIt();
     void SetBkColor(const wxColour& colour);

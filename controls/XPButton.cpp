@@ -182,8 +182,7 @@ void CXPButton::OnLeftDown(wxMouseEvent&)
         m_nRepeat = 0;
         m_repeatTimer.Start(kRepeatPeriodMs);
     }
-    if (!HasCapture())
-        CaptureMouse();
+    TakeMouse();
     Redraw();
 }
 
@@ -200,8 +199,7 @@ void CXPButton::OnLeftUp(wxMouseEvent& event)
     const bool bWasPressed = m_bPressed;
     m_bPressed = false;
     StopRepeat();
-    if (HasCapture())
-        ReleaseMouse();
+    FreeMouse();
     Redraw();
     if (bWasPressed && wxRect(GetClientSize()).Contains(event.GetPosition()))
         SendCommandToParent(this);

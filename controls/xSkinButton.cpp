@@ -276,8 +276,7 @@ void CxSkinButton::OnLeftDown(wxMouseEvent& event)
     }
     m_bHeld = true;
     m_bCursorOver = true;
-    if (!HasCapture())
-        CaptureMouse();
+    TakeMouse();
     SetFocus();
     Refresh();
 }
@@ -287,8 +286,7 @@ void CxSkinButton::OnLeftUp(wxMouseEvent& event)
     if (!m_bHeld)
         return;
     m_bHeld = false;
-    if (HasCapture())
-        ReleaseMouse();
+    FreeMouse();
     m_bHover = IsOnButton(event.GetPosition());
     Refresh();
     if (m_bHover)

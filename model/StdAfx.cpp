@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 
 std::atomic<int> g_bChinese{0};
@@ -39,4 +40,18 @@ std::string IntToHexStr(int nValue, int nRadix)
     if (nRadix == 16 && text.size() < 4)
         text.insert(0, 4 - text.size(), '0');
     return text;
+}
+
+long long PerfCounter()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+std::string FormatDelay(long long nTicks)
+{
+    char buffer[64];
+    const double seconds = double(nTicks) / double(g_liPerfFreq);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::fixed, 6);
+    return "延时(秒)=" + std::string(buffer, result.ptr) + " ";
 }

@@ -104,3 +104,9 @@ extern std::vector<std::string> g_knownUsbPaths;   // the ones offered for choos
 // The value in the radix (2-36), upper case; radix 16 is padded to four digits. Radix 10 is
 // signed, the others show the value's 32 bits unsigned. Another radix gives "".
 std::string IntToHexStr(int nValue, int nRadix);
+
+// The high-resolution counter (a steady clock) and its ticks per second.
+inline constexpr long long g_liPerfFreq = 1'000'000'000;
+long long PerfCounter();
+// "延时(秒)=%f " of the ticks in seconds, with a decimal point whatever the locale.
+std::string FormatDelay(long long nTicks);

@@ -15,3 +15,8 @@ int AfxMessageBox(const std::string& text, unsigned nType, int nCode)
 {
     return g_pHandler != nullptr ? g_pHandler->MessageBox(text, nType, nCode) : IDOK;
 }
+
+int ShowMessage(const void*, const std::string& text, const std::string&, unsigned nType, int, int nCode)
+{
+    return AfxMessageBox(text, nType, nCode);
+}

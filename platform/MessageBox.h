@@ -8,6 +8,9 @@
 constexpr unsigned MB_OK = 0x0;
 constexpr unsigned MB_OKCANCEL = 0x1;
 constexpr unsigned MB_YESNO = 0x4;
+constexpr unsigned MB_CANCELONLY = 0x6;  // the program's own type: one "Quit" button
+constexpr unsigned MB_TYPEMASK = 0xF;
+constexpr unsigned MB_ICONMASK = 0xF0;
 constexpr unsigned MB_ICONSTOP = 0x10;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
@@ -26,3 +29,8 @@ public:
 IMessageBoxHandler* SetMessageBoxHandler(IMessageBoxHandler* pHandler);
 
 int AfxMessageBox(const std::string& text, unsigned nType, int nCode);
+
+// The link code's form: owner, caption and the fifth argument are not used (the caption follows
+// the code).
+int ShowMessage(const void* pOwner, const std::string& text, const std::string& strCaption, unsigned nType,
+                int nSpare, int nCode);

@@ -23,12 +23,12 @@ constexpr DlgItem kSaveData[] = {
 
 // About box: logo, fixed line, web address, the two versions, Help and Quit.
 constexpr DlgItem kVersion[] = {
-    {2065, Static, 8, 8, 40, 40, "", SS_BITMAP, 0, 275},
+    {2065, Static, 8, 8, 36, 36, "", SS_BITMAP, 0, 275},
     {1894, Static, 56, 8, 140, 10, "Tarvi audio processor editor", SS_LEFT | SS_NOPREFIX},
-    {1875, Static, 56, 21, 140, 10, "", SS_LEFT | SS_NOPREFIX},
-    {1877, Static, 56, 33, 140, 10, "", SS_LEFT | SS_NOPREFIX},
-    {1876, Static, 56, 45, 140, 8, "", SS_LEFT},
-    {1895, Static, 8, 52, 130, 10, "https://www.tarvi.example", SS_LEFT | SS_NOTIFY},
+    {1875, Static, 56, 20, 140, 10, "", SS_LEFT | SS_NOPREFIX},
+    {1877, Static, 56, 32, 140, 10, "", SS_LEFT | SS_NOPREFIX},
+    {1876, Static, 56, 44, 140, 8, "", SS_LEFT},
+    {1895, Static, 56, 52, 120, 10, "https://www.tarvi.example", SS_LEFT | SS_NOTIFY},
     {8802, Button, 88, 65, 50, 14, "Help", WS_TABSTOP},
     {1874, Button, 145, 65, 50, 14, "Quit", BS_DEFPUSHBUTTON | WS_TABSTOP},
 };

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cstdlib>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "model/StdAfx.h"
 #include "res/Dpi.h"
@@ -16,25 +18,18 @@ namespace {
 constexpr char kLatinFace[] = "Liberation Sans";
 constexpr char kChineseFace[] = "WenQuanYi Micro Hei";
 
-// Ratio of a face's cell height (ascent + descent) to its character height, measured once.
-double CellRatio(const wxString& strFace)
+// The cell height (ascent + descent) of a font, in pixels.
+int CellHeight(const wxFont& font)
 {
-    static std::map<wxString, double> ratios;
-    if (auto it = ratios.find(strFace); it != ratios.end())
-        return it->second;
-    constexpr int kProbe = 100;
-    wxFont probe(wxFontInfo(wxSize(0, kProbe)).FaceName(strFace));
-    double ratio = 1.0;
-    if (probe.IsOk()) {
-        wxBitmap bmp(8, 8);
-        wxMemoryDC dc(bmp);
-        dc.SetFont(probe);
-        const int nCell = dc.GetCharHeight();
-        if (nCell > 0)
-            ratio = double(nCell) / kProbe;
-    }
-    ratios[strFace] = ratio;
-    return ratio;
+    wxBitmap bmp(8, 8);
+    wxMemoryDC dc(bmp);
+    dc.SetFont(font);
+    return dc.GetCharHeight();
+}
+
+double PixelsToPoints(double pixels)
+{
+    return pixels * 72.0 / kScreenDpi;
 }
 }  // namespace
 
@@ -49,19 +44,26 @@ const char* SubstituteFace(const char* szFace)
 
 wxFont MakeFont(const char* szFace, int nHeight, int nWeight, bool bItalic)
 {
-    const wxString strFace = wxString::FromUTF8(SubstituteFace(szFace));
-    int nPixels = nHeight < 0 ? -nHeight : nHeight;
-    if (nHeight > 0)
-        nPixels = std::max(1, int(nHeight / CellRatio(strFace) + 0.5));
-    if (nPixels == 0)
-        nPixels = PointsToPixels(9);
-    wxFontInfo info(wxSize(0, nPixels));
-    info.FaceName(strFace).Italic(bItalic);
+    static std::map<std::tuple<std::string, int, int, bool>, wxFont> fonts;
+    const auto key = std::make_tuple(std::string(szFace != nullptr ? szFace : ""), nHeight, nWeight, bItalic);
+    if (auto it = fonts.find(key); it != fonts.end())
+        return it->second;
+
+    const int nPixels = nHeight == 0 ? PointsToPixels(9) : std::abs(nHeight);
+    wxFontInfo info(PixelsToPoints(nPixels));
+    info.FaceName(wxString::FromUTF8(SubstituteFace(szFace))).Italic(bItalic);
     wxFont font(info);
     if (!font.IsOk())
-        return wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+        return fonts[key] = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
     font.SetNumericWeight(std::clamp(nWeight == 0 ? 400 : nWeight, 1, int(wxFONTWEIGHT_MAX)));
-    return font;
+    // A cell height: scale the size until the cell fits, as a Windows font of that height does.
+    for (int i = 0; nHeight > 0 && i < 3; ++i) {
+        const int nCell = CellHeight(font);
+        if (nCell <= nHeight && nCell >= nHeight - 1)
+            break;
+        font.SetFractionalPointSize(font.GetFractionalPointSize() * (nHeight - 0.5) / std::max(1, nCell));
+    }
+    return fonts[key] = font;
 }
 
 wxFont MakePointFont(const char* szFace, int nTenthsOfPoint, int nWeight, bool bItalic)

@@ -18,11 +18,11 @@ void PaintAboutLogo(wxDC& dc, const wxSize& size, bool bChinese)
         points[i] = wxPoint(6 + i * (size.x - 12) / 8, nMid + kAmplitude[i] * size.y / 64);
     }
     dc.DrawSpline(9, points);
-    skin::PaintLabel(dc, wxRect(0, size.y * 5 / 8, size.x, size.y * 3 / 8), "Tarvi", skin::kLabel, bChinese, 14, true);
+    skin::PaintLabel(dc, wxRect(0, size.y * 5 / 8, size.x, size.y * 3 / 8), "Tarvi", skin::kLabel, bChinese, 12, true);
 }
 
 constexpr SkinSpec kCommonSkins[] = {
-    {275, 64, 64, PaintAboutLogo},
+    {275, 48, 48, PaintAboutLogo},
 };
 }  // namespace
 

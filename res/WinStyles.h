@@ -66,15 +66,3 @@ constexpr unsigned MK_RBUTTON = 0x2;
 constexpr unsigned MK_SHIFT = 0x4;
 constexpr unsigned MK_CONTROL = 0x8;
 constexpr unsigned MK_MBUTTON = 0x10;
-
-// Message-box types and results.
-constexpr unsigned MB_OK = 0x0;
-constexpr unsigned MB_OKCANCEL = 0x1;
-constexpr unsigned MB_YESNO = 0x4;
-constexpr unsigned MB_CANCELONLY = 0x6;  // the program's own type: one "Quit" button
-constexpr unsigned MB_TYPEMASK = 0xF;
-constexpr unsigned MB_ICONMASK = 0xF0;
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;

@@ -1,9 +1,76 @@
 #pragma once
-// Helpers of the GUI tests: wx runs without a main loop, so tests deliver pending events here.
+// Helpers of the GUI tests: wx runs without a main loop, so tests deliver pending events here;
+// controls are drawn into memory bitmaps whose pixels the tests read.
 #include <wx/app.h>
+#include <wx/bitmap.h>
+#include <wx/colour.h>
+#include <wx/dcmemory.h>
+#include <wx/dcclient.h>
+#include <wx/event.h>
+#include <wx/image.h>
+#include <wx/imagpng.h>
+#include <wx/toplevel.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "controls/DrawnControl.h"
 
 inline void PumpPendingEvents()
 {
     for (int i = 0; i < 1000 && wxTheApp->HasPendingEvents(); ++i)
         wxTheApp->ProcessPendingEvents();
+}
+
+// Lets the display catch up: pending events and GTK's own work, for about nMs.
+inline void Settle(int nMs = 100)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nMs);
+    while (std::chrono::steady_clock::now() < end) {
+        wxTheApp->Yield(true);
+        PumpPendingEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+// The control drawn through its Draw into a bitmap of its client size.
+inline wxImage DrawToImage(CDrawnControl& ctrl)
+{
+    const wxSize size = ctrl.GetClientSize();
+    wxBitmap bmp(size.x > 0 ? size.x : 1, size.y > 0 ? size.y : 1, 24);
+    {
+        wxMemoryDC dc(bmp);
+        ctrl.Draw(dc);
+    }
+    return bmp.ConvertToImage();
+}
+
+inline wxColour PixelAt(const wxImage& image, int x, int y)
+{
+    return {image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)};
+}
+
+// What a shown top-level window looks like on the (virtual) screen, frame decorations left out.
+inline wxImage CaptureWindow(wxTopLevelWindow& wnd)
+{
+    wnd.Raise();
+    Settle(250);
+    wxClientDC client(&wnd);
+    const wxSize size = wnd.GetClientSize();
+    wxBitmap bmp(size.x, size.y, 24);
+    {
+        wxMemoryDC dc(bmp);
+        dc.Blit(0, 0, size.x, size.y, &client, 0, 0);
+    }
+    return bmp.ConvertToImage();
+}
+
+inline bool SaveScreenshot(const wxImage& image, const std::string& strName)
+{
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
+        wxImage::AddHandler(new wxPNGHandler);
+    std::filesystem::create_directories(TARVI_SCREENSHOT_DIR);
+    return image.SaveFile(wxString::FromUTF8(std::string(TARVI_SCREENSHOT_DIR) + "/" + strName + ".png"), wxBITMAP_TYPE_PNG);
 }

@@ -1,0 +1,60 @@
+#include "app/VersionDlg.h"
+
+#include "controls/FontStatic.h"
+#include "link/LinkState.h"
+#include "model/DataDefine.h"
+#include "model/StdAfx.h"
+#include "model/TextFields.h"
+#include "res/DeviceText.h"
+#include "res/SharedGdi.h"
+
+namespace {
+constexpr int kTemplate = 269;
+constexpr int kLink = 1895;
+constexpr int kFixedLine = 1894;
+constexpr int kSoftware = 1875;
+constexpr int kDevice = 1877;
+constexpr int kEmpty = 1876;
+constexpr int kHelp = 8802;
+constexpr int kQuit = 1874;
+
+wxString Text(const char* szChinese, const char* szEnglish)
+{
+    return wxString::FromUTF8(LangText(szChinese, szEnglish));
+}
+}  // namespace
+
+CVersionDlg::CVersionDlg(wxWindow* pParent) : CTemplateDialog(kTemplate), m_pParent(pParent)
+{
+    Bind(wxEVT_BUTTON, [](wxCommandEvent&) {}, WxId(kHelp));
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialog(kQuit); }, WxId(kQuit));
+}
+
+int CVersionDlg::DoModal()
+{
+    return CTemplateDialog::DoModal(m_pParent);
+}
+
+void CVersionDlg::CreateControls()
+{
+    m_pLink = CreateItem<CHyLink>(kLink);
+    CreateItem<CTransparentStatic>(kFixedLine);
+    m_pSoftware = CreateItem<CTransparentStatic>(kSoftware);
+    m_pDevice = CreateItem<CTransparentStatic>(kDevice);
+    CreateItem<CTransparentStatic>(kEmpty);
+}
+
+bool CVersionDlg::OnInitDialog()
+{
+    g_bUpdating = 0;
+    if (g_brushDlgBack.IsOk())
+        SetBackgroundColour(g_brushDlgBack.GetColour());
+    SetTitle(Text("关于", "About"));
+    GetDlgItem(kHelp)->SetLabel(Text("帮助", "Help"));
+    GetDlgItem(kQuit)->SetLabel(Text("退出", "Quit"));
+    const wxString strDevice =
+        FromDeviceBytes(BytesToString(reinterpret_cast<const BYTE*>(g_szDeviceVersion), sizeof g_szDeviceVersion));
+    m_pDevice->SetText(Text("设备版本 ", "Device version ") + strDevice);
+    m_pSoftware->SetText(Text("软件版本 VOVA-CV1.01", "Software version VOVA-CV1.01(F)"));
+    return true;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// A dialog made from a template of res/: its window and items are placed from dialog units in
+// the template's font. A derived dialog makes the items that are its own classes in
+// CreateControls (CreateItem<T>); every other item becomes a plain control (wxButton, a
+// CTransparentStatic for text, wxStaticBitmap for a picture, wxTextCtrl, wxGauge). Then
+// OnInitDialog runs. Button 1 ends it through OnOK, button 2 and Escape through OnCancel, the
+// close box through OnClose; Enter presses the default button while it shows (else OnOK).
+#include <wx/dialog.h>
+
+#include <vector>
+
+#include "controls/ControlIds.h"
+#include "res/DialogTemplate.h"
+
+class CTemplateDialog : public wxDialog {
+public:
+    explicit CTemplateDialog(int nTemplateId);
+
+    // Creates the window hidden (modeless use); DoModal does it when needed.
+    bool Create(wxWindow* pParent);
+    int DoModal(wxWindow* pParent = nullptr);
+    void EndDialog(int nResult);
+
+    wxWindow* GetDlgItem(int nId) const;
+    // An item's rectangle in pixels (an empty rectangle for an id the template lacks).
+    wxRect ItemRect(int nId) const;
+    const DlgTemplate& Template() const { return *m_pTemplate; }
+
+protected:
+    virtual void CreateControls() {}
+    virtual bool OnInitDialog() { return true; }
+    virtual void OnOK() { EndDialog(1); }
+    virtual void OnCancel() { EndDialog(2); }
+    virtual void OnClose() { OnCancel(); }
+
+    template <class T>
+    T* CreateItem(int nId)
+    {
+        const DlgItem* pItem = FindItem(nId);
+        auto* pCtrl = new T;
+        pCtrl->Create(this, nId, ItemRect(nId), pItem ? pItem->nStyle : 0,
+                      wxString::FromUTF8(pItem ? pItem->szText : ""), pItem ? pItem->nExStyle : 0);
+        MarkCreated(nId);
+        return pCtrl;
+    }
+
+private:
+    const DlgItem* FindItem(int nId) const;
+    void MarkCreated(int nId);
+    void CreatePlainItem(const DlgItem& item);
+    void OnCharHook(wxKeyEvent& event);
+
+    const DlgTemplate* m_pTemplate;
+    DialogUnits m_units{1, 1};
+    std::vector<int> m_created;
+};

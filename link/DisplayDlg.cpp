@@ -1,0 +1,128 @@
+#include "link/DisplayDlg.h"
+
+#include "controls/FontStatic.h"
+#include "controls/GradientProgressCtrl.h"
+#include "link/LinkState.h"
+#include "link/ProgressTarget.h"
+#include "model/StdAfx.h"
+
+CDisplayDlg* g_pDisplayDlg = nullptr;
+wxWindow* g_pAdvDlg = nullptr;
+wxWindow* g_pProgramDlg = nullptr;
+
+namespace {
+constexpr int kTemplate = 104;
+constexpr int kLabelId = 1433;
+constexpr int kBarId = 2777;
+constexpr int kTimer = 8;
+constexpr int kTickMs = 200;
+const wxColour kLabelBlue{0, 0, 128};
+const wxColour kLabelRed{255, 0, 0};
+
+wxString Text(const char* szChinese, const char* szEnglish)
+{
+    return wxString::FromUTF8(LangText(szChinese, szEnglish));
+}
+}  // namespace
+
+CDisplayDlg::CDisplayDlg(wxWindow* pOwner) : CTemplateDialog(kTemplate), m_pOwner(pOwner), m_timer(this, kTimer)
+{
+    Bind(wxEVT_TIMER, &CDisplayDlg::OnTimer, this, kTimer);
+}
+
+CDisplayDlg::~CDisplayDlg()
+{
+    IProgressBar* pMine = m_pBar;
+    g_pDisplayProgress.compare_exchange_strong(pMine, nullptr);
+}
+
+void CDisplayDlg::CreateControls()
+{
+    m_pLabel = CreateItem<CFontStatic>(kLabelId);
+    m_pBar = CreateItem<CGradientProgressCtrl>(kBarId);
+    g_pDisplayProgress = m_pBar;
+}
+
+bool CDisplayDlg::OnInitDialog()
+{
+    SetBackgroundColour(wxColour(229, 229, 229));
+    m_pLabel->SetFontStyle("", 18, kLabelBlue, 0x1 | 0x20);
+    m_pLabel->SetBkColor(wxColour(230, 230, 230));
+    m_strLabelCn = wxString::FromUTF8("数据正在传输中");
+    m_strLabelEn = "Data transmission";
+    m_bModalLike = false;
+    m_bFactoryReset = false;
+    return true;
+}
+
+void CDisplayDlg::SetFactoryResetMode(int)
+{
+    m_bFactoryReset = true;
+    m_pBar->SetRange(0, 110);
+    m_pBar->SetPos(0);
+}
+
+wxWindow* CDisplayDlg::Starter() const
+{
+    if (!m_bModalLike)
+        return m_pOwner;
+    return m_bFactoryReset ? g_pAdvDlg : g_pProgramDlg;
+}
+
+void CDisplayDlg::ShowTransfer(bool bModalLike)
+{
+    m_bModalLike = bModalLike;
+    Move(500, 400);
+    if (m_bFactoryReset) {
+        m_pLabel->SetText(Text("正在恢复出厂设置", "Load factory defaults"));
+        SetTitle(Text("高级", "Advanced"));
+    } else {
+        m_pLabel->SetText(g_bChinese ? m_strLabelCn : m_strLabelEn);
+        SetTitle(Text("数据传输", "Data transmission"));
+    }
+    if (wxWindow* pStarter = Starter())
+        pStarter->Disable();
+    SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
+    Show();
+    m_timer.Start(kTickMs);
+}
+
+void CDisplayDlg::HideTransfer()
+{
+    m_timer.Stop();
+    if (wxWindow* pStarter = Starter())
+        pStarter->Enable();
+    m_bModalLike = false;
+    m_bFactoryReset = false;
+    Hide();
+}
+
+void CDisplayDlg::OnTimer(wxTimerEvent&)
+{
+    if (g_bTransferring) {
+        m_nPhase ^= 1;
+        m_pLabel->SetTextColor(m_nPhase ? kLabelRed : kLabelBlue);
+        if (m_bFactoryReset) {
+            m_nPosition = m_pBar->GetPos();
+            if (m_nPosition < m_pBar->GetRangeUpper() - 2)
+                ++m_nPosition;
+            m_pBar->SetPos(m_nPosition);
+        }
+        return;
+    }
+    if (!m_bFactoryReset) {
+        m_pLabel->SetText(Text("数据传输结束", "End of data transmission"));
+        HideTransfer();
+        return;
+    }
+    const int nUpper = m_pBar->GetRangeUpper();
+    if (m_nPosition > nUpper + 10) {
+        m_pLabel->SetText(Text("恢复出厂设置成功", "Load factory default success"));
+        HideTransfer();
+    } else if (m_nPosition >= nUpper) {
+        ++m_nPosition;
+    } else {
+        m_nPosition = nUpper;
+        m_pBar->SetPos(nUpper);
+    }
+}

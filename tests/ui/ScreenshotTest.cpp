@@ -1,0 +1,238 @@
+// Writes PNGs of every control of the foundation in its states and of the message and progress
+// dialogs, in both languages, to the build folder's screenshots/ for a person to look at.
+#include <gtest/gtest.h>
+#include <wx/frame.h>
+#include <wx/panel.h>
+
+#include <cstring>
+#include <vector>
+
+#include "app/MessageBox.h"
+#include "app/SaveDataDlg.h"
+#include "app/VersionDlg.h"
+#include "app/WarnDlg.h"
+#include "controls/BitButton.h"
+#include "controls/EnTabCtrl.h"
+#include "controls/FontStatic.h"
+#include "controls/GradientProgressCtrl.h"
+#include "controls/ShowLink.h"
+#include "controls/SkinBackground.h"
+#include "controls/SLamp.h"
+#include "controls/SxGroupBox.h"
+#include "controls/XPButton.h"
+#include "controls/xSkinButton.h"
+#include "link/DisplayDlg.h"
+#include "link/LinkState.h"
+#include "link/LockDataDlg.h"
+#include "model/DataDefine.h"
+#include "model/StdAfx.h"
+#include "platform/MessageBox.h"
+#include "res/SkinPaint.h"
+#include "res/Skins.h"
+#include "res/WinStyles.h"
+#include "tests/ui/TestSkins.h"
+#include "tests/ui/UiTestUtil.h"
+
+namespace {
+// A page whose ground is a skin, as the program's pages are.
+class CSkinnedPanel : public wxPanel, public ISkinBackground {
+public:
+    CSkinnedPanel(wxWindow* pParent, const wxSize& size) : wxPanel(pParent, wxID_ANY, {0, 0}, size)
+    {
+        m_bmp = wxBitmap(size.x, size.y, 24);
+        wxMemoryDC dc(m_bmp);
+        skin::PaintPageGround(dc, wxRect(size));
+    }
+    const wxBitmap& GetSkinBackground() const override { return m_bmp; }
+
+private:
+    wxBitmap m_bmp;
+};
+
+// The panel with every drawn control on it, composed from each control's own Draw.
+wxImage ComposeSheet(CSkinnedPanel& panel)
+{
+    const wxSize size = panel.GetClientSize();
+    wxBitmap sheet(size.x, size.y, 24);
+    wxMemoryDC dc(sheet);
+    dc.DrawBitmap(panel.GetSkinBackground(), 0, 0);
+    for (wxWindow* pChild : panel.GetChildren()) {
+        auto* pCtrl = dynamic_cast<CDrawnControl*>(pChild);
+        if (pCtrl == nullptr || !pCtrl->IsShown())
+            continue;
+        dc.DrawBitmap(wxBitmap(DrawToImage(*pCtrl)), pCtrl->GetPosition());
+    }
+    dc.SelectObject(wxNullBitmap);
+    return sheet.ConvertToImage();
+}
+
+template <class T>
+T* Make(wxWindow* pParent, int nId, const wxRect& rc, const char* szText = "", unsigned nStyle = 0)
+{
+    auto* pCtrl = new T;
+    pCtrl->Create(pParent, nId, rc, nStyle, wxString::FromUTF8(szText));
+    return pCtrl;
+}
+
+const char* Lang(bool bChinese)
+{
+    return bChinese ? "cn" : "en";
+}
+
+class Screenshots : public testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        RegisterTestSkins();
+        g_bChinese = GetParam() ? 1 : 0;
+    }
+    void TearDown() override { g_bChinese = 0; }
+};
+}  // namespace
+
+TEST_P(Screenshots, ControlsInTheirStates)
+{
+    const bool bChinese = GetParam();
+    auto* pFrame = new wxFrame(nullptr, wxID_ANY, "controls", wxPoint(0, 0), wxSize(820, 560));
+    auto* pPanel = new CSkinnedPanel(pFrame, wxSize(820, 560));
+    const char* szButton = bChinese ? "输出" : "Output";
+
+    // Skinned buttons: normal, hover, pressed, checked, checked hover, disabled.
+    for (int i = 0; i < 6; ++i) {
+        auto* pButton = Make<CBitButton>(pPanel, 3000 + i, wxRect(12 + i * 100, 12, 90, 28), szButton);
+        pButton->SetBitmaps(kFaceNormal, kFaceHover, kFacePressed, kFaceChecked, kFaceCheckedHover, kFaceCheckedPressed);
+        pButton->SetDisabledBitmaps(kFaceDisabled, kFaceDisabledChecked);
+        pButton->SetTextColors(skin::kLabel, *wxWHITE, *wxWHITE, *wxWHITE, *wxWHITE, *wxWHITE);
+        pButton->SetDisabledTextColor(wxColour(98, 106, 120));
+        pButton->SetFonts(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+        switch (i) {
+        case 1: pButton->SetHover(true); break;
+        case 2: pButton->SetHover(true); pButton->ProcessWindowEvent(*new wxMouseEvent(wxEVT_LEFT_DOWN)); break;
+        case 3: pButton->SetCheck(true); break;
+        case 4: pButton->SetCheck(true); pButton->SetHover(true); break;
+        case 5: pButton->Disable(); break;
+        default: break;
+        }
+    }
+    // Toggle buttons on and off, a skinned radio button, the link field.
+    auto* pOn = Make<CXPButton>(pPanel, 3010, wxRect(12, 56, 60, 28));
+    pOn->SetBitmaps(kToggleOn, kToggleOn, kToggleOn, kToggleOff, kToggleOff, kToggleOff);
+    auto* pOff = Make<CXPButton>(pPanel, 3011, wxRect(82, 56, 60, 28));
+    pOff->SetBitmaps(kToggleOn, kToggleOn, kToggleOn, kToggleOff, kToggleOff, kToggleOff);
+    pOff->SetCheck(false);
+    auto* pSkin = Make<CxSkinButton>(pPanel, 3012, wxRect(152, 56, 100, 28), bChinese ? "单选" : "Radio",
+                                     BS_AUTORADIOBUTTON);
+    pSkin->SetSkin(kFaceNormal, kFaceChecked, kFaceHover, kFaceDisabled, 0, 0);
+    pSkin->SetTextColors(skin::kLabel, *wxWHITE);
+    pSkin->SetCheck(true);
+    auto* pLink = Make<CShow_Link>(pPanel, 3013, wxRect(262, 56, 200, 28),
+                                   LangText(g_strConnectedCn, g_strConnectedEn));
+    pLink->SetTextFont(nullptr);
+
+    // Statics: label, transparent label, hyperlink, mute indicator on and off.
+    auto* pLabel = Make<CFontStatic>(pPanel, 3020, wxRect(12, 100, 200, 24), bChinese ? "数据正在传输中" : "Data transmission");
+    pLabel->SetFontStyle("", 18, wxColour(0, 0, 128), 0x21);
+    pLabel->SetBkColor(wxColour(230, 230, 230));
+    auto* pTransparent = Make<CTransparentStatic>(pPanel, 3021, wxRect(222, 100, 220, 40),
+                                                  bChinese ? "透明背景上的标签文字会自动换行" : "A label on the page ground wraps its words",
+                                                  SS_LEFT);
+    pTransparent->SetTextColor(skin::kLabel);
+    Make<CHyLink>(pPanel, 3022, wxRect(452, 100, 180, 20), "https://www.tarvi.example");
+    Make<CMuteStatic>(pPanel, 3023, wxRect(642, 100, 60, 24));
+    Make<CMuteStatic>(pPanel, 3024, wxRect(712, 100, 60, 24))->SetState(false);
+
+    // Lamp strip at a level, a group box, progress bars at 0, 40 and 100 % (percent text).
+    auto* pLamp = Make<CSLamp>(pPanel, 3030, wxRect(12, 150, 130, 14));
+    pLamp->SetLevel(0x45);
+    auto* pGroup = Make<CSxGroupBox>(pPanel, 3031, wxRect(12, 180, 300, 100), bChinese ? "升级" : "Update");
+    pGroup->SetTextColor(skin::kLabel);
+    for (int i = 0; i < 3; ++i) {
+        auto* pBar = Make<CGradientProgressCtrl>(pPanel, 3040 + i, wxRect(330, 180 + i * 30, 300, 20));
+        pBar->SetBkColor(wxColour(128, 128, 128));
+        pBar->SetShowPercent(i == 2 || i == 1);
+        pBar->SetPos(i == 0 ? 0 : i == 1 ? 40 : 100);
+    }
+    // The main view's tab control (no items) and one with items.
+    CEnTabCtrl::EnableCustomLook(true, 0x1F);
+    auto* pTabsEmpty = Make<CEnTabCtrl>(pPanel, 1368, wxRect(12, 300, 380, 120));
+    pTabsEmpty->SetBkColor(wxColour(227, 228, 238));
+    pTabsEmpty->SetDrawMode(CBaseTabCtrl::kFull);
+    auto* pTabs = Make<CEnTabCtrl>(pPanel, 1369, wxRect(410, 300, 380, 120));
+    pTabs->SetBkColor(wxColour(227, 228, 238));
+    pTabs->SetDrawMode(CBaseTabCtrl::kFull);
+    for (const char* szTab : {"Input", "Output", "Level", "Delay"})
+        pTabs->InsertItem(pTabs->GetItemCount(), szTab);
+    pTabs->SetCurSel(1);
+    PumpPendingEvents();
+
+    EXPECT_TRUE(SaveScreenshot(ComposeSheet(*pPanel), std::string("controls_") + Lang(bChinese)));
+    CEnTabCtrl::EnableCustomLook(false, 0);
+    delete pFrame;
+}
+
+TEST_P(Screenshots, MessageAndProgressDialogs)
+{
+    const bool bChinese = GetParam();
+    struct Box {
+        const char* szName;
+        const char* szText;
+        unsigned nType;
+        int nCode;
+    };
+    const Box boxes[] = {
+        {"message_ok", LangText(g_strUsbFailCn, g_strUsbFailEn), MB_OK, 2001},
+        {"message_yesno", LangText(g_strRestoreEqCn, g_strRestoreEqEn), MB_YESNO, bChinese ? -2 : -3},
+        {"message_quit", LangText("请更新固件!", "Please Update the Firmware!"), MB_CANCELONLY, 0},
+    };
+    for (const Box& box : boxes) {
+        CMessageBox dlg(wxString::FromUTF8(box.szText), box.nType, "Tarvi", box.nCode);
+        dlg.Create(nullptr);
+        dlg.Show();
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string(box.szName) + "_" + Lang(bChinese)));
+        dlg.Hide();
+    }
+    {
+        CSaveData_Dlg dlg;
+        dlg.Create(nullptr);
+        dlg.Show();
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("exit_prompt_") + Lang(bChinese)));
+    }
+    {
+        std::memcpy(g_szDeviceVersion, "ZIRE-RI1.00", 11);
+        CVersionDlg dlg;
+        dlg.Create(nullptr);
+        dlg.Show();
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("about_") + Lang(bChinese)));
+        std::memset(g_szDeviceVersion, 0, sizeof g_szDeviceVersion);
+    }
+    {
+        CWarnDlg dlg(wxString::FromUTF8(LangText("设备未连接", "The device is not connected")));
+        dlg.Create(nullptr);
+        dlg.Show();
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("warning_") + Lang(bChinese)));
+    }
+    {
+        auto* pDisplay = new CDisplayDlg(nullptr);
+        pDisplay->Create(nullptr);
+        g_bTransferring = 1;
+        pDisplay->ShowTransfer(false);
+        pDisplay->Bar()->SetPos(60);
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pDisplay), std::string("transfer_") + Lang(bChinese)));
+        g_bTransferring = 0;
+        pDisplay->HideTransfer();
+        pDisplay->Destroy();
+    }
+    {
+        auto* pMonitor = new CLockDataDlg;
+        pMonitor->Create(nullptr);
+        pMonitor->AppendWriteLog("6B 6B 6B EE A1 01 00 09 40", false, true);
+        pMonitor->AppendReadLog("6B 6B 6B EE 51 01 00 09 40", false, true);
+        pMonitor->Show();
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pMonitor), std::string("monitor_") + Lang(bChinese)));
+        pMonitor->Destroy();
+    }
+    Settle(50);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, Screenshots, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Chinese" : "English"; });
