@@ -3,11 +3,11 @@
 #include "controls/FontStatic.h"
 #include "controls/GradientProgressCtrl.h"
 #include "link/LinkState.h"
+#include "link/PageServices.h"
 #include "link/ProgressTarget.h"
 #include "model/StdAfx.h"
 
 CDisplayDlg* g_pDisplayDlg = nullptr;
-wxWindow* g_pAdvDlg = nullptr;
 wxWindow* g_pProgramDlg = nullptr;
 
 namespace {
@@ -66,7 +66,7 @@ wxWindow* CDisplayDlg::Starter() const
 {
     if (!m_bModalLike)
         return m_pOwner;
-    return m_bFactoryReset ? g_pAdvDlg : g_pProgramDlg;
+    return m_bFactoryReset ? dynamic_cast<wxWindow*>(g_pAdvDlg) : g_pProgramDlg;
 }
 
 void CDisplayDlg::ShowTransfer(bool bModalLike)

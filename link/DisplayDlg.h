@@ -52,6 +52,6 @@ private:
 };
 
 extern CDisplayDlg* g_pDisplayDlg;
-// The dialogs a modal-like transfer disables, published by them while they exist.
-extern wxWindow* g_pAdvDlg;
+// The preset manager while it is open, else none: a modal-like transfer disables it (the
+// Advanced dialog, g_pAdvDlg of link/PageServices.h, during a factory reset).
 extern wxWindow* g_pProgramDlg;
