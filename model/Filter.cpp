@@ -81,7 +81,7 @@ int CFilter::GetBandwidthIndex() const
 
 void CFilter::Mark()
 {
-    m_nChanged = g_bSynced.load();
+    m_nChanged.Mark();
 }
 
 // The device frequency follows at most one octave per sent step while synchronised.
@@ -121,7 +121,7 @@ void CFilter::SetFreq(int nHz, bool bNotify)
 void CFilter::StepDeviceFreq(int nFlag)
 {
     if (m_nDevFreq == m_nFreq) {
-        m_nChanged = nFlag;
+        m_nChanged.Set(nFlag);
         return;
     }
     if (m_nDevFreq <= 0)  // a processor may report 0 Hz: there is no octave to step from
@@ -132,7 +132,7 @@ void CFilter::StepDeviceFreq(int nFlag)
         m_nDevFreq /= 2;
     else
         m_nDevFreq = m_nFreq;
-    m_nChanged = 1;
+    m_nChanged.Set(1);
 }
 
 void CFilter::SetGainPos(int nPos)

@@ -12,6 +12,7 @@
 // response draws 0 dB.
 #include <string>
 
+#include "model/ChangeFlag.h"
 #include "model/Conversions.h"
 #include "model/GdiTypes.h"
 
@@ -46,7 +47,7 @@ public:
     int GetDevFreq() const { return m_nDevFreq; }
     int GetAlign() const { return m_nAlign; }
     int GetSlope() const { return m_nSlope; }
-    int GetChanged() const { return m_nChanged; }
+    int GetChanged() const { return m_nChanged.Get(); }
     int GetGroup() const { return m_nGroup; }
     int GetGraphicEQ() const { return m_bGraphicEQ; }
     int GetRangeId() const { return m_nRangeId; }
@@ -187,7 +188,7 @@ private:
     int m_nPlotWidth = 0;
     int m_nPlotHeight = 0;
     int m_bShowHandles = 1;
-    int m_nChanged = 0;
+    CChangeFlag m_nChanged;  // the link worker reads and clears it
     int m_nSpare = -1;
     int m_bTwoSlopes = 0;
     int m_bGraphicEQ = 0;

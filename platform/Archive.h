@@ -26,8 +26,12 @@ public:
     void Write(const void* pData, std::size_t nBytes);
     void Read(void* pData, std::size_t nBytes);
 
+    CArchive& operator<<(std::uint8_t n) { return WriteValue(n); }
+    CArchive& operator<<(std::int16_t n) { return WriteValue(n); }
     CArchive& operator<<(std::int32_t n) { return WriteValue(n); }
     CArchive& operator<<(double d) { return WriteValue(d); }
+    CArchive& operator>>(std::uint8_t& n) { return ReadValue(n); }
+    CArchive& operator>>(std::int16_t& n) { return ReadValue(n); }
     CArchive& operator>>(std::int32_t& n) { return ReadValue(n); }
     CArchive& operator>>(double& d) { return ReadValue(d); }
 

@@ -6,28 +6,8 @@
 
 #include "model/StdAfx.h"
 #include "model/TextFields.h"
-#include "platform/MessageBox.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ScopedFlag.h"
-
-namespace {
-
-struct RecordingMessageBoxes : IMessageBoxHandler {
-    struct Shown {
-        std::string text;
-        unsigned type;
-        int code;
-    };
-    std::vector<Shown> shown;
-    IMessageBoxHandler* pOld = SetMessageBoxHandler(this);
-    ~RecordingMessageBoxes() override { SetMessageBoxHandler(pOld); }
-    int MessageBox(const std::string& text, unsigned nType, int nCode) override
-    {
-        shown.push_back({text, nType, nCode});
-        return IDOK;
-    }
-};
-
-}  // namespace
 
 TEST(TextFields, WriterFillsWithZerosAndReaderTrims)
 {
@@ -45,7 +25,7 @@ TEST(TextFields, WriterFillsWithZerosAndReaderTrims)
 
 TEST(TextFields, OverlongStringIsRefusedWithAMessageAndTheFieldKept)
 {
-    RecordingMessageBoxes boxes;
+    CMessageBoxRecorder boxes;
     BYTE name[16] = {};
     ASSERT_TRUE(StringToBytes(name, 16, std::string(15, 'A')));
     EXPECT_EQ(BytesToString(name, 16), std::string(15, 'A'));
@@ -86,7 +66,7 @@ TEST(TextFields, ReadersStopAtZeroAndAtTheFieldEnd)
 
 TEST(TextFields, PaddedWriter)
 {
-    RecordingMessageBoxes boxes;
+    CMessageBoxRecorder boxes;
     BYTE field[6];
     ASSERT_TRUE(StringToBytesPadded(field, 6, "ABC", true));
     EXPECT_EQ(std::string(reinterpret_cast<char*>(field), 6), "ABC   ");
