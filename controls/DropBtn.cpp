@@ -1,11 +1,15 @@
 #include "controls/DropBtn.h"
 
 #include <wx/dcclient.h>
+#include <wx/display.h>
 #include <wx/settings.h>
 
 #include "controls/ControlIds.h"
+#include "controls/WinText.h"
 #include "controls/WndMessages.h"
 #include "platform/MessageIds.h"
+#include "res/Fonts.h"
+#include "res/WinStyles.h"
 
 namespace {
 constexpr int kTextLeft = 4;   // text area: from x = 4 to the right edge - 5
@@ -161,8 +165,7 @@ void CDropListBox::DrawEntry(wxDC& dc, const wxRect& rect, int nIndex) const
         dc.DrawLine(own.GetRight() + 1 + kRuleGap, y, GetClientSize().GetWidth() - kRuleGap, y);
     } else {
         dc.SetFont(m_fontItem.IsOk() ? m_fontItem : GetFont());
-        const wxString strShown = wxControl::Ellipsize(strText, dc, wxELLIPSIZE_END, text.width);
-        dc.DrawLabel(strShown, text, wxALIGN_CENTER);
+        DrawWinText(dc, strText, text, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_END_ELLIPSIS);
     }
 }
 
@@ -217,6 +220,20 @@ bool CDropListWnd::Show(bool bShow)
     return wxPopupWindow::Show(bShow);
 }
 
+wxRect CDropListWnd::ShowUnder(wxWindow* pButton, int nWidth, int nHeightLimit)
+{
+    auto toRect = [](const wxRect& rc) { return Rect{rc.x, rc.y, rc.x + rc.width, rc.y + rc.height}; };
+    const wxRect rcButton(pButton->ClientToScreen(wxPoint(0, 0)), pButton->GetClientSize());
+    const int nDisplay = wxDisplay::GetFromWindow(pButton);
+    const wxRect work = wxDisplay(nDisplay != wxNOT_FOUND ? static_cast<unsigned>(nDisplay) : 0).GetClientArea();
+    const Rect rc = DropListRect(toRect(rcButton), nWidth, m_pList->Items().GetCount(), m_pList->GetItemHeight(),
+                                 nHeightLimit, toRect(work));
+    const wxRect rcPopup(rc.left, rc.top, rc.Width(), rc.Height());
+    SetSize(rcPopup);
+    Show();
+    return rcPopup;
+}
+
 void CDropListWnd::OnSize(wxSizeEvent& event)
 {
     m_pList->SetSize(GetClientSize());
@@ -235,4 +252,101 @@ void CDropListWnd::OnSelChange(const wxPoint& ptScreen)
         SendMessage(m_pOwner, WM_DROPLIST_SELECT, static_cast<WPARAM>(nSel), 0);
     else if (m_pList->GetPrevSel() < m_pList->Items().GetCount())
         m_pList->SetSelection(m_pList->GetPrevSel());
+}
+
+CDropBtn::CDropBtn()
+{
+    Bind(wxEVT_MOTION, &CDropBtn::OnMouseMove, this);
+    Bind(wxEVT_LEFT_DOWN, &CDropBtn::OnLeftDown, this);
+    Bind(wxEVT_LEFT_DCLICK, &CDropBtn::OnLeftDown, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CDropBtn::OnCaptureLost, this);
+}
+
+bool CDropBtn::Create(wxWindow* pParent, const wxRect& rc, const wxColour& clrFace, const wxColour& clrHover,
+                      const wxColour& clrText, const wxColour& clrUnused, const wxFont* pFont, int nId)
+{
+    const bool bDefaultFace = !clrFace.IsOk();
+    m_clrFace = bDefaultFace ? wxColour(255, 217, 205) : clrFace;
+    m_clrHover = bDefaultFace ? wxColour(233, 228, 255) : clrHover;
+    m_clrText = clrText.IsOk() ? clrText : wxColour(0, 255, 0);
+    m_clrUnused = clrUnused.IsOk() ? clrUnused : *wxBLACK;
+    m_font = pFont != nullptr && pFont->IsOk() ? *pFont : MakeFont("Arial", 15, 400);
+    m_nId = nId;
+    if (!CDrawnControl::Create(pParent, nId, rc))
+        return false;
+    m_pDropList = new CDropListWnd(this);
+    m_pDropList->GetListBox()->SetListFont(m_font);
+    BindMessage(this, WM_DROPLIST_SELECT,
+                [this](WPARAM wParam, LPARAM) { return LRESULT(OnDropListSelect(static_cast<int>(wParam))); });
+    return true;
+}
+
+void CDropBtn::DrawArrow(wxDC& dc, const wxRect& rc)
+{
+    const int nSize = dc.GetTextExtent("M").GetWidth();
+    const int x = rc.GetRight() - nSize - 2;
+    const int y = rc.y + (rc.height - nSize / 2) / 2;
+    const wxPoint points[] = {{x, y}, {x + nSize, y}, {x + nSize / 2, y + nSize / 2}};
+    dc.SetPen(wxPen(m_clrText));
+    dc.SetBrush(wxBrush(m_clrText));
+    dc.DrawPolygon(3, points);
+}
+
+void CDropBtn::Draw(wxDC& dc)
+{
+    const wxRect rc(GetClientSize());
+    dc.SetPen(wxPen(m_clrText));
+    dc.SetBrush(wxBrush(m_bHover ? m_clrHover : m_clrFace));
+    dc.DrawRectangle(rc);
+    dc.SetFont(m_font);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetTextForeground(m_clrText);
+    const int nArrow = dc.GetTextExtent("M").GetWidth();
+    DrawWinText(dc, GetLabel(), wxRect(5, 0, rc.width - 5 - nArrow - 4, rc.height),
+                DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    DrawArrow(dc, rc);
+}
+
+void CDropBtn::ShowDropList()
+{
+    m_pDropList->ShowUnder(this, GetClientSize().GetWidth(), LIST_HEIGHT_LIMIT);
+    m_pDropList->GetListBox()->SetFocus();
+}
+
+int CDropBtn::OnDropListSelect(int nIndex)
+{
+    CDropListBox* pList = m_pDropList->GetListBox();
+    SetLabel(pList->GetText(nIndex));
+    Refresh();
+    PostMessage(GetParent(), WM_DROPLIST_SELECT, static_cast<WPARAM>(m_nId), nIndex);
+    pList->SetPrevSel(nIndex);
+    return 1;
+}
+
+void CDropBtn::OnMouseMove(wxMouseEvent& event)
+{
+    const bool bInside = wxRect(GetClientSize()).Contains(event.GetPosition());
+    if (bInside != m_bHover) {
+        m_bHover = bInside;
+        if (bInside)
+            TakeMouse();
+        else
+            FreeMouse();
+        Refresh();
+    }
+    event.Skip();
+}
+
+void CDropBtn::OnLeftDown(wxMouseEvent&)
+{
+    if (m_pDropList->IsDropped())
+        m_pDropList->Hide();
+    else
+        ShowDropList();
+}
+
+void CDropBtn::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    m_bHover = false;
+    Refresh();
 }

@@ -2,13 +2,15 @@
 // The drop list of the combo button: a borderless popup (CDropListWnd) that hosts an
 // owner-drawn list (CDropListBox) on the navy ground of the pages, with teal for the item under
 // the mouse. Group headers are drawn bold with a rule and cannot be chosen. A choice reaches the
-// owner button as WM_DROPLIST_SELECT (index, 0), sent.
+// owner button as WM_DROPLIST_SELECT (index, 0), sent. CDropBtn is a plain drop button on the
+// same popup.
 #include <wx/font.h>
 #include <wx/popupwin.h>
 #include <wx/vlbox.h>
 
 #include <memory>
 
+#include "controls/DrawnControl.h"
 #include "controls/DropListModel.h"
 
 class CDropListWnd;
@@ -75,6 +77,9 @@ public:
     wxWindow* GetOwnerButton() const { return m_pOwner; }
     bool IsDropped() const { return m_bShown; }
     bool Show(bool bShow = true) override;
+    // Opens under the button (above it near the bottom of the work area), nWidth wide and as
+    // high as the items up to nHeightLimit; returns the popup's screen rectangle.
+    wxRect ShowUnder(wxWindow* pButton, int nWidth, int nHeightLimit);
 
     // The list's selection changed, by a click at ptScreen or by a key: a header changes nothing;
     // otherwise the popup closes, and a click inside it chooses the item while anything else
@@ -87,4 +92,39 @@ private:
     wxWindow* m_pOwner;
     CDropListBox* m_pList;
     bool m_bShown = false;
+};
+
+// A plain drop button: a framed face (lighter while the mouse is over it), its text from the
+// left with an ellipsis and a small down arrow at the right; a click opens or closes its drop
+// list, and a choice there posts WM_DROPLIST_SELECT (id, index) to the parent.
+class CDropBtn : public CDrawnControl {
+public:
+    static constexpr int LIST_HEIGHT_LIMIT = 100;
+
+    CDropBtn();
+    // Null colours and font take the defaults: a salmon face with a lavender hover face, green
+    // text and arrow, Arial 15. clrUnused is kept for nobody.
+    bool Create(wxWindow* pParent, const wxRect& rc, const wxColour& clrFace, const wxColour& clrHover,
+                const wxColour& clrText, const wxColour& clrUnused, const wxFont* pFont, int nId);
+
+    CDropListWnd* GetDropList() const { return m_pDropList; }
+    bool IsHover() const { return m_bHover; }
+    void Draw(wxDC& dc) override;
+
+private:
+    void DrawArrow(wxDC& dc, const wxRect& rc);
+    void ShowDropList();
+    int OnDropListSelect(int nIndex);
+    void OnMouseMove(wxMouseEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+
+    wxColour m_clrFace;
+    wxColour m_clrHover;
+    wxColour m_clrText;
+    wxColour m_clrUnused;
+    wxFont m_font;
+    int m_nId = 0;
+    bool m_bHover = false;
+    CDropListWnd* m_pDropList = nullptr;
 };
