@@ -40,6 +40,8 @@ public:
     void AttachData(CKTV_Data* pData) { m_pData = pData; }
     // Queues the next firmware packet of an update, if there is one (the update engine).
     void SetFirmwarePacketSource(std::function<void()> fnNextPacket) { m_fnNextFirmwarePacket = std::move(fnNextPacket); }
+    // Closes the link as the view's connect button does.
+    void SetConnectButtonHandler(std::function<void()> fnConnectButton) { m_fnConnectButton = std::move(fnConnectButton); }
 
     // The worker.
     void CreateLinkThread();
@@ -55,6 +57,10 @@ public:
     void UsbFirmwareTransfer();
     void NetTransfer();
     void NetFirmwareTransfer();
+    // The WiFi module's factory reset has ended (lParam 1 accepted, 0 refused); UI thread. On
+    // USB it is reported; on the network the module is back at its factory endpoint, where the
+    // link no longer is, so the link is closed.
+    void OnWifiResetDone(LPARAM lParam);
 
     // USB devices. These run on the UI thread while no worker runs, except where noted.
     // Starts posting arrivals of the processor and every HID removal to the window.
@@ -125,6 +131,7 @@ private:
     CLinkTimeouts m_timeouts;
     CKTV_Data* m_pData = nullptr;
     std::function<void()> m_fnNextFirmwarePacket;
+    std::function<void()> m_fnConnectButton;
 
     CManualEvent m_hLinkEvents[EV_COUNT];
     CManualEvent m_resume;  // a new worker waits for it before its first wait

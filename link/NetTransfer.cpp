@@ -1,13 +1,17 @@
 // The network half of the link controller: the worker's normal and firmware transactions over
 // the network object. Normal frames go out whole in one send; firmware frames as 65-byte reports,
 // as on USB.
+#include <mutex>
+
 #include "link/FirmwareCommands.h"
 #include "link/KTVCommand.h"
 #include "link/LinkController.h"
 #include "link/LinkState.h"
 #include "link/Net_Socket.h"
+#include "link/PageServices.h"
 #include "link/ProgressTarget.h"
 #include "model/StdAfx.h"
+#include "platform/MessageBox.h"
 #include "platform/MessageIds.h"
 #include "platform/Trace.h"
 
@@ -25,6 +29,20 @@ int FirmwareReceiveUnits(int nCommand)
     case 0x3C: return 8;
     default: return 0;
     }
+}
+
+constexpr int CAPTION_PROMPT_AUTOCLOSE = 2000;
+
+void ShowPrompt(const char* szChinese, const char* szEnglish)
+{
+    AfxMessageBox(LangText(szChinese, szEnglish), MB_OK, CAPTION_PROMPT_AUTOCLOSE);
+}
+
+void RestoreDefaultEndpoint()
+{
+    std::lock_guard lock(g_csEndpoint);
+    g_strDeviceIP = g_szDefaultDeviceIP;
+    g_nDevicePort = DEFAULT_DEVICE_PORT;
 }
 }  // namespace
 
@@ -205,5 +223,29 @@ void CLinkController::NetReceiveFirmwareReply()
         }
         if (m_command.OnNetworkData(nCount))
             return;
+    }
+}
+
+void CLinkController::OnWifiResetDone(LPARAM lParam)
+{
+    if (g_nLinkType == LINK_USB) {
+        g_bTransferring = 0;
+        if (lParam != 1) {
+            ShowPrompt(g_strWifiResetFailCn, g_strWifiResetFailEn);
+            return;
+        }
+        ShowPrompt(g_strWifiResetOkCn, g_strWifiResetOkEn);
+        if (g_pAdvDlg) {
+            RestoreDefaultEndpoint();
+            g_pAdvDlg->ReloadNetwork();
+        }
+    } else if (g_nLinkType == LINK_NET) {
+        RestoreDefaultEndpoint();
+        if (m_fnConnectButton)
+            m_fnConnectButton();
+        m_netSocket.m_bReachable = 0;
+        if (g_pAdvDlg)
+            g_pAdvDlg->ReloadNetwork();
+        ShowPrompt(g_strWifiFailCn, g_strWifiFailEn);
     }
 }

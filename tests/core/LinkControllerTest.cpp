@@ -19,7 +19,9 @@
 #include "platform/LinkLock.h"
 #include "platform/MessageIds.h"
 #include "tests/support/FrameBytes.h"
+#include "link/PageServices.h"
 #include "tests/support/LinkRig.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/MessageRecorder.h"
 
 using namespace std::chrono_literals;
@@ -554,6 +556,65 @@ TEST_F(NetLink, TheLastFirmwareFrameFinishesTheUpdateWithoutAReply)
     ASSERT_TRUE(rig.emulator.WaitForRequests(1, WAIT));
     EXPECT_EQ(rig.emulator.Log()[0].byIndex, FW_HEX_END);
     EXPECT_EQ(rig.QueueCount(), 0);
+}
+
+class CFakeAdvSettings : public IAdvSettings {
+public:
+    CFakeAdvSettings() { g_pAdvDlg = this; }
+    ~CFakeAdvSettings() override { g_pAdvDlg = nullptr; }
+    void ReloadFromDevice() override {}
+    void UpdateSourceButton() override {}
+    void EnableLoadDefault(int bEnable) override { m_nLoadDefault = bEnable; }
+    void ReloadNetwork() override
+    {
+        std::lock_guard lock(g_csEndpoint);
+        m_strShownAddress = g_strDeviceIP + ":" + std::to_string(g_nDevicePort);
+    }
+    int m_nLoadDefault = -1;
+    std::string m_strShownAddress;
+};
+
+TEST(WifiReset, OnUsbTheResultIsReportedAndTheDialogShowsTheFactoryEndpoint)
+{
+    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CMessageBoxRecorder boxes;
+    CFakeAdvSettings adv;
+    ASSERT_TRUE(rig.Open());
+    rig.Start();
+    EXPECT_EQ(adv.m_nLoadDefault, 1);
+    {
+        std::lock_guard lock(g_csEndpoint);
+        g_strDeviceIP = "192.168.1.50";
+        g_nDevicePort = 1234;
+    }
+    g_bTransferring = 1;
+    rig.link.OnWifiResetDone(0);
+    EXPECT_EQ(g_bTransferring, 0);
+    EXPECT_TRUE(adv.m_strShownAddress.empty());
+    rig.link.OnWifiResetDone(1);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Load WIFI factory default failure");
+    EXPECT_EQ(boxes.shown[1].text, "Load WIFI factory default success");
+    EXPECT_EQ(boxes.shown[1].code, 2000);
+    EXPECT_EQ(adv.m_strShownAddress, "10.10.100.254:8899");
+    rig.Stop();
+    EXPECT_EQ(adv.m_nLoadDefault, 0);
+}
+
+TEST(WifiReset, OnTheNetworkTheLinkIsClosedAndTheFactoryEndpointRestored)
+{
+    CLinkRig rig(LinkWay::Net, FastTimeouts(), FastNet());
+    CMessageBoxRecorder boxes;
+    CFakeAdvSettings adv;
+    ASSERT_TRUE(rig.Open());
+    int nClosed = 0;
+    rig.link.SetConnectButtonHandler([&] { ++nClosed; });
+    rig.link.OnWifiResetDone(0);
+    EXPECT_EQ(nClosed, 1);
+    EXPECT_EQ(rig.net.m_bReachable, 0);
+    EXPECT_EQ(adv.m_strShownAddress, "10.10.100.254:8899");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Connection failure!");
 }
 
 }  // namespace

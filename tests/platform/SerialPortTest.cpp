@@ -21,6 +21,7 @@
 #include "platform/MessageIds.h"
 #include "tests/support/EmulatorSerialLine.h"
 #include "tests/support/FrameBytes.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/MessageRecorder.h"
 
 namespace {
@@ -29,20 +30,6 @@ namespace fs = std::filesystem;
 
 constexpr WndHandle VIEW = 7;
 
-class CBoxRecorder : public IMessageBoxHandler {
-public:
-    CBoxRecorder() { m_pPrevious = SetMessageBoxHandler(this); }
-    ~CBoxRecorder() override { SetMessageBoxHandler(m_pPrevious); }
-    int MessageBox(const std::string& text, unsigned, int) override
-    {
-        m_texts.push_back(text);
-        return IDOK;
-    }
-    std::vector<std::string> m_texts;
-
-private:
-    IMessageBoxHandler* m_pPrevious = nullptr;
-};
 
 class SerialTransport : public testing::Test {
 protected:
@@ -97,7 +84,7 @@ protected:
     }
 
     CMessageRecorder m_posted;
-    CBoxRecorder m_boxes;
+    CMessageBoxRecorder m_boxes;
     CKTVCommand m_cmd;
     CProcessorEmulator m_emulator;
     CEmulatorSerialLine m_line{m_emulator};
@@ -165,7 +152,7 @@ TEST_F(SerialTransport, RetryLadderEndsInSerialLinkFailure)
             EXPECT_EQ(msg.wParam, 0u);
             EXPECT_EQ(msg.lParam, 3);
         }
-    EXPECT_TRUE(m_boxes.m_texts.empty());
+    EXPECT_TRUE(m_boxes.shown.empty());
 }
 
 // Spoilt replies are retried, each retry counting as an attempt, until the link fails; the
@@ -177,7 +164,7 @@ TEST_F(SerialTransport, ReplyThatNeverChecksOutEndsTheLinkAfterFourWrites)
     Send(MakeReadSystemFrame(SYS_STATUS, 0));
     ASSERT_TRUE(WaitForPost(WM_LINK_FAILED, 5s));
     EXPECT_EQ(m_emulator.Log().size(), 4u);
-    EXPECT_TRUE(m_boxes.m_texts.empty());
+    EXPECT_TRUE(m_boxes.shown.empty());
     m_port.ClosePort();
     EXPECT_FALSE(m_port.IsThreadAlive());
 }
@@ -205,7 +192,7 @@ TEST_F(SerialTransport, MissingPortFailsCleanlyAndClosingItDoesNothing)
     EXPECT_EQ(never.ClosePort(), 1);
     EXPECT_EQ(never.ClosePort(), 1);
     EXPECT_TRUE(m_posted.Posted().empty());
-    EXPECT_TRUE(m_boxes.m_texts.empty());
+    EXPECT_TRUE(m_boxes.shown.empty());
 }
 
 TEST_F(SerialTransport, PortCanBeReopenedAndIsNotShared)
