@@ -1,0 +1,22 @@
+#pragma once
+// PNG faces: images with transparency by resource id, for the buttons that are composed over the
+// skin beneath them (CBtnPng). Like the skins they are drawn by our own code, here with
+// anti-aliasing onto a transparent image, the first time they are asked for, and kept.
+#include <span>
+
+#include <wx/image.h>
+
+class wxGraphicsContext;
+
+struct PngSpec {
+    int nId;
+    int cx;
+    int cy;
+    // Paints the face onto a transparent (0, 0, cx, cy) area.
+    void (*pfnPaint)(wxGraphicsContext& gc, const wxSize& size);
+};
+
+// Adds faces to the catalog; an id that is already known keeps its first description.
+void RegisterPngImages(std::span<const PngSpec> specs);
+// The face with its alpha channel; an invalid image (IsOk() false) for an unknown id.
+const wxImage& LoadPngImage(int nId);
