@@ -30,6 +30,8 @@ public:
     // Shows the box modally and returns its answer.
     int DoModal(wxWindow* pParent = nullptr);
     int GetResult() const { return m_nResult; }
+    // Whether the box will close by itself (a positive code).
+    bool IsClosingByItself() const { return m_timer.IsRunning(); }
     // The box that is showing now (the innermost one), or nullptr.
     static CMessageBox* GetActive();
 

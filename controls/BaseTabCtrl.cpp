@@ -198,7 +198,7 @@ void CBaseTabCtrl::OnMouseMove(wxMouseEvent& event)
 {
     const int nHit = HitTest(event.GetPosition());
     m_bHover = nHit >= 0 && nHit != 3 && nHit != m_nCurSel;
-    SetCursor(wxCursor(m_bHover ? wxCURSOR_HAND : wxCURSOR_ARROW));
+    SetCursor(m_bHover ? HandCursor() : wxCursor(wxCURSOR_ARROW));
     if (nHit < 0)
         event.Skip();
 }

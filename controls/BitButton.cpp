@@ -57,7 +57,7 @@ void CBitButton::PreSubclassWindow()
         ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
     }
     if (m_bHandCursor)
-        SetCursor(wxCursor(wxCURSOR_HAND));
+        SetCursor(HandCursor());
 }
 
 void CBitButton::SetBitmaps(int nNormal, int nHover, int nPressed, int nCheckedNormal, int nCheckedHover,

@@ -5,6 +5,12 @@
 #include "controls/ControlIds.h"
 #include "res/WinStyles.h"
 
+const wxCursor& HandCursor()
+{
+    static const wxCursor hand(wxCURSOR_HAND);
+    return hand;
+}
+
 bool CDrawnControl::Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, unsigned nStyle,
                            const wxString& strText, unsigned nExStyle)
 {

@@ -3,6 +3,10 @@
 // id, rectangle, window-style bits of res/WinStyles.h, text), paints only through Draw(wxDC&) (so
 // tests can draw it into a memory bitmap), and usually starts Draw with PaintParentBackground.
 #include <wx/control.h>
+#include <wx/cursor.h>
+
+// The hand cursor of the buttons, links and tabs: one for the whole program.
+const wxCursor& HandCursor();
 
 class CDrawnControl : public wxControl {
 public:

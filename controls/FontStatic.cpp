@@ -216,7 +216,7 @@ CHyLink::CHyLink()
 
 void CHyLink::PreSubclassWindow()
 {
-    SetCursor(wxCursor(wxCURSOR_HAND));
+    SetCursor(HandCursor());
 }
 
 void CHyLink::OnMouseMove(wxMouseEvent& event)
@@ -270,7 +270,7 @@ CMuteStatic::CMuteStatic() : m_font(MakeFont("Arial", 16, 900)) {}
 
 void CMuteStatic::PreSubclassWindow()
 {
-    SetCursor(wxCursor(wxCURSOR_HAND));
+    SetCursor(HandCursor());
 }
 
 void CMuteStatic::SetBkColors(const wxColour& on, const wxColour& off)

@@ -25,7 +25,7 @@ CXPButton::CXPButton() : m_font(MakeFont("Arial", 15, 700)), m_repeatTimer(this,
     Bind(wxEVT_LEFT_UP, &CXPButton::OnLeftUp, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CXPButton::OnCaptureLost, this);
     Bind(wxEVT_TIMER, &CXPButton::OnRepeat, this, kRepeatTimer);
-    SetCursor(wxCursor(wxCURSOR_HAND));
+    SetCursor(HandCursor());
 }
 
 void CXPButton::SetBitmaps(int nOnNormal, int nOnHover, int nOnPressed, int nOffNormal, int nOffHover,
@@ -98,7 +98,7 @@ void CXPButton::SetSound(const wxString& strName, bool bOn)
 void CXPButton::SetHandCursor(bool bOn)
 {
     m_bHandCursor = bOn;
-    SetCursor(wxCursor(bOn ? wxCURSOR_HAND : wxCURSOR_ARROW));
+    SetCursor(bOn ? HandCursor() : wxCursor(wxCURSOR_ARROW));
 }
 
 int CXPButton::CurrentBitmap() const

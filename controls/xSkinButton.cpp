@@ -74,7 +74,7 @@ void CxSkinButton::PreSubclassWindow()
 {
     const unsigned nType = GetStyle() & BS_TYPEMASK;
     m_nKind = (nType & 3) == 3 ? kCheck : (nType & 9) == 9 ? kRadio : kPush;
-    SetCursor(wxCursor(wxCURSOR_HAND));
+    SetCursor(HandCursor());
     BindMessage(this, WM_SKIN_UNCHECK, [this](WPARAM, LPARAM) {
         m_bChecked = false;
         Refresh();

@@ -107,7 +107,12 @@ TEST_P(Screenshots, ControlsInTheirStates)
         pButton->SetFonts(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
         switch (i) {
         case 1: pButton->SetHover(true); break;
-        case 2: pButton->SetHover(true); pButton->ProcessWindowEvent(*new wxMouseEvent(wxEVT_LEFT_DOWN)); break;
+        case 2: {
+            pButton->SetHover(true);
+            wxMouseEvent press(wxEVT_LEFT_DOWN);
+            pButton->ProcessWindowEvent(press);
+            break;
+        }
         case 3: pButton->SetCheck(true); break;
         case 4: pButton->SetCheck(true); pButton->SetHover(true); break;
         case 5: pButton->Disable(); break;

@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <thread>
 
@@ -45,6 +46,12 @@ inline wxImage DrawToImage(CDrawnControl& ctrl)
         ctrl.Draw(dc);
     }
     return bmp.ConvertToImage();
+}
+
+// Colours print as RGB(r, g, b) in test failures.
+inline void PrintTo(const wxColour& c, std::ostream* os)
+{
+    *os << "RGB(" << int(c.Red()) << ", " << int(c.Green()) << ", " << int(c.Blue()) << ")";
 }
 
 inline wxColour PixelAt(const wxImage& image, int x, int y)
