@@ -56,10 +56,21 @@ constexpr DlgItem kLockData[] = {
     {1885, Edit, 310, 199, 60, 13},
 };
 
+// Connection: three transports, the serial port to use, OK and Cancel.
+constexpr DlgItem kConnect[] = {
+    {1798, Button, 12, 10, 176, 12, "Use the USB connect to the device", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+    {1799, Button, 12, 26, 176, 12, "Use the WIFI connect to the device", BS_AUTORADIOBUTTON},
+    {1888, Button, 12, 42, 176, 12, "Use the COM connect to the device", BS_AUTORADIOBUTTON},
+    {1896, Static, 24, 58, 150, 60, "", WS_TABSTOP | WS_VSCROLL},
+    {1, Button, 40, 82, 50, 14, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {2, Button, 110, 82, 50, 14, "Cancel", WS_TABSTOP},
+};
+
 constexpr DlgTemplate kTemplates[] = {
     {104, 200, 42, "Data transmission", "Arial", 10, kDisplay},
     {109, 476, 219, "Lock", "System", 10, kLockData},
     {116, 183, 78, "", "Arial", 9, kMessageBox},
+    {144, 200, 104, "Link", "Arial", 9, kConnect},
     {269, 203, 84, "About", "Arial", 9, kVersion},
     {676, 180, 72, "", "Arial", 9, kWarn},
     {719, 200, 75, "", "Arial", 9, kSaveData},

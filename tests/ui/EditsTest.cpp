@@ -89,3 +89,20 @@ TEST_F(Edits, PasswordEditTakesLettersAndDigitsOnly)
     Type(pEdit, U("a- Z\r5_中"));
     EXPECT_EQ(pEdit->GetValue(), "aZ5");
 }
+
+TEST_F(Edits, Screenshots)
+{
+    auto* pName = new CChEnEdit;
+    ASSERT_TRUE(pName->Create(m_pFrame, 1002, wxRect(10, 10, 200, 28)));
+    auto* pPassword = new CPassWordEdit;
+    ASSERT_TRUE(pPassword->Create(m_pFrame, 1003, wxRect(10, 50, 200, 28)));
+    m_pFrame->SetClientSize(220, 90);
+    m_pFrame->Show();
+    for (const bool bChinese : {false, true}) {
+        pName->ChangeValue("");
+        Type(pName, U(bChinese ? "a场景一" : "Preset 1"));
+        pPassword->ChangeValue("");
+        Type(pPassword, U("Tarvi 2024!"));
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), bChinese ? "edits_cn" : "edits_en"));
+    }
+}
