@@ -14,6 +14,16 @@ namespace {
 constexpr int kRightMargin = 19;
 }
 
+ButtonDraw ButtonDrawOf(unsigned nStyle)
+{
+    const unsigned nType = nStyle & BS_TYPEMASK;
+    if ((nType & 3) == 3)
+        return ButtonDraw::System;
+    if ((nType & 9) == 9)
+        return ButtonDraw::None;
+    return ButtonDraw::Custom;
+}
+
 unsigned MouseKeyFlags(const wxMouseEvent& event)
 {
     unsigned nFlags = 0;
@@ -47,14 +57,13 @@ void CBitButton::PreSubclassWindow()
     case BS_RIGHT: m_nAlign = DT_RIGHT; break;
     default: m_nAlign = DT_CENTER; break;
     }
-    const unsigned nType = GetStyle() & BS_TYPEMASK;
-    if ((nType & 3) == 3) {
-        m_nKind = kSystem;
-    } else if ((nType & 9) == 9) {
-        m_nKind = kNone;
-    } else {
+    switch (ButtonDrawOf(GetStyle())) {
+    case ButtonDraw::System: m_nKind = kSystem; break;
+    case ButtonDraw::None: m_nKind = kNone; break;
+    case ButtonDraw::Custom:
         m_nKind = kCustom;
         ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
+        break;
     }
     if (m_bHandCursor)
         SetCursor(HandCursor());

@@ -98,5 +98,10 @@ private:
     CBitButton* m_pPartner2 = nullptr;
 };
 
+// How a button with these style bits is drawn: like the system's own (an auto check box, or a
+// style that is already owner-drawn), not at all (an auto radio button), or by its own code.
+enum class ButtonDraw { Custom, System, None };
+ButtonDraw ButtonDrawOf(unsigned nStyle);
+
 // The Windows mouse key-state flags (MK_*) of a mouse event.
 unsigned MouseKeyFlags(const wxMouseEvent& event);

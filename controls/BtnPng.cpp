@@ -48,16 +48,11 @@ CBtnPng::CBtnPng() : m_hoverTimer(this)
 
 void CBtnPng::PreSubclassWindow()
 {
-    const unsigned nType = GetStyle() & BS_TYPEMASK;
-    if ((nType & 3) == 3)
-        m_nKind = kSystem;
-    else if ((nType & 9) == 9)
-        m_nKind = kNone;
-    else
-        m_nKind = kCustom;
-    ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
+    const ButtonDraw draw = ButtonDrawOf(GetStyle());
+    m_nKind = draw == ButtonDraw::System ? kSystem : draw == ButtonDraw::None ? kNone : kCustom;
+    ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);  // in every case
     if (m_bHandCursor)
-        SetCursor(wxCursor(wxCURSOR_HAND));
+        SetCursor(HandCursor());
 }
 
 void CBtnPng::Load(State state, int nId)

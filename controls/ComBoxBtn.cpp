@@ -34,17 +34,16 @@ CComBoxBtn::CComBoxBtn()
 
 void CComBoxBtn::PreSubclassWindow()
 {
-    const unsigned nType = GetStyle() & BS_TYPEMASK;
-    if ((nType & 3) == 3) {
-        m_nKind = kCheck;
-    } else if ((nType & 9) == 9) {
-        m_nKind = kRadio;
-    } else {
+    switch (ButtonDrawOf(GetStyle())) {
+    case ButtonDraw::System: m_nKind = kCheck; break;
+    case ButtonDraw::None: m_nKind = kRadio; break;
+    case ButtonDraw::Custom:
         m_nKind = kPush;
         ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
+        break;
     }
     if (m_bHandCursor)
-        SetCursor(wxCursor(wxCURSOR_HAND));
+        SetCursor(HandCursor());
     BindMessage(this, WM_DROPLIST_SELECT, [this](WPARAM wParam, LPARAM) {
         return LRESULT(OnDropListSelect(static_cast<int>(wParam)));
     });
