@@ -188,13 +188,29 @@ void CKTV_OutData::SetRoleMarked(BYTE byRole)
 
 void CKTV_OutData::SetCompLevel(std::int16_t n)
 {
-    if (n != m_comp.m_nLevel)
-        SetCompValue(m_comp.m_nLevel, n);
+    if (n == m_comp.m_nLevel)
+        return;
+    m_comp.m_nLevel = n;
+    CompStored();
 }
 
-void CKTV_OutData::SetCompAttack(std::int16_t n) { SetCompValue(m_comp.m_nAttack, n); }
-void CKTV_OutData::SetCompRelease(std::int16_t n) { SetCompValue(m_comp.m_nRelease, n); }
-void CKTV_OutData::SetCompRatio(BYTE by) { SetCompValue(m_comp.m_byRatio, by); }
+void CKTV_OutData::SetCompAttack(std::int16_t n)
+{
+    m_comp.m_nAttack = n;
+    CompStored();
+}
+
+void CKTV_OutData::SetCompRelease(std::int16_t n)
+{
+    m_comp.m_nRelease = n;
+    CompStored();
+}
+
+void CKTV_OutData::SetCompRatio(BYTE by)
+{
+    m_comp.m_byRatio = by;
+    CompStored();
+}
 
 void CKTV_OutData::GetLimiterGroup(LimiterGroup& g) const
 {

@@ -211,10 +211,10 @@ private:
             CopyBaseToLinked();
         m_nBaseChanged.Mark();
     }
-    template <typename T>
-    void SetCompValue(T& member, T value)
+    // After a compressor value is stored: copy to the linked outputs, mark the group. (m_comp is
+    // a packed wire layout: its fields are assigned directly, never bound to a reference.)
+    void CompStored()
     {
-        member = value;
         CopyCompToLinked();
         m_nCompChanged.Mark();
     }
