@@ -5,6 +5,7 @@
 #include <wx/settings.h>
 
 #include "controls/ControlIds.h"
+#include "controls/GdiConvert.h"
 #include "controls/WinText.h"
 #include "controls/WndMessages.h"
 #include "platform/MessageIds.h"
@@ -16,15 +17,6 @@ constexpr int kTextLeft = 4;   // text area: from x = 4 to the right edge - 5
 constexpr int kTextRight = 5;
 constexpr int kRuleGap = 2;    // between a header's text and its rule, and the rule and the edge
 
-wxColour ToWx(const Color& c)
-{
-    return {c.r, c.g, c.b, c.a};
-}
-
-Color FromWx(const wxColour& c)
-{
-    return {c.Alpha(), c.Red(), c.Green(), c.Blue()};
-}
 }  // namespace
 
 CDropListBox::CDropListBox(CDropListWnd* pPopup, wxWindow* pParent)

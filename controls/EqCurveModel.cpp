@@ -331,7 +331,7 @@ void CEqCurveModel::EndDrag()
     }
 }
 
-EqCursor CEqCurveModel::GetCursor() const
+EqCursor CEqCurveModel::GetCursorKind() const
 {
     if (m_pActive != nullptr && m_bHover) {
         if (m_pActive->m_bOverLeft || m_pActive->m_bOverRight || IsCrossoverType(m_pActive->GetType()))

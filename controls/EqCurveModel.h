@@ -79,7 +79,7 @@ public:
     bool MouseMoved(Point pt);
     void ButtonPressed(Point pt);
     void ButtonReleased();
-    EqCursor GetCursor() const;
+    EqCursor GetCursorKind() const;
     // The 200 ms tick: true when the owner is to be told (WM_EQCURVE_CHANGED, GetBand(),
     // GetSourceCode()).
     bool NotifyDue();

@@ -21,12 +21,32 @@ void PaintAboutLogo(wxDC& dc, const wxSize& size, bool bChinese)
     skin::PaintLabel(dc, wxRect(0, size.y * 5 / 8, size.x, size.y * 3 / 8), "Tarvi", skin::kLabel, bChinese, 12, true);
 }
 
+// Link icon of the output EQ graph (and the output page's link picture): two chain links on the
+// graph's black ground.
+void PaintLinkIcon(wxDC& dc, const wxSize& size, bool)
+{
+    dc.SetBackground(*wxBLACK_BRUSH);
+    dc.Clear();
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.SetPen(wxPen(skin::kTeal, 2));
+    const int w = size.x * 5 / 8;
+    const int h = size.y - 4;
+    dc.DrawRoundedRectangle(2, 2, w, h, h / 2.0);
+    dc.SetPen(wxPen(skin::kLabel, 2));
+    dc.DrawRoundedRectangle(size.x - 2 - w, 2, w, h, h / 2.0);
+}
+
 constexpr SkinSpec kCommonSkins[] = {
     {275, 48, 48, PaintAboutLogo},
+};
+
+constexpr SkinSpec kEqGraphSkins[] = {
+    {709, 28, 16, PaintLinkIcon},
 };
 }  // namespace
 
 void RegisterProgramSkins()
 {
     RegisterSkins(kCommonSkins);
+    RegisterSkins(kEqGraphSkins);
 }

@@ -76,19 +76,19 @@ TEST_F(EqCurveModel, HoverPicksOnlyTheEditableBands)
     EXPECT_TRUE(m_graph.MouseMoved(Centre(m_out.GetAt(5))));
     EXPECT_EQ(m_graph.m_pActive, m_out.GetAt(5));
     EXPECT_EQ(m_graph.GetBand(), 5);
-    EXPECT_EQ(m_graph.GetCursor(), EqCursor::Move);
+    EXPECT_EQ(m_graph.GetCursorKind(), EqCursor::Move);
 
     EXPECT_FALSE(m_graph.MouseMoved({300, 40}));  // off every node: the band stays active
     EXPECT_EQ(m_graph.m_pActive, m_out.GetAt(5));
     EXPECT_FALSE(m_graph.IsHover());
-    EXPECT_EQ(m_graph.GetCursor(), EqCursor::Arrow);
+    EXPECT_EQ(m_graph.GetCursorKind(), EqCursor::Arrow);
 
     EXPECT_FALSE(m_graph.MouseMoved(Centre(m_out.GetAt(22))));
     EXPECT_EQ(m_graph.GetBand(), 5);
 
     EXPECT_TRUE(m_graph.MouseMoved(Centre(m_out.GetAt(32))));
     EXPECT_EQ(m_graph.GetBand(), 32);
-    EXPECT_EQ(m_graph.GetCursor(), EqCursor::SizeWE);
+    EXPECT_EQ(m_graph.GetCursorKind(), EqCursor::SizeWE);
     m_graph.MouseMoved({300, 40});  // a crossover is forgotten when the pointer leaves it
     EXPECT_EQ(m_graph.m_pActive, nullptr);
 
@@ -173,7 +173,7 @@ TEST_F(EqCurveModel, BandwidthHandlesOfAParametricBand)
     m_graph.MouseMoved(handle);
     EXPECT_TRUE(pBand->m_bOverRight);
     EXPECT_FALSE(pBand->m_bOverNode);
-    EXPECT_EQ(m_graph.GetCursor(), EqCursor::SizeWE);
+    EXPECT_EQ(m_graph.GetCursorKind(), EqCursor::SizeWE);
 
     m_graph.ButtonPressed(handle);
     EXPECT_TRUE(pBand->m_bDragRight);
@@ -204,7 +204,7 @@ TEST_F(EqCurveModel, GraphicEqDragsOnlyTheGain)
     pBand->SetGraphicEQ(true);
     const Point press = Centre(pBand);
     m_graph.MouseMoved(press);
-    EXPECT_EQ(m_graph.GetCursor(), EqCursor::SizeNS);
+    EXPECT_EQ(m_graph.GetCursorKind(), EqCursor::SizeNS);
     EXPECT_FALSE(m_graph.ShowsHandles());
     m_graph.ButtonPressed(press);
     EXPECT_TRUE(m_graph.MouseMoved({press.x + 80, press.y - 60}));
