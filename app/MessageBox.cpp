@@ -8,6 +8,7 @@
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
 #include "platform/MessageBox.h"
+#include "res/UiText.h"
 #include "res/WinStyles.h"
 
 namespace {
@@ -16,11 +17,6 @@ constexpr int kTextId = 1001;
 constexpr int kCloseTimer = 300;
 
 std::vector<CMessageBox*> g_activeBoxes;
-
-wxString Utf8(const char* sz)
-{
-    return wxString::FromUTF8(sz);
-}
 }  // namespace
 
 CMessageBox::CMessageBox(wxWindow* pParent) : CTemplateDialog(kTemplate), m_pParent(pParent), m_timer(this, kCloseTimer)
@@ -65,8 +61,8 @@ wxString CMessageBox::CaptionForCode(int nCode, const wxString& strStored)
     case -3: return Utf8(g_strTipTitleEn);
     case -4: return Utf8(g_strWarnTitleCn);
     case -5: return Utf8(g_strWarnTitleEn);
-    case 2000: return Utf8(LangText(g_strTipTitleCn, g_strTipTitleEn));
-    case 2001: return Utf8(LangText(g_strWarnTitleCn, g_strWarnTitleEn));
+    case 2000: return LangString(g_strTipTitleCn, g_strTipTitleEn);
+    case 2001: return LangString(g_strWarnTitleCn, g_strWarnTitleEn);
     default: return strStored;
     }
 }

@@ -3,6 +3,7 @@
 #include "controls/FontStatic.h"
 #include "model/StdAfx.h"
 #include "platform/MessageBox.h"
+#include "res/UiText.h"
 
 namespace {
 constexpr int kTemplate = 719;
@@ -27,15 +28,12 @@ int CSaveData_Dlg::DoModal()
 bool CSaveData_Dlg::OnInitDialog()
 {
     m_nResult = IDOK;
-    auto text = [](const char* szChinese, const char* szEnglish) {
-        return wxString::FromUTF8(LangText(szChinese, szEnglish));
-    };
-    GetDlgItem(1)->SetLabel(text("是", "YES"));
-    GetDlgItem(kNoButton)->SetLabel(text("否", "NO"));
-    GetDlgItem(2)->SetLabel(text("取消", "Cancel"));
-    SetTitle(text(g_strTipTitleCn, g_strTipTitleEn));
+    GetDlgItem(1)->SetLabel(LangString("是", "YES"));
+    GetDlgItem(kNoButton)->SetLabel(LangString("否", "NO"));
+    GetDlgItem(2)->SetLabel(LangString("取消", "Cancel"));
+    SetTitle(LangString(g_strTipTitleCn, g_strTipTitleEn));
     if (auto* pText = dynamic_cast<CTransparentStatic*>(GetDlgItem(kTextId)))
-        pText->SetText(text("是否保存当前场景文件?", "Whether to save the current Presets file?"));
+        pText->SetText(LangString("是否保存当前场景文件?", "Whether to save the current Presets file?"));
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "model/TextFields.h"
 #include "res/DeviceText.h"
 #include "res/SharedGdi.h"
+#include "res/UiText.h"
 
 namespace {
 constexpr int kTemplate = 269;
@@ -17,11 +18,6 @@ constexpr int kDevice = 1877;
 constexpr int kEmpty = 1876;
 constexpr int kHelp = 8802;
 constexpr int kQuit = 1874;
-
-wxString Text(const char* szChinese, const char* szEnglish)
-{
-    return wxString::FromUTF8(LangText(szChinese, szEnglish));
-}
 }  // namespace
 
 CVersionDlg::CVersionDlg(wxWindow* pParent) : CTemplateDialog(kTemplate), m_pParent(pParent)
@@ -49,12 +45,12 @@ bool CVersionDlg::OnInitDialog()
     g_bUpdating = 0;
     if (g_brushDlgBack.IsOk())
         SetBackgroundColour(g_brushDlgBack.GetColour());
-    SetTitle(Text("关于", "About"));
-    GetDlgItem(kHelp)->SetLabel(Text("帮助", "Help"));
-    GetDlgItem(kQuit)->SetLabel(Text("退出", "Quit"));
+    SetTitle(LangString("关于", "About"));
+    GetDlgItem(kHelp)->SetLabel(LangString("帮助", "Help"));
+    GetDlgItem(kQuit)->SetLabel(LangString("退出", "Quit"));
     const wxString strDevice =
         FromDeviceBytes(BytesToString(reinterpret_cast<const BYTE*>(g_szDeviceVersion), sizeof g_szDeviceVersion));
-    m_pDevice->SetText(Text("设备版本 ", "Device version ") + strDevice);
-    m_pSoftware->SetText(Text("软件版本 VOVA-CV1.01", "Software version VOVA-CV1.01(F)"));
+    m_pDevice->SetText(LangString("设备版本 ", "Device version ") + strDevice);
+    m_pSoftware->SetText(LangString("软件版本 VOVA-CV1.01", "Software version VOVA-CV1.01(F)"));
     return true;
 }

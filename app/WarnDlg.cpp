@@ -1,7 +1,7 @@
 #include "app/WarnDlg.h"
 
 #include "controls/FontStatic.h"
-#include "model/StdAfx.h"
+#include "res/UiText.h"
 
 namespace {
 constexpr int kTemplate = 676;
@@ -14,6 +14,6 @@ bool CWarnDlg::OnInitDialog()
 {
     if (auto* pText = dynamic_cast<CTransparentStatic*>(GetDlgItem(kTextId)))
         pText->SetText(m_strText);
-    GetDlgItem(1)->SetLabel(wxString::FromUTF8(LangText("退出", "Quit")));
+    GetDlgItem(1)->SetLabel(LangString("退出", "Quit"));
     return true;
 }

@@ -246,9 +246,7 @@ void CBitButton::DrawButton(wxDC& dc)
     if (bmp.IsOk()) {
         dc.DrawBitmap(bmp, 0, 0);
     } else {
-        dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.DrawRectangle(rcClient);
+        FillSolidRect(dc, rcClient, wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     }
     const wxString strText = GetLabel();
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);

@@ -21,15 +21,6 @@ wxColour ButtonFace()
 {
     return wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
 }
-
-void FillSolid(wxDC& dc, const wxRect& rc, const wxColour& colour)
-{
-    if (rc.width <= 0 || rc.height <= 0)
-        return;
-    dc.SetBrush(wxBrush(colour));
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.DrawRectangle(rc);
-}
 }  // namespace
 
 CEnTabCtrl::CEnTabCtrl() : CBaseTabCtrl(kSystem), m_font(MakeFont("Microsoft Verdana", 20, 400)) {}
@@ -99,12 +90,12 @@ void CEnTabCtrl::DrawItem(const TabDrawItem& item)
         }
         for (int y = 0; y < rc.height; y += 2) {
             auto step = [&](int a, int b) { return static_cast<unsigned char>(a + y * (b - a) / rc.height); };
-            FillSolid(dc, wxRect(rc.x, rc.y + y, rc.width, std::min(2, rc.height - y)),
+            FillSolidRect(dc, wxRect(rc.x, rc.y + y, rc.width, std::min(2, rc.height - y)),
                       wxColour(step(tab.Red(), end.Red()), step(tab.Green(), end.Green()),
                                step(tab.Blue(), end.Blue())));
         }
     } else {
-        FillSolid(dc, rc, tab);
+        FillSolidRect(dc, rc, tab);
     }
     wxRect rcText(rc.x + 3, rc.y + 3 + (item.bSelected ? 1 : 0), rc.width - 6, rc.height - 3);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
@@ -135,16 +126,16 @@ void CEnTabCtrl::DrawItemBorder(const TabDrawItem& item)
     const wxColour light = Lighter(tab, 1.5);
     const wxColour dark = Darker(tab, 0.75);
     if (!item.bSelected && !(g_nLookFlags & kFullBorders)) {
-        FillSolid(dc, wxRect(rc.x - 6, rc.y, 6, rc.height), dark);
-        FillSolid(dc, wxRect(rc.GetRight(), rc.y, 1, rc.height), dark);
+        FillSolidRect(dc, wxRect(rc.x - 6, rc.y, 6, rc.height), dark);
+        FillSolidRect(dc, wxRect(rc.GetRight(), rc.y, 1, rc.height), dark);
         return;
     }
     rc.height += item.bSelected ? -1 : 1;
     auto edges = [&](int nLeft, const wxColour& left, int nTop, const wxColour& top, int nRight,
                      const wxColour& right) {
-        FillSolid(dc, wxRect(rc.x, rc.y, nLeft, rc.height), left);
-        FillSolid(dc, wxRect(rc.x, rc.y, rc.width, nTop), top);
-        FillSolid(dc, wxRect(rc.GetRight() + 1 - nRight, rc.y, nRight, rc.height), right);
+        FillSolidRect(dc, wxRect(rc.x, rc.y, nLeft, rc.height), left);
+        FillSolidRect(dc, wxRect(rc.x, rc.y, rc.width, nTop), top);
+        FillSolidRect(dc, wxRect(rc.GetRight() + 1 - nRight, rc.y, nRight, rc.height), right);
     };
     switch (item.nItem) {
     case 3: break;

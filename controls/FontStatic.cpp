@@ -163,9 +163,7 @@ void CFontStatic::Draw(wxDC& dc)
     dc.SetTextForeground(!m_bBlink ? m_clrText : m_nPhase == 1 ? wxColour(250, 250, 250) : wxColour(255, 0, 0));
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     if (m_bBackFill) {
-        dc.SetBrush(wxBrush(m_clrBack));
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.DrawRectangle(rc);
+        FillSolidRect(dc, rc, m_clrBack);
     }
     dc.SetFont(FontOfHeight(m_nFontHeight));
     unsigned nFormat = m_bWordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER | DT_NOCLIP);
@@ -255,9 +253,7 @@ void CHyLink::OpenLink(const wxString& strTarget)
 void CHyLink::Draw(wxDC& dc)
 {
     const wxRect rc(GetClientSize());
-    dc.SetBrush(wxBrush(m_clrBack));
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.DrawRectangle(rc);
+    FillSolidRect(dc, rc, m_clrBack);
     dc.SetFont(GetFont());
     dc.SetTextForeground(m_bHover ? m_clrHover : m_clrNormal);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
@@ -318,9 +314,7 @@ void CMuteStatic::ResetTexts(int nValue)
 void CMuteStatic::Draw(wxDC& dc)
 {
     const wxRect rc(GetClientSize());
-    dc.SetBrush(wxBrush(m_bOn ? m_clrBackOn : m_clrBackOff));
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.DrawRectangle(rc);
+    FillSolidRect(dc, rc, m_bOn ? m_clrBackOn : m_clrBackOff);
     dc.SetFont(m_font);
     dc.SetTextForeground(m_bOn ? m_clrTextOn : m_clrTextOff);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);

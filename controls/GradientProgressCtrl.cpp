@@ -84,9 +84,7 @@ void CGradientProgressCtrl::Draw(wxDC& dc)
     const wxRect rc(GetClientSize());
     const int nLower = m_nLower, nUpper = m_nUpper, nPos = m_nPos;
     if (nPos <= nLower || nPos > nUpper) {
-        dc.SetBrush(wxBrush(m_clrBack));
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.DrawRectangle(wxRect(rc).Inflate(2));
+        FillSolidRect(dc, wxRect(rc).Inflate(2), m_clrBack);
         return;
     }
     const bool bVertical = (GetStyle() & PBS_VERTICAL) != 0;

@@ -51,9 +51,7 @@ void CShow_Link::OnTimer(wxTimerEvent&)
 void CShow_Link::Draw(wxDC& dc)
 {
     wxRect rc(GetClientSize());
-    dc.SetBrush(wxBrush(m_clrFill));
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.DrawRectangle(rc);
+    FillSolidRect(dc, rc, m_clrFill);
     dc.SetTextForeground(!m_bBlink ? m_clrText : m_nPhase == 1 ? m_clrBlinkOn : m_clrBlinkOff);
     dc.SetFont(m_pFont != nullptr && m_pFont->IsOk() ? *m_pFont : GetFont());
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);

@@ -4,6 +4,8 @@
 #include <wx/dcmemory.h>
 #include <wx/window.h>
 
+#include "controls/WinText.h"
+
 void PaintParentBackground(wxWindow* pCtrl, wxDC& dc)
 {
     const wxSize size = pCtrl->GetClientSize();
@@ -16,16 +18,12 @@ void PaintParentBackground(wxWindow* pCtrl, wxDC& dc)
             continue;
         }
         const wxBitmap& bmp = pSkinned->GetSkinBackground();
-        dc.SetBrush(wxBrush(pWnd->GetParent()->GetBackgroundColour()));
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.DrawRectangle(wxPoint(0, 0), size);
+        FillSolidRect(dc, wxRect(size), pWnd->GetParent()->GetBackgroundColour());
         wxMemoryDC src;
         src.SelectObjectAsSource(bmp);
         dc.Blit(0, 0, size.x, size.y, &src, offset.x, offset.y);
         return;
     }
     wxWindow* pParent = pCtrl->GetParent();
-    dc.SetBrush(wxBrush(pParent != nullptr ? pParent->GetBackgroundColour() : pCtrl->GetBackgroundColour()));
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.DrawRectangle(wxPoint(0, 0), size);
+    FillSolidRect(dc, wxRect(size), pParent != nullptr ? pParent->GetBackgroundColour() : pCtrl->GetBackgroundColour());
 }

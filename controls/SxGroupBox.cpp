@@ -123,9 +123,7 @@ void CSxGroupBox::Draw(wxDC& dc)
     const int nWidth = strCaption.empty() ? 0 : dc.GetTextExtent(strCaption).x;
     const wxRect& rc = m_rcBox;
     if (m_bFill) {
-        dc.SetBrush(wxBrush(m_clrFill));
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.DrawRectangle(rc);
+        FillSolidRect(dc, rc, m_clrFill);
     }
     // Right and bottom lie just outside the box, as the line ends do.
     const int left = rc.x, right = rc.x + rc.width, bottom = rc.y + rc.height;

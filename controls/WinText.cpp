@@ -96,3 +96,12 @@ void DrawWinText(wxDC& dc, const wxString& strText, const wxRect& rc, unsigned n
         y += nLineHeight;
     }
 }
+
+void FillSolidRect(wxDC& dc, const wxRect& rc, const wxColour& colour)
+{
+    if (rc.width <= 0 || rc.height <= 0)
+        return;
+    dc.SetBrush(wxBrush(colour));
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.DrawRectangle(rc);
+}

@@ -1,7 +1,8 @@
 #pragma once
-// Text drawing with the format flags of the program's controls (DT_* in res/WinStyles.h):
+// Drawing helpers of the owner-drawn controls. Text drawing with the format flags of the program's controls (DT_* in res/WinStyles.h):
 // alignment, single line or word wrap, ellipses, "&" prefixes and clipping. Font, colour and
 // background mode are the dc's.
+#include <wx/colour.h>
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
@@ -11,3 +12,6 @@ void DrawWinText(wxDC& dc, const wxString& strText, const wxRect& rc, unsigned n
 
 // The text as shown with prefix processing: "&&" is "&", a single "&" disappears.
 wxString StripPrefixes(const wxString& strText);
+
+// Fills the rectangle with the colour, no outline.
+void FillSolidRect(wxDC& dc, const wxRect& rc, const wxColour& colour);

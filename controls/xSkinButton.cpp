@@ -161,9 +161,7 @@ void CxSkinButton::DrawFace(wxDC& dc, int nBitmap)
     const wxRect rc(GetClientSize());
     const wxBitmap& bmp = LoadSkin(nBitmap);
     if (!bmp.IsOk()) {
-        dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.DrawRectangle(rc);
+        FillSolidRect(dc, rc, wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
         return;
     }
     wxBitmap face = bmp;

@@ -6,6 +6,7 @@
 #include "link/PageServices.h"
 #include "link/ProgressTarget.h"
 #include "model/StdAfx.h"
+#include "res/UiText.h"
 
 CDisplayDlg* g_pDisplayDlg = nullptr;
 wxWindow* g_pProgramDlg = nullptr;
@@ -18,11 +19,6 @@ constexpr int kTimer = 8;
 constexpr int kTickMs = 200;
 const wxColour kLabelBlue{0, 0, 128};
 const wxColour kLabelRed{255, 0, 0};
-
-wxString Text(const char* szChinese, const char* szEnglish)
-{
-    return wxString::FromUTF8(LangText(szChinese, szEnglish));
-}
 }  // namespace
 
 CDisplayDlg::CDisplayDlg(wxWindow* pOwner) : CTemplateDialog(kTemplate), m_pOwner(pOwner), m_timer(this, kTimer)
@@ -48,7 +44,7 @@ bool CDisplayDlg::OnInitDialog()
     SetBackgroundColour(wxColour(229, 229, 229));
     m_pLabel->SetFontStyle("", 18, kLabelBlue, 0x1 | 0x20);
     m_pLabel->SetBkColor(wxColour(230, 230, 230));
-    m_strLabelCn = wxString::FromUTF8("数据正在传输中");
+    m_strLabelCn = Utf8("数据正在传输中");
     m_strLabelEn = "Data transmission";
     m_bModalLike = false;
     m_bFactoryReset = false;
@@ -74,11 +70,11 @@ void CDisplayDlg::ShowTransfer(bool bModalLike)
     m_bModalLike = bModalLike;
     Move(500, 400);
     if (m_bFactoryReset) {
-        m_pLabel->SetText(Text("正在恢复出厂设置", "Load factory defaults"));
-        SetTitle(Text("高级", "Advanced"));
+        m_pLabel->SetText(LangString("正在恢复出厂设置", "Load factory defaults"));
+        SetTitle(LangString("高级", "Advanced"));
     } else {
         m_pLabel->SetText(g_bChinese ? m_strLabelCn : m_strLabelEn);
-        SetTitle(Text("数据传输", "Data transmission"));
+        SetTitle(LangString("数据传输", "Data transmission"));
     }
     if (wxWindow* pStarter = Starter())
         pStarter->Disable();
@@ -111,13 +107,13 @@ void CDisplayDlg::OnTimer(wxTimerEvent&)
         return;
     }
     if (!m_bFactoryReset) {
-        m_pLabel->SetText(Text("数据传输结束", "End of data transmission"));
+        m_pLabel->SetText(LangString("数据传输结束", "End of data transmission"));
         HideTransfer();
         return;
     }
     const int nUpper = m_pBar->GetRangeUpper();
     if (m_nPosition > nUpper + 10) {
-        m_pLabel->SetText(Text("恢复出厂设置成功", "Load factory default success"));
+        m_pLabel->SetText(LangString("恢复出厂设置成功", "Load factory default success"));
         HideTransfer();
     } else if (m_nPosition >= nUpper) {
         ++m_nPosition;
