@@ -3,22 +3,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "controls/VirtualKeys.h"
 #include "model/Conversions.h"
 
 namespace {
 constexpr int kMin = 0;              // the raw range always starts here
 constexpr int kHighBandsStart = 192;  // type 2 indexes the grid from this entry
 constexpr int kGainOffset = 80;       // type 10
-
-// Windows key codes.
-constexpr int VK_PRIOR = 33;
-constexpr int VK_NEXT = 34;
-constexpr int VK_END = 35;
-constexpr int VK_HOME = 36;
-constexpr int VK_LEFT = 37;
-constexpr int VK_UP = 38;
-constexpr int VK_RIGHT = 39;
-constexpr int VK_DOWN = 40;
 }  // namespace
 
 void CBitmapSliderModel::SetMargin(int nLeft, int nTop, int nRight, int nBottom)

@@ -1,16 +1,8 @@
 #include "controls/LineEditor.h"
 
-namespace {
-// Windows key codes.
-constexpr int VK_END = 35;
-constexpr int VK_HOME = 36;
-constexpr int VK_LEFT = 37;
-constexpr int VK_UP = 38;
-constexpr int VK_RIGHT = 39;
-constexpr int VK_DOWN = 40;
-constexpr int VK_DELETE = 46;
-constexpr char32_t kBackspace = 8;
+#include "controls/VirtualKeys.h"
 
+namespace {
 bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 bool IsPrintableAscii(char32_t c) { return c >= 0x20 && c < 0x7F; }
 
@@ -97,7 +89,7 @@ bool CLineEditor::Key(std::string& text, int nVirtualKey, bool bShift)
 bool CLineEditor::Char(std::string& text, char32_t c)
 {
     Fit(text);
-    if (c == kBackspace) {
+    if (c == VK_BACK) {
         if (DeleteSelection(text))
             return true;
         if (m_nCaret == 0)

@@ -3,6 +3,7 @@
 #include <wx/dc.h>
 #include <wx/graphics.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "res/Fonts.h"
@@ -72,6 +73,51 @@ void PaintButtonFace(wxDC& dc, const wxRect& rc, Face face, const wxString& strL
     if (face == Face::Pressed || face == Face::CheckedPressed)
         rcText.Offset(1, 1);
     PaintLabel(dc, rcText, strLabel, colours.text, bChinese, nFontPixels, false);
+}
+
+void PaintFaderChannel(wxDC& dc, const wxRect& rc, bool bLit)
+{
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(kPanel));
+    dc.DrawRectangle(rc);
+    const wxRect track(rc.x + (rc.width - 4) / 2, rc.y + 2, 4, rc.height - 4);
+    dc.SetBrush(wxBrush(bLit ? kTeal : Shade(kPanel, 60)));
+    dc.DrawRectangle(track);
+    dc.SetPen(wxPen(Shade(kPanel, 40)));
+    dc.DrawLine(track.GetLeft(), track.GetTop(), track.GetRight() + 1, track.GetTop());
+    dc.DrawLine(track.GetLeft(), track.GetTop(), track.GetLeft(), track.GetBottom() + 1);
+}
+
+void PaintFaderThumb(wxDC& dc, const wxRect& rc, Face face)
+{
+    // Only whole-pixel fills: a blended edge would mix the key colour into the face.
+    const FaceColours colours = ColoursOf(face);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(kSeeThrough));
+    dc.DrawRectangle(rc);
+    dc.SetBrush(wxBrush(colours.border));
+    dc.DrawRectangle(rc.x + 1, rc.y, rc.width - 2, rc.height);
+    dc.DrawRectangle(rc.x, rc.y + 1, rc.width, rc.height - 2);
+    dc.GradientFillLinear(wxRect(rc).Deflate(1), colours.top, colours.bottom, wxSOUTH);
+    dc.SetBrush(wxBrush(colours.text));
+    dc.DrawRectangle(rc.x + 3, rc.y + rc.height / 2, rc.width - 6, 1);
+}
+
+void PaintKnobFace(wxDC& dc, const wxRect& rc, int nHotZone)
+{
+    PaintButtonFace(dc, rc, nHotZone == 0 ? Face::Normal : Face::Hover, wxString(), false);
+    const int nArrow = static_cast<int>(rc.width / 5.5);
+    const int cy = rc.y + rc.height / 2;
+    const int s = std::max(2, rc.height / 5);
+    for (const bool bLeft : {true, false}) {
+        const bool bHot = nHotZone == 2 || nHotZone == (bLeft ? 1 : 3);
+        const int cx = bLeft ? rc.x + nArrow / 2 : rc.GetRight() - nArrow / 2;
+        const int d = bLeft ? -1 : 1;
+        const wxPoint points[3] = {{cx + d * s, cy}, {cx - d * s, cy - s}, {cx - d * s, cy + s}};
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(bHot ? kTeal : kLabelDim));
+        dc.DrawPolygon(3, points);
+    }
 }
 
 void PaintLabel(wxDC& dc, const wxRect& rc, const wxString& strLabel, const wxColour& colour, bool bChinese,

@@ -32,6 +32,16 @@ void PaintPanel(wxDC& dc, const wxRect& rc);
 // (nothing when the label is empty).
 void PaintButtonFace(wxDC& dc, const wxRect& rc, Face face, const wxString& strLabel, bool bChinese,
                      int nFontPixels = 13);
+// A vertical fader's channel on the panel ground: a 4 px track with a 1 px inner shadow, teal
+// when lit.
+void PaintFaderChannel(wxDC& dc, const wxRect& rc, bool bLit);
+// A fader's thumb: a button face in the given state with a centre line, on a see-through key
+// colour (kSeeThrough) in its corners, which the fader takes from the top-left pixel.
+inline const wxColour kSeeThrough{255, 0, 255};
+void PaintFaderThumb(wxDC& dc, const wxRect& rc, Face face);
+// The knob overlay's face: a field with an arrow at each end; nHotZone 1 lights the left arrow,
+// 3 the right one, 2 both (the active look), 0 none.
+void PaintKnobFace(wxDC& dc, const wxRect& rc, int nHotZone);
 // A label in the label font of the language, aligned by wxALIGN_* flags inside rc.
 void PaintLabel(wxDC& dc, const wxRect& rc, const wxString& strLabel, const wxColour& colour, bool bChinese,
                 int nFontPixels, bool bBold = false, int nAlign = wxALIGN_CENTER);

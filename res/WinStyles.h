@@ -41,10 +41,25 @@ constexpr unsigned SS_PATHELLIPSIS = 0x8000;
 constexpr unsigned SS_WORDELLIPSIS = 0xC000;
 constexpr unsigned SS_ELLIPSISMASK = 0xC000;
 
+constexpr unsigned ES_LEFT = 0x0;
+constexpr unsigned ES_CENTER = 0x1;
+constexpr unsigned ES_RIGHT = 0x2;
+constexpr unsigned ES_ALIGNMASK = 0x3;
 constexpr unsigned ES_MULTILINE = 0x4;
 constexpr unsigned ES_READONLY = 0x800;
 
+// Up-down controls: the previous control of the template is the buddy; Up and Down in the
+// buddy step the control.
+constexpr unsigned UDS_AUTOBUDDY = 0x10;
+constexpr unsigned UDS_ARROWKEYS = 0x20;
+constexpr unsigned UDS_HORZ = 0x40;
+
 constexpr unsigned PBS_VERTICAL = 0x4;
+
+// Show commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOW = 5;
+constexpr int SW_SHOWNA = 8;
 
 // Text-drawing format flags.
 constexpr unsigned DT_LEFT = 0x0;

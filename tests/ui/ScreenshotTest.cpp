@@ -12,9 +12,12 @@
 #include "app/VersionDlg.h"
 #include "app/WarnDlg.h"
 #include "controls/BitButton.h"
+#include "controls/BitmapSlider.h"
 #include "controls/EnTabCtrl.h"
 #include "controls/FontStatic.h"
 #include "controls/GradientProgressCtrl.h"
+#include "controls/NumEdit.h"
+#include "controls/NumSpin.h"
 #include "controls/ShowLink.h"
 #include "controls/SkinBackground.h"
 #include "controls/SLamp.h"
@@ -49,6 +52,20 @@ private:
     wxBitmap m_bmp;
 };
 
+// Draws every shown drawn control among pWnd's children, and theirs (an overlay on a field), at
+// their places.
+void ComposeChildren(wxDC& dc, wxWindow* pWnd, const wxPoint& origin)
+{
+    for (wxWindow* pChild : pWnd->GetChildren()) {
+        auto* pCtrl = dynamic_cast<CDrawnControl*>(pChild);
+        if (pCtrl == nullptr || !pCtrl->IsShown())
+            continue;
+        const wxPoint at = origin + pCtrl->GetPosition();
+        dc.DrawBitmap(wxBitmap(DrawToImage(*pCtrl)), at);
+        ComposeChildren(dc, pCtrl, at);
+    }
+}
+
 // The panel with every drawn control on it, composed from each control's own Draw.
 wxImage ComposeSheet(CSkinnedPanel& panel)
 {
@@ -56,12 +73,7 @@ wxImage ComposeSheet(CSkinnedPanel& panel)
     wxBitmap sheet(size.x, size.y, 24);
     wxMemoryDC dc(sheet);
     dc.DrawBitmap(panel.GetSkinBackground(), 0, 0);
-    for (wxWindow* pChild : panel.GetChildren()) {
-        auto* pCtrl = dynamic_cast<CDrawnControl*>(pChild);
-        if (pCtrl == nullptr || !pCtrl->IsShown())
-            continue;
-        dc.DrawBitmap(wxBitmap(DrawToImage(*pCtrl)), pCtrl->GetPosition());
-    }
+    ComposeChildren(dc, &panel, wxPoint(0, 0));
     dc.SelectObject(wxNullBitmap);
     return sheet.ConvertToImage();
 }
@@ -72,6 +84,13 @@ T* Make(wxWindow* pParent, int nId, const wxRect& rc, const char* szText = "", u
     auto* pCtrl = new T;
     pCtrl->Create(pParent, nId, rc, nStyle, wxString::FromUTF8(szText));
     return pCtrl;
+}
+
+void SendMouseTo(wxWindow& wnd, const wxPoint& pt)
+{
+    wxMouseEvent move(wxEVT_MOTION);
+    move.SetPosition(pt);
+    wnd.ProcessWindowEvent(move);
 }
 
 const char* Lang(bool bChinese)
@@ -172,6 +191,67 @@ TEST_P(Screenshots, ControlsInTheirStates)
 
     EXPECT_TRUE(SaveScreenshot(ComposeSheet(*pPanel), std::string("controls_") + Lang(bChinese)));
     CEnTabCtrl::EnableCustomLook(false, 0);
+    delete pFrame;
+}
+
+// Numeric fields (plain, focused, switched off, off text, a knob overlay in each zone), a spin,
+// and faders (normal, highlighted, disabled).
+TEST_P(Screenshots, NumericFieldsSpinsFadersAndKnobs)
+{
+    const bool bChinese = GetParam();
+    auto* pFrame = new wxFrame(nullptr, wxID_ANY, "numeric", wxPoint(0, 0), wxSize(580, 190));
+    auto* pPanel = new CSkinnedPanel(pFrame, wxSize(580, 190));
+    pPanel->SetFont(wxFont(wxFontInfo(wxSize(0, 14)).FaceName("Liberation Sans")));
+    struct Field {
+        int nType, nMin, nMax;
+        double dScale, dOffset;
+        const char* szUnit;
+        int nValue;
+    };
+    const Field fields[] = {{10, 80, 320, 0.1, 20, "", 234}, {23, 0, 600, 0.1, 60, "", 300},
+                            {0, 0, 259, 0, 0, "ms", 48},      {25, 0, 66, 1, 60, "", 0},
+                            {40, 1, 191, 0, 0, "", 16},       {11, 0, 295, 0, 0, "", 115}};
+    for (int i = 0; i < 6; ++i) {
+        auto* pEdit = Make<CNumEdit>(pPanel, 3100 + i, wxRect(12 + (i % 3) * 100, 12 + (i / 3) * 30, 90, 22), "", ES_CENTER);
+        pEdit->SetRange(fields[i].nMin, fields[i].nMax);
+        pEdit->SetScale(fields[i].dScale);
+        pEdit->SetOffset(fields[i].dOffset);
+        pEdit->SetType(fields[i].nType, fields[i].szUnit);
+        pEdit->SetValue(fields[i].nValue);
+        if (i == 1)
+            pEdit->SetHighlight(true);
+        if (i == 2)
+            pEdit->EnableWindow(false);
+    }
+    for (int nZone = 0; nZone < 4; ++nZone) {
+        auto* pKnob = Make<CNumEdit>(pPanel, 3110 + nZone, wxRect(12 + nZone * 98, 80, 88, 22));
+        pKnob->CreateSpinOverlay(3120 + nZone);
+        pKnob->GetSpinOverlay().SetBitmaps(kKnobIdle, kKnobLeft, kKnobActive, kKnobRight);
+        pKnob->SetReadOnly(true);
+        pKnob->SetRange(0, 259);
+        pKnob->SetType(1, "cm");
+        pKnob->SetValue(100);
+        if (nZone > 0)
+            pKnob->GetSpinOverlay().SetActive(true);
+        if (nZone != 2)
+            SendMouseTo(pKnob->GetSpinOverlay(), wxPoint(nZone == 1 ? 4 : 84, 10));
+    }
+    Make<CNumSpin>(pPanel, 3130, wxRect(420, 12, 16, 52));
+    for (int i = 0; i < 3; ++i) {
+        auto* pFader = Make<CBitmapSlider>(pPanel, 3140 + i, wxRect(460 + i * 40, 12, 24, 160));
+        pFader->SetBitmapChannel(kFaderChannel, kFaderChannel);
+        pFader->SetBitmapThumb(kFaderThumb, kFaderThumbActive, true, kClrFromPixel, 0, 0);
+        pFader->SetBitmapThumbDisabled(kFaderThumbDisabled);
+        pFader->SetRange(0, 66);
+        pFader->SetMargin(0, 2, 0, 2);
+        pFader->SetPos(20 + i * 20);
+        if (i == 1)
+            pFader->SetHighlight(true);
+        if (i == 2)
+            pFader->Enable(false);
+    }
+    PumpPendingEvents();
+    EXPECT_TRUE(SaveScreenshot(ComposeSheet(*pPanel), std::string("numeric_") + Lang(bChinese)));
     delete pFrame;
 }
 

@@ -31,6 +31,18 @@ void PaintRoundMask(wxDC& dc, const wxSize& size, bool)
     dc.DrawEllipse(0, 0, size.x, size.y);
 }
 
+template <skin::Face kFace>
+void PaintThumb(wxDC& dc, const wxSize& size, bool)
+{
+    skin::PaintFaderThumb(dc, wxRect(size), kFace);
+}
+
+template <int kZone>
+void PaintKnob(wxDC& dc, const wxSize& size, bool)
+{
+    skin::PaintKnobFace(dc, wxRect(size), kZone);
+}
+
 constexpr SkinSpec kTestSkins[] = {
     {kFaceNormal, kFaceWidth, kFaceHeight, PaintFace<skin::Face::Normal>},
     {kFaceHover, kFaceWidth, kFaceHeight, PaintFace<skin::Face::Hover>},
@@ -44,6 +56,14 @@ constexpr SkinSpec kTestSkins[] = {
     {kToggleOff, 60, 28, [](wxDC& dc, const wxSize& size, bool bChinese) { PaintToggle(dc, size, false, bChinese); }},
     {kFaceSmall, 40, 20, PaintFace<skin::Face::Normal>},
     {kMaskRound, 40, 40, PaintRoundMask},
+    {kFaderChannel, 24, 160, [](wxDC& dc, const wxSize& size, bool) { skin::PaintFaderChannel(dc, wxRect(size), true); }},
+    {kFaderThumb, 24, 12, PaintThumb<skin::Face::Normal>},
+    {kFaderThumbActive, 24, 12, PaintThumb<skin::Face::Checked>},
+    {kFaderThumbDisabled, 24, 12, PaintThumb<skin::Face::Disabled>},
+    {kKnobIdle, 88, 22, PaintKnob<0>},
+    {kKnobLeft, 88, 22, PaintKnob<1>},
+    {kKnobActive, 88, 22, PaintKnob<2>},
+    {kKnobRight, 88, 22, PaintKnob<3>},
 };
 }  // namespace
 

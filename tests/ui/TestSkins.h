@@ -17,6 +17,14 @@ enum TestFace {
     kToggleOff,
     kFaceSmall,
     kMaskRound,
+    kFaderChannel,
+    kFaderThumb,
+    kFaderThumbActive,
+    kFaderThumbDisabled,
+    kKnobIdle,
+    kKnobLeft,
+    kKnobActive,
+    kKnobRight,
 };
 
 inline constexpr int kFaceWidth = 90;
