@@ -13,6 +13,7 @@
 #include "controls/BitmapSlider.h"
 #include "controls/NumSpin.h"
 #include "controls/SkinBackground.h"
+#include "controls/WinText.h"
 #include "controls/WinKeys.h"
 #include "controls/WndMessages.h"
 #include "platform/MessageIds.h"
@@ -277,9 +278,7 @@ void CNumEdit::Draw(wxDC& dc)
 {
     const wxSize size = GetClientSize();
     if (m_bHighlight) {
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.SetBrush(wxBrush(skin::kFocus));
-        dc.DrawRectangle(wxPoint(0, 0), size);
+        FillSolidRect(dc, wxRect(size), skin::kFocus);
     } else {
         PaintParentBackground(this, dc);
     }
@@ -299,8 +298,7 @@ void CNumEdit::Draw(wxDC& dc)
     if (m_editor.HasSelection()) {
         const std::size_t nFirst = CharsBefore(text, m_editor.SelStart());
         const std::size_t nLast = CharsBefore(text, m_editor.SelEnd());
-        dc.SetBrush(wxBrush(skin::kTeal));
-        dc.DrawRectangle(origin.x + x[nFirst], origin.y, x[nLast] - x[nFirst], nHeight);
+        FillSolidRect(dc, wxRect(origin.x + x[nFirst], origin.y, x[nLast] - x[nFirst], nHeight), skin::kTeal);
         dc.SetTextForeground(*wxWHITE);
         dc.DrawText(strText.Mid(nFirst, nLast - nFirst), origin.x + x[nFirst], origin.y);
     }

@@ -22,9 +22,7 @@ void DrawFace(wxDC& dc, const wxSize& size, int nId)
 {
     const wxBitmap& bmp = nId != 0 ? LoadSkin(nId) : wxNullBitmap;
     if (!bmp.IsOk()) {
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
-        dc.DrawRectangle(wxPoint(0, 0), size);
+        FillSolidRect(dc, wxRect(size), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
         return;
     }
     wxMemoryDC src;
