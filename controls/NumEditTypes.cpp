@@ -67,16 +67,24 @@ std::string Int(long long n) { return std::to_string(n); }
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The number at the start of the text, read as the C library's atof reads a decimal number
-// (blanks, sign, digits, point, exponent); none when the text starts with no number.
-std::optional<double> LeadingNumber(std::string_view s)
+// Skips the leading blanks and the sign of a number; returns where its digits start.
+std::size_t SkipBlanksAndSign(std::string_view s, bool& bNegative)
 {
     std::size_t i = 0;
     while (i < s.size() && IsBlank(s[i]))
         ++i;
-    bool bNegative = false;
+    bNegative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         bNegative = s[i++] == '-';
+    return i;
+}
+
+// The number at the start of the text, read as the C library's atof reads a decimal number
+// (blanks, sign, digits, point, exponent); none when the text starts with no number.
+std::optional<double> LeadingNumber(std::string_view s)
+{
+    bool bNegative = false;
+    std::size_t i = SkipBlanksAndSign(s, bNegative);
     const std::size_t start = i;
     std::size_t nDigits = 0;
     for (; i < s.size() && IsDigit(s[i]); ++i)
@@ -108,12 +116,8 @@ std::optional<double> LeadingNumber(std::string_view s)
 // The integer at the start of the text, read as atoi reads it, saturated to the int range.
 std::optional<int> LeadingInteger(std::string_view s)
 {
-    std::size_t i = 0;
-    while (i < s.size() && IsBlank(s[i]))
-        ++i;
     bool bNegative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        bNegative = s[i++] == '-';
+    std::size_t i = SkipBlanksAndSign(s, bNegative);
     if (i >= s.size() || !IsDigit(s[i]))
         return std::nullopt;
     long long n = 0;

@@ -149,33 +149,32 @@ void CNumSpin::OnDeltaPos(int delta)
     if (!m_pBuddy || !m_pBuddy->IsEnabledFlag())
         return;
     const int a = IsBuddyEdited() ? GetPos() : m_nPos;
-    const int b = Limit(m_nType == 40 ? RatioStep(a, delta) : a + delta, m_nMin, m_nMax);
-    if (b != m_nPos) {
-        m_nPos = b;
-        m_bPending = true;
-    }
+    MoveTo(Limit(m_nType == 40 ? RatioStep(a, delta) : a + delta, m_nMin, m_nMax));
     if (IsFrequencyType(m_nType))
         StepFrequency();
     if (m_bPressed) {  // the timer and the release tell the parent
         m_pBuddy->SetValue(m_nPos);
         return;
     }
-    if (m_nType == 2) {
-        FinishDelayStep(a, delta);
+    FinishStep(a, delta);
+}
+
+void CNumSpin::MoveTo(int b)
+{
+    if (b != m_nPos) {
+        m_nPos = b;
+        m_bPending = true;
+    }
+}
+
+void CNumSpin::FinishStep(int a, int delta)
+{
+    if (m_nType != 2) {
+        m_pBuddy->SetValue(m_nPos);
+        TellParent();
         return;
     }
-    m_pBuddy->SetValue(m_nPos);
-    TellParent();
-}
-
-void CNumSpin::StepFrequency()
-{
-    if (const auto f = FrequencyStep(m_nPos, m_pBuddy->GetValue(), m_nMin, m_nMax))
-        SetPos(*f);
-}
-
-void CNumSpin::FinishDelayStep(int a, int delta)
-{
+    // A delay: the field's unit decides the new value; the page also steps the linked delays.
     if (const auto v = DelayStep(m_pBuddy->GetType(), m_nPos, a, delta)) {
         m_nPos = *v;
         m_pBuddy->SetValue(m_nPos);
@@ -185,22 +184,18 @@ void CNumSpin::FinishDelayStep(int a, int delta)
         PostMessage(GetParent(), WM_NUMSPIN_DELTA, static_cast<WPARAM>(GetCtrlId()), delta);
 }
 
+void CNumSpin::StepFrequency()
+{
+    if (const auto f = FrequencyStep(m_nPos, m_pBuddy->GetValue(), m_nMin, m_nMax))
+        SetPos(*f);
+}
+
 void CNumSpin::Step(int delta)
 {
     const int a = GetPos();
-    const int b = Limit(a + delta, m_nMin, m_nMax);
-    if (b != m_nPos) {
-        m_nPos = b;
-        m_bPending = true;
-    }
-    if (m_bPressed || !m_pBuddy)
-        return;
-    if (m_nType == 2) {
-        FinishDelayStep(a, delta);
-        return;
-    }
-    m_pBuddy->SetValue(m_nPos);
-    TellParent();
+    MoveTo(Limit(a + delta, m_nMin, m_nMax));
+    if (!m_bPressed && m_pBuddy)
+        FinishStep(a, delta);
 }
 
 int CNumSpin::ArrowAt(const wxPoint& pt) const

@@ -51,9 +51,10 @@ private:
     // One step of the arrows (the up-down control's delta).
     void OnDeltaPos(int delta);
     void StepFrequency();
-    // Stepping type 2: the field gets the position by its display type, then the parent is
-    // told and the step posted.
-    void FinishDelayStep(int a, int delta);
+    // The position moves to b; a change is pending for the parent.
+    void MoveTo(int b);
+    // The field gets the position (a delay by its display type, from a) and the parent is told.
+    void FinishStep(int a, int delta);
     void TellParent();
     // +1 for the up (or right) arrow under a point, -1 for the other one.
     int ArrowAt(const wxPoint& pt) const;

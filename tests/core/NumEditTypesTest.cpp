@@ -176,6 +176,27 @@ struct EntryCase {
 };
 
 // Commit step: the value stored, the text rebuilt from it and the parent told.
+void ExpectCommitGives(const EntryCase& c)
+{
+    SCOPED_TRACE(c.szName);
+    CNumEditModel m = Make(c.field, c.nStart);
+    m.SetTypedText(c.szEntry);
+    EXPECT_TRUE(m.Commit());
+    EXPECT_EQ(m.GetText(), Make(c.field, c.nExpected).GetText());
+    m.SetEdited(false);  // the value as the commit stored it, not read again from the text
+    EXPECT_EQ(m.GetValue(), c.nExpected);
+}
+
+// The entry gives the expected value by both rules.
+void ExpectBothReadingsGive(const EntryCase& c)
+{
+    ExpectCommitGives(c);
+    SCOPED_TRACE(c.szName);
+    CNumEditModel s = Make(c.field, c.nStart);
+    s.SetTypedText(c.szEntry);
+    EXPECT_EQ(s.GetValue(), c.nExpected);
+}
+
 TEST(NumEditTypes, CommitReadsTheEntryByTheType)
 {
     const EntryCase cases[] = {
@@ -224,15 +245,8 @@ TEST(NumEditTypes, CommitReadsTheEntryByTheType)
         {"doubled", {22, 0, 10, 0, 0, "u"}, 0, "8u", 4},
         {"low frequency", {28, 10, 900}, 10, "500Hz", 500},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.szName);
-        CNumEditModel m = Make(c.field, c.nStart);
-        m.SetTypedText(c.szEntry);
-        EXPECT_TRUE(m.Commit());
-        EXPECT_EQ(m.GetText(), Make(c.field, c.nExpected).GetText());
-        m.SetEdited(false);  // the value as the commit stored it, not read again from the text
-        EXPECT_EQ(m.GetValue(), c.nExpected);
-    }
+    for (const auto& c : cases)
+        ExpectCommitGives(c);
 }
 
 TEST(NumEditTypes, SilentReadingStoresOnlyTheValue)
@@ -319,16 +333,8 @@ TEST(NumEditTypes, ShownTextsThatOnceFellToTheStepBelow)
         {"Q 28.85, the narrowest band", kQ, 100, "28.85", 0},
         {"Q 14.42", kQ, 100, "14.42", 5},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.szName);
-        CNumEditModel m = Make(c.field, c.nStart);
-        m.SetTypedText(c.szEntry);
-        m.Commit();
-        EXPECT_EQ(m.GetValue(), c.nExpected);
-        CNumEditModel s = Make(c.field, c.nStart);
-        s.SetTypedText(c.szEntry);
-        EXPECT_EQ(s.GetValue(), c.nExpected);
-    }
+    for (const auto& c : cases)
+        ExpectBothReadingsGive(c);
 }
 
 // An entry without a number used to read as 0: on a threshold field that is 0 dBu, the loudest.
@@ -343,17 +349,8 @@ TEST(NumEditTypes, AnEntryWithoutANumberKeepsTheValue)
         {"a point alone", kDelayMs, 30, ".", 30},
         {"infinity is no number", kGain, 150, "inf", 150},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.szName);
-        CNumEditModel m = Make(c.field, c.nStart);
-        m.SetTypedText(c.szEntry);
-        EXPECT_TRUE(m.Commit()) << "the field shows its value again and tells the parent";
-        EXPECT_EQ(m.GetValue(), c.nExpected);
-        EXPECT_EQ(m.GetText(), Make(c.field, c.nExpected).GetText());
-        CNumEditModel s = Make(c.field, c.nStart);
-        s.SetTypedText(c.szEntry);
-        EXPECT_EQ(s.GetValue(), c.nExpected);
-    }
+    for (const auto& c : cases)
+        ExpectBothReadingsGive(c);  // the field shows its value again and tells the parent
 }
 
 TEST(NumEditTypes, OffIsNoEntryForTheFrequencyTypes)

@@ -7,6 +7,7 @@
 #include "res/Skins.h"
 #include "tests/ui/ControlHost.h"
 #include "tests/ui/ManualTimerClock.h"
+#include "tests/ui/TestSkins.h"
 
 namespace {
 constexpr int kSliderId = 2570;
@@ -17,13 +18,6 @@ const wxColour kActiveChannelColour(60, 60, 160);
 const wxColour kThumbColour(200, 50, 50);
 const wxColour kActiveThumbColour(50, 200, 50);
 const wxColour kDisabledThumbColour(120, 120, 120);
-
-template <const wxColour& kColour>
-void Fill(wxDC& dc, const wxSize&, bool)
-{
-    dc.SetBackground(wxBrush(kColour));
-    dc.Clear();
-}
 
 // A thumb on a see-through ground: its corner pixel names the see-through colour.
 template <const wxColour& kColour>
@@ -37,8 +31,8 @@ void Thumb(wxDC& dc, const wxSize& size, bool)
 }
 
 constexpr SkinSpec kFaderSkins[] = {
-    {kChannel, 20, 120, Fill<kChannelColour>},
-    {kActiveChannel, 20, 120, Fill<kActiveChannelColour>},
+    {kChannel, 20, 120, PaintSolidFace<kChannelColour>},
+    {kActiveChannel, 20, 120, PaintSolidFace<kActiveChannelColour>},
     {kThumb, 20, 10, Thumb<kThumbColour>},
     {kActiveThumb, 20, 10, Thumb<kActiveThumbColour>},
     {kDisabledThumb, 20, 10, Thumb<kDisabledThumbColour>},

@@ -9,6 +9,7 @@
 #include "res/WinStyles.h"
 #include "tests/ui/ControlHost.h"
 #include "tests/ui/ManualTimerClock.h"
+#include "tests/ui/TestSkins.h"
 
 namespace {
 constexpr int kEditId = 6100;
@@ -20,19 +21,12 @@ const wxColour kLeftColour(200, 0, 0);
 const wxColour kActiveColour(0, 0, 200);
 const wxColour kRightColour(0, 200, 0);
 
-template <const wxColour& kColour>
-void Fill(wxDC& dc, const wxSize&, bool)
-{
-    dc.SetBackground(wxBrush(kColour));
-    dc.Clear();
-}
-
 // 110 pixels wide: arrow zones of 20 pixels at both ends.
 constexpr SkinSpec kKnobSkins[] = {
-    {kIdle, 110, 20, Fill<kIdleColour>},
-    {kLeftHot, 110, 20, Fill<kLeftColour>},
-    {kActive, 110, 20, Fill<kActiveColour>},
-    {kRightHot, 110, 20, Fill<kRightColour>},
+    {kIdle, 110, 20, PaintSolidFace<kIdleColour>},
+    {kLeftHot, 110, 20, PaintSolidFace<kLeftColour>},
+    {kActive, 110, 20, PaintSolidFace<kActiveColour>},
+    {kRightHot, 110, 20, PaintSolidFace<kRightColour>},
 };
 const wxPoint kLeft(5, 10);
 const wxPoint kMiddle(55, 10);

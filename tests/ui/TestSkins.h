@@ -2,7 +2,9 @@
 // Button faces for the GUI tests, drawn with the program's shapes under ids the program leaves
 // free. Each face carries a marker of a known colour at kMarker, so tests can tell which one a
 // button shows.
+#include <wx/brush.h>
 #include <wx/colour.h>
+#include <wx/dc.h>
 
 enum TestFace {
     kFaceNormal = 65001,
@@ -35,3 +37,11 @@ inline constexpr int kMarkerY = kFaceHeight / 2;
 void RegisterTestSkins();
 // The marker colour of a face.
 wxColour FaceMarker(int nFace);
+
+// A face of one colour, for tests that read which face a control shows.
+template <const wxColour& kColour>
+void PaintSolidFace(wxDC& dc, const wxSize&, bool)
+{
+    dc.SetBackground(wxBrush(kColour));
+    dc.Clear();
+}
