@@ -47,6 +47,11 @@ CSpinBtn::~CSpinBtn()
         ReleaseMouse();
 }
 
+void CSpinBtn::PreSubclassWindow()
+{
+    SetCursor(wxCursor(wxCURSOR_ARROW));  // not the field's text cursor
+}
+
 void CSpinBtn::SetBitmaps(int nIdle, int nLeftHot, int nActive, int nRightHot)
 {
     m_nIdle = nIdle;

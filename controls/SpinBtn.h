@@ -29,6 +29,9 @@ public:
 
     void Draw(wxDC& dc) override;
 
+protected:
+    void PreSubclassWindow() override;
+
 private:
     void OnMouseMove(wxMouseEvent& event);
     void OnLeftDown(wxMouseEvent& event);
