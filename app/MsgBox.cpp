@@ -19,7 +19,7 @@ void CMsgBox::CreateHidden(wxWindow* pParent)
 {
     if (m_bCreated)
         return;
-    Create(pParent, WxId(kWindowId), wxDefaultPosition, wxSize(0, 0), 0, "{62BAB41D-B6BB-402C-89EF-5B86830DF68C}");
+    Create(pParent, WxId(kWindowId), wxDefaultPosition, wxSize(0, 0), 0, wxS("{62BAB41D-B6BB-402C-89EF-5B86830DF68C}"));
     Hide();
     m_bCreated = true;
 }

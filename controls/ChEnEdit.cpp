@@ -40,7 +40,7 @@ void CChEnEdit::OnChar(wxKeyEvent& event)
                                                 m_nLimitBytes);
     if (!typing.bAccept)
         return;
-    WriteText(typing.bSpaceFirst ? wxString(" ") + c : wxString(c));
+    WriteText(typing.bSpaceFirst ? wxString(wxS(" ")) + c : wxString(c));
 }
 
 void CChEnEdit::OnKillFocus(wxFocusEvent& event)

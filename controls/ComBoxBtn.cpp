@@ -127,7 +127,7 @@ void CComBoxBtn::SetCurSel(int nIndex)
         return;
     CDropListBox* pList = m_pDropList->GetListBox();
     pList->SetSelection(nIndex >= 0 && nIndex < pList->Items().GetCount() ? nIndex : wxNOT_FOUND);
-    SetLabel(IsThisEnabled() ? pList->GetText(nIndex) : wxString("NULL"));
+    SetLabel(IsThisEnabled() ? pList->GetText(nIndex) : wxString(wxS("NULL")));
     RedrawNow();
 }
 
@@ -191,7 +191,7 @@ void CComBoxBtn::Draw(wxDC& dc)
     dc.SetTextForeground(colour);
     const unsigned nFormat = m_layout.nFormat | DT_SINGLELINE | DT_VCENTER;
     if (!bEnabled) {
-        DrawWinText(dc, m_bNullWhenDisabled ? wxString("NULL") : GetLabel(), rcClient, nFormat);
+        DrawWinText(dc, m_bNullWhenDisabled ? wxString(wxS("NULL")) : GetLabel(), rcClient, nFormat);
         return;
     }
     wxRect rc = rcClient;

@@ -275,7 +275,7 @@ bool CDropBtn::Create(wxWindow* pParent, const wxRect& rc, const wxColour& clrFa
 
 void CDropBtn::DrawArrow(wxDC& dc, const wxRect& rc)
 {
-    const int nSize = dc.GetTextExtent("M").GetWidth();
+    const int nSize = dc.GetTextExtent(wxS("M")).GetWidth();
     const int x = rc.GetRight() - nSize - 2;
     const int y = rc.y + (rc.height - nSize / 2) / 2;
     const wxPoint points[] = {{x, y}, {x + nSize, y}, {x + nSize / 2, y + nSize / 2}};
@@ -293,7 +293,7 @@ void CDropBtn::Draw(wxDC& dc)
     dc.SetFont(m_font);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetTextForeground(m_clrText);
-    const int nArrow = dc.GetTextExtent("M").GetWidth();
+    const int nArrow = dc.GetTextExtent(wxS("M")).GetWidth();
     DrawWinText(dc, GetLabel(), wxRect(5, 0, rc.width - 5 - nArrow - 4, rc.height),
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     DrawArrow(dc, rc);

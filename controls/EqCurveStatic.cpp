@@ -275,7 +275,7 @@ void CEqCurveStatic::DrawAxes(wxDC& dc)
     dc.SetFont(LabelFont(TEXT_PIXELS));
     for (const GraphLabel& label : GetAxisLabels()) {
         dc.SetTextForeground(label.bDim ? GRID_GREY : FREQ_TEXT);
-        dc.DrawText(label.strText, label.pt.x, label.pt.y);
+        dc.DrawText(wxString::FromUTF8(label.strText), label.pt.x, label.pt.y);
     }
 }
 
@@ -421,7 +421,7 @@ void CEqCurveStatic::DrawBandNumbers(wxDC& dc)
             nAlign |= wxALIGN_CENTER_HORIZONTAL;
             break;
         }
-        dc.DrawLabel(GetNumberText(*pBand, i), ToWx(pBand->GetNodeRect()), nAlign);
+        dc.DrawLabel(wxString::FromUTF8(GetNumberText(*pBand, i)), ToWx(pBand->GetNodeRect()), nAlign);
     }
 }
 

@@ -29,7 +29,7 @@ int CFileDialogST::DoModal()
     if (!m_bOpen && (m_nFlags & OFN_OVERWRITEPROMPT) != 0)
         nStyle |= wxFD_OVERWRITE_PROMPT;
     const FileNameParts start = SplitFileName(m_strFileName);
-    wxFileDialog dialog(m_pParent, wxFileDialogNameStr, wxString::FromUTF8(start.strDir),
+    wxFileDialog dialog(m_pParent, wxString::FromAscii(wxFileSelectorPromptStr), wxString::FromUTF8(start.strDir),
                         wxString::FromUTF8(start.strName + start.strExt), wxString::FromUTF8(m_strWildcard), nStyle);
     if (dialog.ShowModal() != wxID_OK)
         return IDCANCEL;

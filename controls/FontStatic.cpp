@@ -122,7 +122,7 @@ void CFontStatic::SetValueFormat(int, int, int nOffset, const wxString& strSuffi
 
 void CFontStatic::SetValue(int nValue)
 {
-    SetText(wxString::Format("%d", nValue - m_nValueOffset) + m_strSuffix);
+    SetText(wxString::Format(wxS("%d"), nValue - m_nValueOffset) + m_strSuffix);
 }
 
 void CFontStatic::StartBlink()
@@ -307,8 +307,8 @@ void CMuteStatic::SetFont(int nHeight, int nWeight)
 void CMuteStatic::ResetTexts(int nValue)
 {
     m_nValue = nValue;
-    m_strOn = "On";
-    m_strOff = "OFF";
+    m_strOn = wxS("On");
+    m_strOff = wxS("OFF");
 }
 
 void CMuteStatic::Draw(wxDC& dc)

@@ -50,7 +50,7 @@ private:
     bool m_bCenter = true;
     bool m_bLeft = false;
     bool m_bRight = false;
-    wxString m_strStored = "Arial";
+    wxString m_strStored = wxS("Arial");
     wxColour m_clrText = *wxBLACK;
     wxColour m_clrBack = *wxWHITE;
     int m_nFontHeight = 14;
@@ -122,8 +122,8 @@ private:
     wxColour m_clrBackOff{200, 202, 205};
     wxColour m_clrTextOn = *wxWHITE;
     wxColour m_clrTextOff{255, 0, 0};
-    wxString m_strOn = "On";
-    wxString m_strOff = "OFF";
+    wxString m_strOn = wxS("On");
+    wxString m_strOff = wxS("OFF");
     bool m_bOn = true;
     int m_nFontHeight = 16;
     int m_nFontWeight = 900;

@@ -76,7 +76,7 @@ wxString CGradientProgressCtrl::PercentText() const
     if (nUpper == nLower)
         return {};
     const double percent = double(nPos - nLower) * 100.0 / double(nUpper - nLower);
-    return FormatFixed(percent, 3, nPos == nUpper ? 0 : 2) + " %";
+    return wxString::FromUTF8(FormatFixed(percent, 3, nPos == nUpper ? 0 : 2)) + wxS(" %");
 }
 
 void CGradientProgressCtrl::Draw(wxDC& dc)

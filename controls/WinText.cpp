@@ -57,11 +57,11 @@ void DrawWinText(wxDC& dc, const wxString& strText, const wxRect& rc, unsigned n
     wxString strShown = (nFormat & DT_NOPREFIX) ? strText : StripPrefixes(strText);
     std::vector<wxString> lines;
     if (nFormat & DT_SINGLELINE) {
-        strShown.Replace("\r", "");
-        strShown.Replace("\n", "");
+        strShown.Replace(wxS("\r"), wxS(""));
+        strShown.Replace(wxS("\n"), wxS(""));
         lines.push_back(strShown);
     } else {
-        strShown.Replace("\r\n", "\n");
+        strShown.Replace(wxS("\r\n"), wxS("\n"));
         for (const wxString& strPara : wxSplit(strShown, '\n', '\0')) {
             if (nFormat & DT_WORDBREAK)
                 WrapInto(dc, strPara, rc.width, lines);

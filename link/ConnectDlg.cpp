@@ -86,7 +86,7 @@ bool CConnectDlg::OnInitDialog()
     }
     int nSelect = nRemembered >= 0 ? nRemembered : nUsb >= 0 ? nUsb : 0;
     if (m_ports.empty())
-        m_pPorts->Append("NULL");
+        m_pPorts->Append(wxS("NULL"));
     m_pPorts->SetSelection(nSelect);
     return true;
 }

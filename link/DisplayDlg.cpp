@@ -42,10 +42,10 @@ void CDisplayDlg::CreateControls()
 bool CDisplayDlg::OnInitDialog()
 {
     SetBackgroundColour(wxColour(229, 229, 229));
-    m_pLabel->SetFontStyle("", 18, kLabelBlue, 0x1 | 0x20);
+    m_pLabel->SetFontStyle(wxS(""), 18, kLabelBlue, 0x1 | 0x20);
     m_pLabel->SetBkColor(wxColour(230, 230, 230));
     m_strLabelCn = Utf8("数据正在传输中");
-    m_strLabelEn = "Data transmission";
+    m_strLabelEn = wxS("Data transmission");
     m_bModalLike = false;
     m_bFactoryReset = false;
     return true;

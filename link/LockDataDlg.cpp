@@ -41,9 +41,9 @@ void CLockDataDlg::Append(wxTextCtrl* pLog, const wxString& strText, bool bTimes
 {
     wxString strLog = pLog->GetValue() + strText;
     if (bTimestamp)
-        strLog += " (" + wxString::FromUTF8(FormatDelay(PerfCounter())) + ")";
+        strLog += wxS(" (") + wxString::FromUTF8(FormatDelay(PerfCounter())) + wxS(")");
     if (bNewLine)
-        strLog += "\r\n";
+        strLog += wxS("\r\n");
     pLog->ChangeValue(strLog);
     pLog->ShowPosition(pLog->GetLastPosition());
 }

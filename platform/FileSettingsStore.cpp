@@ -59,7 +59,7 @@ wxString Group(std::string_view key)
 
 wxString Entry(std::string_view key, std::string_view name)
 {
-    return Group(key) + "/" + wxString::FromUTF8(EncodeName(name));
+    return Group(key) + wxS("/") + wxString::FromUTF8(EncodeName(name));
 }
 }  // namespace
 

@@ -4,7 +4,7 @@
 
 wxString FromDeviceBytes(const std::string& bytes)
 {
-    static wxCSConv gbk("GBK");
+    static wxCSConv gbk(wxS("GBK"));
     wxString text(bytes.data(), gbk, bytes.size());
     if (text.empty() && !bytes.empty())
         text = wxString(bytes.data(), wxConvISO8859_1, bytes.size());

@@ -26,7 +26,7 @@ DialogUnits::DialogUnits(const wxFont& font)
     wxBitmap bmp(8, 8);
     wxMemoryDC dc(bmp);
     dc.SetFont(font);
-    const wxSize size = dc.GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const wxSize size = dc.GetTextExtent(wxS("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     m_cx = (size.x / 26 + 1) / 2;
     m_cy = dc.GetCharHeight();
 }

@@ -18,7 +18,7 @@ void PaintAboutLogo(wxDC& dc, const wxSize& size, bool bChinese)
         points[i] = wxPoint(6 + i * (size.x - 12) / 8, nMid + kAmplitude[i] * size.y / 64);
     }
     dc.DrawSpline(9, points);
-    skin::PaintLabel(dc, wxRect(0, size.y * 5 / 8, size.x, size.y * 3 / 8), "Tarvi", skin::kLabel, bChinese, 12, true);
+    skin::PaintLabel(dc, wxRect(0, size.y * 5 / 8, size.x, size.y * 3 / 8), wxS("Tarvi"), skin::kLabel, bChinese, 12, true);
 }
 
 // Link icon of the output EQ graph (and the output page's link picture): two chain links on the
