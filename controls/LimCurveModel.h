@@ -22,7 +22,7 @@ public:
     // Mode 3 sets the scales (call after LayoutPlot); any other mode draws nothing.
     void SetGraphMode(int nMode);
     int GetGraphMode() const { return m_nMode; }
-    const Rect& GetClientRect() const { return m_rcClient; }
+    const Rect& GetGraphRect() const { return m_rcClient; }
     const Rect& GetPlotRect() const { return m_rcPlot; }
 
     // The graph's copy of the limiter level code, as received; drawn within 0-420.

@@ -264,6 +264,7 @@ TEST_F(EqCurveStaticTest, MusicGraphPostsTheInputIndexAndKeepsItsCrossoversStill
     EXPECT_LT(pEQ->GetAt(9)->GetGain(), -4.0);
 }
 
+// Other tests' windows share the display, so the focus change is sent as its event.
 TEST_F(EqCurveStaticTest, LosingTheFocusTellsTheOwner)
 {
     wxFocusEvent event(wxEVT_KILL_FOCUS, m_pGraph->GetId());
