@@ -14,6 +14,13 @@ std::atomic<int> g_bUsbOpen{0};
 std::atomic<int> g_bUpdating{0};
 std::atomic<int> g_bTransferring{0};
 std::atomic<int> g_nLastFwCommand{0};
+std::atomic<int> g_bUpdateWaiting{0};
+std::atomic<int> g_bEnterUpdatePending{0};
+std::atomic<int> g_nDspUpdateState{FW_DSP_START};
+std::atomic<int> g_nMcuUpdateState{FW_MCU_APPLY};
+std::atomic<int> g_nDspChunkAddress{0};
+std::atomic<int> g_nUpdateProgressRange{0};
+std::atomic<int> g_bDspImageLoaded{0};
 
 std::atomic<int> g_nUsbLinkState[3];
 std::atomic<int> g_bNetLink{0};

@@ -20,6 +20,18 @@ extern std::atomic<int> g_bTransferring;     // a preset batch or a factory rese
 extern std::atomic<int> g_bUpdating;         // the link carries a firmware update
 extern std::atomic<int> g_bUsbOpen;          // USB traffic may proceed: every USB read and write loop ends at 0
 extern std::atomic<int> g_nLastFwCommand;    // firmware command of the head frame last written
+extern std::atomic<int> g_bUpdateWaiting;     // the update dialog waits for the processor: no automatic connect
+
+// The firmware update engine's state (link/FirmwareUpdate.h): set by a load on the UI thread, then
+// driven by the worker's firmware passes alone.
+extern std::atomic<int> g_bEnterUpdatePending;   // the next packet is the enter-update pattern
+extern std::atomic<int> g_nDspUpdateState;       // FW_DSP_... below
+extern std::atomic<int> g_nMcuUpdateState;       // FW_MCU_... below
+extern std::atomic<int> g_nDspChunkAddress;      // offset of the next DSP piece in the DSP image
+extern std::atomic<int> g_nUpdateProgressRange;  // upper bound of the update dialog's bar
+extern std::atomic<int> g_bDspImageLoaded;       // the loaded firmware file holds a DSP image
+enum { FW_DSP_START = 0, FW_DSP_SENDING = 1, FW_DSP_END_PENDING = 2, FW_DSP_MCU_FOLLOWS = 3, FW_DSP_DONE = 4 };
+enum { FW_MCU_APPLY = 0, FW_MCU_START = 1, FW_MCU_SENDING = 2, FW_MCU_END_PENDING = 3, FW_MCU_DONE = 4 };
 
 // The six link-state ints: three USB ones and two network ones that are only ever cleared, and
 // the network link flag.

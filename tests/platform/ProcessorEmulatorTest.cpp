@@ -105,3 +105,96 @@ TEST(ProcessorEmulator, RequestsAreFoundAmongPaddingAndSplitReports)
     EXPECT_EQ(frames[0], hello);
     EXPECT_EQ(frames[1], hello);
 }
+
+namespace {
+Bytes Firmware(std::uint8_t command, const Bytes& payload)
+{
+    return Request(0xA1, 0, 9, command, 0, payload);
+}
+
+std::uint8_t Kind(CProcessorEmulator& emulator, const Bytes& frame)
+{
+    return emulator.Handle(frame).bytes.at(4);
+}
+
+void EnterLoader(CProcessorEmulator& emulator)
+{
+    Bytes report;
+    for (int i = 0; i < 32; ++i)
+        report.insert(report.end(), {0x43, 0x11});
+    emulator.Receive(Bytes{0x00});  // a report id before the pattern
+    emulator.Receive(Bytes(report.begin(), report.begin() + 11));  // split anywhere
+    emulator.Receive(Bytes(report.begin() + 11, report.end()));
+}
+
+Bytes DspPiece(std::uint32_t address, const Bytes& image)
+{
+    Bytes payload = {static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(address >> 8),
+                     static_cast<std::uint8_t>(address >> 16), static_cast<std::uint8_t>(address >> 24)};
+    for (std::size_t i = 0; i < 44; ++i)
+        payload.push_back(address + i < image.size() ? image[address + i] : 0);
+    return Firmware(0x3B, payload);
+}
+}  // namespace
+
+TEST(ProcessorEmulator, TheLoaderTakesAnMcuUpdateInItsOrderOnly)
+{
+    CProcessorEmulator emulator;
+    const Bytes apply = Firmware(0x36, Bytes(16));
+    // Without the enter pattern the processor refuses update commands.
+    EXPECT_EQ(Kind(emulator, apply), 0x52);
+
+    EnterLoader(emulator);
+    EXPECT_EQ(Kind(emulator, Firmware(0x37, {1, 2, 3, 4})), 0x52);   // start before apply
+    EXPECT_EQ(Kind(emulator, Request(0xA2, 0, 9, 4, 0, Bytes(8))), 0x52);  // the loader reads no version
+    const EmuOutput applied = emulator.Handle(apply);
+    EXPECT_EQ(applied.bytes[4], 0x51);
+    EXPECT_TRUE(applied.bReenumerate);
+    EXPECT_EQ(Kind(emulator, Firmware(0x38, Bytes(48, 7))), 0x52);  // data before start
+    EXPECT_EQ(Kind(emulator, Firmware(0x37, {1, 2, 3, 4})), 0x51);
+    Bytes piece(48, 0xFF);
+    piece[0] = 0x01;
+    piece[1] = 0x02;
+    EXPECT_EQ(Kind(emulator, Firmware(0x38, piece)), 0x51);
+    // The checksum covers image bytes 4 on: 0x12 ^ 0x01 ^ 0x02 = 0x11; a wrong one is refused.
+    EXPECT_EQ(Kind(emulator, Firmware(0x39, {0x12})), 0x52);
+    Bytes spoiled = Firmware(0x39, {0x11});
+    spoiled[spoiled.size() - 2] ^= 1;  // frame check byte
+    EXPECT_EQ(Kind(emulator, spoiled), 0x52);
+    EXPECT_EQ(emulator.State().firmware.nUpdates, 0);
+    EXPECT_EQ(Kind(emulator, Firmware(0x39, {0x11})), 0x51);
+
+    const EmuState state = emulator.State();
+    EXPECT_EQ(state.firmware.nUpdates, 1);
+    EXPECT_EQ(state.firmware.lastMcu, (Bytes{1, 2, 3, 4, 1, 2}));
+    EXPECT_EQ(state.firmware.loader, EmuLoader::Off);
+    EXPECT_EQ(Kind(emulator, Request(0xA2, 0, 9, 4, 0, Bytes(8))), 0x53);  // back at work
+}
+
+TEST(ProcessorEmulator, DspPiecesMustComeInAddressOrderWithTheLastOneZeroFilled)
+{
+    CProcessorEmulator emulator;
+    Bytes image(0x3FFFF);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<std::uint8_t>(i * 13 + 1);
+    EnterLoader(emulator);
+    ASSERT_EQ(Kind(emulator, Firmware(0x36, Bytes(16))), 0x51);
+    EXPECT_EQ(Kind(emulator, DspPiece(0, image)), 0x52);  // before the erase request
+    EXPECT_EQ(Kind(emulator, Firmware(0x3A, Bytes(16, 1))), 0x52);  // the request is all zero
+    ASSERT_EQ(Kind(emulator, Firmware(0x3A, Bytes(16))), 0x51);
+    EXPECT_EQ(Kind(emulator, DspPiece(44, image)), 0x52);  // a piece skipped
+    std::uint32_t address = 0;
+    for (; address + 44 < image.size(); address += 44)
+        ASSERT_EQ(Kind(emulator, DspPiece(address, image)), 0x51) << address;
+    EXPECT_EQ(address, 262108u);
+    Bytes last = DspPiece(address, image);
+    last[14 + 4 + 35] = 1;  // a filler byte that is not zero
+    last[last.size() - 2] ^= 1;
+    EXPECT_EQ(Kind(emulator, last), 0x52);
+    EXPECT_EQ(Kind(emulator, Firmware(0x39, {0x12})), 0x52);  // the end before the last piece
+    ASSERT_EQ(Kind(emulator, DspPiece(address, image)), 0x51);
+    // A DSP-only update ends with the checksum of no MCU bytes.
+    EXPECT_EQ(Kind(emulator, Firmware(0x39, {0x12})), 0x51);
+    EXPECT_EQ(emulator.State().firmware.lastDsp, image);
+    EXPECT_TRUE(emulator.State().firmware.lastMcu.empty());
+}

@@ -16,6 +16,7 @@ struct CEmulatedHidBackend::Port {
     std::mutex mutex;
     std::condition_variable changed;
     bool bPlugged = true;
+    bool bLeaving = false;  // re-enumerates once the queued replies are read
     int nDeny = 0;
     int nOpens = 0;
     CEmuRequestAssembler assembler;
@@ -42,6 +43,7 @@ public:
                 return LinkError::Malformed;
             HidReport& copy = port.written.emplace_back();
             std::copy(report.begin(), report.end(), copy.begin());
+            port.pEmulator->Receive(report.subspan<1>());
             for (const auto& frame : port.assembler.Feed(report.subspan<1>())) {
                 const EmuOutput output = port.pEmulator->Handle(frame);
                 const Clock::time_point due = Clock::now() + output.delay;
@@ -52,6 +54,7 @@ public:
                     port.input.emplace_back(due, piece);
                 }
                 bFellOff = bFellOff || output.bClose;
+                port.bLeaving = port.bLeaving || output.bReenumerate;
             }
             port.changed.notify_all();
         }
@@ -72,6 +75,10 @@ public:
             if (!port.input.empty() && port.input.front().first <= now) {
                 std::copy(port.input.front().second.begin(), port.input.front().second.end(), report.begin());
                 port.input.pop_front();
+                if (port.bLeaving && port.input.empty()) {
+                    lock.unlock();
+                    m_backend.Reenumerate(port.strPath);
+                }
                 return LinkError::None;
             }
             if (now >= deadline)
@@ -145,8 +152,41 @@ int CEmulatedHidBackend::OpenCount(const std::string& strPath) const
     return pPort->nOpens;
 }
 
+void CEmulatedHidBackend::SetReenumeration(const std::string& strNewPath, std::chrono::milliseconds delay)
+{
+    std::lock_guard lock(m_mutex);
+    m_strReturnPath = strNewPath;
+    m_returnDelay = delay;
+}
+
+void CEmulatedHidBackend::Reenumerate(const std::string& strPath)
+{
+    std::shared_ptr<Port> pPort = Find(strPath);
+    if (!pPort)
+        return;
+    Unplug(strPath);
+    std::lock_guard lock(m_mutex);
+    m_returns.push_back({Clock::now() + m_returnDelay, m_strReturnPath.empty() ? strPath : m_strReturnPath,
+                         pPort->pEmulator, pPort->id});
+}
+
+void CEmulatedHidBackend::PlugReturnedDevices()
+{
+    std::vector<Return> due;
+    {
+        std::lock_guard lock(m_mutex);
+        const Clock::time_point now = Clock::now();
+        auto it = std::partition(m_returns.begin(), m_returns.end(), [now](const Return& r) { return r.due > now; });
+        due.assign(it, m_returns.end());
+        m_returns.erase(it, m_returns.end());
+    }
+    for (const Return& r : due)
+        Plug(r.strPath, *r.pEmulator, r.id);
+}
+
 std::vector<HidDeviceInfo> CEmulatedHidBackend::Enumerate(const HidDeviceId& id)
 {
+    PlugReturnedDevices();
     std::lock_guard lock(m_mutex);
     std::vector<HidDeviceInfo> found;
     for (const auto& [strPath, pPort] : m_ports)
@@ -157,6 +197,7 @@ std::vector<HidDeviceInfo> CEmulatedHidBackend::Enumerate(const HidDeviceId& id)
 
 HidOpenResult CEmulatedHidBackend::Open(const std::string& strPath)
 {
+    PlugReturnedDevices();
     auto pPort = Find(strPath);
     if (!pPort)
         return {nullptr, LinkError::NotFound};

@@ -4,7 +4,9 @@
 // into request frames for the emulator; each reply is cut into 64-byte pieces, one input report
 // each, zero-filled. Plugging and unplugging post WM_DEVICECHANGE like the hot-plug monitor.
 // The backend must outlive the devices it opened.
+#include <chrono>
 #include <map>
+#include <vector>
 #include <memory>
 #include <mutex>
 
@@ -25,16 +27,30 @@ public:
     // Every report written to the device at that path, in order.
     std::vector<HidReport> WrittenReports(const std::string& strPath) const;
     int OpenCount(const std::string& strPath) const;
+    // Where and how late a device that re-enumerates comes back (default: the same path, at once).
+    void SetReenumeration(const std::string& strNewPath, std::chrono::milliseconds delay);
 
     std::vector<HidDeviceInfo> Enumerate(const HidDeviceId& id) override;
     HidOpenResult Open(const std::string& strPath) override;
 
     struct Port;  // one plugged-in device
+    // The device at the path leaves the bus and comes back as SetReenumeration says.
+    void Reenumerate(const std::string& strPath);
 
 private:
+    struct Return {
+        std::chrono::steady_clock::time_point due;
+        std::string strPath;
+        CProcessorEmulator* pEmulator;
+        HidDeviceId id;
+    };
     std::shared_ptr<Port> Find(const std::string& strPath) const;
+    void PlugReturnedDevices();
 
     WndHandle m_hNotify;
     mutable std::mutex m_mutex;
     std::map<std::string, std::shared_ptr<Port>> m_ports;
+    std::vector<Return> m_returns;
+    std::string m_strReturnPath;  // empty: the same path
+    std::chrono::milliseconds m_returnDelay{0};
 };

@@ -137,6 +137,7 @@ void CEmulatorTcpServer::Run()
             drop();
             continue;
         }
+        m_emulator.Receive(std::span(buffer, static_cast<std::size_t>(count)));
         for (const auto& frame : assembler.Feed(std::span(buffer, static_cast<std::size_t>(count)))) {
             const EmuOutput output = m_emulator.Handle(frame);
             if (output.bClose || output.bWifiReset) {

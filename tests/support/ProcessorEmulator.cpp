@@ -233,6 +233,11 @@ EmuOutput CProcessorEmulator::Answer(EmuRequest& request)
 {
     if (!request.bIntact)
         return Answered(request, EmuAnswer::Refuse);
+    if (request.byClass == WRITE && request.byBlock == BLOCK_SYSTEM && request.byIndex >= FIRST_FIRMWARE_ITEM &&
+        request.byIndex <= LAST_FIRMWARE_ITEM)
+        return HandleFirmware(request);
+    if (m_state.firmware.loader != EmuLoader::Off)
+        return Answered(request, EmuAnswer::Refuse);  // the loader knows nothing else
     if (request.byClass == READ)
         return Read(request);
     if (request.byClass == WRITE)
@@ -289,8 +294,6 @@ EmuOutput CProcessorEmulator::Write(EmuRequest& request)
     const std::size_t p = request.byPreset;
     const std::vector<std::uint8_t>& payload = request.payload;
     if (request.byBlock == BLOCK_SYSTEM) {
-        if (request.byIndex >= FIRST_FIRMWARE_ITEM && request.byIndex <= LAST_FIRMWARE_ITEM)
-            return HandleFirmware(request);
         bool bTaken = false;
         switch (request.byIndex) {
         case ITEM_NAME:
@@ -335,11 +338,109 @@ EmuOutput CProcessorEmulator::Write(EmuRequest& request)
     return Answered(request, EmuAnswer::Ack);
 }
 
-// The firmware update sequence (the enter-update pattern and commands 0x36 to 0x3C) is served
-// here once it is built; until then the processor refuses these commands.
+void CProcessorEmulator::Receive(std::span<const std::uint8_t> bytes)
+{
+    std::lock_guard lock(m_mutex);
+    for (const std::uint8_t by : bytes) {
+        const std::uint8_t byNext = m_nPatternBytes % 2 == 0 ? 'C' : 0x11;
+        if (by == byNext)
+            ++m_nPatternBytes;
+        else
+            m_nPatternBytes = by == 'C' ? 1 : 0;
+        if (m_nPatternBytes == 2 * ENTER_PATTERN_PAIRS) {
+            m_state.firmware.loader = EmuLoader::Entered;
+            m_nPatternBytes = 0;
+        }
+    }
+}
+
 EmuOutput CProcessorEmulator::HandleFirmware(EmuRequest& request)
 {
+    EmuFirmware& fw = m_state.firmware;
+    const std::vector<std::uint8_t>& payload = request.payload;
+    const auto is = [&](std::uint8_t byCommand, std::size_t nSize) {
+        return request.byIndex == byCommand && payload.size() == nSize;
+    };
+    const auto isZeros = [&](std::uint8_t byCommand) {
+        return is(byCommand, FW_ZERO_PAYLOAD) && std::all_of(payload.begin(), payload.end(), [](auto by) { return by == 0; });
+    };
+    const auto ack = [&] { return Answered(request, EmuAnswer::Ack); };
+    if (request.byDevice != FIRMWARE_DEVICE || request.byPreset != 0 || request.bySub != 0)
+        return Answered(request, EmuAnswer::Refuse);
+
+    switch (fw.loader) {
+    case EmuLoader::Off:
+        break;
+    case EmuLoader::Entered:
+        if (isZeros(FW_APPLY)) {
+            fw.loader = EmuLoader::Applied;
+            fw.dsp.clear();
+            fw.mcu.clear();
+            EmuOutput output = ack();
+            output.bReenumerate = true;  // the loader restarts the USB interface
+            return output;
+        }
+        break;
+    case EmuLoader::Applied:
+        if (isZeros(FW_DSP_ERASE)) {
+            fw.loader = EmuLoader::DspPieces;
+            return ack();
+        }
+        [[fallthrough]];
+    case EmuLoader::DspDone:
+        if (is(FW_START, FW_START_PAYLOAD)) {
+            fw.mcu = payload;
+            fw.loader = EmuLoader::McuPieces;
+            return ack();
+        }
+        if (fw.loader == EmuLoader::DspDone && is(FW_END, 1))
+            return FinishFirmware(request);
+        break;
+    case EmuLoader::DspPieces:
+        if (is(FW_DSP_DATA, FW_PIECE_PAYLOAD)) {
+            const std::size_t nAddress = payload[0] | payload[1] << 8 | payload[2] << 16 | std::size_t{payload[3]} << 24;
+            const std::size_t nTaken = std::min(FW_DSP_PIECE, FW_DSP_IMAGE - std::min(nAddress, FW_DSP_IMAGE));
+            const auto pieceEnd = payload.begin() + 4 + static_cast<std::ptrdiff_t>(nTaken);
+            // Pieces come in address order, and the last one is filled up with zeros.
+            if (nAddress != fw.dsp.size() || !std::all_of(pieceEnd, payload.end(), [](auto by) { return by == 0; }))
+                break;
+            fw.dsp.insert(fw.dsp.end(), payload.begin() + 4, pieceEnd);
+            if (fw.dsp.size() == FW_DSP_IMAGE)
+                fw.loader = EmuLoader::DspDone;
+            return ack();
+        }
+        break;
+    case EmuLoader::McuPieces:
+        if (is(FW_DATA, FW_PIECE_PAYLOAD)) {
+            fw.mcu.insert(fw.mcu.end(), payload.begin(), payload.end());
+            return ack();
+        }
+        if (is(FW_END, 1))
+            return FinishFirmware(request);
+        break;
+    }
     return Answered(request, EmuAnswer::Refuse);
+}
+
+// The end command carries the seed XOR the MCU image from byte 4 on. The loader tells the filler
+// of the last piece by its 0xFF bytes, so test images must not end in 0xFF.
+EmuOutput CProcessorEmulator::FinishFirmware(EmuRequest& request)
+{
+    EmuFirmware& fw = m_state.firmware;
+    std::vector<std::uint8_t> mcu = fw.mcu;
+    const std::size_t nLastPiece = mcu.size() > FW_START_PAYLOAD ? mcu.size() - FW_PIECE_PAYLOAD : mcu.size();
+    while (mcu.size() > nLastPiece && mcu.back() == 0xFF)
+        mcu.pop_back();
+    std::uint8_t byChecksum = FW_CHECKSUM_SEED;
+    for (std::size_t i = FW_START_PAYLOAD; i < mcu.size(); ++i)
+        byChecksum ^= mcu[i];
+    if (request.payload[0] != byChecksum)
+        return Answered(request, EmuAnswer::Refuse);
+    ++fw.nUpdates;
+    fw.lastDsp = fw.dsp;
+    fw.lastMcu = std::move(mcu);
+    fw.loader = EmuLoader::Off;
+    return Answered(request, EmuAnswer::Ack);
 }
 
 EmuState CProcessorEmulator::State() const

@@ -42,6 +42,14 @@ constexpr std::uint8_t ITEM_NAME = 0, ITEM_INPUT = 2, ITEM_STATUS = 3, ITEM_VERS
                        ITEM_ROLES = 6, ITEM_CUR_PRESET = 52, ITEM_MODE_TABLE = 64, ITEM_FACTORY_RESET = 65,
                        ITEM_HELLO = 0xCC;
 constexpr std::uint8_t FIRST_FIRMWARE_ITEM = 0x36, LAST_FIRMWARE_ITEM = 0x3C;
+// The firmware loader's commands and sizes.
+constexpr std::uint8_t FW_APPLY = 0x36, FW_START = 0x37, FW_DATA = 0x38, FW_END = 0x39, FW_DSP_ERASE = 0x3A,
+                       FW_DSP_DATA = 0x3B;
+constexpr std::uint8_t FIRMWARE_DEVICE = 1;
+constexpr std::size_t FW_ZERO_PAYLOAD = 16, FW_START_PAYLOAD = 4, FW_PIECE_PAYLOAD = 48, FW_DSP_PIECE = 44;
+constexpr std::size_t FW_DSP_IMAGE = 0x3FFFF;
+constexpr std::uint8_t FW_CHECKSUM_SEED = 0x12;
+constexpr std::size_t ENTER_PATTERN_PAIRS = 32;  // one report of 'C', 0x11 pairs switches to the loader
 
 // Offset of a channel block in an image; 0 for a block type without channels of its own.
 std::size_t BlockOffset(std::uint8_t byBlock, std::size_t nChannel);
@@ -49,6 +57,26 @@ std::size_t BlockSize(std::uint8_t byBlock);
 }  // namespace emu
 
 using EmuImage = std::array<std::uint8_t, emu::IMAGE_SIZE>;
+
+// The firmware loader. The enter-update pattern switches the processor to it from any state; the
+// loader takes the update commands in their one order and refuses every other frame, and
+// anything out of order, until the end command returns it to normal work.
+enum class EmuLoader {
+    Off,         // normal work: update commands are refused
+    Entered,     // the pattern was seen: the apply command must follow
+    Applied,     // the DSP erase request or the MCU start command must follow
+    DspPieces,   // DSP pieces in address order
+    DspDone,     // the whole DSP image is in: the MCU start or the end command must follow
+    McuPieces,   // MCU pieces, then the end command
+};
+
+struct EmuFirmware {
+    EmuLoader loader = EmuLoader::Off;
+    std::vector<std::uint8_t> dsp;  // the DSP image received (grows piece by piece)
+    std::vector<std::uint8_t> mcu;  // the MCU image received: start bytes, then whole pieces (with filler)
+    int nUpdates = 0;               // end commands taken with the right checksum
+    std::vector<std::uint8_t> lastDsp, lastMcu;  // the images of the last completed update, filler removed
+};
 
 // Everything the processor stores.
 struct EmuState {
@@ -62,6 +90,7 @@ struct EmuState {
     std::array<std::uint8_t, 14> meters{};                    // status bytes 0-13; 14 and 15 are the
                                                               // active input and the mix source
     int nWifiResets = 0;                                      // factory-default commands taken
+    EmuFirmware firmware;
 };
 
 // What the processor did with a request.
@@ -82,6 +111,7 @@ struct EmuOutput {
     std::chrono::milliseconds delay{0};  // send them this late
     bool bClose = false;                 // then close the connection (TCP) or fall off the bus (HID)
     bool bWifiReset = false;             // the WiFi module resets: over TCP the connection ends unanswered
+    bool bReenumerate = false;           // HID: once the reply is read the device leaves the bus and comes back
 };
 
 enum class EmuFault {
@@ -118,6 +148,9 @@ public:
 
     // Answers one complete request frame.
     EmuOutput Handle(const std::vector<std::uint8_t>& frame);
+    // Every byte a transport receives, frames or not, before they are gathered into frames: the
+    // enter-update pattern is no frame.
+    void Receive(std::span<const std::uint8_t> bytes);
 
     EmuState State() const;
     void Edit(const std::function<void(EmuState&)>& change);
@@ -144,6 +177,7 @@ private:
     EmuOutput Read(EmuRequest& request);
     EmuOutput Write(EmuRequest& request);
     EmuOutput HandleFirmware(EmuRequest& request);
+    EmuOutput FinishFirmware(EmuRequest& request);
     std::optional<FaultRule> TakeFault(const EmuRequest& request);
 
     mutable std::mutex m_mutex;
@@ -151,4 +185,5 @@ private:
     EmuState m_state;
     std::vector<FaultRule> m_faults;
     std::vector<EmuRequest> m_log;
+    std::size_t m_nPatternBytes = 0;  // of the enter-update pattern, in a row
 };
