@@ -6,7 +6,7 @@
 #include "link/LinkState.h"
 #include "link/Net_Socket.h"
 #include "link/PageServices.h"
-#include "model/CommandFrame.h"
+#include "model/KTV_Data.h"
 #include "platform/LinkLock.h"
 #include "platform/MessageIds.h"
 #include "platform/Trace.h"
@@ -161,7 +161,7 @@ void CLinkController::LinkFailed(LPARAM lParam)
 
 std::unique_ptr<CSendData> CLinkController::NextChangedFrame()
 {
-    return MakeWriteGroupFrame(GROUP_METER_POLL, 0, 0);
+    return m_pData ? m_pData->GetNextChangedFrame() : nullptr;
 }
 
 void CLinkController::NextFirmwarePacket()

@@ -36,7 +36,8 @@ public:
     CLinkController(const CLinkController&) = delete;
     CLinkController& operator=(const CLinkController&) = delete;
 
-    // The data model whose next-frame choice fills an empty queue.
+    // The data model whose next-frame choice fills an empty queue (none: an empty queue stays
+    // empty).
     void AttachData(CKTV_Data* pData) { m_pData = pData; }
     // Queues the next firmware packet of an update, if there is one (the update engine).
     void SetFirmwarePacketSource(std::function<void()> fnNextPacket) { m_fnNextFirmwarePacket = std::move(fnNextPacket); }

@@ -192,6 +192,22 @@ TEST_P(LinkBothWays, AnIdleLinkPollsTheMetersSteadily)
     EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
 }
 
+TEST_P(LinkBothWays, AnEmptyQueueTakesTheDataModelsNextFrame)
+{
+    CLinkRig& rig = Rig();
+    g_masterSettings.m_wVolume = 0x1234;
+    g_bSendMaster = 1;
+    rig.Start();
+
+    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 2, WAIT));
+    const std::vector<EmuRequest> log = rig.emulator.Log();
+    EXPECT_EQ(log[0].byClass, FRAME_WRITE);
+    EXPECT_EQ(log[0].byIndex, SYS_MASTER);
+    EXPECT_EQ(log[1].byIndex, SYS_STATUS);
+    EXPECT_TRUE(EmulatorHasMasterWrite(rig.emulator));
+    EXPECT_EQ(g_bSendMaster, 0);
+}
+
 TEST_P(LinkBothWays, ARefusedFrameIsSentOnceMore)
 {
     CLinkRig& rig = Rig();

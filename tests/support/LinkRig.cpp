@@ -33,6 +33,9 @@ void ResetLinkGlobals()
     g_bUpdateFinished = 0;
     g_bAwaitHello = 0;
     g_nLastFwCommand = 0;
+    g_bSendMaster = 0;
+    g_bSendInput = 0;
+    g_bSendName = 0;
     std::lock_guard lock(g_csEndpoint);
     g_strDeviceIP = g_szDefaultDeviceIP;
     g_nDevicePort = DEFAULT_DEVICE_PORT;
@@ -47,6 +50,8 @@ CLinkRig::CLinkRig(LinkWay w, const CLinkTimeouts& timeouts, CNetOptions netOpti
       link(command, hid, usbInUse, net, timeouts)
 {
     ResetLinkGlobals();
+    pData = std::make_unique<CKTV_Data>();
+    link.AttachData(pData.get());
     g_pNotifyWnd = VIEW;
     command.SetNotifyWnd(VIEW);
     if (way == LinkWay::Usb) {

@@ -8,6 +8,7 @@
 #include "link/KTVCommand.h"
 #include "link/LinkController.h"
 #include "link/Net_Socket.h"
+#include "model/KTV_Data.h"
 #include "platform/SettingsStore.h"
 #include "platform/UsbInUseList.h"
 #include "tests/support/EmulatedHid.h"
@@ -45,6 +46,7 @@ public:
     CKTVCommand command;
     CNet_Socket net;
     CLinkController link;
+    std::unique_ptr<CKTV_Data> pData;  // made after the device data's reset, as at start-up
 };
 
 // Resets the link's shared flags and the device data to their start values.
