@@ -29,6 +29,11 @@ void CArchive::Read(void* pData, std::size_t nBytes)
         throw CArchiveException("unexpected end of file");
 }
 
+bool CArchive::AtEnd() const
+{
+    return m_pIn != nullptr && m_pIn->peek() == std::istream::traits_type::eof();
+}
+
 void CArchive::WriteString(const std::string& s)
 {
     const std::size_t n = s.size();

@@ -25,6 +25,8 @@ public:
 
     void Write(const void* pData, std::size_t nBytes);
     void Read(void* pData, std::size_t nBytes);
+    // Loading: true when every byte has been read.
+    bool AtEnd() const;
 
     CArchive& operator<<(std::uint8_t n) { return WriteValue(n); }
     CArchive& operator<<(std::int16_t n) { return WriteValue(n); }

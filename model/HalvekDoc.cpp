@@ -1,0 +1,261 @@
+#include "model/HalvekDoc.h"
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+#include "model/ChannelGroups.h"
+#include "platform/LinkLock.h"
+
+namespace {
+
+#pragma pack(push, 1)
+// The 22 device-state items of the all-presets file, in file order.
+struct DeviceStateItems {
+    BYTE m_byInput;
+    BYTE m_byGroupDelay;
+    WORD m_wVolume;
+    BYTE m_byInputMode;
+    BYTE m_byNoiseThreshold;
+    BYTE m_byInputAgain;  // the same value as m_byInput
+    BYTE m_byTwoWay;
+    BYTE m_bySource;
+    BYTE m_byMixThreshold;
+    BYTE m_byMixAtten;
+    BYTE m_byMixRelease;
+    BYTE m_byNoInput;
+    BYTE m_byReserved;
+    BYTE m_byMasterOn;
+    BYTE m_byRoles[OUTPUT_CHANNELS];
+};
+
+struct AllPresetsContent {
+    PresetImage m_stored[STORED_PRESETS];
+    PresetImage m_live;
+    DeviceStateItems m_items;
+};
+
+// One output's crossover in the output-map file: slope before alignment, unlike the image.
+struct OutMapRecord {
+    WORD m_wHpfFreq;
+    BYTE m_byHpfSlope;
+    BYTE m_byHpfAlign;
+    WORD m_wLpfFreq;
+    BYTE m_byLpfSlope;
+    BYTE m_byLpfAlign;
+};
+
+struct OutMapContent {
+    BYTE m_byRoles[OUTPUT_CHANNELS];
+    OutMapRecord m_xover[OUTPUT_CHANNELS];
+};
+#pragma pack(pop)
+
+static_assert(sizeof(DeviceStateItems) == 23);
+static_assert(1 + sizeof(g_strAllPresetSig) - 1 + sizeof(AllPresetsContent) == ALL_PRESETS_FILE_SIZE);
+static_assert(1 + sizeof(g_strPresetSig) - 1 + sizeof(PresetImage) == PRESET_FILE_SIZE);
+static_assert(1 + sizeof(g_strOutMapSig) - 1 + sizeof(OutMapContent) == OUT_MAP_FILE_SIZE);
+
+constexpr int MODE_RECORDS = 4;
+
+// Reads the signature; false for another one. A file too short throws.
+bool ReadSignature(CArchive& ar, const char* szSignature)
+{
+    return ar.ReadString() == szSignature;
+}
+
+// Reads exactly the content, and nothing may follow it.
+template <typename T>
+void ReadContent(CArchive& ar, T& content)
+{
+    ar.Read(&content, sizeof content);
+    if (!ar.AtEnd())
+        throw CArchiveException("the file is longer than its kind");
+}
+
+DeviceStateItems CollectItems()
+{
+    DeviceStateItems items{};
+    items.m_byInput = g_inputSettings.m_byInput;
+    items.m_byGroupDelay = g_masterSettings.m_byGroupDelay;
+    items.m_wVolume = g_masterSettings.m_wVolume;
+    items.m_byInputMode = g_inputSettings.m_byInputMode;
+    items.m_byNoiseThreshold = g_masterSettings.m_byNoiseThreshold;
+    items.m_byInputAgain = g_inputSettings.m_byInput;
+    items.m_byTwoWay = g_inputSettings.m_byTwoWay;
+    items.m_bySource = g_inputSettings.m_bySource;
+    items.m_byMixThreshold = g_inputSettings.m_byMixThreshold;
+    items.m_byMixAtten = g_inputSettings.m_byMixAtten;
+    items.m_byMixRelease = g_inputSettings.m_byMixRelease;
+    items.m_byNoInput = g_masterSettings.m_byNoInput;
+    items.m_byReserved = g_masterSettings.m_byReserved;
+    items.m_byMasterOn = g_masterSettings.m_byMasterOn;
+    std::memcpy(items.m_byRoles, g_byDevRoles, sizeof(items.m_byRoles));
+    return items;
+}
+
+void ApplyItems(const DeviceStateItems& items)
+{
+    g_inputSettings.m_byInput = items.m_byInput;
+    g_masterSettings.m_byGroupDelay = items.m_byGroupDelay;
+    g_masterSettings.m_wVolume = items.m_wVolume;
+    g_inputSettings.m_byInputMode = items.m_byInputMode;
+    g_masterSettings.m_byNoiseThreshold = items.m_byNoiseThreshold;
+    g_inputSettings.m_byInput = items.m_byInputAgain;
+    g_inputSettings.m_byTwoWay = items.m_byTwoWay;
+    g_inputSettings.m_bySource = items.m_bySource;
+    g_inputSettings.m_byMixThreshold = items.m_byMixThreshold;
+    g_inputSettings.m_byMixAtten = items.m_byMixAtten;
+    g_inputSettings.m_byMixRelease = items.m_byMixRelease;
+    g_masterSettings.m_byNoInput = items.m_byNoInput;
+    g_masterSettings.m_byReserved = items.m_byReserved;
+    g_masterSettings.m_byMasterOn = items.m_byMasterOn;
+    std::memcpy(g_byDevRoles, items.m_byRoles, sizeof(g_byDevRoles));
+}
+
+// Outputs 7 and 8 never keep a speaker role from a file.
+void ClearLastRoles()
+{
+    g_byDevRoles[6] = 0;
+    g_byDevRoles[7] = 0;
+}
+
+// The file does not know which optional inputs this processor has: an active input that is not
+// there falls back to the input the music page shows.
+void CorrectActiveInput()
+{
+    constexpr BYTE INPUT_SPDIF = 0;
+    constexpr BYTE INPUT_PHONE = 2;
+    const int nOpt = g_inputSettings.GetOptInputs();
+    const BYTE byInput = g_inputSettings.m_byInput;
+    const bool bMissing = (nOpt == 0 && (byInput == INPUT_SPDIF || byInput == INPUT_PHONE)) ||
+        (nOpt == 1 && byInput == INPUT_SPDIF) || (nOpt == 2 && byInput == INPUT_PHONE);
+    if (bMissing)
+        g_inputSettings.m_byInput = static_cast<BYTE>(g_nCurInput);
+}
+
+OutMapRecord ToRecord(const CrossoverGroup& xover)
+{
+    return {xover.m_wHpfFreq, xover.m_byHpfSlope, xover.m_byHpfAlign,
+            xover.m_wLpfFreq, xover.m_byLpfSlope, xover.m_byLpfAlign};
+}
+
+CrossoverGroup FromRecord(const OutMapRecord& record)
+{
+    return {record.m_wHpfFreq, record.m_byHpfAlign, record.m_byHpfSlope,
+            record.m_wLpfFreq, record.m_byLpfAlign, record.m_byLpfSlope};
+}
+
+}  // namespace
+
+int CHalvekDoc::OnNewDocument()
+{
+    m_strTitle.clear();
+    return 1;
+}
+
+int CHalvekDoc::SerializeAllPresets(CArchive& ar)
+{
+    auto pContent = std::make_unique<AllPresetsContent>();
+    if (ar.IsStoring()) {
+        {
+            std::lock_guard lock(g_csLink);
+            m_data.PackAll();
+            std::memcpy(pContent->m_stored, g_devImages, sizeof(pContent->m_stored));
+            pContent->m_live = g_liveImage;
+            pContent->m_items = CollectItems();
+        }
+        ar.WriteString(g_strAllPresetSig);
+        ar.Write(pContent.get(), sizeof(AllPresetsContent));
+        return 1;
+    }
+    if (!ReadSignature(ar, g_strAllPresetSig))
+        return 0;
+    ReadContent(ar, *pContent);
+    std::lock_guard lock(g_csLink);
+    std::memcpy(g_devImages, pContent->m_stored, sizeof(g_devImages));
+    g_liveImage = pContent->m_live;
+    ApplyItems(pContent->m_items);
+    ClearLastRoles();
+    m_data.LoadFromDevice(g_liveImage, -1);
+    CorrectActiveInput();
+    return 1;
+}
+
+int CHalvekDoc::SerializePreset(CArchive& ar)
+{
+    auto pImage = std::make_unique<PresetImage>();
+    if (ar.IsStoring()) {
+        {
+            std::lock_guard lock(g_csLink);
+            m_data.PackAll();
+            *pImage = g_liveImage;
+        }
+        ar.WriteString(g_strPresetSig);
+        ar.Write(pImage.get(), sizeof(PresetImage));
+        return 1;
+    }
+    if (!ReadSignature(ar, g_strPresetSig))
+        return 0;
+    ReadContent(ar, *pImage);
+    std::lock_guard lock(g_csLink);
+    g_liveImage = *pImage;
+    FixCrossoverDefaults();
+    m_data.LoadFromDevice(g_liveImage, -1);
+    return 1;
+}
+
+int CHalvekDoc::SerializeOutputMap(CArchive& ar)
+{
+    OutMapContent content{};
+    if (ar.IsStoring()) {
+        {
+            std::lock_guard lock(g_csLink);
+            m_data.CollectCrossovers();
+            std::memcpy(content.m_byRoles, g_byDevRoles, sizeof(content.m_byRoles));
+            for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+                content.m_xover[i] = ToRecord(g_outXover[i]);
+        }
+        ar.WriteString(g_strOutMapSig);
+        ar.Write(&content, sizeof content);
+        return 1;
+    }
+    if (!ReadSignature(ar, g_strOutMapSig))
+        return 0;
+    ReadContent(ar, content);
+    std::lock_guard lock(g_csLink);
+    std::memcpy(g_byDevRoles, content.m_byRoles, sizeof(g_byDevRoles));
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+        g_outXover[i] = FromRecord(content.m_xover[i]);
+    ClearLastRoles();
+    return 1;
+}
+
+int CHalvekDoc::SerializeMode(CArchive& ar)
+{
+    WORD record[std::size(g_modeTable.m_nModeParam[0])];
+    if (ar.IsStoring()) {
+        BYTE byMode = 0;
+        {
+            std::lock_guard lock(g_csLink);
+            byMode = g_modeTable.m_byMode;
+            // The mode byte comes from the processor: it picks a record only within the table.
+            std::memcpy(record, g_modeTable.m_nModeParam[std::min<int>(byMode, MODE_RECORDS - 1)], sizeof record);
+        }
+        ar.WriteString(g_strModeSig);
+        ar.Write(&byMode, 1);
+        ar.Write(record, sizeof record);
+        return 1;
+    }
+    if (!ReadSignature(ar, g_strModeSig))
+        return 0;
+    BYTE byMode = 0;
+    ar.Read(&byMode, 1);
+    ReadContent(ar, record);
+    if (byMode >= MODE_RECORDS)
+        throw CArchiveException("the mode is not one of the table's");
+    std::lock_guard lock(g_csLink);
+    g_modeTable.m_byLoadedMode = byMode;
+    std::memcpy(g_modeTable.m_nModeParam[byMode], record, sizeof record);
+    return 1;
+}

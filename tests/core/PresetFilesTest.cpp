@@ -1,0 +1,291 @@
+// The PC files: all presets, one preset and the output map, byte for byte as the file layouts
+// give them, round trips, and damaged or foreign files that must change nothing.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <sstream>
+
+#include "model/ChannelGroups.h"
+#include "model/HalvekDoc.h"
+#include "model/StdAfx.h"
+#include "platform/LinkLock.h"
+#include "platform/SafeFile.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+using Bytes = std::string;
+
+enum class FileKind { AllPresets, Preset, OutMap };
+
+int Serialize(CHalvekDoc& doc, FileKind kind, CArchive& ar)
+{
+    switch (kind) {
+    case FileKind::AllPresets: return doc.SerializeAllPresets(ar);
+    case FileKind::Preset: return doc.SerializePreset(ar);
+    case FileKind::OutMap: return doc.SerializeOutputMap(ar);
+    }
+    return 0;
+}
+
+Bytes Save(CHalvekDoc& doc, FileKind kind)
+{
+    std::ostringstream out;
+    CArchive ar(out);
+    EXPECT_EQ(Serialize(doc, kind, ar), 1);
+    return out.str();
+}
+
+// The loader's result: 1 or 0 as it returned, -1 when it threw the archive exception.
+int Load(CHalvekDoc& doc, FileKind kind, const Bytes& bytes)
+{
+    std::istringstream in(bytes);
+    CArchive ar(in);
+    try {
+        return Serialize(doc, kind, ar);
+    } catch (const CArchiveException&) {
+        return -1;
+    }
+}
+
+// Everything a file load may change.
+struct Snapshot {
+    PresetImage live;
+    PresetImage stored[STORED_PRESETS];
+    InputSettings input;
+    MasterSettings master;
+    BYTE roles[OUTPUT_CHANNELS];
+    CrossoverGroup xover[OUTPUT_CHANNELS];
+
+    static Snapshot Take()
+    {
+        Snapshot s;
+        s.live = g_liveImage;
+        std::memcpy(s.stored, g_devImages, sizeof s.stored);
+        s.input = g_inputSettings;
+        s.master = g_masterSettings;
+        std::memcpy(s.roles, g_byDevRoles, sizeof s.roles);
+        std::memcpy(s.xover, g_outXover, sizeof s.xover);
+        return s;
+    }
+    bool operator==(const Snapshot& o) const { return std::memcmp(this, &o, sizeof *this) == 0; }
+};
+
+bool LinkLockIsFree()
+{
+    return std::async(std::launch::async, [] {
+               const bool bFree = g_csLink.try_lock();
+               if (bFree)
+                   g_csLink.unlock();
+               return bFree;
+           }).get();
+}
+
+void FillImage(PresetImage& image, int nSeed)
+{
+    auto* p = reinterpret_cast<BYTE*>(&image);
+    for (std::size_t i = 0; i < sizeof image; ++i)
+        p[i] = static_cast<BYTE>((i * 13 + static_cast<std::size_t>(nSeed) * 71) & 0xFF);
+}
+
+// An output block's crossover group, as the processor sends it.
+void SetImageCrossover(PresetImage& image, int nOutput, const CrossoverGroup& xover)
+{
+    WriteGroup(image.m_out[nOutput].m_group[OUT_GROUP_CROSSOVER], xover);
+}
+
+class PresetFiles : public testing::Test {
+protected:
+    PresetFiles()
+    {
+        InitDeviceData();
+        m_pDoc = std::make_unique<CHalvekDoc>();
+    }
+    std::unique_ptr<CHalvekDoc> m_pDoc;
+};
+
+TEST_F(PresetFiles, EachFileHasItsSizeAndItsSignature)
+{
+    struct Case {
+        FileKind kind;
+        std::size_t nSize;
+        const char* szSignature;
+    };
+    for (const Case& c : {Case{FileKind::AllPresets, 30785, "Tarvi_ALLFile_1.0"}, Case{FileKind::Preset, 4407, "Tarvi_File_1.0"},
+                          Case{FileKind::OutMap, 82, "Tarvi_Map"}}) {
+        SCOPED_TRACE(c.szSignature);
+        const Bytes file = Save(*m_pDoc, c.kind);
+        ASSERT_EQ(file.size(), c.nSize);
+        EXPECT_EQ(static_cast<std::size_t>(static_cast<BYTE>(file[0])), std::strlen(c.szSignature));
+        EXPECT_EQ(file.substr(1, std::strlen(c.szSignature)), c.szSignature);
+    }
+}
+
+TEST_F(PresetFiles, TheAllPresetsFileHoldsTheImagesThenTheItemsInTheirOrder)
+{
+    for (int p = 0; p < STORED_PRESETS; ++p)
+        FillImage(g_devImages[p], p + 1);
+    g_inputSettings = {2, 1, 3, 1, 4, 20, 30, 40};  // input, mode, options, two-way, source, mix x3
+    g_masterSettings = {0x0102, 7, 9, 1, 0xEE, 1, 9};  // volume, delay, threshold, no input, spare, on, echo
+    const BYTE roles[OUTPUT_CHANNELS] = {1, 7, 15, 18, 22, 23, 0, 0};
+    std::memcpy(g_byDevRoles, roles, sizeof roles);
+
+    const Bytes file = Save(*m_pDoc, FileKind::AllPresets);
+    ASSERT_EQ(file.size(), 30785u);
+    EXPECT_EQ(std::memcmp(file.data() + 18, g_devImages, 6 * 4392), 0);
+    EXPECT_EQ(std::memcmp(file.data() + 26370, &g_liveImage, 4392), 0);  // packed from the data
+    const Bytes items = file.substr(30762);
+    const Bytes expected("\x02\x07\x02\x01\x01\x09\x02\x01\x04\x14\x1E\x28\x01\xEE\x01"
+                         "\x01\x07\x0F\x12\x16\x17\x00\x00", 23);
+    EXPECT_EQ(items, expected);
+}
+
+TEST_F(PresetFiles, TheOutputMapHoldsTheRolesThenEachCrossoverSlopeFirst)
+{
+    const BYTE roles[OUTPUT_CHANNELS] = {6, 12, 15, 18, 22, 23, 0, 0};
+    std::memcpy(g_byDevRoles, roles, sizeof roles);
+    for (int k = 0; k < OUTPUT_CHANNELS; ++k)
+        SetImageCrossover(g_liveImage, k, {static_cast<WORD>(100 + k), 2, 1, static_cast<WORD>(5000 + k), 2, 0});
+    m_pDoc->m_data.LoadFromDevice(g_liveImage, -1);
+
+    const Bytes file = Save(*m_pDoc, FileKind::OutMap);
+    ASSERT_EQ(file.size(), 82u);
+    EXPECT_EQ(file.substr(10, 8), Bytes("\x06\x0C\x0F\x12\x16\x17\x00\x00", 8));
+    // Output 1: HPF 100 Hz, slope 1, alignment 2; LPF 5000 Hz, slope 0, alignment 2.
+    EXPECT_EQ(file.substr(18, 8), Bytes("\x64\x00\x01\x02\x88\x13\x00\x02", 8));
+    EXPECT_EQ(file.substr(74, 8), Bytes("\x6B\x00\x01\x02\x8F\x13\x00\x02", 8));  // output 8
+}
+
+TEST_F(PresetFiles, AllPresetsRoundTrip)
+{
+    for (int p = 0; p < STORED_PRESETS; ++p)
+        FillImage(g_devImages[p], p + 1);
+    g_inputSettings = {1, 1, 3, 1, 4, 20, 30, 40};
+    g_masterSettings = {0x0102, 7, 9, 1, 0, 1, 9};
+    const BYTE roles[OUTPUT_CHANNELS] = {1, 7, 15, 18, 22, 23, 0, 0};
+    std::memcpy(g_byDevRoles, roles, sizeof roles);
+    const Bytes file = Save(*m_pDoc, FileKind::AllPresets);
+    const Snapshot saved = Snapshot::Take();
+
+    InitDeviceData();
+    g_inputSettings.m_byOptInputs = 3;  // not in the file: the processor reports it
+    ASSERT_EQ(Load(*m_pDoc, FileKind::AllPresets, file), 1);
+    EXPECT_EQ(Save(*m_pDoc, FileKind::AllPresets), file);
+    Snapshot loaded = Snapshot::Take();
+    // Not in the file: the optional inputs, the noise echo byte and the crossover table.
+    loaded.input.m_byOptInputs = saved.input.m_byOptInputs;
+    loaded.master.m_byNoiseEcho = saved.master.m_byNoiseEcho;
+    std::memcpy(loaded.xover, saved.xover, sizeof loaded.xover);
+    EXPECT_TRUE(loaded == saved);
+}
+
+TEST_F(PresetFiles, OutputsSevenAndEightLoseTheirRolesAndAMissingInputFallsBack)
+{
+    g_byDevRoles[6] = 24;
+    g_byDevRoles[7] = 22;
+    g_inputSettings.m_byInput = 2;  // Phone
+    const Bytes allPresets = Save(*m_pDoc, FileKind::AllPresets);
+    const Bytes outMap = Save(*m_pDoc, FileKind::OutMap);
+
+    g_inputSettings.m_byOptInputs = 2;  // this processor has S/PDIF only
+    g_nCurInput = 4;
+    ASSERT_EQ(Load(*m_pDoc, FileKind::AllPresets, allPresets), 1);
+    EXPECT_EQ(g_inputSettings.m_byInput, 4);
+    EXPECT_EQ(g_byDevRoles[6], 0);
+    EXPECT_EQ(g_byDevRoles[7], 0);
+
+    g_byDevRoles[6] = 24;
+    ASSERT_EQ(Load(*m_pDoc, FileKind::OutMap, outMap), 1);
+    EXPECT_EQ(g_byDevRoles[6], 0);
+    EXPECT_EQ(g_byDevRoles[7], 0);
+}
+
+TEST_F(PresetFiles, APresetAndAnOutputMapRoundTrip)
+{
+    for (int k = 0; k < OUTPUT_CHANNELS; ++k)
+        SetImageCrossover(g_liveImage, k, {static_cast<WORD>(200 + k), 1, 2, static_cast<WORD>(8000 + k), 0, 5});
+    m_pDoc->m_data.LoadFromDevice(g_liveImage, -1);
+    const Bytes preset = Save(*m_pDoc, FileKind::Preset);
+    const Bytes outMap = Save(*m_pDoc, FileKind::OutMap);
+    const Snapshot saved = Snapshot::Take();
+
+    InitDeviceData();
+    m_pDoc = std::make_unique<CHalvekDoc>();
+    ASSERT_EQ(Load(*m_pDoc, FileKind::Preset, preset), 1);
+    ASSERT_EQ(Load(*m_pDoc, FileKind::OutMap, outMap), 1);
+    EXPECT_EQ(Save(*m_pDoc, FileKind::Preset), preset);
+    EXPECT_EQ(std::memcmp(&g_liveImage, &saved.live, sizeof g_liveImage), 0);
+    EXPECT_EQ(std::memcmp(g_outXover, saved.xover, sizeof g_outXover), 0);
+    EXPECT_EQ(std::memcmp(g_byDevRoles, saved.roles, sizeof g_byDevRoles), 0);
+}
+
+TEST_F(PresetFiles, APresetLoadKeepsATweeterAbove1000Hz)
+{
+    g_roleStates.m_byOutRole[0] = 1;  // output 1 drives the front left tweeter
+    SetImageCrossover(g_liveImage, 0, {500, 1, 2, 20000, 1, 8});
+    m_pDoc->m_data.LoadFromDevice(g_liveImage, -1);
+    const Bytes preset = Save(*m_pDoc, FileKind::Preset);
+    ASSERT_EQ(ReadGroup<CrossoverGroup>(g_liveImage.m_out[0].m_group[OUT_GROUP_CROSSOVER]).m_wHpfFreq, 500);
+
+    ASSERT_EQ(Load(*m_pDoc, FileKind::Preset, preset), 1);
+    EXPECT_EQ(ReadGroup<CrossoverGroup>(g_liveImage.m_out[0].m_group[OUT_GROUP_CROSSOVER]).m_wHpfFreq, 1000);
+}
+
+// A file of another kind, one cut short or one too long: FALSE or the archive exception, and
+// nothing changed, no lock held.
+TEST_F(PresetFiles, ForeignDamagedAndOverlongFilesChangeNothing)
+{
+    const Bytes files[] = {Save(*m_pDoc, FileKind::AllPresets), Save(*m_pDoc, FileKind::Preset),
+                           Save(*m_pDoc, FileKind::OutMap)};
+    const FileKind kinds[] = {FileKind::AllPresets, FileKind::Preset, FileKind::OutMap};
+    FillImage(g_liveImage, 9);
+    FillImage(g_devImages[2], 10);
+    g_byDevRoles[6] = 3;
+    g_outXover[1].m_wLpfFreq = 1234;
+    const Snapshot before = Snapshot::Take();
+
+    for (int k = 0; k < 3; ++k) {
+        for (int f = 0; f < 3; ++f) {
+            SCOPED_TRACE("loader " + std::to_string(k) + ", file " + std::to_string(f));
+            if (k != f) {
+                EXPECT_EQ(Load(*m_pDoc, kinds[k], files[f]), 0);
+                continue;
+            }
+            for (const std::size_t nCut : {std::size_t{0}, std::size_t{5}, files[f].size() / 2, files[f].size() - 1})
+                EXPECT_EQ(Load(*m_pDoc, kinds[k], files[f].substr(0, nCut)), -1) << nCut;
+            EXPECT_EQ(Load(*m_pDoc, kinds[k], files[f] + '\0'), -1);
+        }
+    }
+    EXPECT_EQ(Load(*m_pDoc, FileKind::OutMap, "\x09tarvi_map" + files[2].substr(10)), 0);  // case counts
+    EXPECT_TRUE(Snapshot::Take() == before);
+    EXPECT_TRUE(LinkLockIsFree());
+}
+
+TEST(SafeFile, ASaveReplacesTheFileWholeOrNotAtAll)
+{
+    const std::string folder = ConfigFolder() + "/saves";
+    std::filesystem::create_directories(folder);
+    const std::string path = folder + "/a.TarviC1";
+    ASSERT_TRUE(WriteFileReplacing(path, "first"));
+    ASSERT_TRUE(WriteFileReplacing(path, "second"));
+    Bytes bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes, 100));
+    EXPECT_EQ(bytes, "second");
+    EXPECT_FALSE(ReadWholeFile(path, bytes, 5));  // larger than any file of its kind
+    EXPECT_TRUE(bytes.empty());
+
+    // A target that cannot be replaced (a folder of that name) and a folder that does not exist.
+    const std::string blocked = folder + "/blocked";
+    std::filesystem::create_directories(blocked + "/inside");
+    EXPECT_FALSE(WriteFileReplacing(blocked, "data"));
+    EXPECT_TRUE(std::filesystem::is_directory(blocked + "/inside"));
+    EXPECT_FALSE(WriteFileReplacing(folder + "/missing/a.TarviC1", "data"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);  // no temporary file left
+}
+
+}  // namespace
