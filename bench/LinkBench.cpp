@@ -4,9 +4,6 @@
 // worker's CPU time while it polls the meters (goal: under 1 % of one core).
 #include <benchmark/benchmark.h>
 
-#include <pthread.h>
-#include <time.h>
-
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -18,6 +15,7 @@
 #include "platform/TcpClient.h"
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/ThreadChecks.h"
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -79,15 +77,6 @@ Seconds MeasuredRoundTrips(std::uint16_t nPort, const std::vector<std::unique_pt
 Seconds PassLimit(Seconds roundTrips, std::size_t nFrames)
 {
     return roundTrips + Seconds(g_timeouts.passPause) * static_cast<double>(nFrames);
-}
-
-std::chrono::nanoseconds ThreadCpuTime(std::thread& thread)
-{
-    clockid_t clock{};
-    timespec ts{};
-    if (pthread_getcpuclockid(thread.native_handle(), &clock) != 0 || clock_gettime(clock, &ts) != 0)
-        return {};
-    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
 }
 
 // Transactions per second while the queue always holds frames.

@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "link/FirmwareCommands.h"
 #include "link/KTVCommand.h"
 #include "link/LinkState.h"
 #include "link/Net_Socket.h"
@@ -164,8 +165,22 @@ std::unique_ptr<CSendData> CLinkController::NextChangedFrame()
     return m_pData ? m_pData->GetNextChangedFrame() : nullptr;
 }
 
-void CLinkController::NextFirmwarePacket()
+CSendData* CLinkController::TakeFirmwareHead(int nRequestInfoAttempts)
 {
-    if (m_fnNextFirmwarePacket)
+    if (!m_command.GetHead() && m_fnNextFirmwarePacket)
         m_fnNextFirmwarePacket();
+    CSendData* pHead = m_command.GetHead();
+    if (!pHead) {
+        Pause(m_timeouts.idlePause);
+        return nullptr;
+    }
+    m_nFwCommand = pHead->GetCommand();
+    g_nLastFwCommand = pHead->GetCommand();
+    pHead->SetRetryCount(pHead->GetRetryCount() + 1);
+    const int nMaxAttempts = pHead->GetCommand() == FW_DSP_REQUEST_INFO ? nRequestInfoAttempts : MAX_ATTEMPTS;
+    if (pHead->GetRetryCount() > nMaxAttempts) {
+        LinkFailed(0);
+        return nullptr;
+    }
+    return pHead;
 }

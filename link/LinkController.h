@@ -105,7 +105,9 @@ private:
     void LinkFailed(LPARAM lParam);
     void SignalSuspend() { m_hLinkEvents[EV_SUSPEND].Set(); }
     std::unique_ptr<CSendData> NextChangedFrame();
-    void NextFirmwarePacket();
+    // The head of a firmware pass (the update engine's next packet when the queue is empty),
+    // counted as one more attempt; none when there is nothing to send or it is out of attempts.
+    CSendData* TakeFirmwareHead(int nRequestInfoAttempts);
 
     bool UsbWritePacket();
     void UsbReadReply();
@@ -122,6 +124,7 @@ private:
     bool NetSendFirmwarePacket();
     void NetReceiveFirmwareReply();
     void NetReconnect();
+    void NetReconnectOrFail(LPARAM lParam);
     bool SendEnterUpdatePattern(const std::function<bool()>& sendReport, std::chrono::milliseconds duration,
                                 std::chrono::milliseconds step, const char* szChinese, const char* szEnglish);
 

@@ -53,6 +53,18 @@ void CLinkController::NetReconnect()
         m_netSocket.Connect();
 }
 
+// While a local adapter is in the processor's subnet the connection is made again and the frame
+// goes once more on the next pass; without one the processor is gone.
+void CLinkController::NetReconnectOrFail(LPARAM lParam)
+{
+    if (m_netSocket.CheckSubnet()) {
+        NetReconnect();
+    } else {
+        g_bNetLink = 0;
+        LinkFailed(lParam);
+    }
+}
+
 void CLinkController::NetTransfer()
 {
     m_liTxStart = std::chrono::steady_clock::now();
@@ -107,23 +119,12 @@ void CLinkController::NetReceiveReply()
                 return;
             if (Elapsed() < m_timeouts.netReplyWindow)
                 continue;
-            if (!m_bOnline)
-                return;
-            if (m_netSocket.CheckSubnet()) {
-                NetReconnect();
-            } else {
-                g_bNetLink = 0;
-                LinkFailed(2);
-            }
+            if (m_bOnline)
+                NetReconnectOrFail(2);
             return;
         }
         // Nothing for a whole receive time-out, or the connection is gone: never a byte count.
-        if (m_netSocket.CheckSubnet()) {
-            NetReconnect();
-        } else {
-            g_bNetLink = 0;
-            LinkFailed(0);
-        }
+        NetReconnectOrFail(0);
         return;
     }
 }
@@ -142,21 +143,9 @@ void CLinkController::NetFirmwareTransfer()
 // True when a reply is to be received.
 bool CLinkController::NetSendFirmwarePacket()
 {
-    if (!m_command.GetHead()) {
-        NextFirmwarePacket();
-        if (!m_command.GetHead()) {
-            Pause(m_timeouts.idlePause);
-            return false;
-        }
-    }
-    CSendData* pHead = m_command.GetHead();
-    m_nFwCommand = pHead->GetCommand();
-    g_nLastFwCommand = pHead->GetCommand();
-    pHead->SetRetryCount(pHead->GetRetryCount() + 1);
-    if (pHead->GetRetryCount() > MAX_ATTEMPTS) {
-        LinkFailed(0);
+    CSendData* pHead = TakeFirmwareHead(MAX_ATTEMPTS);
+    if (!pHead)
         return false;
-    }
     pHead->Rewind();
     if (pHead->GetCommand() == FW_ENTER_UPDATE) {
         SendEnterUpdatePattern(
@@ -201,23 +190,15 @@ void CLinkController::NetReceiveFirmwareReply()
         const LinkError error = m_netSocket.ReceiveShort(nCount);
         if (Stopping())
             return;
-        if (error == LinkError::Closed) {
-            if (!Pause(m_timeouts.netReconnectPause))
-                return;
-            if (m_netSocket.m_bReachable) {
-                m_netSocket.Close();
-                m_netSocket.Connect();
-            } else {
-                LinkFailed(0);
-            }
-            return;
-        }
         if (error != LinkError::None) {
-            if (m_netSocket.m_bReachable) {
-                m_netSocket.Close();
-                m_netSocket.Connect();
-            } else {
-                LinkFailed(0);
+            // A reset connection gets a pause first; a time-out is tried again at once.
+            if (error != LinkError::Closed || Pause(m_timeouts.netReconnectPause)) {
+                if (m_netSocket.m_bReachable) {
+                    m_netSocket.Close();
+                    m_netSocket.Connect();
+                } else {
+                    LinkFailed(0);
+                }
             }
             return;
         }

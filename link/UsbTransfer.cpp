@@ -311,22 +311,9 @@ bool CLinkController::UsbWriteFirmwarePacket()
 {
     if (!m_pHidDevice || !g_bUsbOpen)
         return false;
-    if (!m_command.GetHead()) {
-        NextFirmwarePacket();
-        if (!m_command.GetHead()) {
-            Pause(m_timeouts.idlePause);
-            return false;
-        }
-    }
-    CSendData* pHead = m_command.GetHead();
-    m_nFwCommand = pHead->GetCommand();
-    g_nLastFwCommand = pHead->GetCommand();
-    pHead->SetRetryCount(pHead->GetRetryCount() + 1);
-    const int nMaxAttempts = pHead->GetCommand() == FW_DSP_REQUEST_INFO ? FW_MAX_REQUEST_INFO_ATTEMPTS : MAX_ATTEMPTS;
-    if (pHead->GetRetryCount() > nMaxAttempts) {
-        LinkFailed(0);
+    CSendData* pHead = TakeFirmwareHead(FW_MAX_REQUEST_INFO_ATTEMPTS);
+    if (!pHead)
         return false;
-    }
     if (pHead->GetCommand() == FW_ENTER_UPDATE) {
         // The processor answers nothing while it switches to its loader.
         SendEnterUpdatePattern([this] { return g_bUsbOpen && WriteReport(); }, m_timeouts.usbEnterUpdate,

@@ -3,9 +3,6 @@
 // main view will. Time limits are shortened; the ones a test measures are named in it.
 #include <gtest/gtest.h>
 
-#include <pthread.h>
-#include <time.h>
-
 #include <cstring>
 #include <functional>
 #include <thread>
@@ -23,6 +20,7 @@
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/ThreadChecks.h"
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -87,15 +85,6 @@ std::vector<EmuRequest> RequestsOf(const CProcessorEmulator& emulator, int nBloc
         if (EmuRequestOf(nBlock, nIndex)(request))
             found.push_back(request);
     return found;
-}
-
-std::chrono::nanoseconds ThreadCpuTime(std::thread& thread)
-{
-    clockid_t clock{};
-    timespec ts{};
-    if (pthread_getcpuclockid(thread.native_handle(), &clock) != 0 || clock_gettime(clock, &ts) != 0)
-        return {};
-    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
 }
 
 // A master-settings write with a value the emulator does not hold yet.
@@ -345,6 +334,8 @@ protected:
     CMessageRecorder m_posted;
 };
 
+class NetLink : public UsbLink {};
+
 TEST_F(UsbLink, AFrameGoesOutInReportsAndAReplyIsAssembledFromThem)
 {
     CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
@@ -498,11 +489,6 @@ TEST_F(UsbLink, ARefusedFirmwareFrameSuspendsTheWorkerAndFailsTheLinkOnce)
     EXPECT_EQ(rig.emulator.Log().size(), 1u);
     EXPECT_EQ(rig.link.m_nFwCommand, FW_HEX_START);
 }
-
-class NetLink : public testing::Test {
-protected:
-    CMessageRecorder m_posted;
-};
 
 TEST_F(NetLink, TheFactoryResetIsSentOnceAndReportedWhenTheModuleIsBack)
 {

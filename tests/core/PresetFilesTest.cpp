@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <future>
 #include <sstream>
 
 #include "model/ChannelGroups.h"
@@ -16,6 +15,7 @@
 #include "platform/LinkLock.h"
 #include "platform/SafeFile.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/ThreadChecks.h"
 
 namespace {
 
@@ -75,16 +75,6 @@ struct Snapshot {
     }
     bool operator==(const Snapshot& o) const { return std::memcmp(this, &o, sizeof *this) == 0; }
 };
-
-bool LinkLockIsFree()
-{
-    return std::async(std::launch::async, [] {
-               const bool bFree = g_csLink.try_lock();
-               if (bFree)
-                   g_csLink.unlock();
-               return bFree;
-           }).get();
-}
 
 void FillImage(PresetImage& image, int nSeed)
 {

@@ -4,24 +4,13 @@
 // exception, which the loader's caller reports.
 #include <cstdint>
 #include <cstdlib>
-#include <future>
 #include <sstream>
 #include <string>
 
 #include "model/HalvekDoc.h"
-#include "platform/LinkLock.h"
+#include "tests/support/ThreadChecks.h"
 
 namespace {
-
-bool LinkLockIsFree()
-{
-    return std::async(std::launch::async, [] {
-               const bool bFree = g_csLink.try_lock();
-               if (bFree)
-                   g_csLink.unlock();
-               return bFree;
-           }).get();
-}
 
 CHalvekDoc& Document()
 {
