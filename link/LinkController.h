@@ -72,7 +72,7 @@ public:
     // Opens g_strUsbDevicePath (claiming it in the list of devices in use); 1 on success.
     int OpenHidDevice();
     // Why the last open failed: Busy (another copy has it), AccessDenied (the udev rule is
-    // missing), NotFound ...
+    // missing: the view says so with g_strUsbAccessCn / g_strUsbAccessEn), NotFound ...
     LinkError GetLastOpenError() const { return m_lastOpenError; }
     // Picks a free processor and opens it; sets g_nLinkType 1 on success.
     int ConnectUsb();

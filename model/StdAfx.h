@@ -20,6 +20,11 @@ const char* LangText(const char* szChinese, const char* szEnglish);
 // Bilingual message texts (UTF-8).
 inline constexpr char g_strUsbFailCn[] = "连接失败  请检查USB线缆是否插好或\n该设备已经连接上了另一软件!";
 inline constexpr char g_strUsbFailEn[] = "Connection failure!";
+// The processor is there but this user may not open it: the udev rule is not installed.
+inline constexpr char g_strUsbAccessCn[] =
+    "已找到设备, 但当前用户无权打开它。\n请安装 udev 规则 70-tarvi.rules (见 README), 然后重新插入设备。";
+inline constexpr char g_strUsbAccessEn[] =
+    "The processor is connected, but this user may not open it.\nInstall the udev rule 70-tarvi.rules (see README) and plug the processor in again.";
 inline constexpr char g_strWifiFailCn[] = "连接失败  请检查WIFI是否已连接到设备或\n该设备已经连接上了另一软件!";
 inline constexpr char g_strWifiFailEn[] = "Connection failure!";
 inline constexpr char g_strRestoreEqCn[] = "是否恢复所有均衡?";
