@@ -3,4 +3,5 @@ target_sources(tarvi_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ConnectDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DisplayDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LockDataDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UpgradeDlg.cpp
 )

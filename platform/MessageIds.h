@@ -24,6 +24,7 @@ constexpr unsigned WM_SLIDER_MOVED = 0x28D2;
 
 // A control's own messages.
 constexpr unsigned PBM_SETPOS = WM_USER + 2;  // progress bar: new position (repaint)
+constexpr unsigned WM_SETTEXT = 0x000C;        // a static's new text, stored beside the message by its poster
 
 // Device notifications to the main view.
 constexpr unsigned WM_PRESET_RECEIVED = 0x46E;

@@ -66,12 +66,32 @@ constexpr DlgItem kConnect[] = {
     {2, Button, 110, 82, 50, 14, "Cancel", WS_TABSTOP},
 };
 
+// Firmware update: the file with Browse, the status line and bar, Update and Quit; the serial
+// choice below them is kept hidden.
+constexpr DlgItem kUpgrade[] = {
+    {1889, Static, 4, 2, 218, 27, "Update File", BS_GROUPBOX},
+    {1882, Edit, 10, 12, 150, 12},
+    {1883, Button, 166, 11, 50, 14, "Browse file", WS_TABSTOP},
+    {1886, Static, 6, 32, 214, 9, "", SS_LEFT},
+    {1414, Progress, 6, 42, 214, 9},
+    {1881, Button, 55, 54, 50, 14, "Update", WS_TABSTOP},
+    {1891, Button, 121, 54, 50, 14, "Quit", WS_TABSTOP},
+    {1890, Static, 4, 72, 218, 30, "Communication interface", BS_GROUPBOX},
+    {1887, Static, 10, 82, 60, 9, "Communication interface", SS_LEFT},
+    {1878, Static, 10, 92, 60, 9, "Hex File", SS_LEFT},
+    {1798, Button, 80, 82, 40, 10, "USB", BS_AUTORADIOBUTTON | WS_GROUP},
+    {1880, Button, 125, 82, 40, 10, "WIFI", BS_AUTORADIOBUTTON},
+    {1888, Button, 170, 82, 40, 10, "COM", BS_AUTORADIOBUTTON},
+    {1898, Static, 80, 92, 100, 60, ""},
+};
+
 constexpr DlgTemplate kTemplates[] = {
     {104, 200, 42, "Data transmission", "Arial", 10, kDisplay},
     {109, 476, 219, "Lock", "System", 10, kLockData},
     {116, 183, 78, "", "Arial", 9, kMessageBox},
     {144, 200, 104, "Link", "Arial", 9, kConnect},
     {269, 203, 84, "About", "Arial", 9, kVersion},
+    {270, 226, 72, "软件升级", "Arial", 9, kUpgrade},
     {676, 180, 72, "", "Arial", 9, kWarn},
     {719, 200, 75, "", "Arial", 9, kSaveData},
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
+#include <wx/textctrl.h>
 
 #include <cstring>
 #include <vector>
@@ -27,6 +28,8 @@
 #include "link/DisplayDlg.h"
 #include "link/LinkState.h"
 #include "link/LockDataDlg.h"
+#include "link/ProgressTarget.h"
+#include "link/UpgradeDlg.h"
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
 #include "platform/MessageBox.h"
@@ -306,6 +309,31 @@ TEST_P(Screenshots, MessageAndProgressDialogs)
         g_bTransferring = 0;
         pDisplay->HideTransfer();
         pDisplay->Destroy();
+    }
+    {
+        // The firmware update dialog halfway through an update; its view is never asked.
+        class CNoView : public IUpgradeView {
+            int ChooseFirmwareFile() override { return 0; }
+            int LoadFirmwareFile() override { return 0; }
+            int DisconnectLink() override { return 0; }
+            int FindHidDevices() override { return 0; }
+            int IsNetworkReachable() override { return 0; }
+            int ConnectUsbForUpdate(const std::string&) override { return 0; }
+            int ConnectNetworkForUpdate() override { return 0; }
+            int TryReconnectForUpdate(int) override { return 0; }
+            void ReportReconnectFailure() override {}
+            void AbortFirmwareUpdate(bool) override {}
+        } view;
+        auto* pUpgrade = new CUpgradeDlg(view);
+        pUpgrade->Create(nullptr);
+        pUpgrade->PathEdit()->ChangeValue(wxS("/home/user/firmware/ZIRE-RI1.00.bin"));
+        pUpgrade->Bar()->SetRange(0, 200);
+        pUpgrade->Bar()->SetPos(80);
+        ShowUpdateTip("数据传输中 请勿中断", "Programming Do not interrupt");
+        pUpgrade->Show();
+        Settle(50);
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pUpgrade), std::string("firmware_update_") + Lang(bChinese)));
+        delete pUpgrade;
     }
     {
         auto* pMonitor = new CLockDataDlg;
