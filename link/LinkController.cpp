@@ -155,8 +155,9 @@ void CLinkController::LinkThreadProc()
 void CLinkController::LinkFailed(LPARAM lParam)
 {
     // One failure per connection is enough: the view ends the link when it handles it, and until
-    // then the worker waits instead of failing again every pass.
+    // then the worker waits instead of failing again every pass, in firmware mode too.
     m_hLinkEvents[EV_NORMAL].Reset();
+    m_hLinkEvents[EV_FIRMWARE].Reset();
     PostMessage(g_pNotifyWnd, WM_LINK_FAILED, 0, lParam);
 }
 

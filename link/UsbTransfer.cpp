@@ -381,6 +381,14 @@ void CLinkController::AfterHexApply()
     if (!Pause(m_timeouts.hexApplyPause))
         return;
     ForgetUsbDevice();
+    // It comes back as a new device, perhaps at another node: found again by vendor, product and
+    // version, its old path is kept only while it is still there.
+    FindHidDevices();
+    {
+        std::lock_guard lock(g_csLink);
+        if (std::find(g_usbDevicePaths.begin(), g_usbDevicePaths.end(), g_strUsbDevicePath) == g_usbDevicePaths.end())
+            g_strUsbDevicePath.clear();
+    }
     if (!ReopenUsbDevice()) {
         SignalSuspend();
         LinkFailed(0);

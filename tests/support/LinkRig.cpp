@@ -33,6 +33,11 @@ void ResetLinkGlobals()
     g_bUpdateFinished = 0;
     g_bAwaitHello = 0;
     g_nLastFwCommand = 0;
+    {
+        std::lock_guard lock(g_csLink);
+        g_strUsbDevicePath.clear();
+        g_usbDevicePaths.clear();
+    }
     g_bSendMaster = 0;
     g_bSendInput = 0;
     g_bSendName = 0;

@@ -1,0 +1,225 @@
+// Whole firmware updates: the real update engine, link worker, transports and command manager
+// against the emulated processor's loader, which takes the commands only in their order and with
+// the right checksums. Over the in-memory USB backend the processor re-enumerates after the apply
+// command and comes back at another device node; over TCP it stays. Waits are shortened.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <thread>
+
+#include "link/FirmwareCommands.h"
+#include "link/FirmwareUpdate.h"
+#include "link/LinkState.h"
+#include "model/CommandFrame.h"
+#include "model/StdAfx.h"
+#include "platform/MessageIds.h"
+#include "tests/support/FirmwareFiles.h"
+#include "tests/support/LinkRig.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/ProgressRecorder.h"
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using Bytes = std::vector<BYTE>;
+
+namespace {
+
+constexpr auto WAIT = 20s;  // for what must happen; far above every shortened limit
+constexpr char NEW_NODE[] = "/dev/hidraw-emulated-after-apply";
+
+CLinkTimeouts FastFirmwareTimeouts()
+{
+    CLinkTimeouts t;
+    t.usbReportWait = 300ms;
+    t.usbReplyLimit = 400ms;
+    t.hidOpen = {300ms, 20ms};
+    t.usbEnterUpdate = 60ms;
+    t.firmwareWaitUnit = 50ms;
+    t.hexApplyPause = 80ms;
+    t.netReplyWindow = 400ms;
+    t.netReconnectPause = 50ms;
+    t.netEnterUpdate = 60ms;
+    t.netResendPause = 50ms;
+    return t;
+}
+
+CNetOptions FastNet()
+{
+    CNetOptions options;
+    options.tcp.receive = 200ms;
+    options.checkPeriod = 50ms;
+    options.checkPause = 50ms;
+    return options;
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = WAIT)
+{
+    const auto deadline = Clock::now() + timeout;
+    while (!done()) {
+        if (Clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+// An update as the dialog starts it: the file loaded, the link opened in firmware mode, the
+// worker started; the bar's range set from the loaded file.
+class FirmwareLink : public testing::TestWithParam<LinkWay> {
+protected:
+    FirmwareLink() : m_rig(GetParam(), FastFirmwareTimeouts(), FastNet())
+    {
+        InitCommandFrame();
+        m_rig.link.SetFirmwarePacketSource([this] { m_engine.NextFirmwarePacket(); });
+        m_rig.hid.SetReenumeration(NEW_NODE, 20ms);
+    }
+    ~FirmwareLink() override
+    {
+        m_rig.Stop();
+        g_strFirmwareFile.clear();
+    }
+
+    bool Start(const Bytes& file)
+    {
+        g_strFirmwareFile = m_files.Write(file);
+        if (!m_engine.LoadFirmwareFile())
+            return false;
+        if (!m_rig.Open())
+            return false;
+        g_bUpdating = 1;
+        m_progress.SetRange(g_nUpdateProgressRange);
+        m_rig.Start();
+        return true;
+    }
+
+    // Waits for the end the command manager reports, then for the processor to have taken it.
+    bool Finished()
+    {
+        return m_posted.WaitFor(WM_UPDATE_FINISHED, 1, WAIT) &&
+               WaitUntil([&] { return m_rig.emulator.State().firmware.nUpdates == 1; });
+    }
+
+    CMessageRecorder m_posted;
+    CMessageBoxRecorder m_boxes;
+    CProgressRecorder m_progress;
+    CTempFirmwareFiles m_files;
+    CLinkRig m_rig;
+    CFirmwareUpdate m_engine{m_rig.command};
+};
+
+std::string Name(const testing::TestParamInfo<LinkWay>& info)
+{
+    return info.param == LinkWay::Usb ? "Usb" : "Net";
+}
+
+}  // namespace
+
+TEST_P(FirmwareLink, AnMcuFileUpdatesTheProcessor)
+{
+    const Bytes mcu = TestImage(1000);
+    ASSERT_TRUE(Start(McuFirmwareFile(mcu)));
+    ASSERT_TRUE(Finished());
+    m_rig.Stop();
+
+    const EmuState state = m_rig.emulator.State();
+    EXPECT_EQ(state.firmware.lastMcu, mcu);
+    EXPECT_TRUE(state.firmware.lastDsp.empty());
+    EXPECT_EQ(m_progress.Text(), "Update successfully");
+    EXPECT_EQ(m_progress.GetPos(), m_progress.GetUpper());
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+    EXPECT_EQ(g_bUpdateFinished, 1);
+    if (GetParam() == LinkWay::Usb) {
+        // Opened again by vendor, product and version at the node it came back at.
+        EXPECT_EQ(g_strUsbDevicePath, NEW_NODE);
+        EXPECT_EQ(m_rig.hid.OpenCount(NEW_NODE), 1);
+    }
+}
+
+TEST_P(FirmwareLink, ACombinedFileUpdatesBothImages)
+{
+    const Bytes dsp = TestImage(0x3FFFF, 3);
+    const Bytes mcu = TestImage(333, 4);
+    ASSERT_TRUE(Start(CombinedFirmwareFile(mcu, 0x77, false, dsp)));
+    ASSERT_TRUE(Finished());
+    m_rig.Stop();
+
+    const EmuState state = m_rig.emulator.State();
+    EXPECT_EQ(state.firmware.lastDsp, dsp);
+    EXPECT_EQ(state.firmware.lastMcu, mcu);
+    const std::vector<std::string> texts = m_progress.Texts();
+    const std::string strConnected = GetParam() == LinkWay::Usb ? "Connected Usb" : "Connected NetWork";
+    EXPECT_EQ(texts, (std::vector<std::string>{strConnected, "Firmware update begins Do not interrupt", "Erasing......",
+                                               "Programming Do not interrupt", "Update successfully"}));
+    EXPECT_EQ(m_progress.GetPos(), m_progress.GetUpper());
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+
+    // Every frame the processor took, in order: one apply, one erase request, the DSP pieces,
+    // the MCU start, pieces and end.
+    std::vector<int> commands;
+    for (const EmuRequest& request : m_rig.emulator.Log()) {
+        EXPECT_EQ(request.answer, EmuAnswer::Ack);
+        if (commands.empty() || commands.back() != request.byIndex)
+            commands.push_back(request.byIndex);
+    }
+    EXPECT_EQ(commands, (std::vector<int>{0x36, 0x3A, 0x3B, 0x37, 0x38, 0x39}));
+}
+
+TEST_P(FirmwareLink, ADspOnlyFileUpdatesTheDspImage)
+{
+    const Bytes dsp = TestImage(0x3FFFF, 9);
+    ASSERT_TRUE(Start(CombinedFirmwareFile({}, 0, false, dsp)));
+    ASSERT_TRUE(Finished());
+    m_rig.Stop();
+    EXPECT_EQ(m_rig.emulator.State().firmware.lastDsp, dsp);
+    EXPECT_EQ(m_progress.Text(), "Update successfully");
+}
+
+// The processor refuses a piece every time: the link fails once, and the update goes no further.
+TEST_P(FirmwareLink, AProcessorThatRefusesMidUpdateEndsTheLink)
+{
+    m_rig.emulator.InjectFault(EmuFault::Refuse, EMU_ALWAYS, EmuRequestOf(9, FW_HEX_DATA));
+    ASSERT_TRUE(Start(McuFirmwareFile(TestImage(500))));
+    ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+    std::this_thread::sleep_for(200ms);
+    m_rig.Stop();
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+    EXPECT_EQ(m_posted.Count(WM_UPDATE_FINISHED), 0);
+    EXPECT_EQ(m_rig.emulator.State().firmware.nUpdates, 0);
+    // A piece is written twice at most.
+    int nDataFrames = 0;
+    for (const EmuRequest& request : m_rig.emulator.Log())
+        nDataFrames += request.byIndex == FW_HEX_DATA;
+    EXPECT_LE(nDataFrames, 2);
+    EXPECT_NE(m_progress.Text(), "Update successfully");
+}
+
+TEST_P(FirmwareLink, AProcessorThatFallsSilentMidUpdateEndsTheLink)
+{
+    m_rig.emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS, EmuRequestOf(9, FW_DSP_DATA));
+    ASSERT_TRUE(Start(CombinedFirmwareFile(TestImage(8), 0)));
+    ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+    m_rig.Stop();
+    EXPECT_EQ(m_posted.Count(WM_UPDATE_FINISHED), 0);
+    EXPECT_EQ(m_rig.emulator.State().firmware.nUpdates, 0);
+}
+
+// A reply lost once: on the network the piece goes again after a reconnect and the update
+// completes; on USB a reply that does not come ends the update.
+TEST_P(FirmwareLink, AReplyLostOnceIsSentAgainOnlyOnTheNetwork)
+{
+    m_rig.emulator.InjectFault(EmuFault::Drop, 1, EmuRequestOf(9, FW_HEX_DATA));
+    const Bytes mcu = TestImage(300);
+    ASSERT_TRUE(Start(McuFirmwareFile(mcu)));
+    if (GetParam() == LinkWay::Usb) {
+        ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+        m_rig.Stop();
+        EXPECT_EQ(m_rig.emulator.State().firmware.nUpdates, 0);
+        return;
+    }
+    ASSERT_TRUE(Finished());
+    m_rig.Stop();
+    EXPECT_EQ(m_rig.emulator.State().firmware.lastMcu, mcu);
+}
+
+INSTANTIATE_TEST_SUITE_P(Transports, FirmwareLink, testing::Values(LinkWay::Usb, LinkWay::Net), Name);
