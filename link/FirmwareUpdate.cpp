@@ -30,10 +30,56 @@ constexpr int PROGRESS_RANGE_EXTRA = 6;
 constexpr int CAPTION_PROMPT_CN = -2;
 constexpr int CAPTION_PROMPT_EN = -3;
 
+int ShowPrompt(const std::string& strText, unsigned nType = MB_OK)
+{
+    return AfxMessageBox(strText, nType, g_bChinese ? CAPTION_PROMPT_CN : CAPTION_PROMPT_EN);
+}
+
 void ShowFileError()
 {
-    AfxMessageBox(LangText("更新文件错误!", "Update file error!"), MB_OK,
-                  g_bChinese ? CAPTION_PROMPT_CN : CAPTION_PROMPT_EN);
+    ShowPrompt(LangText("更新文件错误!", "Update file error!"));
+}
+
+// The program's version tag; a firmware image must match its first 8 characters.
+constexpr char PROGRAM_TAG[] = "ZIRE-RI1.00";
+constexpr std::size_t TAG_COMPARED = 8;
+constexpr BYTE FLASH_START[4] = {0x08, 0x00, 0x50, 0x00};
+constexpr BYTE VERSION_EXT_ADDRESS[2] = {0x08, 0x00};
+constexpr BYTE VERSION_ADDRESS[2] = {0x80, 0x00};
+constexpr int HEX_DATA = 0;
+constexpr int HEX_EXT_ADDRESS = 4;
+// g_hexState: m_byExtAddr[0..1] the current extended address, [4..7] the first data record's
+// address; m_byAddr[0..1] the current record's address, [4..7] the recorded flash start.
+constexpr int FIRST_ADDRESS = 4;
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// The line's fields after the colon as bytes; empty when it is no record line.
+std::vector<BYTE> HexFields(const std::string& strLine)
+{
+    std::string strText = strLine;
+    while (!strText.empty() && (strText.back() == '\r' || strText.back() == '\n'))
+        strText.pop_back();
+    if (strText.size() < 9 || strText[0] != ':' || strText.size() % 2 == 0)
+        return {};
+    std::vector<BYTE> bytes;
+    for (std::size_t i = 1; i + 1 < strText.size(); i += 2) {
+        const int nHigh = HexDigit(strText[i]);
+        const int nLow = HexDigit(strText[i + 1]);
+        if (nHigh < 0 || nLow < 0)
+            return {};
+        bytes.push_back(static_cast<BYTE>(nHigh << 4 | nLow));
+    }
+    return bytes;
 }
 }  // namespace
 
@@ -234,4 +280,48 @@ void CFirmwareUpdate::SaveFirmwareSettings(const std::string& strHexPath)
     store.WriteString(SETTINGS_KEY, "Name", strFile);
     store.WriteString(SETTINGS_KEY, "Path", strHexPath);
     store.Flush();
+}
+
+void CFirmwareUpdate::ParseHexRecord(const std::string& strLine)
+{
+    const std::vector<BYTE> fields = HexFields(strLine);
+    constexpr std::size_t HEAD = 4;  // count, address high, address low, type
+    if (fields.size() < HEAD || fields.size() < HEAD + fields[0])
+        return;
+    const std::span<const BYTE> data(fields.data() + HEAD, fields[0]);
+    HexParseState& state = g_hexState;
+    if (fields[3] == HEX_EXT_ADDRESS && data.size() >= 2) {
+        std::copy_n(data.begin(), 2, state.m_byExtAddr);
+    } else if (fields[3] == HEX_DATA) {
+        state.m_byAddr[0] = fields[1];
+        state.m_byAddr[1] = fields[2];
+        if (state.m_nCount == 0) {
+            std::copy_n(state.m_byExtAddr, 2, state.m_byExtAddr + FIRST_ADDRESS);
+            std::copy_n(state.m_byAddr, 2, state.m_byExtAddr + FIRST_ADDRESS + 2);
+        }
+        ++state.m_nCount;
+        if (std::equal(VERSION_EXT_ADDRESS, VERSION_EXT_ADDRESS + 2, state.m_byExtAddr) &&
+            std::equal(VERSION_ADDRESS, VERSION_ADDRESS + 2, state.m_byAddr) && data.size() >= sizeof(state.m_szVersion)) {
+            std::copy_n(data.begin(), sizeof(state.m_szVersion), state.m_szVersion);
+            std::copy_n(state.m_byExtAddr + FIRST_ADDRESS, 4, state.m_byAddr + FIRST_ADDRESS);
+        }
+        m_mcuImage.insert(m_mcuImage.end(), data.begin(), data.end());
+    }
+}
+
+int CFirmwareUpdate::ConfirmHexVersion()
+{
+    const HexParseState& state = g_hexState;
+    if (!std::equal(FLASH_START, FLASH_START + 4, state.m_byAddr + FIRST_ADDRESS)) {
+        ShowPrompt(LangText("更新文件错误!", "Update file is error!"));
+        return 0;
+    }
+    if (std::memcmp(state.m_szVersion, PROGRAM_TAG, TAG_COMPARED) != 0) {
+        ShowPrompt(LangText("更新版本错误!", "Update version error!"));
+        return 0;
+    }
+    const std::string strVersion(state.m_szVersion, sizeof(state.m_szVersion));
+    const std::string strQuestion = g_bChinese ? "是否将当前固件更新到" + strVersion + "版本?"
+                                               : "Firmware Update to" + strVersion + "?";
+    return ShowPrompt(strQuestion, MB_YESNO) == IDYES;
 }

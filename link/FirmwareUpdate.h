@@ -39,6 +39,17 @@ public:
     static void LoadFirmwareSettings(std::string& strHexPath, const std::string& strDocuments);
     static void SaveFirmwareSettings(const std::string& strHexPath);
 
+    // An Intel-hex route that nothing in the program feeds: one record line (":" and two-digit
+    // hexadecimal fields: count, address high and low, type, data) into g_hexState and the MCU
+    // image. Data records (type 0) append to the image; type 4 sets the extended address; the
+    // data record at extended address 0x0800, address 0x8000 holds the version (its first 11
+    // bytes) and fixes the flash start, the address of the first data record. A malformed line
+    // is ignored.
+    void ParseHexRecord(const std::string& strLine);
+    // The recorded flash start must be 0x08005000 and the version's first 8 characters those of
+    // the program's tag; then the user is asked. 1 when the update may go on.
+    int ConfirmHexVersion();
+
 private:
     void MakeEnterUpdatePacket();
     void MakeDspUpdatePacket();

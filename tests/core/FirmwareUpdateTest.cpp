@@ -3,6 +3,8 @@
 // firmware passes would. Frames are written from the protocol description.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -305,4 +307,65 @@ TEST_F(FirmwareUpdate, SettingsRememberTheFileAndItsFolder)
     store.WriteString(KEY, "Path", files.Folder() + "/gone");
     CFirmwareUpdate::LoadFirmwareSettings(strHexPath, "/home/docs");
     EXPECT_EQ(strHexPath, "/home/docs");
+}
+
+namespace {
+// An Intel-hex record line with its checksum.
+std::string HexRecord(BYTE byType, unsigned nAddress, const Bytes& data)
+{
+    Bytes fields = {static_cast<BYTE>(data.size()), static_cast<BYTE>(nAddress >> 8), static_cast<BYTE>(nAddress), byType};
+    fields.insert(fields.end(), data.begin(), data.end());
+    BYTE bySum = 0;
+    for (BYTE by : fields)
+        bySum = static_cast<BYTE>(bySum + by);
+    fields.push_back(static_cast<BYTE>(-bySum));
+    std::string strLine = ":";
+    for (BYTE by : fields) {
+        char sz[3];
+        std::snprintf(sz, sizeof sz, "%02X", by);
+        strLine += sz;
+    }
+    return strLine + "\r\n";
+}
+
+Bytes Text(const char* sz)
+{
+    return Bytes(sz, sz + std::strlen(sz));
+}
+}  // namespace
+
+TEST_F(FirmwareUpdate, TheIntelHexRouteRecordsTheVersionAndFlashStart)
+{
+    struct Case {
+        const char* name;
+        unsigned nFirstAddress;
+        const char* szVersion;
+        const char* szShown;
+    };
+    const Case cases[] = {
+        {"matching", 0x5000, "ZIRE-RI1.07", "Firmware Update toZIRE-RI1.07?"},
+        {"another flash start", 0x6000, "ZIRE-RI1.07", "Update file is error!"},
+        {"another generation", 0x5000, "ZIRE-RI2.00", "Update version error!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetHexParseState();
+        boxes.shown.clear();
+        engine.ParseHexRecord(":zz00000000\r\n");  // no record: ignored
+        engine.ParseHexRecord(HexRecord(4, 0, {0x08, 0x00}));
+        engine.ParseHexRecord(HexRecord(0, c.nFirstAddress, {0xA0, 0xA1, 0xA2, 0xA3, 0xA4}));
+        engine.ParseHexRecord(HexRecord(0, 0x8000, Text(c.szVersion)));
+        EXPECT_EQ(g_hexState.m_nCount, 2);
+        EXPECT_EQ(engine.ConfirmHexVersion(), 0);  // the recorder answers no question with YES
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].text, c.szShown);
+    }
+    // The data went into the MCU image, whose first four bytes the start command carries.
+    g_bEnterUpdatePending = 0;
+    g_nMcuUpdateState = FW_MCU_APPLY;
+    engine.NextFirmwarePacket();
+    ASSERT_EQ(command.GetQueueCount(), 4);  // apply, start, the one data piece, end
+    command.RemoveHead();
+    EXPECT_EQ(Bytes(command.GetHead()->GetBuffer() + 14, command.GetHead()->GetBuffer() + 18),
+              (Bytes{0xA0, 0xA1, 0xA2, 0xA3}));
 }
