@@ -30,45 +30,18 @@ constexpr char NEW_NODE[] = "/dev/hidraw-emulated-after-apply";
 
 CLinkTimeouts FastFirmwareTimeouts()
 {
-    CLinkTimeouts t;
-    t.usbReportWait = 300ms;
-    t.usbReplyLimit = 400ms;
-    t.hidOpen = {300ms, 20ms};
+    CLinkTimeouts t = FastLinkTimeouts();
     t.usbEnterUpdate = 60ms;
-    t.firmwareWaitUnit = 50ms;
-    t.hexApplyPause = 80ms;
-    t.netReplyWindow = 400ms;
-    t.netReconnectPause = 50ms;
     t.netEnterUpdate = 60ms;
     t.netResendPause = 50ms;
     return t;
-}
-
-CNetOptions FastNet()
-{
-    CNetOptions options;
-    options.tcp.receive = 200ms;
-    options.checkPeriod = 50ms;
-    options.checkPause = 50ms;
-    return options;
-}
-
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = WAIT)
-{
-    const auto deadline = Clock::now() + timeout;
-    while (!done()) {
-        if (Clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
 }
 
 // An update as the dialog starts it: the file loaded, the link opened in firmware mode, the
 // worker started; the bar's range set from the loaded file.
 class FirmwareLink : public testing::TestWithParam<LinkWay> {
 protected:
-    FirmwareLink() : m_rig(GetParam(), FastFirmwareTimeouts(), FastNet())
+    FirmwareLink() : m_rig(GetParam(), FastFirmwareTimeouts(), FastNetOptions())
     {
         InitCommandFrame();
         m_rig.link.SetFirmwarePacketSource([this] { m_engine.NextFirmwarePacket(); });
@@ -97,7 +70,7 @@ protected:
     bool Finished()
     {
         return m_posted.WaitFor(WM_UPDATE_FINISHED, 1, WAIT) &&
-               WaitUntil([&] { return m_rig.emulator.State().firmware.nUpdates == 1; });
+               WaitUntil([&] { return m_rig.emulator.State().firmware.nUpdates == 1; }, WAIT);
     }
 
     CMessageRecorder m_posted;
@@ -108,10 +81,6 @@ protected:
     CFirmwareUpdate m_engine{m_rig.command};
 };
 
-std::string Name(const testing::TestParamInfo<LinkWay>& info)
-{
-    return info.param == LinkWay::Usb ? "Usb" : "Net";
-}
 
 }  // namespace
 
@@ -222,4 +191,4 @@ TEST_P(FirmwareLink, AReplyLostOnceIsSentAgainOnlyOnTheNetwork)
     EXPECT_EQ(m_rig.emulator.State().firmware.lastMcu, mcu);
 }
 
-INSTANTIATE_TEST_SUITE_P(Transports, FirmwareLink, testing::Values(LinkWay::Usb, LinkWay::Net), Name);
+INSTANTIATE_TEST_SUITE_P(Transports, FirmwareLink, testing::Values(LinkWay::Usb, LinkWay::Net), LinkWayName);

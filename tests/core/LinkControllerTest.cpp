@@ -27,56 +27,15 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-CLinkTimeouts FastTimeouts()
-{
-    CLinkTimeouts t;
-    t.usbReportWait = 300ms;
-    t.usbReplyLimit = 400ms;
-    t.hidOpen = {300ms, 20ms};
-    t.usbEnterUpdate = 150ms;
-    t.firmwareWaitUnit = 50ms;
-    t.hexApplyPause = 50ms;
-    t.netReplyWindow = 400ms;
-    t.netReconnectPause = 50ms;
-    t.netResetWait = 200ms;
-    t.netResetTail = 50ms;
-    t.netEnterUpdate = 150ms;
-    return t;
-}
-
-CNetOptions FastNet()
-{
-    CNetOptions options;
-    options.tcp.receive = 200ms;
-    options.checkPeriod = 50ms;
-    options.checkPause = 50ms;
-    return options;
-}
-
 CNetOptions NoAdapterInSubnet()
 {
-    CNetOptions options = FastNet();
+    CNetOptions options = FastNetOptions();
     options.adapters = [] { return std::vector<NetAdapter>{}; };
     return options;
 }
 
 constexpr auto WAIT = 5s;  // for what must happen; far above every shortened limit
 
-std::string Name(const testing::TestParamInfo<LinkWay>& info)
-{
-    return info.param == LinkWay::Usb ? "Usb" : "Net";
-}
-
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = WAIT)
-{
-    const auto deadline = Clock::now() + timeout;
-    while (!done()) {
-        if (Clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
-}
 
 std::vector<EmuRequest> RequestsOf(const CProcessorEmulator& emulator, int nBlock, int nIndex)
 {
@@ -103,7 +62,7 @@ bool EmulatorHasMasterWrite(const CProcessorEmulator& emulator)
 
 class LinkBothWays : public testing::TestWithParam<LinkWay> {
 protected:
-    CLinkRig& Rig(const CLinkTimeouts& timeouts = FastTimeouts(), CNetOptions options = FastNet())
+    CLinkRig& Rig(const CLinkTimeouts& timeouts = FastLinkTimeouts(), CNetOptions options = FastNetOptions())
     {
         m_pRig.reset();  // the old rig resets the shared flags as it goes: first
         m_pRig = std::make_unique<CLinkRig>(GetParam(), timeouts, std::move(options));
@@ -232,8 +191,8 @@ TEST_P(LinkBothWays, AFrameRefusedTwiceFailsTheLinkOnce)
 // is in the processor's subnet, sends the frame once more, and fails at its third attempt.
 TEST_P(LinkBothWays, ASilentProcessorFailsTheLinkInTheSpecifiedTime)
 {
-    const CLinkTimeouts timeouts = FastTimeouts();
-    const CNetOptions net = FastNet();
+    const CLinkTimeouts timeouts = FastLinkTimeouts();
+    const CNetOptions net = FastNetOptions();
     CLinkRig& rig = Rig(timeouts, net);
     rig.emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS);
     const auto start = Clock::now();
@@ -327,7 +286,7 @@ TEST_P(LinkBothWays, PausedTrafficSendsNothingAndDoesNotSpin)
     EXPECT_LT(ThreadCpuTime(worker) - cpuBefore, 30ms);
 }
 
-INSTANTIATE_TEST_SUITE_P(Transports, LinkBothWays, testing::Values(LinkWay::Usb, LinkWay::Net), Name);
+INSTANTIATE_TEST_SUITE_P(Transports, LinkBothWays, testing::Values(LinkWay::Usb, LinkWay::Net), LinkWayName);
 
 class UsbLink : public testing::Test {
 protected:
@@ -338,7 +297,7 @@ class NetLink : public UsbLink {};
 
 TEST_F(UsbLink, AFrameGoesOutInReportsAndAReplyIsAssembledFromThem)
 {
-    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CLinkRig rig(LinkWay::Usb, FastLinkTimeouts(), NoAdapterInSubnet());
     ASSERT_TRUE(rig.Open());
     rig.Queue(MakeReadFrame(0, BLOCK_OUTPUT, 7, 1, 1));        // 24 bytes out, 312 bytes back
     rig.Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, 2, 1, 0));  // 312 bytes out
@@ -360,7 +319,7 @@ TEST_F(UsbLink, AFrameGoesOutInReportsAndAReplyIsAssembledFromThem)
 
 TEST_F(UsbLink, RemovalOfAnotherDeviceLeavesTheLinkAlone)
 {
-    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CLinkRig rig(LinkWay::Usb, FastLinkTimeouts(), NoAdapterInSubnet());
     CProcessorEmulator other;
     rig.hid.Plug("/dev/hidraw-other", other);
     ASSERT_TRUE(rig.Open());
@@ -377,7 +336,7 @@ TEST_F(UsbLink, RemovalOfAnotherDeviceLeavesTheLinkAlone)
 
 TEST_F(UsbLink, UnpluggingTheProcessorFailsTheLinkOnce)
 {
-    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CLinkRig rig(LinkWay::Usb, FastLinkTimeouts(), NoAdapterInSubnet());
     ASSERT_TRUE(rig.Open());
     rig.Start();
     ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 2, WAIT));
@@ -390,13 +349,13 @@ TEST_F(UsbLink, UnpluggingTheProcessorFailsTheLinkOnce)
 
 TEST_F(UsbLink, ASecondCopyDoesNotOpenTheProcessorTheFirstHas)
 {
-    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CLinkRig rig(LinkWay::Usb, FastLinkTimeouts(), NoAdapterInSubnet());
     ASSERT_TRUE(rig.Open());
 
     CUsbInUseList secondList(rig.store, rig.strLockFolder);
     CKTVCommand secondCommand;
     CNet_Socket secondNet(NoAdapterInSubnet());
-    CLinkController second(secondCommand, rig.hid, secondList, secondNet, FastTimeouts());
+    CLinkController second(secondCommand, rig.hid, secondList, secondNet, FastLinkTimeouts());
     g_strUsbDevicePath.clear();
     EXPECT_EQ(second.ConnectUsb(), 0);
     EXPECT_TRUE(g_strUsbDevicePath.empty());
@@ -412,7 +371,7 @@ TEST_F(UsbLink, ASecondCopyDoesNotOpenTheProcessorTheFirstHas)
 
 TEST_F(UsbLink, AnOpenRefusedByPermissionsIsTriedAgainThenNamed)
 {
-    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CLinkRig rig(LinkWay::Usb, FastLinkTimeouts(), NoAdapterInSubnet());
     rig.hid.DenyAccess(CLinkRig::USB_PATH, 2);  // udev sets the permission a moment later
     EXPECT_TRUE(rig.Open());
     rig.link.CloseHidDevice();
@@ -426,7 +385,7 @@ TEST_F(UsbLink, AnOpenRefusedByPermissionsIsTriedAgainThenNamed)
 
 TEST_F(UsbLink, WithNoProcessorPresentTheListIsCleared)
 {
-    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CLinkRig rig(LinkWay::Usb, FastLinkTimeouts(), NoAdapterInSubnet());
     rig.store.WriteString(USB_IN_USE_KEY, "/dev/hidraw-left-behind", "0");
     rig.hid.Unplug(CLinkRig::USB_PATH);
     EXPECT_EQ(rig.link.FindHidDevices(), 0);
@@ -452,7 +411,7 @@ std::unique_ptr<CSendData> FirmwareFrame(int nCommand, int nPayload)
 
 TEST_F(UsbLink, TheEnterUpdatePatternIsWrittenForItsTimeWithoutAReply)
 {
-    const CLinkTimeouts timeouts = FastTimeouts();
+    const CLinkTimeouts timeouts = FastLinkTimeouts();
     CLinkRig rig(LinkWay::Usb, timeouts, NoAdapterInSubnet());
     ASSERT_TRUE(rig.Open());
     g_bUpdating = 1;
@@ -480,7 +439,7 @@ TEST_F(UsbLink, TheEnterUpdatePatternIsWrittenForItsTimeWithoutAReply)
 
 TEST_F(UsbLink, ARefusedFirmwareFrameSuspendsTheWorkerAndFailsTheLinkOnce)
 {
-    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CLinkRig rig(LinkWay::Usb, FastLinkTimeouts(), NoAdapterInSubnet());
     ASSERT_TRUE(rig.Open());
     g_bUpdating = 1;
     rig.Queue(FirmwareFrame(FW_HEX_START, 4));  // the emulator refuses firmware commands
@@ -494,8 +453,8 @@ TEST_F(UsbLink, ARefusedFirmwareFrameSuspendsTheWorkerAndFailsTheLinkOnce)
 
 TEST_F(NetLink, TheFactoryResetIsSentOnceAndReportedWhenTheModuleIsBack)
 {
-    const CLinkTimeouts timeouts = FastTimeouts();
-    CLinkRig rig(LinkWay::Net, timeouts, FastNet());
+    const CLinkTimeouts timeouts = FastLinkTimeouts();
+    CLinkRig rig(LinkWay::Net, timeouts, FastNetOptions());
     ASSERT_TRUE(rig.Open());
     g_bTransferring = 1;
     auto pReset = MakeWriteSystemFrame(SYS_FACTORY_RESET, 0);
@@ -530,7 +489,7 @@ TEST_F(NetLink, WithoutAnAdapterInTheSubnetAMissingReplyEndsTheLink)
     for (const Case& c : {Case{"silent", false, 0}, Case{"trickling", true, 2}}) {
         SCOPED_TRACE(c.name);
         m_posted.Clear();
-        CLinkRig rig(LinkWay::Net, FastTimeouts(), NoAdapterInSubnet());
+        CLinkRig rig(LinkWay::Net, FastLinkTimeouts(), NoAdapterInSubnet());
         ASSERT_TRUE(rig.Open());
         if (c.bTrickle) {
             rig.emulator.InjectFault(EmuFault::CorruptCheck, EMU_ALWAYS);
@@ -550,7 +509,7 @@ TEST_F(NetLink, WithoutAnAdapterInTheSubnetAMissingReplyEndsTheLink)
 
 TEST_F(NetLink, TheLastFirmwareFrameFinishesTheUpdateWithoutAReply)
 {
-    CLinkRig rig(LinkWay::Net, FastTimeouts(), FastNet());
+    CLinkRig rig(LinkWay::Net, FastLinkTimeouts(), FastNetOptions());
     ASSERT_TRUE(rig.Open());
     g_bUpdating = 1;
     rig.Queue(FirmwareFrame(FW_HEX_END, 1));
@@ -581,7 +540,7 @@ public:
 
 TEST(WifiReset, OnUsbTheResultIsReportedAndTheDialogShowsTheFactoryEndpoint)
 {
-    CLinkRig rig(LinkWay::Usb, FastTimeouts(), NoAdapterInSubnet());
+    CLinkRig rig(LinkWay::Usb, FastLinkTimeouts(), NoAdapterInSubnet());
     CMessageBoxRecorder boxes;
     CFakeAdvSettings adv;
     ASSERT_TRUE(rig.Open());
@@ -608,7 +567,7 @@ TEST(WifiReset, OnUsbTheResultIsReportedAndTheDialogShowsTheFactoryEndpoint)
 
 TEST(WifiReset, OnTheNetworkTheLinkIsClosedAndTheFactoryEndpointRestored)
 {
-    CLinkRig rig(LinkWay::Net, FastTimeouts(), FastNet());
+    CLinkRig rig(LinkWay::Net, FastLinkTimeouts(), FastNetOptions());
     CMessageBoxRecorder boxes;
     CFakeAdvSettings adv;
     ASSERT_TRUE(rig.Open());

@@ -36,16 +36,6 @@ std::vector<PostedMessage> Reconnects(const CMessageRecorder& posted)
     return found;
 }
 
-CLinkTimeouts FastTimeouts()
-{
-    CLinkTimeouts t;
-    t.hidOpen = {50ms, 10ms};
-    t.usbEnterUpdate = 30ms;
-    t.firmwareWaitUnit = 50ms;
-    t.hexApplyPause = 50ms;
-    return t;
-}
-
 }  // namespace
 
 TEST(UpdateLinkThread, GivesUpAfterTwentyQuietTriesAndAFinalOne)
@@ -134,7 +124,7 @@ protected:
     CMessageBoxRecorder m_boxes;
     CProgressRecorder m_progress;
     CTempFirmwareFiles m_files;
-    CLinkRig m_rig{LinkWay::Usb, FastTimeouts()};
+    CLinkRig m_rig{LinkWay::Usb, FastUpdateTimeouts()};
     CFirmwareUpdate m_engine{m_rig.command};
     int m_nDisconnects = 0;
     CUpdateConnect m_connect{m_rig.link, m_rig.command, m_rig.net, [this] {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <mutex>
+#include <thread>
 
 #include "link/LinkState.h"
 #include "model/DataDefine.h"
@@ -102,4 +103,58 @@ int CLinkRig::QueueCount()
 {
     std::lock_guard lock(g_csLink);
     return command.GetQueueCount();
+}
+
+CLinkTimeouts FastLinkTimeouts()
+{
+    using namespace std::chrono_literals;
+    CLinkTimeouts t;
+    t.usbReportWait = 300ms;
+    t.usbReplyLimit = 400ms;
+    t.hidOpen = {300ms, 20ms};
+    t.usbEnterUpdate = 150ms;
+    t.firmwareWaitUnit = 50ms;
+    t.hexApplyPause = 50ms;
+    t.netReplyWindow = 400ms;
+    t.netReconnectPause = 50ms;
+    t.netResetWait = 200ms;
+    t.netResetTail = 50ms;
+    t.netEnterUpdate = 150ms;
+    return t;
+}
+
+CLinkTimeouts FastUpdateTimeouts()
+{
+    using namespace std::chrono_literals;
+    CLinkTimeouts t = FastLinkTimeouts();
+    t.hidOpen = {50ms, 10ms};
+    t.usbEnterUpdate = 30ms;
+    t.netEnterUpdate = 30ms;
+    return t;
+}
+
+CNetOptions FastNetOptions()
+{
+    using namespace std::chrono_literals;
+    CNetOptions options;
+    options.tcp.receive = 200ms;
+    options.checkPeriod = 50ms;
+    options.checkPause = 50ms;
+    return options;
+}
+
+std::string LinkWayName(const testing::TestParamInfo<LinkWay>& info)
+{
+    return info.param == LinkWay::Usb ? "Usb" : "Net";
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
 }

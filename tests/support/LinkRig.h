@@ -2,6 +2,10 @@
 // The editor's real link (command manager, link controller, network object) wired to an emulated
 // processor, over the in-memory HID backend or over TCP to 127.0.0.1. The link's shared flags
 // are reset when a rig is made and when it goes, so tests do not see each other's state.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,3 +55,14 @@ public:
 
 // Resets the link's shared flags and the device data to their start values.
 void ResetLinkGlobals();
+
+// The link's time limits and the network options shortened for tests.
+CLinkTimeouts FastLinkTimeouts();
+CNetOptions FastNetOptions();
+// The same for a firmware update's poll: a device that stays locked is given up quickly at
+// every try, and the enter pattern is short.
+CLinkTimeouts FastUpdateTimeouts();
+// "Usb" or "Net", to name the instances of tests run over both.
+std::string LinkWayName(const testing::TestParamInfo<LinkWay>& info);
+// Polls until done() holds; false when it did not within the time.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(5));

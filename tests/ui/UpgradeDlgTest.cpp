@@ -33,17 +33,6 @@ namespace {
 
 constexpr auto POLL = 10ms;
 
-CLinkTimeouts FastTimeouts()
-{
-    CLinkTimeouts t;
-    t.hidOpen = {50ms, 10ms};
-    t.usbEnterUpdate = 30ms;
-    t.firmwareWaitUnit = 50ms;
-    t.hexApplyPause = 50ms;
-    t.netEnterUpdate = 30ms;
-    return t;
-}
-
 // Answers message boxes with a chosen answer and records them.
 class CBoxes : public IMessageBoxHandler {
 public:
@@ -144,7 +133,7 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 
 class UpgradeDlg : public testing::TestWithParam<LinkWay> {
 protected:
-    UpgradeDlg() : m_rig(GetParam(), FastTimeouts())
+    UpgradeDlg() : m_rig(GetParam(), FastUpdateTimeouts())
     {
         InitCommandFrame();
         m_pView = new wxFrame(nullptr, wxID_ANY, "view");
@@ -193,11 +182,6 @@ protected:
     wxFrame* m_pView = nullptr;
     CTestUpgradeDlg* m_pDlg = nullptr;
 };
-
-std::string Name(const testing::TestParamInfo<LinkWay>& info)
-{
-    return info.param == LinkWay::Usb ? "Usb" : "Net";
-}
 
 }  // namespace
 
@@ -341,7 +325,7 @@ TEST_P(UpgradeDlg, KeysDoNotCloseItAndTheCloseBoxIsQuit)
     EXPECT_FALSE(dlg.IsShown());
 }
 
-INSTANTIATE_TEST_SUITE_P(Transports, UpgradeDlg, testing::Values(LinkWay::Usb, LinkWay::Net), Name);
+INSTANTIATE_TEST_SUITE_P(Transports, UpgradeDlg, testing::Values(LinkWay::Usb, LinkWay::Net), LinkWayName);
 
 class UpgradeDlgChoice : public UpgradeDlg {};
 
@@ -375,11 +359,11 @@ TEST_P(UpgradeDlgChoice, OneUsbDeviceAndTheNetworkAreOfferedInAPopup)
     m_rig.hid.Unplug("/dev/hidraw-second");
 }
 
-INSTANTIATE_TEST_SUITE_P(UsbAndNetwork, UpgradeDlgChoice, testing::Values(LinkWay::Usb), Name);
+INSTANTIATE_TEST_SUITE_P(UsbAndNetwork, UpgradeDlgChoice, testing::Values(LinkWay::Usb), LinkWayName);
 
 TEST(UpgradeDlgTexts, ShowTheLanguageOfTheMoment)
 {
-    CLinkRig rig(LinkWay::Usb, FastTimeouts());
+    CLinkRig rig(LinkWay::Usb, FastUpdateTimeouts());
     CTestView view(rig);
     for (int bChinese : {0, 1}) {
         g_bChinese = bChinese;
