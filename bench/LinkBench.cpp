@@ -140,6 +140,22 @@ void BM_ReadBackAfterConnecting(benchmark::State& state)
 }
 BENCHMARK(BM_ReadBackAfterConnecting)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// What the machine charges a thread that does nothing but the pause between passes, twice per
+// meter poll: the part of the idle worker's CPU time that the design itself sets.
+constexpr std::chrono::seconds SPAN{2};
+
+double SleepFloorPercent()
+{
+    std::thread sleeper([] {
+        for (const auto end = Clock::now() + SPAN; Clock::now() < end;)
+            std::this_thread::sleep_for(g_timeouts.passPause);
+    });
+    std::this_thread::sleep_for(SPAN - 100ms);
+    const auto cpu = ThreadCpuTime(sleeper);
+    sleeper.join();
+    return 100.0 * Seconds(cpu) / Seconds(SPAN - 100ms);
+}
+
 // The worker's CPU time while an idle link polls the meters for 10 s.
 void BM_IdleWorkerCpu(benchmark::State& state)
 {
@@ -162,6 +178,7 @@ void BM_IdleWorkerCpu(benchmark::State& state)
         state.SetIterationTime(Seconds(IDLE).count());
         state.counters["cpu_percent"] = 100.0 * Seconds(cpu) / Seconds(IDLE);
         state.counters["polls_per_s"] = nPolls / Seconds(IDLE).count();
+        state.counters["sleep_floor_percent"] = SleepFloorPercent();
     }
 }
 BENCHMARK(BM_IdleWorkerCpu)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
