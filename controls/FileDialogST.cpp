@@ -6,6 +6,14 @@
 
 #include "platform/MessageBox.h"
 
+namespace {
+CFileDialogST::Answer& TestAnswer()
+{
+    static CFileDialogST::Answer answer;
+    return answer;
+}
+}  // namespace
+
 CFileDialogST::CFileDialogST() = default;
 
 CFileDialogST::CFileDialogST(bool bOpen, const char* szDefExt, const char* szFileName, unsigned nFlags,
@@ -19,8 +27,20 @@ CFileDialogST::CFileDialogST(bool bOpen, const char* szDefExt, const char* szFil
 {
 }
 
+void CFileDialogST::SetTestAnswer(Answer answer)
+{
+    TestAnswer() = std::move(answer);
+}
+
 int CFileDialogST::DoModal()
 {
+    if (const Answer& answer = TestAnswer()) {
+        const std::optional<std::string> path = answer(*this);
+        if (!path)
+            return IDCANCEL;
+        TakeChosen({*path});
+        return IDOK;
+    }
     long nStyle = m_bOpen ? wxFD_OPEN : wxFD_SAVE;
     if (m_bOpen && (m_nFlags & OFN_ALLOWMULTISELECT) != 0)
         nStyle |= wxFD_MULTIPLE;
@@ -40,17 +60,28 @@ int CFileDialogST::DoModal()
         for (const auto& path : chosen)
             paths.push_back(path.utf8_string());
     } else {
-        wxFileName path(dialog.GetPath());
-        if (!path.HasExt() && !m_strDefExt.empty())
+        paths.push_back(dialog.GetPath().utf8_string());
+    }
+    TakeChosen(paths);
+    return IDOK;
+}
+
+// The path of a single-file dialog gets the default extension when it has none.
+void CFileDialogST::TakeChosen(const std::vector<std::string>& chosen)
+{
+    std::vector<std::string> paths = chosen;
+    const bool bMultiple = m_bOpen && (m_nFlags & OFN_ALLOWMULTISELECT) != 0;
+    if (!bMultiple && paths.size() == 1 && !m_strDefExt.empty()) {
+        wxFileName path(wxString::FromUTF8(paths[0]));
+        if (!path.HasExt())
             path.SetExt(wxString::FromUTF8(m_strDefExt));
-        paths.push_back(path.GetFullPath().utf8_string());
+        paths[0] = path.GetFullPath().utf8_string();
     }
     m_strFileName = MakeFileNameBuffer(paths, (m_nFlags & OFN_EXPLORER) != 0);
     if (paths.size() == 1) {
         const FileNameParts parts = SplitFileName(paths[0]);
         m_strFileTitle = parts.strName + parts.strExt;
     }
-    return IDOK;
 }
 
 std::string CFileDialogST::GetFileDir() const

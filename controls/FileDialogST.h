@@ -1,6 +1,8 @@
 #pragma once
 // A wrapper of the system's open, save and choose-folder dialogs (the GTK ones, through wx),
 // keeping the file-name buffer, its parts and the iteration over a multiple selection.
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "controls/FileDialogBuffer.h"
@@ -20,6 +22,12 @@ public:
     // 1 (IDOK) when a file was chosen, 2 (IDCANCEL) otherwise.
     virtual int DoModal();
 
+    // Tests answer the file dialogs without showing them: the answer gets the dialog and returns
+    // the path chosen, or nothing for Cancel. An empty function shows the dialogs again.
+    using Answer = std::function<std::optional<std::string>(const CFileDialogST&)>;
+    static void SetTestAnswer(Answer answer);
+    bool IsOpenDialog() const { return m_bOpen; }
+
     std::string GetPathName() const { return m_strFileName; }
     std::string GetFileTitle() const { return m_strFileTitle; }
     std::string GetFileName() const { return SplitFileName(m_strFileName).strName; }
@@ -36,6 +44,8 @@ public:
     std::string GetSelectedFolder() const { return m_strFolder; }
 
 private:
+    void TakeChosen(const std::vector<std::string>& paths);
+
     bool m_bOpen = true;
     std::string m_strDefExt;
     std::string m_strFileName;  // the file-name buffer

@@ -1,16 +1,13 @@
 #pragma once
 // A dialog made from a template of res/: its window and items are placed from dialog units in
 // the template's font. A derived dialog makes the items that are its own classes in
-// CreateControls (CreateItem<T>); every other item becomes a plain control (wxButton, a
-// CTransparentStatic for text, wxStaticBitmap for a picture, wxTextCtrl, wxGauge). Then
-// OnInitDialog runs. Button 1 ends it through OnOK, button 2 and Escape through OnCancel, the
+// CreateControls (CreateItem<T>); every other item becomes a plain control (controls/
+// TemplateItems.h). Then OnInitDialog runs. Button 1 ends it through OnOK, button 2 and Escape through OnCancel, the
 // close box through OnClose; Enter presses the default button while it shows (else OnOK).
 #include <wx/dialog.h>
 
-#include <vector>
-
 #include "controls/ControlIds.h"
-#include "res/DialogTemplate.h"
+#include "controls/TemplateItems.h"
 
 class CTemplateDialog : public wxDialog {
 public:
@@ -23,8 +20,8 @@ public:
 
     wxWindow* GetDlgItem(int nId) const;
     // An item's rectangle in pixels (an empty rectangle for an id the template lacks).
-    wxRect ItemRect(int nId) const;
-    const DlgTemplate& Template() const { return *m_pTemplate; }
+    wxRect ItemRect(int nId) const { return m_items.ItemRect(nId); }
+    const DlgTemplate& Template() const { return m_items.Template(); }
 
 protected:
     virtual void CreateControls() {}
@@ -36,21 +33,11 @@ protected:
     template <class T>
     T* CreateItem(int nId)
     {
-        const DlgItem* pItem = FindItem(nId);
-        auto* pCtrl = new T;
-        pCtrl->Create(this, nId, ItemRect(nId), pItem ? pItem->nStyle : 0,
-                      wxString::FromUTF8(pItem ? pItem->szText : ""), pItem ? pItem->nExStyle : 0);
-        MarkCreated(nId);
-        return pCtrl;
+        return m_items.Create<T>(this, nId);
     }
 
 private:
-    const DlgItem* FindItem(int nId) const;
-    void MarkCreated(int nId);
-    void CreatePlainItem(const DlgItem& item);
     void OnCharHook(wxKeyEvent& event);
 
-    const DlgTemplate* m_pTemplate;
-    DialogUnits m_units{1, 1};
-    std::vector<int> m_created;
+    CTemplateItems m_items;
 };
