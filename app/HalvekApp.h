@@ -1,12 +1,38 @@
 #pragma once
-// The application object: starts the program and opens its main window.
+// The application object: starts the program (server switches, device data, shared fonts and
+// brush, language, the main window with the one document and the main view) and stops it. Every
+// message box of the program is shown as the program's own message dialog (app/MessageBox.h).
 #include <wx/app.h>
+
+#include <memory>
+
+#include "platform/HidApiBackend.h"
+
+class CHalvekDoc;
 
 class CHalvekApp : public wxApp {
 public:
     CHalvekApp();
-    bool OnInit() override;
-    int OnExit() override;
+    ~CHalvekApp() override;
+
+    bool OnInit() override { return InitInstance(); }
+    int OnExit() override { return ExitInstance(); }
+
+    // True when the program is to run; false ends it at once.
+    bool InitInstance();
+    int ExitInstance();
+    // Handles the server switches: false when one was given (the program ends).
+    bool InitATL();
+
+private:
+    std::unique_ptr<CHalvekDoc> m_pDoc;
+    CHidApiBackend m_hid;
 };
 
 wxDECLARE_APP(CHalvekApp);
+
+// The system's default language id, read at start-up.
+extern int g_nSystemLcid;
+
+// The command line after the program's name, its arguments joined by blanks.
+wxString CommandLineOf(int argc, const wxArrayString& argv);

@@ -85,13 +85,57 @@ constexpr DlgItem kUpgrade[] = {
     {1898, Static, 80, 92, 100, 60, ""},
 };
 
+// Main view: the top bar above the page area. Left to right: logo; page selectors (music input,
+// output, level and delay); quick input select over the mode buttons "1" to "4"; preset name over
+// the link lamp and the batch progress bar; connect, minimise and close over the preset and tools
+// pop-up buttons and "System". "Report" and the name edit are never shown. Item 1368 is the tab
+// control that holds the pages; the view makes it and fits it to the page area.
+constexpr DlgItem kMainView[] = {
+    {2828, Static, 6, 6, 88, 30},
+    {2562, Button, 102, 13, 54, 17},
+    {2561, Button, 158, 13, 54, 17},
+    {2563, Button, 214, 13, 54, 17},
+    {2826, Button, 276, 4, 32, 15},
+    {2827, Button, 310, 4, 32, 15},
+    {2818, Button, 344, 4, 32, 15},
+    {2066, Button, 276, 24, 22, 15, "1"},
+    {2067, Button, 302, 24, 22, 15, "2"},
+    {2068, Button, 328, 24, 22, 15, "3"},
+    {2069, Button, 354, 24, 22, 15, "4"},
+    {2770, Button, 384, 4, 120, 15, "", WS_DISABLED},
+    {1002, Edit, 384, 4, 120, 15},
+    {2776, Static, 384, 24, 120, 15},
+    {1414, Progress, 384, 40, 120, 2},
+    {1413, Button, 512, 4, 54, 15},
+    {2772, Button, 588, 4, 14, 15},
+    {2773, Button, 604, 4, 14, 15},
+    {8801, Button, 512, 24, 34, 15},
+    {8802, Button, 548, 24, 34, 15},
+    {8803, Button, 584, 24, 34, 15},
+    {8804, Button, 584, 4, 34, 15},
+    {1368, Static, 0, 43, 624, 348},
+};
+
+// About box of the application object: icon, version line, one more line, OK.
+constexpr DlgItem kAbout[] = {
+    {-1, Static, 11, 11, 24, 24, "", SS_BITMAP, 0, 275},
+    {1867, Static, 44, 12, 130, 9, "", SS_LEFT | SS_NOPREFIX},
+    {-1, Static, 44, 26, 130, 9, "Tarvi audio processor editor", SS_LEFT | SS_NOPREFIX},
+    {1, Button, 178, 7, 50, 14, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP},
+};
+
 constexpr DlgTemplate kTemplates[] = {
+    {100, 235, 55, "About", "Arial", 8, kAbout},
+    {101, 624, 390, "", "Arial", 10, kMainView},
     {104, 200, 42, "Data transmission", "Arial", 10, kDisplay},
     {109, 476, 219, "Lock", "System", 10, kLockData},
     {116, 183, 78, "", "Arial", 9, kMessageBox},
+    {136, 1263, 641, "", "Arial", 7, {}},
     {144, 200, 104, "Link", "Arial", 9, kConnect},
     {269, 203, 84, "About", "Arial", 9, kVersion},
     {270, 226, 72, "软件升级", "Arial", 9, kUpgrade},
+    {382, 1024, 431, "", "Arial", 7, {}},
+    {522, 855, 382, "", "Arial", 8, {}},
     {676, 180, 72, "", "Arial", 9, kWarn},
     {719, 200, 75, "", "Arial", 9, kSaveData},
 };

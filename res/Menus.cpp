@@ -3,6 +3,7 @@
 #include <wx/menu.h>
 
 #include "controls/ControlIds.h"
+#include "model/StdAfx.h"
 
 namespace {
 // The speaker-role menu: item 4100 + role. Within each pop-up the roles keep their order, so a
@@ -44,12 +45,47 @@ constexpr MenuRow kSpeakerMenu[] = {
     {2, 4124, "Subwoofer", "超低"},
 };
 
+// The preset pop-up: stored presets of the processor, then one-preset PC files, then all presets.
+constexpr MenuRow kPresetMenu[] = {
+    {0, 720, "Load Machine Preset(&E)", "加载 机器预置场景(&E)"},
+    {0, 721, "Save As Machine Preset(&I)", "另存为 机器预置场景(&I)"},
+    {0, 722, "Delete Machine Preset(&D)", "删除 机器预置场景(&D)"},
+    {0, kMenuSeparator, "", ""},
+    {0, 723, "Load PC Presets File(&O)", "加载 电脑上场景文件(&O)"},
+    {0, 725, "Save As PC Presets File(&S)", "另存为 电脑上场景文件(&S)"},
+    {0, kMenuSeparator, "", ""},
+    {0, 724, "Load All Presets", "加载 整机场景"},
+    {0, 726, "Save All Presets", "保存 整机场景"},
+};
+
+// The tools pop-up. Its language item names the other language.
+constexpr MenuRow kToolsMenu[] = {
+    {0, 729, "Chinese", "English"},
+    {0, 728, "Advanced", "高级"},
+    {0, 727, "Firmware Update", "固件更新"},
+    {0, 730, "Help(&F)", "帮助(&F)"},
+    {0, 731, "About(&A)", "关于(&A)..."},
+};
+
+// The connect pop-up: a USB device or the network.
+constexpr MenuRow kConnectMenu[] = {
+    {0, 732, "USB", "USB"},
+    {0, 733, "Network", "Network"},
+};
+
+constexpr std::span<const MenuRow> kRelabelled[] = {kPresetMenu, kToolsMenu, kConnectMenu};
+
 // Appends rows[i...] of depth nDepth to pMenu; returns the index of the first row not taken.
 size_t AppendRows(wxMenu* pMenu, std::span<const MenuRow> rows, size_t i, int nDepth, bool bChinese)
 {
     while (i < rows.size() && rows[i].nDepth == nDepth) {
         const MenuRow& row = rows[i];
         const wxString strText = wxString::FromUTF8(bChinese ? row.szChinese : row.szEnglish);
+        if (row.nId == kMenuSeparator) {
+            pMenu->AppendSeparator();
+            ++i;
+            continue;
+        }
         if (row.nId != 0) {
             pMenu->Append(WxId(row.nId), strText);
             ++i;
@@ -75,6 +111,18 @@ wxMenu* LoadMenu(int nMenuId)
     switch (nMenuId) {
     case 106: return BuildMenu(kSpeakerMenu, true);
     case 107: return BuildMenu(kSpeakerMenu, false);
+    case 112: return BuildMenu(kPresetMenu, g_bChinese != 0);
+    case 113: return BuildMenu(kToolsMenu, g_bChinese != 0);
+    case 114: return BuildMenu(kConnectMenu, g_bChinese != 0);
     default: return nullptr;
     }
+}
+
+void RelabelMenu(wxMenu& menu, bool bChinese)
+{
+    for (std::span<const MenuRow> rows : kRelabelled)
+        for (const MenuRow& row : rows)
+            if (row.nId > 0)
+                if (wxMenuItem* pItem = menu.FindItem(WxId(row.nId)))
+                    pItem->SetItemLabel(wxString::FromUTF8(bChinese ? row.szChinese : row.szEnglish));
 }

@@ -5,15 +5,22 @@
 
 class wxMenu;
 
+constexpr int kMenuSeparator = -1;
+
 struct MenuRow {
     int nDepth;
-    int nId;  // command id; 0 for a pop-up
+    int nId;  // command id; 0 for a pop-up, kMenuSeparator for a separator
     const char* szEnglish;
     const char* szChinese;
 };
 
 wxMenu* BuildMenu(std::span<const MenuRow> rows, bool bChinese);
 
-// A menu resource: 106 the speaker roles in Chinese, 107 the same in English. Its top level holds
-// one pop-up, the role menu. nullptr for an unknown id.
+// A menu resource: 106 the speaker roles in Chinese, 107 the same in English (the top level holds
+// one pop-up, the role menu); 112 the preset pop-up, 113 the tools pop-up and 114 the connect
+// pop-up of the main view, in the language of the moment. nullptr for an unknown id.
 wxMenu* LoadMenu(int nMenuId);
+
+// Gives every item of the menu (pop-ups included) that one of the pop-ups 112 to 114 names its text
+// in the language asked for; items of other ids keep theirs.
+void RelabelMenu(wxMenu& menu, bool bChinese);

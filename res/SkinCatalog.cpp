@@ -3,6 +3,7 @@
 
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
+#include "res/ViewSkins.h"
 
 namespace {
 // About box logo: a sound wave over the program's name.
@@ -49,4 +50,5 @@ void RegisterProgramSkins()
 {
     RegisterSkins(kCommonSkins);
     RegisterSkins(kEqGraphSkins);
+    RegisterViewSkins();
 }

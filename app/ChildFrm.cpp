@@ -1,0 +1,12 @@
+#include "app/ChildFrm.h"
+
+#include "app/HalvekView.h"
+
+CChildFrame::CChildFrame(wxWindow* pParent, CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& netOptions,
+                         const CLinkTimeouts& timeouts)
+    : wxPanel(pParent, wxID_ANY, wxPoint(0, 0), wxDefaultSize, wxBORDER_NONE),
+      m_pView(new CHalvekView(doc, hid, netOptions, timeouts))
+{
+    m_pView->Create(this);
+    SetClientSize(m_pView->GetSize());
+}

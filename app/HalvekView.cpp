@@ -1,0 +1,697 @@
+#include "app/HalvekView.h"
+
+#include <wx/filefn.h>
+#include <wx/menu.h>
+#include <wx/stdpaths.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <system_error>
+
+#include "app/HalvekApp.h"
+#include "app/MessageBox.h"
+#include "app/MsgBox.h"
+#include "app/SaveDataDlg.h"
+#include "app/VersionDlg.h"
+#include "controls/BitButton.h"
+#include "controls/EnTabCtrl.h"
+#include "controls/GradientProgressCtrl.h"
+#include "controls/PictureStatic.h"
+#include "controls/ShowLink.h"
+#include "controls/WndMessages.h"
+#include "controls/XPButton.h"
+#include "link/DisplayDlg.h"
+#include "link/LinkState.h"
+#include "link/LockDataDlg.h"
+#include "link/SendData.h"
+#include "model/CommandFrame.h"
+#include "model/DataDefine.h"
+#include "model/HalvekDoc.h"
+#include "model/SpeakerGroupTable.h"
+#include "model/StdAfx.h"
+#include "pages/InPutDlg.h"
+#include "pages/Level_Delay_Dlg.h"
+#include "pages/OutputDlg.h"
+#include "platform/LinkLock.h"
+#include "platform/MessageBox.h"
+#include "platform/MessageIds.h"
+#include "platform/SettingsStore.h"
+#include "platform/SystemLocale.h"
+#include "res/Fonts.h"
+#include "res/Menus.h"
+#include "res/UiText.h"
+#include "res/ViewSkins.h"
+
+CHalvekView* g_pView = nullptr;
+std::string g_szStartDir;
+std::string g_szHelpFileCn;
+std::string g_szHelpFileEn;
+
+namespace {
+constexpr int kTemplate = 101;
+constexpr int kBackground = 285;
+
+// Controls of the form.
+enum : int {
+    IDC_LOGO = 2828,
+    IDC_INPUT_HILEVEL = 2826,
+    IDC_INPUT_AUX = 2818,
+    IDC_INPUT_PHONE = 2827,
+    IDC_LINK_LAMP = 2776,
+    IDC_MINIMIZE = 2772,
+    IDC_CLOSE = 2773,
+    IDC_PRESET_NAME = 2770,
+    IDC_PAGE_OUTPUT = 2561,
+    IDC_PAGE_INPUT = 2562,
+    IDC_PAGE_LEVEL = 2563,
+    IDC_MODE1 = 2066,
+    IDC_NAME_EDIT = 1002,
+    IDC_PRESET_MENU = 8801,
+    IDC_TOOLS_MENU = 8802,
+    IDC_SYSTEM = 8803,
+    IDC_REPORT = 8804,
+    IDC_CONNECT = 1413,
+    IDC_PROGRESS = 1414,
+    IDC_TAB = 1368,
+};
+
+// Commands of the pop-ups.
+enum : int {
+    ID_LOAD_DEVICE_PRESET = 720,
+    ID_SAVE_DEVICE_PRESET = 721,
+    ID_DELETE_DEVICE_PRESET = 722,
+    ID_LOAD_ALL_PRESETS = 724,
+    ID_SAVE_ALL_PRESETS = 726,
+    ID_ADVANCED = 728,
+    ID_LANGUAGE = 729,
+    ID_HELP = 730,
+    ID_ABOUT = 731,
+};
+
+// The system item of the mode table, of the input settings, of the master settings, and the
+// factory reset.
+constexpr int SYS_ITEM_MODE = 64;
+constexpr int SYS_ITEM_INPUT = 2;
+constexpr int SYS_ITEM_MASTER = 5;
+constexpr int SYS_ITEM_FACTORY_RESET = 65;
+
+constexpr int kModes = 4;
+
+// Faces by language: Chinese first, then English.
+struct LangFaces {
+    int nChinese[3];
+    int nEnglish[3];
+};
+constexpr LangFaces kSelectorFaces[3] = {
+    {{4313, 4314, 4315}, {4303, 4304, 4305}},  // page 0: music input (2562)
+    {{4310, 4311, 4312}, {4300, 4301, 4302}},  // page 1: output (2561)
+    {{4316, 4317, 4318}, {4306, 4307, 4308}},  // page 2: level and delay (2563)
+};
+constexpr LangFaces kHiLevelFaces{{8131, 8141, 8151}, {8101, 8111, 8121}};
+constexpr LangFaces kAuxFaces{{8133, 8143, 8153}, {8103, 8113, 8123}};
+constexpr LangFaces kPhoneFaces{{8132, 8142, 8152}, {8102, 8112, 8122}};
+// Pop-up buttons: the normal face, then the face of every other state.
+constexpr int kPresetMenuFaces[2][2] = {{8701, 8710}, {8720, 8730}};
+constexpr int kToolsMenuFaces[2][2] = {{8702, 8711}, {8721, 8731}};
+// Connect button: normal, hover and pressed while synchronised, else.
+constexpr int kConnectedFaces[2][3] = {{8741, 8750, 8750}, {8743, 8752, 8752}};
+constexpr int kDisconnectedFaces[2][3] = {{8751, 8740, 8740}, {8753, 8742, 8742}};
+
+constexpr int kPresetNameUnchecked = 718;
+constexpr int kPresetNameChecked = 716;
+constexpr int kPresetNameTextX = 55;
+constexpr int kPresetNameTextY = 2;
+
+constexpr char kLineSetKey[] = "Software/Tarvi_1.exe/Line_Set";
+constexpr char kLineSetValue[] = "Line_Set";
+
+int LangIndex()
+{
+    return g_bChinese ? 0 : 1;
+}
+
+// Normal, hover, and pressed as every checked face too.
+void SetLangFaces(CBitButton& button, const LangFaces& faces)
+{
+    const int* n = g_bChinese ? faces.nChinese : faces.nEnglish;
+    button.SetBitmaps(n[0], n[1], n[2], n[2], n[2], n[2]);
+}
+
+void SetPopupFaces(CXPButton& button, const int (&faces)[2][2])
+{
+    const int* n = faces[LangIndex()];
+    button.SetBitmaps(n[0], n[1], n[1], n[1], n[1], n[1]);
+}
+
+void RefreshTree(wxWindow* pWnd)
+{
+    pWnd->Refresh();
+    for (wxWindow* pChild : pWnd->GetChildren())
+        RefreshTree(pChild);
+}
+
+std::string CurrentDirectory()
+{
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+}  // namespace
+
+CHalvekView::CHalvekView(CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& netOptions,
+                         const CLinkTimeouts& timeouts)
+    : CTemplateForm(kTemplate),
+      m_netSocket(netOptions),
+      m_link(m_command, hid, m_usbInUse, m_netSocket, timeouts),
+      m_doc(doc)
+{
+    SetBackgroundSkins(kBackground, kBackground);
+}
+
+CHalvekView::~CHalvekView()
+{
+    ShutDownLink();
+    if (g_pView == this)
+        g_pView = nullptr;
+    if (g_pNotifyWnd == GetWndHandle(this))
+        g_pNotifyWnd = 0;
+    if (g_pCommand == &m_command)
+        g_pCommand = nullptr;
+    g_pMonitorDlg = nullptr;
+    g_pDisplayDlg = nullptr;
+}
+
+bool CHalvekView::Create(wxWindow* pParent)
+{
+    if (!CTemplateForm::Create(pParent))
+        return false;
+    OnInitialUpdate();
+    Show();
+    return true;
+}
+
+void CHalvekView::CreateControls()
+{
+    m_stcLogo = CreateItem<CPictureStatic>(IDC_LOGO);
+    m_btnInputHiLevel = CreateItem<CBitButton>(IDC_INPUT_HILEVEL);
+    m_btnInputAux = CreateItem<CBitButton>(IDC_INPUT_AUX);
+    m_btnInputPhone = CreateItem<CBitButton>(IDC_INPUT_PHONE);
+    m_linkLamp = CreateItem<CShow_Link>(IDC_LINK_LAMP);
+    m_btnMinimize = CreateItem<CBitButton>(IDC_MINIMIZE);
+    m_btnClose = CreateItem<CBitButton>(IDC_CLOSE);
+    m_btnPresetName = CreateItem<CBitButton>(IDC_PRESET_NAME);
+    m_btnPageOutput = CreateItem<CBitButton>(IDC_PAGE_OUTPUT);
+    m_btnPageInput = CreateItem<CBitButton>(IDC_PAGE_INPUT);
+    m_btnPageLevel = CreateItem<CBitButton>(IDC_PAGE_LEVEL);
+    for (int i = 0; i < kModes; ++i)
+        m_btnMode[i] = CreateItem<CXPButton>(IDC_MODE1 + i);
+    m_btnPresetMenu = CreateItem<CXPButton>(IDC_PRESET_MENU);
+    m_btnSystem = CreateItem<CXPButton>(IDC_SYSTEM);
+    m_btnReport = CreateItem<CXPButton>(IDC_REPORT);
+    m_btnToolsMenu = CreateItem<CXPButton>(IDC_TOOLS_MENU);
+    m_btnConnect = CreateItem<CXPButton>(IDC_CONNECT);
+    m_progress = CreateItem<CGradientProgressCtrl>(IDC_PROGRESS);
+    m_tab = CreateItem<CEnTabCtrl>(IDC_TAB);
+}
+
+void CHalvekView::OnInitialUpdate()
+{
+    SetSize(kViewWidth, kViewHeight);
+    g_pView = this;
+    m_command.SetNotifyWnd(GetWndHandle(this));
+    m_pData = &m_doc.m_data;
+    m_link.AttachData(m_pData);
+
+    g_szStartDir = CurrentDirectory();
+    m_szPaths[0] = g_szStartDir;
+    BuildFilePatterns();
+    g_szHelpFileCn = g_szStartDir + "/CH_Help.chm";
+    g_szHelpFileEn = g_szStartDir + "/EN_Help.chm";
+    m_szHexPath = wxStandardPaths::Get().GetDocumentsDir().utf8_string();
+    m_link.m_bOnline = 0;
+
+    LayoutControls();
+    ToggleLanguage(0);
+    SelectMode(0, 0);
+    ShowPage(g_nCurPage, 0);
+    SelectMusicInput(g_inputSettings.m_byInput, 0);
+    m_link.RegisterHidNotification(GetWndHandle(this));
+    UpdateTitle();
+
+    g_pCommand = &m_command;
+    g_pNotifyWnd = GetWndHandle(this);
+    g_pMonitorDlg = new CLockDataDlg;
+    g_pMonitorDlg->Create(this);
+    m_pMsgBox = new CMsgBox;
+    m_pMsgBox->CreateHidden(this);
+    LoadLineSetting();
+
+    m_rcClient = wxRect(GetClientSize());
+    m_bDragging = false;
+    BindHandlers();
+    PostMessage(this, WM_AUTO_CONNECT, 0, 0);
+}
+
+void CHalvekView::LayoutControls()
+{
+    m_progress->SetBkColor(wxColour(0x80, 0x80, 0x80));
+    m_progress->Hide();
+
+    m_btnPresetName->SetDisabledBitmaps(kPresetNameUnchecked, kPresetNameChecked);
+    m_btnPresetName->SetDisabledTextColor(*wxWHITE);
+    m_btnPresetName->SetDisabledTextFormat(0);
+    m_btnPresetName->SetDisabledTextOffsetY(kPresetNameTextY);
+    m_btnPresetName->SetDisabledTextOffsetX(kPresetNameTextX);
+    m_btnPresetName->SetLabel(wxString());
+
+    m_linkLamp->StartBlink();
+    m_btnMinimize->SetBitmaps(4946, 4947, 4947);
+    m_btnClose->SetBitmaps(4948, 4949, 4949);
+
+    m_tab->SetBkColor(wxColour(227, 228, 238));
+    m_tab->SetDrawMode(CBaseTabCtrl::kFull);
+    CEnTabCtrl::EnableCustomLook(true, 0x1F);
+    m_tab->SetSize(PageArea());
+    m_tab->Refresh();
+
+    m_pageOutput = new COutputDlg;
+    m_pageOutput->Create(m_tab);
+    m_pageOutput->AttachData(m_pData);
+    m_pageInput = new CInPutDlg;
+    m_pageInput->Create(m_tab);
+    m_pageInput->AttachData(m_pData);
+    m_pageLevel = new CLevel_Delay_Dlg;
+    m_pageLevel->Create(m_tab);
+    m_pageLevel->m_pView = this;
+    m_pageLevel->m_pData = m_pData;
+    const wxRect rcPages(m_tab->GetClientSize());
+    m_pageOutput->ShowWindow(0);
+    m_pageInput->Hide();
+    m_pageLevel->Hide();
+    for (wxWindow* pPage : std::initializer_list<wxWindow*>{m_pageOutput, m_pageInput, m_pageLevel})
+        pPage->SetSize(rcPages);
+
+    m_fontName = MakeFont("Arial", 16, 400);
+    if (wxWindow* pEdit = GetDlgItem(IDC_NAME_EDIT)) {
+        pEdit->SetFont(m_fontName);
+        pEdit->Hide();
+    }
+    m_btnPresetName->SetDisabledFont(&m_fontName);
+    m_linkLamp->SetTextFont(&m_fontName);
+
+    m_pageOutput->m_pView = this;
+    m_pageOutput->m_pData = m_pData;
+    m_pageOutput->ShowWindow(0);
+    m_pageOutput->RefreshPage();
+    m_pageOutput->ShowMasterVolume();
+
+    auto* pDisplay = new CDisplayDlg(this);
+    pDisplay->Create(this);
+    pDisplay->HideTransfer();
+    g_pDisplayDlg = pDisplay;
+
+    // Modes and "System" have faces of their own; "Report" and the name edit are never shown.
+    for (int i = 0; i < kModes; ++i) {
+        const int nBase = kModeFaceBase + i * kModeFacesPerMode;
+        m_btnMode[i]->SetBitmaps(nBase, nBase + 1, nBase + 2, nBase + 3, nBase + 4, nBase + 5);
+    }
+    m_btnSystem->SetBitmaps(kSystemFaceBase, kSystemFaceBase + 1, kSystemFaceBase + 2, kSystemFaceBase,
+                            kSystemFaceBase + 1, kSystemFaceBase + 2);
+    m_btnReport->Hide();
+
+    m_menuPreset.reset(LoadMenu(112));
+    m_menuTools.reset(LoadMenu(113));
+    m_menuConnect.reset(LoadMenu(114));
+    // "Advanced" comes back once its dialog is part of the program.
+    m_menuTools->Destroy(WxId(ID_ADVANCED));
+}
+
+CBitButton* CHalvekView::PageSelector(int nPage) const
+{
+    switch (nPage) {
+    case 0: return m_btnPageInput;
+    case 1: return m_btnPageOutput;
+    case 2: return m_btnPageLevel;
+    default: return nullptr;
+    }
+}
+
+CXPButton* CHalvekView::ModeButton(int nMode) const
+{
+    return nMode >= 0 && nMode < kModes ? m_btnMode[nMode] : nullptr;
+}
+
+void CHalvekView::ShowPage(int nPage, int bSwitchPage)
+{
+    auto showPage = [this](int n, bool bShow) {
+        switch (n) {
+        case 0: m_pageInput->Show(bShow); break;
+        case 1: m_pageOutput->ShowWindow(bShow ? 1 : 0); break;
+        case 2: m_pageLevel->Show(bShow); break;
+        default: break;
+        }
+        if (CBitButton* pSelector = PageSelector(n))
+            pSelector->SetCheck(bShow);
+    };
+    if (bSwitchPage) {
+        showPage(g_nCurPage, false);
+        g_nCurPage = nPage;
+    }
+    showPage(g_nCurPage, true);
+    if (g_nCurPage == 1)
+        m_pageOutput->RefreshChannel();
+}
+
+void CHalvekView::RefreshOutputPage()
+{
+    g_speakerGroups.GroupOutputsByPosition();
+    m_pageOutput->RefreshPage();
+}
+
+void CHalvekView::OnPageOutput()
+{
+    if (g_nCurPage != 1)
+        ShowPage(1, 1);
+}
+
+void CHalvekView::OnPageInput()
+{
+    if (g_nCurPage != 0)
+        ShowPage(0, 1);
+}
+
+void CHalvekView::OnPageLevel()
+{
+    if (g_nCurPage != 2)
+        ShowPage(2, 1);
+}
+
+void CHalvekView::SetConnectFaces()
+{
+    const int* n = g_bSynced ? kConnectedFaces[LangIndex()] : kDisconnectedFaces[LangIndex()];
+    m_btnConnect->SetBitmaps(n[0], n[1], n[2], 0, 0, 0);
+}
+
+void CHalvekView::SetMenuLanguage()
+{
+    for (wxMenu* pMenu : {m_menuPreset.get(), m_menuTools.get()})
+        RelabelMenu(*pMenu, g_bChinese != 0);
+    if (!g_bChinese)
+        if (wxMenuItem* pItem = m_menuTools->FindItem(WxId(ID_LANGUAGE)))
+            pItem->SetItemLabel(Utf8(g_nSystemLcid == LCID_CHINESE_SIMPLIFIED ? "中文" : "Chinese"));
+}
+
+void CHalvekView::SetLanguage()
+{
+    m_stcLogo->SetBitmap(g_bChinese ? 757 : 756);
+    for (int nPage = 0; nPage < 3; ++nPage)
+        SetLangFaces(*PageSelector(nPage), kSelectorFaces[nPage]);
+    SetLangFaces(*m_btnInputHiLevel, kHiLevelFaces);
+    SetLangFaces(*m_btnInputAux, kAuxFaces);
+    SetLangFaces(*m_btnInputPhone, kPhoneFaces);
+    SetPopupFaces(*m_btnPresetMenu, kPresetMenuFaces);
+    SetPopupFaces(*m_btnToolsMenu, kToolsMenuFaces);
+    SetConnectFaces();
+    m_linkLamp->SetText(g_bSynced ? LangString(g_strConnectedCn, g_strConnectedEn)
+                                  : LangString(g_strNotConnectedCn, g_strNotConnectedEn));
+    SetMenuLanguage();
+    if (g_bSynced && g_byCurPreset == 0) {
+        const wxString strCustomCn = Utf8("自定义");
+        const wxString strCustomEn = Utf8(g_strCustomName.c_str());
+        const wxString strName = m_btnPresetName->GetLabel();
+        if (g_bChinese && strName == strCustomEn)
+            m_btnPresetName->SetLabel(strCustomCn);
+        else if (!g_bChinese && strName == strCustomCn)
+            m_btnPresetName->SetLabel(strCustomEn);
+    }
+    m_pageOutput->SetLanguage();
+}
+
+void CHalvekView::ToggleLanguage(int bToggle)
+{
+    if (bToggle)
+        g_bChinese = g_bChinese ? 0 : 1;
+    SetLanguage();
+    RefreshTree(this);
+}
+
+void CHalvekView::OnLanguage()
+{
+    ToggleLanguage(1);
+}
+
+void CHalvekView::UpdateTitle()
+{
+    wxWindow* pFrame = wxGetTopLevelParent(this);
+    if (g_nViewMode == 1) {
+        if (pFrame != nullptr)
+            pFrame->SetLabel(Utf8(g_strAppTitle.c_str()));
+        BuildFilePatterns();
+    } else if (g_nViewMode == 2 && pFrame != nullptr) {
+        pFrame->SetLabel(Utf8(g_strAppTitle.c_str()));
+    }
+}
+
+void CHalvekView::BuildFilePatterns()
+{
+    static constexpr const char* kPatterns[6] = {"/DataFile/*.OrvelC",  "/DataFile/*.OrvelAC", "/DataFile/*.OrvelC",
+                                                 "/DataFile/*.OrvelAC", "/DataFile/*.Mode_C",  "/DataFile/*.Mode_C"};
+    for (int i = 0; i < 6; ++i)
+        m_szPaths[i + 1] = m_szPaths[0] + kPatterns[i];
+}
+
+void CHalvekView::LoadLineSetting()
+{
+    ISettingsStore& store = Settings();
+    if (const auto value = store.ReadString(kLineSetKey, kLineSetValue)) {
+        g_nLineSet = std::atoi(value->c_str());
+        return;
+    }
+    store.WriteString(kLineSetKey, kLineSetValue, std::to_string(g_nLineSet));
+    store.Flush();
+}
+
+void CHalvekView::SaveLineSetting()
+{
+    ISettingsStore& store = Settings();
+    if (store.ReadString(kLineSetKey, kLineSetValue)) {
+        store.WriteString(kLineSetKey, kLineSetValue, std::to_string(g_nLineSet));
+        store.Flush();
+    }
+    m_pageOutput->RefreshChannel();
+}
+
+int CHalvekView::IsNotDirectory(const std::string& strPath)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(strPath, error) ? 0 : 1;
+}
+
+void CHalvekView::SelectMode(int nMode, int bStore)
+{
+    if (bStore) {
+        std::lock_guard lock(g_csLink);
+        g_modeTable.m_byMode = BYTE(nMode);
+    }
+    // The current mode's button shows its second face set, every other button its first.
+    for (int i = 0; i < kModes; ++i)
+        m_btnMode[i]->SetCheck(i != g_modeTable.m_byMode);
+}
+
+void CHalvekView::SelectMusicInput(int nInput, int bSend)
+{
+    if (nInput >= 1 && nInput <= 3) {
+        m_btnInputHiLevel->SetCheck(nInput == 1);
+        m_btnInputPhone->SetCheck(nInput == 2);
+        m_btnInputAux->SetCheck(nInput == 3);
+    }
+    if (!bSend)
+        return;
+    std::lock_guard lock(g_csLink);
+    g_inputSettings.m_byInput = BYTE(nInput);
+    if (g_masterSettings.m_byNoInput) {
+        g_masterSettings.m_byNoInput = 0;
+        SendSystemItem(SYS_ITEM_MASTER, 0);
+    }
+    SendSystemItem(SYS_ITEM_INPUT, 0);
+}
+
+void CHalvekView::SendSystemItem(int nItem, int nPreset)
+{
+    if (!m_link.m_bOnline)
+        return;
+    std::lock_guard lock(g_csLink);
+    std::unique_ptr<CSendData> pFrame = MakeWriteSystemFrame(nItem, nPreset);
+    CSendData* pQueued = pFrame.get();
+    m_command.AddSendData(std::move(pFrame));
+    if (nItem != SYS_ITEM_FACTORY_RESET)
+        return;
+    pQueued->SetLongWait(1);
+    g_bTransferring = 1;
+    g_pDisplayDlg->SetFactoryResetMode();
+    g_pDisplayDlg->ShowTransfer(true);
+}
+
+void CHalvekView::PopupBelow(wxMenu& menu, wxWindow& button)
+{
+    const wxRect rc = button.GetRect();
+    const wxPoint pt(rc.GetLeft(), rc.GetBottom() + 1 + 2);
+    if (m_fnPopup)
+        m_fnPopup(menu, pt);
+    else
+        PopupMenu(&menu, pt);
+}
+
+void CHalvekView::OnPresetMenu()
+{
+    // The stored presets and the all-presets commands need the processor; the PC file commands
+    // do not.
+    const bool bOnline = m_link.m_bOnline != 0;
+    for (int nId : {ID_LOAD_DEVICE_PRESET, ID_SAVE_DEVICE_PRESET, ID_DELETE_DEVICE_PRESET, ID_LOAD_ALL_PRESETS,
+                    ID_SAVE_ALL_PRESETS})
+        m_menuPreset->Enable(WxId(nId), bOnline);
+    PopupBelow(*m_menuPreset, *m_btnPresetMenu);
+}
+
+void CHalvekView::OnToolsMenu()
+{
+    PopupBelow(*m_menuTools, *m_btnToolsMenu);
+}
+
+void CHalvekView::OnHelp()
+{
+    const std::string& strFile = g_bChinese ? g_szHelpFileCn : g_szHelpFileEn;
+    const wxString strPath = wxString::FromUTF8(strFile);
+    if (wxFileExists(strPath) && wxLaunchDefaultApplication(strPath))
+        return;
+    CMessageBox box(LangString("没有发现帮助文件!", "Not find help file!"), MB_CANCELONLY,
+                    LangString("帮助", "Help"), 0);
+    box.DoModal(this);
+}
+
+void CHalvekView::OnAbout()
+{
+    CVersionDlg dlg(this);
+    dlg.DoModal();
+}
+
+void CHalvekView::OnMinimize()
+{
+    if (auto* pFrame = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this)))
+        CallAfter([pFrame] { pFrame->Iconize(true); });
+}
+
+void CHalvekView::OnExit()
+{
+    CSaveData_Dlg dlg(this);
+    const int nResult = dlg.DoModal();
+    if (nResult == IDCANCEL)
+        return;
+    // A save the user asked for and that did not happen (cancelled or failed) keeps the program
+    // open, so nothing is lost.
+    if (nResult == IDYES && !DoSavePresetFile())
+        return;
+    ShutDownLink();
+    if (wxWindow* pFrame = wxGetTopLevelParent(this))
+        pFrame->Close(true);
+}
+
+void CHalvekView::ShutDownLink()
+{
+    m_link.StopLinkThread(0);
+    m_link.ForgetUsbDevice();
+    m_netSocket.StopLinkCheck(0);
+}
+
+void CHalvekView::BindHandlers()
+{
+    auto onButton = [this](int nId, void (CHalvekView::*pfn)()) {
+        Bind(wxEVT_BUTTON, [this, pfn](wxCommandEvent&) { (this->*pfn)(); }, WxId(nId));
+    };
+    onButton(IDC_PAGE_OUTPUT, &CHalvekView::OnPageOutput);
+    onButton(IDC_PAGE_INPUT, &CHalvekView::OnPageInput);
+    onButton(IDC_PAGE_LEVEL, &CHalvekView::OnPageLevel);
+    onButton(IDC_PRESET_MENU, &CHalvekView::OnPresetMenu);
+    onButton(IDC_TOOLS_MENU, &CHalvekView::OnToolsMenu);
+    onButton(IDC_MINIMIZE, &CHalvekView::OnMinimize);
+    onButton(IDC_CLOSE, &CHalvekView::OnExit);
+    for (int i = 0; i < kModes; ++i)
+        Bind(wxEVT_BUTTON, [this, i](wxCommandEvent&) {
+            if (g_modeTable.m_byMode == i)
+                return;
+            SelectMode(i, 1);
+            SendSystemItem(SYS_ITEM_MODE, 0);
+        }, WxId(IDC_MODE1 + i));
+    for (auto [nId, nInput] : {std::pair{IDC_INPUT_HILEVEL, 1}, {IDC_INPUT_PHONE, 2}, {IDC_INPUT_AUX, 3}})
+        Bind(wxEVT_BUTTON, [this, nInput](wxCommandEvent&) {
+            if (g_inputSettings.m_byInput != nInput)
+                SelectMusicInput(nInput, 1);
+        }, WxId(nId));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnLanguage(); }, WxId(ID_LANGUAGE));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnHelp(); }, WxId(ID_HELP));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnAbout(); }, WxId(ID_ABOUT));
+    BindMessage(this, WM_SHOW_LEVEL_PAGE, [this](WPARAM, LPARAM) -> LRESULT {
+        ShowPage(2, 1);
+        return 0;
+    });
+    Bind(wxEVT_CHAR_HOOK, &CHalvekView::OnCharHook, this);
+    Bind(wxEVT_LEFT_DOWN, &CHalvekView::OnLButtonDown, this);
+    Bind(wxEVT_MOTION, &CHalvekView::OnMouseMove, this);
+    Bind(wxEVT_LEFT_UP, &CHalvekView::OnLButtonUp, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CHalvekView::OnCaptureLost, this);
+}
+
+// Tab and Enter on a page go to the focused control (on the output page its first edit takes
+// the focus first) instead of moving between controls; Escape takes the focus back to the view.
+void CHalvekView::OnCharHook(wxKeyEvent& event)
+{
+    const int nKey = event.GetKeyCode();
+    const bool bEnter = nKey == WXK_RETURN || nKey == WXK_NUMPAD_ENTER;
+    const bool bOnPage = g_nCurPage >= 0 && g_nCurPage <= 2;
+    if ((nKey == WXK_TAB || bEnter) && bOnPage) {
+        if (g_nCurPage == 1)
+            m_pageOutput->FocusFirstEdit();
+        if (bEnter)
+            event.Skip();
+        return;
+    }
+    if (nKey == WXK_ESCAPE || bEnter) {
+        SetFocus();
+        return;
+    }
+    event.Skip();
+}
+
+void CHalvekView::OnLButtonDown(wxMouseEvent& event)
+{
+    if (!m_rcClient.Contains(event.GetPosition()))
+        return;
+    m_ptDrag = event.GetPosition();
+    m_bDragging = true;
+    if (!HasCapture())
+        CaptureMouse();
+}
+
+void CHalvekView::OnMouseMove(wxMouseEvent& event)
+{
+    if (!m_bDragging)
+        return;
+    if (wxWindow* pFrame = wxGetTopLevelParent(this)) {
+        const wxPoint ptScreen = ClientToScreen(event.GetPosition());
+        // The view sits at the frame's client origin, which on a borderless frame is its origin.
+        pFrame->Move(ptScreen - m_ptDrag);
+    }
+}
+
+void CHalvekView::OnLButtonUp(wxMouseEvent&)
+{
+    m_bDragging = false;
+    if (HasCapture())
+        ReleaseMouse();
+}
+
+void CHalvekView::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    m_bDragging = false;
+}

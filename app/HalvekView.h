@@ -1,0 +1,166 @@
+#pragma once
+// The main view: the program's one form, filling the main window. A top bar of skinned controls
+// (logo, page selectors, quick input select, mode buttons, preset name, link lamp, connect, the
+// preset and tools pop-ups, "System", minimise and close) sits above the page area, a tab control
+// that holds the three pages: music input (0), output (1), level and delay (2).
+//
+// The view owns everything that talks to the processor: the command manager with its send queue,
+// the link controller (worker thread and USB transport), the network object with its link check
+// and the serial port. It is the window every device notification is posted to (g_pNotifyWnd).
+// Frames are queued only while a link is open (m_link.m_bOnline) and under g_csLink.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "controls/TemplateForm.h"
+#include "link/KTVCommand.h"
+#include "link/LinkController.h"
+#include "link/Net_Socket.h"
+#include "link/SerialPort.h"
+#include "platform/UsbInUseList.h"
+
+class CBitButton;
+class CEnTabCtrl;
+class CGradientProgressCtrl;
+class CHalvekDoc;
+class CInPutDlg;
+class CKTV_Data;
+class CLevel_Delay_Dlg;
+class CMsgBox;
+class COutputDlg;
+class CPictureStatic;
+class CShow_Link;
+class CXPButton;
+class wxMenu;
+
+class CHalvekView : public CTemplateForm {
+public:
+    // The link runs over hid (the system's HID devices, or an emulated processor in tests).
+    CHalvekView(CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& netOptions = {},
+                const CLinkTimeouts& timeouts = {});
+    ~CHalvekView() override;
+
+    // Creates the form in its frame and runs the start-up (OnInitialUpdate).
+    bool Create(wxWindow* pParent);
+    CHalvekDoc* GetDocument() const { return &m_doc; }
+
+    void OnInitialUpdate();
+    // Skins, tab control, the pages, fonts, progress dialog, menus.
+    void LayoutControls();
+    // Shows page 0 (music input), 1 (output) or 2 (level and delay); with bSwitchPage the page
+    // shown until now is hidden first and the new one becomes g_nCurPage.
+    void ShowPage(int nPage, int bSwitchPage);
+    void RefreshOutputPage();
+    // Applies, or flips and applies, the language flag to every skin and menu text.
+    void SetLanguage();
+    void ToggleLanguage(int bToggle);
+    void UpdateTitle();
+    void BuildFilePatterns();
+    // The settings value "Line_Set" (g_nLineSet).
+    void LoadLineSetting();
+    void SaveLineSetting();
+    static int IsNotDirectory(const std::string& strPath);
+
+    // The mode buttons show mode nMode (0-3) as the current one; with bStore it becomes the mode
+    // of the mode table.
+    void SelectMode(int nMode, int bStore);
+    // The quick input buttons show music input nInput (1-3); with bSend it becomes the active
+    // input and goes to the processor.
+    void SelectMusicInput(int nInput, int bSend);
+    // Queues a write of the system item while a link is open.
+    void SendSystemItem(int nItem, int nPreset);
+
+    // Saves the live preset to a one-preset file the user chooses: 1 written, 0 cancelled or
+    // failed (the user has been told). DoSavePresetFile is the exit prompt's entry to it.
+    int SavePresetFile();
+    int DoSavePresetFile() { return SavePresetFile(); }
+    // Ends the device link for good: the worker stops, the USB device leaves the list of devices
+    // in use, the network link check ends. Every way of closing the program runs it.
+    void ShutDownLink();
+
+    // Opens a pop-up menu below a top-bar button; tests replace it to look at the menu.
+    using PopupHandler = std::function<void(wxMenu& menu, const wxPoint& ptClient)>;
+    void SetPopupHandler(PopupHandler handler) { m_fnPopup = std::move(handler); }
+
+    // Handlers of the top bar and the pop-ups.
+    void OnPageOutput();
+    void OnPageInput();
+    void OnPageLevel();
+    void OnPresetMenu();
+    void OnToolsMenu();
+    void OnLanguage();
+    void OnHelp();
+    void OnAbout();
+    void OnMinimize();
+    void OnExit();
+
+    CKTVCommand m_command;
+    CUsbInUseList m_usbInUse;
+    CNet_Socket m_netSocket;
+    CLinkController m_link;
+    CSerialPort m_serialPort;
+    CKTV_Data* m_pData = nullptr;
+
+    CInPutDlg* m_pageInput = nullptr;
+    COutputDlg* m_pageOutput = nullptr;
+    CLevel_Delay_Dlg* m_pageLevel = nullptr;
+
+protected:
+    void CreateControls() override;
+
+private:
+    CBitButton* PageSelector(int nPage) const;
+    CXPButton* ModeButton(int nMode) const;
+    void SetConnectFaces();
+    void SetMenuLanguage();
+    void PopupBelow(wxMenu& menu, wxWindow& button);
+    void BindHandlers();
+    void OnCharHook(wxKeyEvent& event);
+    void OnLButtonDown(wxMouseEvent& event);
+    void OnMouseMove(wxMouseEvent& event);
+    void OnLButtonUp(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+
+    CHalvekDoc& m_doc;
+
+    CPictureStatic* m_stcLogo = nullptr;
+    CBitButton* m_btnInputHiLevel = nullptr;
+    CBitButton* m_btnInputAux = nullptr;
+    CBitButton* m_btnInputPhone = nullptr;
+    CShow_Link* m_linkLamp = nullptr;
+    CBitButton* m_btnMinimize = nullptr;
+    CBitButton* m_btnClose = nullptr;
+    CBitButton* m_btnPresetName = nullptr;
+    CBitButton* m_btnPageOutput = nullptr;
+    CBitButton* m_btnPageInput = nullptr;
+    CBitButton* m_btnPageLevel = nullptr;
+    CXPButton* m_btnMode[4] = {};
+    CXPButton* m_btnPresetMenu = nullptr;
+    CXPButton* m_btnSystem = nullptr;
+    CXPButton* m_btnReport = nullptr;
+    CXPButton* m_btnToolsMenu = nullptr;
+    CXPButton* m_btnConnect = nullptr;
+    CGradientProgressCtrl* m_progress = nullptr;
+    CEnTabCtrl* m_tab = nullptr;
+
+    std::unique_ptr<wxMenu> m_menuPreset;
+    std::unique_ptr<wxMenu> m_menuTools;
+    std::unique_ptr<wxMenu> m_menuConnect;
+    PopupHandler m_fnPopup;
+
+    std::string m_szPaths[7];  // [0] the working directory at start-up, [1]-[6] file patterns
+    std::string m_szHexPath;   // the firmware directory
+    wxFont m_fontName;
+    CMsgBox* m_pMsgBox = nullptr;
+
+    wxRect m_rcClient;
+    bool m_bDragging = false;
+    wxPoint m_ptDrag;
+};
+
+// The main view, while it exists (UI thread).
+extern CHalvekView* g_pView;
+// The working directory at start-up and the help files beside it.
+extern std::string g_szStartDir;
+extern std::string g_szHelpFileCn;
+extern std::string g_szHelpFileEn;

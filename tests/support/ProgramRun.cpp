@@ -1,0 +1,118 @@
+#include "tests/support/ProgramRun.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <fstream>
+#include <thread>
+
+extern char** environ;
+
+CProgramRun::CProgramRun(const std::string& strProgram, const std::vector<std::string>& args)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return;
+    std::vector<std::string> env;
+    for (char** p = environ; *p != nullptr; ++p)
+        if (std::strncmp(*p, "TARVI_TRACE=", 12) != 0)
+            env.emplace_back(*p);
+    env.emplace_back("TARVI_TRACE=1");
+    std::vector<char*> envp;
+    for (std::string& s : env)
+        envp.push_back(s.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> argStrings{strProgram};
+    argStrings.insert(argStrings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& s : argStrings)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    if (posix_spawn(&m_pid, strProgram.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
+        m_pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    m_fd = fds[0];
+}
+
+CProgramRun::~CProgramRun()
+{
+    if (m_pid > 0 && !m_bExited) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+    }
+    if (m_fd >= 0)
+        close(m_fd);
+}
+
+bool CProgramRun::ReadSome(int nTimeoutMs)
+{
+    pollfd pfd{m_fd, POLLIN, 0};
+    if (m_fd < 0 || poll(&pfd, 1, nTimeoutMs) <= 0)
+        return m_fd >= 0;
+    char buf[4096];
+    const ssize_t n = read(m_fd, buf, sizeof buf);
+    if (n <= 0) {
+        close(m_fd);
+        m_fd = -1;
+        return false;
+    }
+    m_strOutput.append(buf, std::size_t(n));
+    return true;
+}
+
+bool CProgramRun::WaitForLine(std::string_view text, std::chrono::milliseconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (m_strOutput.find(text) == std::string::npos) {
+        if (std::chrono::steady_clock::now() >= end || !ReadSome(10))
+            return m_strOutput.find(text) != std::string::npos;
+    }
+    return true;
+}
+
+std::optional<int> CProgramRun::WaitForExit(std::chrono::milliseconds limit)
+{
+    if (m_pid <= 0)
+        return std::nullopt;
+    const auto end = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    while (waitpid(m_pid, &status, WNOHANG) != m_pid) {
+        if (std::chrono::steady_clock::now() >= end) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+            m_bExited = true;
+            return std::nullopt;
+        }
+        // Keep the pipe drained, so a talkative program never blocks on a full pipe.
+        if (!ReadSome(10))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    m_bExited = true;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+void CProgramRun::Signal(int nSignal)
+{
+    if (m_pid > 0 && !m_bExited)
+        kill(m_pid, nSignal);
+}
+
+long CProgramRun::ResidentKb() const
+{
+    std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
+    std::string strLine;
+    while (std::getline(status, strLine))
+        if (strLine.rfind("VmRSS:", 0) == 0)
+            return std::atol(strLine.c_str() + 6);
+    return 0;
+}

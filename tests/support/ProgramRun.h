@@ -1,0 +1,38 @@
+#pragma once
+// The program run in a child process with its trace lines on (TARVI_TRACE), its stderr watched:
+// for the tests of the whole program and the start-up benchmark.
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CProgramRun {
+public:
+    CProgramRun(const std::string& strProgram, const std::vector<std::string>& args);
+    ~CProgramRun();  // kills the program if it still runs
+    CProgramRun(const CProgramRun&) = delete;
+    CProgramRun& operator=(const CProgramRun&) = delete;
+
+    bool Started() const { return m_pid > 0; }
+    // Reads the program's stderr until a line holding the text; false when the output ends or
+    // the time runs out first.
+    bool WaitForLine(std::string_view text, std::chrono::milliseconds limit);
+    // The exit code (128 + the signal when a signal ended it); nothing when it still runs at the
+    // limit, and then it is killed.
+    std::optional<int> WaitForExit(std::chrono::milliseconds limit);
+    void Signal(int nSignal);
+    // The program's resident memory in kB; 0 when it cannot be read.
+    long ResidentKb() const;
+    const std::string& Output() const { return m_strOutput; }
+
+private:
+    bool ReadSome(int nTimeoutMs);
+
+    pid_t m_pid = -1;
+    int m_fd = -1;
+    bool m_bExited = false;
+    std::string m_strOutput;
+};
