@@ -490,10 +490,10 @@ int CHalvekView::IsNotDirectory(const std::string& strPath)
 
 void CHalvekView::SelectMode(int nMode, int bStore)
 {
-    if (bStore) {
-        std::lock_guard lock(g_csLink);
+    // The link worker stores the processor's mode table under the link lock.
+    std::lock_guard lock(g_csLink);
+    if (bStore)
         g_modeTable.m_byMode = BYTE(nMode);
-    }
     // The current mode's button shows its second face set, every other button its first.
     for (int i = 0; i < kModes; ++i)
         m_btnMode[i]->SetCheck(i != g_modeTable.m_byMode);
@@ -618,6 +618,7 @@ void CHalvekView::BindHandlers()
     onButton(IDC_CLOSE, &CHalvekView::OnExit);
     for (int i = 0; i < kModes; ++i)
         Bind(wxEVT_BUTTON, [this, i](wxCommandEvent&) {
+            std::lock_guard lock(g_csLink);
             if (g_modeTable.m_byMode == i)
                 return;
             SelectMode(i, 1);
@@ -625,6 +626,7 @@ void CHalvekView::BindHandlers()
         }, WxId(IDC_MODE1 + i));
     for (auto [nId, nInput] : {std::pair{IDC_INPUT_HILEVEL, 1}, {IDC_INPUT_PHONE, 2}, {IDC_INPUT_AUX, 3}})
         Bind(wxEVT_BUTTON, [this, nInput](wxCommandEvent&) {
+            std::lock_guard lock(g_csLink);
             if (g_inputSettings.m_byInput != nInput)
                 SelectMusicInput(nInput, 1);
         }, WxId(nId));

@@ -1,10 +1,17 @@
 #include "app/MainFrm.h"
 
+#include "app/AboutDlg.h"
 #include "app/ChildFrm.h"
 #include "app/HalvekView.h"
+#include "controls/ControlIds.h"
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
 #include "res/UiText.h"
+
+namespace {
+// The application's about command; no menu of this build carries it.
+constexpr int ID_APP_ABOUT = 57664;
+}  // namespace
 
 CMainFrame::CMainFrame()
     : wxFrame(nullptr, wxID_ANY, Utf8(g_strAppTitle.c_str()), wxPoint(0, 0), wxDefaultSize,
@@ -14,6 +21,10 @@ CMainFrame::CMainFrame()
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_END_SESSION, &CMainFrame::OnClose, this);
     Bind(wxEVT_DISPLAY_CHANGED, &CMainFrame::OnDisplayChange, this);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) {
+        CAboutDlg dlg(this);
+        dlg.DoModal();
+    }, WxId(ID_APP_ABOUT));
 }
 
 CHalvekView* CMainFrame::OpenDocument(CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& netOptions,

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/AboutDlg.h"
 #include "app/HalvekApp.h"
 #include "app/HalvekView.h"
 #include "app/MainFrm.h"
@@ -501,6 +502,26 @@ TEST_F(MainView, HelpWithoutItsFileSaysSo)
     });
     Command(m_pView, 730);
     EXPECT_EQ(CMessageBox::GetActive(), nullptr);
+}
+
+TEST_F(MainView, ApplicationAboutCommandShowsItsVersionLine)
+{
+    for (bool bChinese : {false, true}) {
+        g_bChinese = bChinese;
+        wxTheApp->CallAfter([bChinese] {
+            for (wxWindow* pWnd : wxTopLevelWindows) {
+                auto* pDlg = dynamic_cast<CAboutDlg*>(pWnd);
+                if (pDlg == nullptr || !pDlg->IsModal())
+                    continue;
+                EXPECT_EQ(pDlg->GetTitle(), wxString::FromUTF8(bChinese ? "帮助" : "About"));
+                EXPECT_EQ(pDlg->GetDlgItem(1867)->GetLabel(), "Quindo Version 1.0");
+                pDlg->EndModal(1);
+                return;
+            }
+            ADD_FAILURE() << "no about box";
+        });
+        Command(m_pFrame, 57664);
+    }
 }
 
 TEST_F(MainView, DraggingTheBareTopBarMovesTheWindow)
