@@ -84,6 +84,7 @@ enum : int {
     ID_DELETE_DEVICE_PRESET = 722,
     ID_LOAD_ALL_PRESETS = 724,
     ID_SAVE_ALL_PRESETS = 726,
+    ID_FIRMWARE_UPDATE = 727,
     ID_ADVANCED = 728,
     ID_LANGUAGE = 729,
     ID_HELP = 730,
@@ -164,9 +165,12 @@ CHalvekView::CHalvekView(CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& n
     : CTemplateForm(kTemplate),
       m_netSocket(netOptions),
       m_link(m_command, hid, m_usbInUse, m_netSocket, timeouts),
+      m_firmware(m_command),
+      m_updateConnect(m_link, m_command, m_netSocket, [this] { DisconnectByLinkType(); }),
       m_doc(doc)
 {
     SetBackgroundSkins(kBackground, kBackground);
+    m_link.SetFirmwarePacketSource([this] { m_firmware.NextFirmwarePacket(); });
 }
 
 CHalvekView::~CHalvekView()
@@ -228,7 +232,9 @@ void CHalvekView::OnInitialUpdate()
     BuildFilePatterns();
     g_szHelpFileCn = g_szStartDir + "/CH_Help.chm";
     g_szHelpFileEn = g_szStartDir + "/EN_Help.chm";
-    m_szHexPath = wxStandardPaths::Get().GetDocumentsDir().utf8_string();
+    const std::string strDocuments = wxStandardPaths::Get().GetDocumentsDir().utf8_string();
+    m_szHexPath = strDocuments;
+    CFirmwareUpdate::LoadFirmwareSettings(m_szHexPath, strDocuments);
     m_link.m_bOnline = 0;
 
     LayoutControls();
@@ -633,6 +639,11 @@ void CHalvekView::BindHandlers()
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnLanguage(); }, WxId(ID_LANGUAGE));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnHelp(); }, WxId(ID_HELP));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnAbout(); }, WxId(ID_ABOUT));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnFirmwareUpdate(); }, WxId(ID_FIRMWARE_UPDATE));
+    BindMessage(this, WM_UPDATE_FINISHED, [this](WPARAM, LPARAM lParam) -> LRESULT {
+        OnUpdateFinished(lParam);
+        return 0;
+    });
     BindMessage(this, WM_SHOW_LEVEL_PAGE, [this](WPARAM, LPARAM) -> LRESULT {
         ShowPage(2, 1);
         return 0;

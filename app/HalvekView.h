@@ -13,10 +13,13 @@
 #include <string>
 
 #include "controls/TemplateForm.h"
+#include "link/FirmwareUpdate.h"
 #include "link/KTVCommand.h"
 #include "link/LinkController.h"
 #include "link/Net_Socket.h"
 #include "link/SerialPort.h"
+#include "link/UpdateConnect.h"
+#include "link/UpgradeDlg.h"
 #include "platform/UsbInUseList.h"
 
 class CBitButton;
@@ -33,7 +36,7 @@ class CShow_Link;
 class CXPButton;
 class wxMenu;
 
-class CHalvekView : public CTemplateForm {
+class CHalvekView : public CTemplateForm, public IUpgradeView {
 public:
     // The link runs over hid (the system's HID devices, or an emulated processor in tests).
     CHalvekView(CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& netOptions = {},
@@ -94,11 +97,28 @@ public:
     void OnMinimize();
     void OnExit();
 
+    // The firmware update: tools command 727 runs its dialog, which asks the view for what
+    // follows (the update-link thread's tries included); WM_UPDATE_FINISHED ends an update.
+    void OnFirmwareUpdate();
+    int ChooseFirmwareFile() override;
+    int LoadFirmwareFile() override;
+    int DisconnectLink() override;
+    int FindHidDevices() override { return m_link.FindHidDevices(); }
+    int IsNetworkReachable() override { return m_netSocket.m_bReachable; }
+    int ConnectUsbForUpdate(const std::string& strPath) override { return m_updateConnect.ConnectUsbForUpdate(strPath); }
+    int ConnectNetworkForUpdate() override { return m_updateConnect.ConnectNetworkForUpdate(); }
+    int TryReconnectForUpdate(int bRetry) override { return m_updateConnect.TryReconnectForUpdate(bRetry); }
+    void ReportReconnectFailure() override { m_updateConnect.ReportReconnectFailure(); }
+    void AbortFirmwareUpdate(bool bTell) override { m_updateConnect.AbortFirmwareUpdate(bTell); }
+    void OnUpdateFinished(LPARAM lParam) { m_updateConnect.OnUpdateFinished(lParam); }
+
     CKTVCommand m_command;
     CUsbInUseList m_usbInUse;
     CNet_Socket m_netSocket;
     CLinkController m_link;
     CSerialPort m_serialPort;
+    CFirmwareUpdate m_firmware;
+    CUpdateConnect m_updateConnect;
     CKTV_Data* m_pData = nullptr;
 
     CInPutDlg* m_pageInput = nullptr;
@@ -115,6 +135,8 @@ private:
     void SetMenuLanguage();
     void PopupBelow(wxMenu& menu, wxWindow& button);
     void BindHandlers();
+    // Closes the open link by its type (the worker already stopped).
+    void DisconnectByLinkType();
     void OnCharHook(wxKeyEvent& event);
     void OnLButtonDown(wxMouseEvent& event);
     void OnMouseMove(wxMouseEvent& event);

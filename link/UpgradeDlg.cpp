@@ -20,6 +20,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessageIds.h"
 #include "platform/Trace.h"
+#include "res/Menus.h"
 #include "res/SharedGdi.h"
 #include "res/UiText.h"
 
@@ -32,6 +33,7 @@ constexpr int WINDOW_WIDTH = 397;
 constexpr int WINDOW_HEIGHT = 160;
 constexpr int CAPTION_PROMPT_AUTOCLOSE = 2000;
 constexpr int CAPTION_WARNING_CN = -4;  // the Chinese warning caption in both languages
+constexpr int IDR_CONNECT_MENU = 114;
 
 class CListItem : public wxChoice {
 public:
@@ -222,18 +224,25 @@ void CUpgradeDlg::OnUpdate()
         StartUsbUpdate(m_usbPaths[0]);
         return;
     }
-    wxMenu menu;
-    if (m_usbPaths.size() == 1) {
-        menu.Append(WxId(ID_PICK_USB), wxS("USB"));
-    } else {
-        for (std::size_t i = 0; i < m_usbPaths.size() && ID_USB_FIRST + i <= ID_USB_LAST; ++i)
-            menu.Append(WxId(ID_USB_FIRST + static_cast<int>(i)), wxString::Format(wxS("USB%d"), static_cast<int>(i) + 1));
-    }
-    if (bNetwork) {
+    wxString strAddress;
+    {
         std::lock_guard lock(g_csEndpoint);
-        menu.Append(WxId(ID_PICK_NETWORK), wxString::FromUTF8(g_strDeviceIP));
+        strAddress = wxString::FromUTF8(g_strDeviceIP);
     }
-    ShowPopup(menu, wxPoint(rcButton.GetLeft(), rcButton.GetBottom() + 2));
+    // One device and the network: the connect menu, its network item titled with the address;
+    // else a menu of numbered devices, and the address when the network is there.
+    std::unique_ptr<wxMenu> pMenu;
+    if (m_usbPaths.size() == 1) {
+        pMenu.reset(LoadMenu(IDR_CONNECT_MENU));
+        pMenu->SetLabel(WxId(ID_PICK_NETWORK), strAddress);
+    } else {
+        pMenu = std::make_unique<wxMenu>();
+        for (std::size_t i = 0; i < m_usbPaths.size() && ID_USB_FIRST + i <= ID_USB_LAST; ++i)
+            pMenu->Append(WxId(ID_USB_FIRST + static_cast<int>(i)), wxString::Format(wxS("USB%d"), static_cast<int>(i) + 1));
+        if (bNetwork)
+            pMenu->Append(WxId(ID_PICK_NETWORK), strAddress);
+    }
+    ShowPopup(*pMenu, wxPoint(rcButton.GetLeft(), rcButton.GetBottom() + 2));
 }
 
 void CUpgradeDlg::ShowPopup(wxMenu& menu, const wxPoint& pt)

@@ -19,11 +19,15 @@
 #include "controls/ControlIds.h"
 #include "controls/EnTabCtrl.h"
 #include "controls/FileDialogST.h"
+#include "controls/FontStatic.h"
+#include "controls/GradientProgressCtrl.h"
 #include "controls/PictureStatic.h"
 #include "controls/ShowLink.h"
 #include "controls/WndMessages.h"
 #include "controls/XPButton.h"
 #include "link/LinkState.h"
+#include "link/ProgressTarget.h"
+#include "link/UpgradeDlg.h"
 #include "model/DataDefine.h"
 #include "model/HalvekDoc.h"
 #include "model/StdAfx.h"
@@ -38,6 +42,7 @@
 #include "res/Skins.h"
 #include "res/ViewSkins.h"
 #include "tests/support/EmulatedHid.h"
+#include "tests/support/FirmwareFiles.h"
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ProcessorEmulator.h"
@@ -59,6 +64,8 @@ CLinkTimeouts FastTimeouts()
     CLinkTimeouts timeouts;
     timeouts.usbReportWait = std::chrono::milliseconds(300);
     timeouts.usbReplyLimit = std::chrono::milliseconds(500);
+    timeouts.usbEnterUpdate = std::chrono::milliseconds(50);
+    timeouts.hexApplyPause = std::chrono::milliseconds(50);
     return timeouts;
 }
 
@@ -561,4 +568,75 @@ TEST_F(MainView, ScreenshotsInBothLanguages)
         Settle(100);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("main_window_") + (bChinese ? "cn" : "en")));
     }
+}
+
+TEST_F(MainView, FirmwareCommandRunsTheUpdateDialogAndQuitLeavesFirmwareMode)
+{
+    AnswerNextDialog<CUpgradeDlg>(CUpgradeDlg::IDC_QUIT);
+    Command(m_pView, 727);
+    EXPECT_EQ(g_pUpdateProgress.load(), nullptr);
+    EXPECT_EQ(g_pCurHexUpTip.load(), nullptr);
+    EXPECT_EQ(g_bUpdating, 0);
+    EXPECT_EQ(g_bUpdateWaiting, 0);
+}
+
+TEST_F(MainView, ChoosingAFirmwareFileRemembersItsFolderOnlyForBin)
+{
+    CTempFirmwareFiles files;
+    const std::string strFile = files.Write(McuFirmwareFile(TestImage(100)));
+    std::string strStart;
+    CFileDialogST::SetTestAnswer([&](const CFileDialogST& dlg) -> std::optional<std::string> {
+        strStart = dlg.GetFileDir();
+        return strFile;
+    });
+    EXPECT_EQ(m_pView->ChooseFirmwareFile(), 1);
+    EXPECT_EQ(g_strFirmwareFile, strFile);
+    Settings().Reload();
+    EXPECT_EQ(Settings().ReadString("Software/Tarvi_1.exe/DspMcu", "Path"), files.Folder());
+    EXPECT_EQ(Settings().ReadString("Software/Tarvi_1.exe/DspMcu", "Name"), strFile);
+
+    // The dialog starts in that folder next time; a BIN in capitals is chosen, its folder not kept.
+    CFileDialogST::SetTestAnswer([&](const CFileDialogST& dlg) -> std::optional<std::string> {
+        strStart = dlg.GetFileDir();
+        return std::string("/elsewhere/FIRMWARE.BIN");
+    });
+    EXPECT_EQ(m_pView->ChooseFirmwareFile(), 0);
+    EXPECT_EQ(strStart, files.Folder() + "/");
+    EXPECT_EQ(g_strFirmwareFile, "/elsewhere/FIRMWARE.BIN");
+    Settings().Reload();
+    EXPECT_EQ(Settings().ReadString("Software/Tarvi_1.exe/DspMcu", "Path"), files.Folder());
+    g_strFirmwareFile.clear();
+}
+
+// The update dialog takes the open link from the view, updates the processor and the view ends
+// the update with its message.
+TEST_F(MainView, AnUpdateTakesTheLinkFromTheViewAndEndsWithItsMessage)
+{
+    OpenUsbLink();
+    CMessageBoxRecorder boxes;
+    CTempFirmwareFiles files;
+    const std::vector<BYTE> mcu = TestImage(700);
+    g_strFirmwareFile = files.Write(McuFirmwareFile(mcu));
+    auto* pDlg = new CUpgradeDlg(*m_pView);
+    pDlg->Create(m_pView);
+    pDlg->Show();
+    wxWindow* pUpdate = pDlg->GetDlgItem(CUpgradeDlg::IDC_UPDATE);
+    wxCommandEvent click(wxEVT_BUTTON, pUpdate->GetId());
+    pUpdate->ProcessWindowEvent(click);
+    EXPECT_EQ(g_bUpdating, 1);
+    // The view's own bar counts the file's packets.
+    EXPECT_EQ(Item<CGradientProgressCtrl>(*m_pView, 1414)->GetRangeUpper(), (700 - 1) / 48);
+
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (g_bUpdating && std::chrono::steady_clock::now() < deadline)
+        Settle(10);
+    EXPECT_EQ(g_bUpdating, 0);
+    EXPECT_EQ(m_emulator.State().firmware.lastMcu, mcu);
+    EXPECT_EQ(pDlg->Tip()->GetLabel(), "Update successfully");
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, "Update successfully");
+    EXPECT_FALSE(LinkRunning());
+    EXPECT_EQ(g_nLinkType, LINK_NONE);
+    delete pDlg;
+    g_strFirmwareFile.clear();
 }
