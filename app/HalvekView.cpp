@@ -251,6 +251,7 @@ void CHalvekView::OnInitialUpdate()
     g_pMonitorDlg->Create(this);
     m_pMsgBox = new CMsgBox;
     m_pMsgBox->CreateHidden(this);
+    SaveFileDirectory(0);
     LoadLineSetting();
 
     m_rcClient = wxRect(GetClientSize());
@@ -640,6 +641,7 @@ void CHalvekView::BindHandlers()
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnHelp(); }, WxId(ID_HELP));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnAbout(); }, WxId(ID_ABOUT));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnFirmwareUpdate(); }, WxId(ID_FIRMWARE_UPDATE));
+    BindFileCommands();
     BindMessage(this, WM_UPDATE_FINISHED, [this](WPARAM, LPARAM lParam) -> LRESULT {
         OnUpdateFinished(lParam);
         return 0;

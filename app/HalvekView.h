@@ -73,10 +73,27 @@ public:
     // Queues a write of the system item while a link is open.
     void SendSystemItem(int nItem, int nPreset);
 
-    // Saves the live preset to a one-preset file the user chooses: 1 written, 0 cancelled or
-    // failed (the user has been told). DoSavePresetFile is the exit prompt's entry to it.
+    // The PC files: one preset, all presets, the output map. Each chooses its file in the file
+    // dialog, in the folder remembered for its kind. Saves: 1 written, 0 cancelled or failed.
+    // Loads: 1 read and applied, 0 cancelled or failed, the data then as it was. A failure has
+    // been told to the user. The Do... entries are the exit prompt's and the commands'.
     int SavePresetFile();
     int DoSavePresetFile() { return SavePresetFile(); }
+    int LoadPresetFile();
+    int DoLoadPresetFile() { return LoadPresetFile(); }
+    // Chooses the file that the stored presets go to once they have been read: 1 when chosen.
+    int ChooseAllPresetsFile();
+    // Writes the chosen all-presets file (the stored presets have been read).
+    int SaveAllPresetsFile();
+    int LoadAllPresetsFile();
+    int DoLoadAllPresetsFile() { return LoadAllPresetsFile(); }
+    int SaveOutputMapFile();
+    int LoadOutputMapFile();
+    // The remembered folders of the file dialogs, by slot: 1 one-preset files, 2 all-presets
+    // files, 3 output maps, 4 the firmware folder (written with slot 3, read by nothing). Slot 0
+    // only makes sure the settings exist. A folder missing or gone becomes the documents folder.
+    int LoadFileDirectory(int nSlot);
+    int SaveFileDirectory(int nSlot);
     // Ends the device link for good: the worker stops, the USB device leaves the list of devices
     // in use, the network link check ends. Every way of closing the program runs it.
     void ShutDownLink();
@@ -142,6 +159,12 @@ private:
     void OnMouseMove(wxMouseEvent& event);
     void OnLButtonUp(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void BindFileCommands();
+    std::string& FileDirectory(int nSlot);
+    // The common steps of the file dialogs: the path chosen (a save's with the kind's
+    // extension), its folder remembered; empty when cancelled.
+    std::string ChooseSaveFile(int nSlot, const char* szExt, const char* szFilter);
+    std::string ChooseOpenFile(int nSlot, const char* szExt, const char* szFilter);
 
     CHalvekDoc& m_doc;
 
@@ -171,7 +194,10 @@ private:
     PopupHandler m_fnPopup;
 
     std::string m_szPaths[7];  // [0] the working directory at start-up, [1]-[6] file patterns
-    std::string m_szHexPath;   // the firmware directory
+    std::string m_szFilePath;     // one-preset files
+    std::string m_szAllFilePath;  // all-presets files
+    std::string m_szMapPath;      // output maps
+    std::string m_szHexPath;      // the firmware directory
     wxFont m_fontName;
     CMsgBox* m_pMsgBox = nullptr;
 

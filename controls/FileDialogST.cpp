@@ -4,6 +4,10 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 
+#include <filesystem>
+#include <system_error>
+
+#include "model/StdAfx.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -34,26 +38,48 @@ void CFileDialogST::SetTestAnswer(Answer answer)
 
 int CFileDialogST::DoModal()
 {
+    for (;;) {
+        std::vector<std::string> paths;
+        if (!ChooseFiles(paths))
+            return IDCANCEL;
+        TakeChosen(paths);
+        // The toolkit asks about the name as typed, before the default extension is added: the
+        // question is asked here about the file that will be written.
+        const bool bAsk = !m_bOpen && (m_nFlags & OFN_OVERWRITEPROMPT) != 0;
+        if (!bAsk || ConfirmOverwrite(m_strFileName))
+            return IDOK;
+    }
+}
+
+bool CFileDialogST::ConfirmOverwrite(const std::string& strPath)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(strPath, error))
+        return true;
+    const std::string strName = std::filesystem::path(strPath).filename().string();
+    const int nAnswer = g_bChinese ? AfxMessageBox(strName + " 已存在。\n要替换它吗?", MB_YESNO, -2)
+                                   : AfxMessageBox(strName + " already exists.\nDo you want to replace it?", MB_YESNO, -3);
+    return nAnswer == IDYES;
+}
+
+bool CFileDialogST::ChooseFiles(std::vector<std::string>& paths)
+{
     if (const Answer& answer = TestAnswer()) {
         const std::optional<std::string> path = answer(*this);
-        if (!path)
-            return IDCANCEL;
-        TakeChosen({*path});
-        return IDOK;
+        if (path)
+            paths.push_back(*path);
+        return path.has_value();
     }
     long nStyle = m_bOpen ? wxFD_OPEN : wxFD_SAVE;
     if (m_bOpen && (m_nFlags & OFN_ALLOWMULTISELECT) != 0)
         nStyle |= wxFD_MULTIPLE;
     if (m_bOpen && (m_nFlags & OFN_FILEMUSTEXIST) != 0)
         nStyle |= wxFD_FILE_MUST_EXIST;
-    if (!m_bOpen && (m_nFlags & OFN_OVERWRITEPROMPT) != 0)
-        nStyle |= wxFD_OVERWRITE_PROMPT;
     const FileNameParts start = SplitFileName(m_strFileName);
     wxFileDialog dialog(m_pParent, wxString::FromAscii(wxFileSelectorPromptStr), wxString::FromUTF8(start.strDir),
                         wxString::FromUTF8(start.strName + start.strExt), wxString::FromUTF8(m_strWildcard), nStyle);
     if (dialog.ShowModal() != wxID_OK)
-        return IDCANCEL;
-    std::vector<std::string> paths;
+        return false;
     if ((nStyle & wxFD_MULTIPLE) != 0) {
         wxArrayString chosen;
         dialog.GetPaths(chosen);
@@ -62,8 +88,7 @@ int CFileDialogST::DoModal()
     } else {
         paths.push_back(dialog.GetPath().utf8_string());
     }
-    TakeChosen(paths);
-    return IDOK;
+    return true;
 }
 
 // The path of a single-file dialog gets the default extension when it has none.

@@ -19,8 +19,13 @@ public:
                   wxWindow* pParent);
     virtual ~CFileDialogST() = default;
 
-    // 1 (IDOK) when a file was chosen, 2 (IDCANCEL) otherwise.
+    // 1 (IDOK) when a file was chosen, 2 (IDCANCEL) otherwise. A save dialog with
+    // OFN_OVERWRITEPROMPT asks about the path it returns, the default extension added, and opens
+    // again when the user keeps the existing file.
     virtual int DoModal();
+
+    // True when no file is at strPath or the user agrees to replace it.
+    static bool ConfirmOverwrite(const std::string& strPath);
 
     // Tests answer the file dialogs without showing them: the answer gets the dialog and returns
     // the path chosen, or nothing for Cancel. An empty function shows the dialogs again.
@@ -44,6 +49,8 @@ public:
     std::string GetSelectedFolder() const { return m_strFolder; }
 
 private:
+    // Shows the dialog (or asks the test answer): false for Cancel.
+    bool ChooseFiles(std::vector<std::string>& paths);
     void TakeChosen(const std::vector<std::string>& paths);
 
     bool m_bOpen = true;

@@ -14,6 +14,7 @@
 #include "model/StdAfx.h"
 #include "platform/LinkLock.h"
 #include "platform/SafeFile.h"
+#include "tests/support/DeviceStateSnapshot.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/ThreadChecks.h"
 
@@ -51,36 +52,6 @@ int Load(CHalvekDoc& doc, FileKind kind, const Bytes& bytes)
     } catch (const CArchiveException&) {
         return -1;
     }
-}
-
-// Everything a file load may change.
-struct Snapshot {
-    PresetImage live;
-    PresetImage stored[STORED_PRESETS];
-    InputSettings input;
-    MasterSettings master;
-    BYTE roles[OUTPUT_CHANNELS];
-    CrossoverGroup xover[OUTPUT_CHANNELS];
-
-    static Snapshot Take()
-    {
-        Snapshot s;
-        s.live = g_liveImage;
-        std::memcpy(s.stored, g_devImages, sizeof s.stored);
-        s.input = g_inputSettings;
-        s.master = g_masterSettings;
-        std::memcpy(s.roles, g_byDevRoles, sizeof s.roles);
-        std::memcpy(s.xover, g_outXover, sizeof s.xover);
-        return s;
-    }
-    bool operator==(const Snapshot& o) const { return std::memcmp(this, &o, sizeof *this) == 0; }
-};
-
-void FillImage(PresetImage& image, int nSeed)
-{
-    auto* p = reinterpret_cast<BYTE*>(&image);
-    for (std::size_t i = 0; i < sizeof image; ++i)
-        p[i] = static_cast<BYTE>((i * 13 + static_cast<std::size_t>(nSeed) * 71) & 0xFF);
 }
 
 // An output block's crossover group, as the processor sends it.
@@ -160,13 +131,13 @@ TEST_F(PresetFiles, AllPresetsRoundTrip)
     const BYTE roles[OUTPUT_CHANNELS] = {1, 7, 15, 18, 22, 23, 0, 0};
     std::memcpy(g_byDevRoles, roles, sizeof roles);
     const Bytes file = Save(*m_pDoc, FileKind::AllPresets);
-    const Snapshot saved = Snapshot::Take();
+    const DeviceStateSnapshot saved = DeviceStateSnapshot::Take();
 
     InitDeviceData();
     g_inputSettings.m_byOptInputs = 3;  // not in the file: the processor reports it
     ASSERT_EQ(Load(*m_pDoc, FileKind::AllPresets, file), 1);
     EXPECT_EQ(Save(*m_pDoc, FileKind::AllPresets), file);
-    Snapshot loaded = Snapshot::Take();
+    DeviceStateSnapshot loaded = DeviceStateSnapshot::Take();
     // Not in the file: the optional inputs, the noise echo byte and the crossover table.
     loaded.input.m_byOptInputs = saved.input.m_byOptInputs;
     loaded.master.m_byNoiseEcho = saved.master.m_byNoiseEcho;
@@ -202,7 +173,7 @@ TEST_F(PresetFiles, APresetAndAnOutputMapRoundTrip)
     m_pDoc->m_data.LoadFromDevice(g_liveImage, -1);
     const Bytes preset = Save(*m_pDoc, FileKind::Preset);
     const Bytes outMap = Save(*m_pDoc, FileKind::OutMap);
-    const Snapshot saved = Snapshot::Take();
+    const DeviceStateSnapshot saved = DeviceStateSnapshot::Take();
 
     InitDeviceData();
     m_pDoc = std::make_unique<CHalvekDoc>();
@@ -237,7 +208,7 @@ TEST_F(PresetFiles, ForeignDamagedAndOverlongFilesChangeNothing)
     FillImage(g_devImages[2], 10);
     g_byDevRoles[6] = 3;
     g_outXover[1].m_wLpfFreq = 1234;
-    const Snapshot before = Snapshot::Take();
+    const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
 
     for (int k = 0; k < 3; ++k) {
         for (int f = 0; f < 3; ++f) {
@@ -252,7 +223,7 @@ TEST_F(PresetFiles, ForeignDamagedAndOverlongFilesChangeNothing)
         }
     }
     EXPECT_EQ(Load(*m_pDoc, FileKind::OutMap, "\x09tarvi_map" + files[2].substr(10)), 0);  // case counts
-    EXPECT_TRUE(Snapshot::Take() == before);
+    EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
     EXPECT_TRUE(LinkLockIsFree());
 }
 

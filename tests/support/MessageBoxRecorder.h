@@ -1,6 +1,6 @@
 #pragma once
-// A message-box handler that records what core code shows and answers IDOK, installed for the
-// test's scope.
+// A message-box handler that records what core code shows and gives the answer set (IDOK unless
+// the test sets another), installed for the test's scope.
 #include <string>
 #include <vector>
 
@@ -22,10 +22,11 @@ public:
     int MessageBox(const std::string& text, unsigned nType, int nCode) override
     {
         shown.push_back({text, nType, nCode});
-        return IDOK;
+        return answer;
     }
 
     std::vector<Shown> shown;
+    int answer = IDOK;
 
 private:
     IMessageBoxHandler* m_pPrevious = nullptr;

@@ -1,0 +1,438 @@
+// The main view's PC files: one preset, all presets and the output map saved and loaded through
+// the file dialogs (answered by the test hook), the folders remembered for each kind, the
+// extension and the overwrite question, and files that must change nothing.
+#include <gtest/gtest.h>
+#include <wx/stdpaths.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "app/HalvekView.h"
+#include "app/MainFrm.h"
+#include "controls/ControlIds.h"
+#include "controls/FileDialogST.h"
+#include "model/DataDefine.h"
+#include "model/HalvekDoc.h"
+#include "model/InputSourceTable.h"
+#include "model/StdAfx.h"
+#include "platform/MessageBox.h"
+#include "platform/SafeFile.h"
+#include "platform/SettingsStore.h"
+#include "tests/support/DeviceStateSnapshot.h"
+#include "tests/support/EmulatedHid.h"
+#include "tests/support/LinkRig.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/ProcessorEmulator.h"
+#include "tests/support/TestEnvironment.h"
+#include "tests/support/ThreadChecks.h"
+#include "tests/ui/UiTestUtil.h"
+
+namespace {
+constexpr char kFileKey[] = "Software/Tarvi_1.exe/PC_File";
+
+CNetOptions NoNetwork()
+{
+    CNetOptions options;
+    options.adapters = [] { return std::vector<NetAdapter>{}; };
+    return options;
+}
+
+std::string Documents()
+{
+    return wxStandardPaths::Get().GetDocumentsDir().utf8_string();
+}
+
+std::string ReadFile(const std::string& strPath)
+{
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(strPath, bytes, 1 << 20)) << strPath;
+    return bytes;
+}
+
+std::optional<std::string> Remembered(const char* szValue)
+{
+    Settings().Reload();
+    return Settings().ReadString(kFileKey, szValue);
+}
+
+class MainViewFiles : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetLinkGlobals();
+        g_bChinese = 0;
+        m_doc.OnNewDocument();
+        m_pFrame = new CMainFrame;
+        m_pView = m_pFrame->OpenDocument(m_doc, m_hid, NoNetwork(), {});
+        m_pFrame->Show();
+        Settle(50);
+        m_strFolder = ConfigFolder() + "/files";
+        std::filesystem::create_directories(m_strFolder);
+    }
+
+    void TearDown() override
+    {
+        CFileDialogST::SetTestAnswer({});
+        m_pFrame->Destroy();
+        wxTheApp->ProcessIdle();
+        PumpPendingEvents();
+        g_bChinese = 0;
+        ResetLinkGlobals();
+    }
+
+    // The dialogs that open next answer with these paths in turn (nothing: Cancel), and record
+    // the folder each one starts in.
+    void Answer(std::vector<std::optional<std::string>> answers)
+    {
+        m_answers = std::move(answers);
+        m_starts.clear();
+        CFileDialogST::SetTestAnswer([this](const CFileDialogST& dlg) -> std::optional<std::string> {
+            m_starts.push_back(dlg.GetFileDir());
+            if (m_starts.size() > m_answers.size()) {
+                ADD_FAILURE() << "an unexpected file dialog";
+                return std::nullopt;
+            }
+            return m_answers[m_starts.size() - 1];
+        });
+    }
+
+    std::string Path(const std::string& strName) const { return m_strFolder + "/" + strName; }
+
+    CKTV_Data& Data() { return m_doc.m_data; }
+
+    // Every value a file may carry, away from its default.
+    void MakeDistinctData()
+    {
+        for (int k = 0; k < OUTPUT_CHANNELS; ++k) {
+            Data().GetOutData(k)->SetLevel(static_cast<std::int16_t>(300 + 7 * k));
+            Data().GetOutData(k)->SetDelay(static_cast<std::int16_t>(11 * k));
+            Data().GetOutData(k)->SetLimLevel(static_cast<std::int16_t>(20 + k));
+        }
+        for (int m = 0; m < MUSIC_CHANNELS; ++m)
+            Data().GetMusicData(m)->SetLevel(100 + m);
+        for (int p = 0; p < STORED_PRESETS; ++p)
+            FillImage(g_devImages[p], p + 1);
+        g_inputSettings = {3, 1, 3, 1, 4, 20, 30, 40};
+        g_masterSettings = {0x0102, 7, 9, 1, 0, 1, 9};
+        const BYTE roles[OUTPUT_CHANNELS] = {1, 7, 15, 18, 22, 23, 0, 0};
+        std::memcpy(g_byDevRoles, roles, sizeof roles);
+    }
+
+    // The data back at its defaults, as after start-up.
+    void ResetData()
+    {
+        InitDeviceData();
+        Data().LoadFromDevice(g_liveImage, -1);
+    }
+
+    CHalvekDoc m_doc;
+    CProcessorEmulator m_emulator;
+    CEmulatedHidBackend m_hid;
+    CMainFrame* m_pFrame = nullptr;
+    CHalvekView* m_pView = nullptr;
+    std::string m_strFolder;
+    std::vector<std::optional<std::string>> m_answers;
+    std::vector<std::string> m_starts;
+};
+}  // namespace
+
+TEST_F(MainViewFiles, APresetFileSavedAndLoadedRestoresEveryValue)
+{
+    MakeDistinctData();
+    Answer({Path("evening")});
+    ASSERT_EQ(m_pView->SavePresetFile(), 1);
+    const std::string saved = ReadFile(Path("evening.TarviC1"));
+    ASSERT_EQ(saved.size(), PRESET_FILE_SIZE);
+
+    ResetData();
+    g_bLiveEdited = 1;
+    Answer({Path("evening.TarviC1")});
+    ASSERT_EQ(m_pView->LoadPresetFile(), 1);
+    EXPECT_EQ(g_bLiveEdited, 0);
+    EXPECT_EQ(Data().GetOutData(5)->GetLevel(), 335);
+    Answer({Path("again")});
+    ASSERT_EQ(m_pView->SavePresetFile(), 1);
+    EXPECT_EQ(ReadFile(Path("again.TarviC1")), saved);
+    EXPECT_TRUE(LinkLockIsFree());
+}
+
+TEST_F(MainViewFiles, AnAllPresetsFileSavedAndLoadedRestoresEveryValue)
+{
+    MakeDistinctData();
+    g_nCurInput = 3;
+    Answer({Path("whole")});
+    ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
+    EXPECT_EQ(g_strAllPresetFile, Path("whole.TarviAC1"));
+    g_strPresetFileName = "named";
+    ASSERT_EQ(m_pView->SaveAllPresetsFile(), 1);
+    EXPECT_TRUE(g_strPresetFileName.empty());
+    const std::string saved = ReadFile(Path("whole.TarviAC1"));
+    ASSERT_EQ(saved.size(), ALL_PRESETS_FILE_SIZE);
+    const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+
+    ResetData();
+    g_inputSettings.m_byOptInputs = before.input.m_byOptInputs;
+    Answer({Path("whole.TarviAC1")});
+    ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
+    DeviceStateSnapshot loaded = DeviceStateSnapshot::Take();
+    loaded.master.m_byNoiseEcho = before.master.m_byNoiseEcho;  // not in the file
+    std::memcpy(loaded.xover, before.xover, sizeof loaded.xover);
+    EXPECT_TRUE(loaded == before);
+    // The music input the file makes active is shown and chosen.
+    EXPECT_EQ(g_nCurInput, 3);
+    EXPECT_EQ(g_nInputMode, 1);
+    EXPECT_EQ(g_inputSourceTable.m_nSource, 4);
+    Answer({Path("again")});
+    ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
+    ASSERT_EQ(m_pView->SaveAllPresetsFile(), 1);
+    EXPECT_EQ(ReadFile(Path("again.TarviAC1")), saved);
+    EXPECT_TRUE(LinkLockIsFree());
+}
+
+TEST_F(MainViewFiles, AnOutputMapSavedAndLoadedRestoresRolesAndCrossovers)
+{
+    MakeDistinctData();
+    Answer({Path("map")});
+    ASSERT_EQ(m_pView->SaveOutputMapFile(), 1);
+    const std::string saved = ReadFile(Path("map.TarviMAP1"));
+    ASSERT_EQ(saved.size(), OUT_MAP_FILE_SIZE);
+    const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+
+    std::memset(g_byDevRoles, 0, sizeof g_byDevRoles);
+    std::memset(g_outXover, 0, sizeof g_outXover);
+    Answer({Path("map.TarviMAP1")});
+    ASSERT_EQ(m_pView->LoadOutputMapFile(), 1);
+    EXPECT_EQ(std::memcmp(g_byDevRoles, before.roles, sizeof g_byDevRoles), 0);
+    EXPECT_EQ(std::memcmp(g_outXover, before.xover, sizeof g_outXover), 0);
+}
+
+// Mended: a file that cannot be read, is cut short, too long or of another kind is refused
+// whole, with its kind's message; nothing changes and the link lock is free.
+TEST_F(MainViewFiles, ARefusedFileChangesNothingAndShowsItsMessage)
+{
+    Answer({Path("p"), Path("m")});
+    ASSERT_EQ(m_pView->SavePresetFile(), 1);
+    ASSERT_EQ(m_pView->SaveOutputMapFile(), 1);
+    Answer({Path("a")});
+    ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
+    ASSERT_EQ(m_pView->SaveAllPresetsFile(), 1);
+    const std::string preset = ReadFile(Path("p.TarviC1"));
+    const std::string all = ReadFile(Path("a.TarviAC1"));
+    const std::string map = ReadFile(Path("m.TarviMAP1"));
+
+    MakeDistinctData();
+    g_bLiveEdited = 1;
+    const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+    CMessageBoxRecorder boxes;
+    struct Kind {
+        int (CHalvekView::*pfnLoad)();
+        const std::string& own;
+        const std::string& foreign;
+        const char* szEnglish;
+        const char* szChinese;
+    };
+    const Kind kinds[] = {
+        {&CHalvekView::LoadPresetFile, preset, map, "Read presets file  error!", "读场景文件错误!"},
+        {&CHalvekView::LoadAllPresetsFile, all, preset, "Read all presets file error!", "读整机场景文件错误!"},
+        {&CHalvekView::LoadOutputMapFile, map, all, "Read output map error!", "读输出配置错误!"},
+    };
+    for (const Kind& kind : kinds) {
+        const std::vector<std::pair<const char*, std::optional<std::string>>> files = {
+            {"truncated", kind.own.substr(0, kind.own.size() - 1)},
+            {"signature only", kind.own.substr(0, 5)},
+            {"too long", kind.own + '\0'},
+            {"another kind", kind.foreign},
+            {"missing", std::nullopt},
+        };
+        for (const auto& [szCase, bytes] : files) {
+            SCOPED_TRACE(std::string(kind.szEnglish) + " " + szCase);
+            const std::string strPath = Path("refused.data");
+            std::filesystem::remove(strPath);
+            if (bytes) {
+                ASSERT_TRUE(WriteFileReplacing(strPath, *bytes));
+            }
+            for (int bChinese : {0, 1}) {
+                g_bChinese = bChinese;
+                boxes.shown.clear();
+                Answer({strPath});
+                EXPECT_EQ((m_pView->*kind.pfnLoad)(), 0);
+                ASSERT_EQ(boxes.shown.size(), 1u);
+                EXPECT_EQ(boxes.shown[0].text, bChinese ? kind.szChinese : kind.szEnglish);
+                EXPECT_EQ(boxes.shown[0].code, bChinese ? -2 : -3);
+                EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
+                EXPECT_EQ(g_bLiveEdited, 1);
+                EXPECT_TRUE(LinkLockIsFree());
+            }
+        }
+    }
+}
+
+// Mended: a save that fails says so and returns 0; the old file stays as it was.
+TEST_F(MainViewFiles, AFailedSaveSaysSoAndKeepsTheOldFile)
+{
+    CMessageBoxRecorder boxes;
+    Answer({Path("missing folder/p"), Path("missing folder/m")});
+    EXPECT_EQ(m_pView->SavePresetFile(), 0);
+    EXPECT_EQ(m_pView->SaveOutputMapFile(), 0);
+    Answer({Path("missing folder/a")});
+    ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
+    EXPECT_EQ(m_pView->SaveAllPresetsFile(), 0);
+    ASSERT_EQ(boxes.shown.size(), 3u);
+    EXPECT_EQ(boxes.shown[0].text, "Save presets file error!");
+    EXPECT_EQ(boxes.shown[1].text, "Save output map error!");
+    EXPECT_EQ(boxes.shown[2].text, "Save all presets file error!");
+
+    // A folder in the way of the file: it cannot be replaced and stays.
+    std::filesystem::create_directories(Path("kept.TarviC1/inside"));
+    boxes.answer = IDYES;
+    g_bChinese = 1;
+    Answer({Path("kept")});
+    EXPECT_EQ(m_pView->SavePresetFile(), 0);
+    EXPECT_EQ(boxes.shown.back().text, "保存场景文件错误!");
+    EXPECT_TRUE(std::filesystem::is_directory(Path("kept.TarviC1/inside")));
+}
+
+// Mended: a name typed without the extension gets it before the overwrite question, so the
+// existing file of that name is never replaced without asking. An extension in other letters is
+// not the kind's: the kind's is added and that file is asked about too.
+TEST_F(MainViewFiles, TheOverwriteQuestionIsAskedAboutTheFileWritten)
+{
+    ASSERT_TRUE(WriteFileReplacing(Path("old.TarviC1"), "old"));
+    ASSERT_TRUE(WriteFileReplacing(Path("odd.tarvic1.TarviC1"), "odd"));
+    CMessageBoxRecorder boxes;
+    struct Case {
+        const char* szTyped;
+        int nAnswer;
+        const char* szWritten;  // nothing: the old file stays
+        const char* szAsked;
+    };
+    const Case cases[] = {
+        {"old", IDNO, nullptr, "old.TarviC1 already exists.\nDo you want to replace it?"},
+        {"old", IDYES, "old.TarviC1", "old.TarviC1 already exists.\nDo you want to replace it?"},
+        {"odd.tarvic1", IDNO, nullptr, "odd.tarvic1.TarviC1 already exists.\nDo you want to replace it?"},
+        {"odd.tarvic1", IDYES, "odd.tarvic1.TarviC1", "odd.tarvic1.TarviC1 already exists.\nDo you want to replace it?"},
+        {"new", IDNO, "new.TarviC1", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.szTyped) + (c.nAnswer == IDYES ? " yes" : " no"));
+        boxes.shown.clear();
+        boxes.answer = c.nAnswer;
+        // After No the dialog opens again with that file; Cancel there.
+        if (c.nAnswer == IDNO && c.szAsked != nullptr)
+            Answer({Path(c.szTyped), std::nullopt});
+        else
+            Answer({Path(c.szTyped)});
+        EXPECT_EQ(m_pView->SavePresetFile(), c.szWritten != nullptr ? 1 : 0);
+        if (c.szAsked == nullptr) {
+            EXPECT_TRUE(boxes.shown.empty());
+        } else {
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0].text, c.szAsked);
+            EXPECT_EQ(boxes.shown[0].type, MB_YESNO);
+        }
+        if (c.szWritten != nullptr) {
+            EXPECT_EQ(ReadFile(Path(c.szWritten)).size(), PRESET_FILE_SIZE);
+        }
+        if (c.nAnswer == IDNO && c.szAsked != nullptr) {
+            ASSERT_EQ(m_starts.size(), 2u);
+            EXPECT_EQ(m_starts[1], m_strFolder + "/");
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("old")));
+    EXPECT_FALSE(std::filesystem::exists(Path("odd.tarvic1")));
+}
+
+// Mended: the folder remembered is the folder of the file chosen (GTK does not change the
+// working directory); each kind has its own, kept in the settings store.
+TEST_F(MainViewFiles, EachKindRemembersTheFolderOfItsLastFile)
+{
+    // Start-up made the settings with the documents folder for every kind.
+    for (const char* szValue : {"File_Path", "AllFile_Path", "Map_Path", "Hex"})
+        EXPECT_EQ(Remembered(szValue), Documents()) << szValue;
+
+    const std::string strPresets = Path("presets");
+    const std::string strMaps = Path("maps");
+    std::filesystem::create_directories(strPresets);
+    std::filesystem::create_directories(strMaps);
+    Answer({strPresets + "/a", strMaps + "/m"});
+    ASSERT_EQ(m_pView->SavePresetFile(), 1);
+    ASSERT_EQ(m_pView->SaveOutputMapFile(), 1);
+    EXPECT_EQ(m_starts, (std::vector<std::string>{Documents() + "/", Documents() + "/"}));
+    EXPECT_EQ(Remembered("File_Path"), strPresets);
+    EXPECT_EQ(Remembered("Map_Path"), strMaps);
+    EXPECT_EQ(Remembered("AllFile_Path"), Documents());
+
+    // A load remembers its folder too, even when the file is refused.
+    CMessageBoxRecorder boxes;
+    Answer({std::nullopt, strMaps + "/none.TarviAC1", strPresets + "/a.TarviC1", strMaps + "/m.TarviMAP1"});
+    EXPECT_EQ(m_pView->LoadAllPresetsFile(), 0);
+    EXPECT_EQ(m_pView->LoadAllPresetsFile(), 0);
+    EXPECT_EQ(m_pView->LoadPresetFile(), 1);
+    EXPECT_EQ(m_pView->LoadOutputMapFile(), 1);
+    EXPECT_EQ(m_starts, (std::vector<std::string>{Documents() + "/", Documents() + "/", strPresets + "/", strMaps + "/"}));
+    EXPECT_EQ(Remembered("AllFile_Path"), strMaps);
+
+    // Another folder written by a running copy is read before the dialog opens; a folder that is
+    // gone falls back to the documents folder and is written back.
+    Settings().WriteString(kFileKey, "File_Path", strMaps);
+    std::filesystem::remove_all(strPresets);
+    Settings().Flush();
+    Answer({std::nullopt, std::nullopt});
+    m_pView->SavePresetFile();
+    m_pView->LoadPresetFile();
+    EXPECT_EQ(m_starts[0], strMaps + "/");
+    Settings().WriteString(kFileKey, "File_Path", strPresets);
+    Settings().Flush();
+    Answer({std::nullopt});
+    m_pView->LoadPresetFile();
+    EXPECT_EQ(m_starts[0], Documents() + "/");
+    EXPECT_EQ(Remembered("File_Path"), Documents());
+}
+
+TEST_F(MainViewFiles, SettingsRemovedWhileRunningAreMadeAnew)
+{
+    const std::string strMaps = Path("maps");
+    std::filesystem::create_directories(strMaps);
+    for (const char* szValue : {"File_Path", "AllFile_Path", "Map_Path", "Hex"})
+        Settings().DeleteValue(kFileKey, szValue);
+    Settings().Flush();
+    Answer({strMaps + "/m"});
+    ASSERT_EQ(m_pView->SaveOutputMapFile(), 1);
+    EXPECT_EQ(m_starts[0], Documents() + "/");
+    // The output map's folder is written with the firmware folder beside it.
+    EXPECT_EQ(Remembered("Map_Path"), strMaps);
+    EXPECT_EQ(Remembered("Hex"), Documents());
+    EXPECT_EQ(Remembered("File_Path"), Documents());
+    EXPECT_EQ(Remembered("AllFile_Path"), Documents());
+}
+
+TEST_F(MainViewFiles, ThePresetCommandsRunTheFileOperations)
+{
+    auto command = [&](int nCommand) {
+        wxCommandEvent event(wxEVT_MENU, WxId(nCommand));
+        event.SetEventObject(m_pView);
+        m_pView->ProcessWindowEvent(event);
+    };
+    MakeDistinctData();
+    Answer({Path("by menu")});
+    command(725);
+    const std::string saved = ReadFile(Path("by menu.TarviC1"));
+    EXPECT_EQ(saved.size(), PRESET_FILE_SIZE);
+    ResetData();
+    Answer({Path("by menu.TarviC1")});
+    command(723);
+    EXPECT_EQ(Data().GetOutData(0)->GetLevel(), 300);
+
+    Answer({Path("all")});
+    ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
+    ASSERT_EQ(m_pView->SaveAllPresetsFile(), 1);
+    ResetData();
+    Answer({Path("all.TarviAC1")});
+    command(724);
+    EXPECT_EQ(std::memcmp(&g_devImages[5], ReadFile(Path("all.TarviAC1")).data() + 18 + 5 * sizeof(PresetImage),
+                          sizeof(PresetImage)),
+              0);
+}
