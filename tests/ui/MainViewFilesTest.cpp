@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -228,16 +229,16 @@ TEST_F(MainViewFiles, ARefusedFileChangesNothingAndShowsItsMessage)
     const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
     CMessageBoxRecorder boxes;
     struct Kind {
-        int (CHalvekView::*pfnLoad)();
+        std::function<int()> load;
         const std::string& own;
         const std::string& foreign;
         const char* szEnglish;
         const char* szChinese;
     };
     const Kind kinds[] = {
-        {&CHalvekView::LoadPresetFile, preset, map, "Read presets file  error!", "读场景文件错误!"},
-        {&CHalvekView::LoadAllPresetsFile, all, preset, "Read all presets file error!", "读整机场景文件错误!"},
-        {&CHalvekView::LoadOutputMapFile, map, all, "Read output map error!", "读输出配置错误!"},
+        {[&] { return m_pView->LoadPresetFile(); }, preset, map, "Read presets file  error!", "读场景文件错误!"},
+        {[&] { return m_pView->LoadAllPresetsFile(); }, all, preset, "Read all presets file error!", "读整机场景文件错误!"},
+        {[&] { return m_pView->LoadOutputMapFile(); }, map, all, "Read output map error!", "读输出配置错误!"},
     };
     for (const Kind& kind : kinds) {
         const std::vector<std::pair<const char*, std::optional<std::string>>> files = {
@@ -258,7 +259,7 @@ TEST_F(MainViewFiles, ARefusedFileChangesNothingAndShowsItsMessage)
                 g_bChinese = bChinese;
                 boxes.shown.clear();
                 Answer({strPath});
-                EXPECT_EQ((m_pView->*kind.pfnLoad)(), 0);
+                EXPECT_EQ(kind.load(), 0);
                 ASSERT_EQ(boxes.shown.size(), 1u);
                 EXPECT_EQ(boxes.shown[0].text, bChinese ? kind.szChinese : kind.szEnglish);
                 EXPECT_EQ(boxes.shown[0].code, bChinese ? -2 : -3);
