@@ -394,9 +394,9 @@ void CHalvekView::OnPageLevel()
         ShowPage(2, 1);
 }
 
-void CHalvekView::SetConnectFaces()
+void CHalvekView::SetConnectFaces(int bConnected)
 {
-    const int* n = g_bSynced ? kConnectedFaces[LangIndex()] : kDisconnectedFaces[LangIndex()];
+    const int* n = bConnected ? kConnectedFaces[LangIndex()] : kDisconnectedFaces[LangIndex()];
     m_btnConnect->SetBitmaps(n[0], n[1], n[2], 0, 0, 0);
 }
 
@@ -419,7 +419,7 @@ void CHalvekView::SetLanguage()
     SetLangFaces(*m_btnInputPhone, kPhoneFaces);
     SetPopupFaces(*m_btnPresetMenu, kPresetMenuFaces);
     SetPopupFaces(*m_btnToolsMenu, kToolsMenuFaces);
-    SetConnectFaces();
+    SetConnectFaces(g_bSynced);
     m_linkLamp->SetText(g_bSynced ? LangString(g_strConnectedCn, g_strConnectedEn)
                                   : LangString(g_strNotConnectedCn, g_strNotConnectedEn));
     SetMenuLanguage();
@@ -650,6 +650,8 @@ void CHalvekView::BindHandlers()
         ShowPage(2, 1);
         return 0;
     });
+    BindConnectHandlers();
+    BindLinkHandlers();
     Bind(wxEVT_CHAR_HOOK, &CHalvekView::OnCharHook, this);
     Bind(wxEVT_LEFT_DOWN, &CHalvekView::OnLButtonDown, this);
     Bind(wxEVT_MOTION, &CHalvekView::OnMouseMove, this);

@@ -28,6 +28,8 @@ class CGradientProgressCtrl;
 class CHalvekDoc;
 class CInPutDlg;
 class CKTV_Data;
+class CKTV_OutData;
+class CMusic_InData;
 class CLevel_Delay_Dlg;
 class CMsgBox;
 class COutputDlg;
@@ -72,6 +74,82 @@ public:
     void SelectMusicInput(int nInput, int bSend);
     // Queues a write of the system item while a link is open.
     void SendSystemItem(int nItem, int nPreset);
+
+    // Device-state commands and channel services (HalvekViewDevice.cpp). Each queues its frames
+    // at once, under g_csLink and only while a link is open; edits without a link change only
+    // the PC's data.
+    // Master switch off (bEnd 0, the switch saved) or back (bEnd 1), queuing system item 5 either
+    // way; no lock and no link test of its own: its callers hold the lock.
+    void MasterMuteBracket(int bEnd);
+    // The worker sends system item 5 (2) at its next idle pass; only while a link is open.
+    void SetMasterItemPending(int bFlag);
+    void SetSourceItemPending(int bFlag);
+    void RefreshInputSourceButtons();
+    // A whole channel again, its switch off around the block.
+    void SendMusicChannelBlock(int nChannel);
+    void SendOutputChannelBlock(int nChannel);
+    // Output nOutput's role from g_roleStates with its default crossover (bAll 0), or the
+    // crossovers of all eight outputs (bAll 1), sent with the roles item.
+    void SendOutputRoles(int nOutput, int bAll);
+    void SendPresetNameAndClearCurrent(int nPreset);
+    // The bands of the current output and the outputs linked to it back to their start
+    // frequencies.
+    void ResetOutputFreqs();
+    void ResetOutputChannelFreqs(int nChannel);
+    void ResetMusicChannelFreqs(int nChannel);
+    void CopyOutputAndSend(int nFrom, int nTo);
+    void PasteOutputChannel(int nFrom, int nTo);
+    // Copies each left/right pair one way (0 left into right, 1 right into left) and links it;
+    // TRUE when the current output was a target.
+    int LinkPairedOutputs(int nDirection);
+    void UnlinkAllOutputs();
+    // The roles of g_byDevRoles after a file load; bKeepLock leaves a locked output map locked.
+    void ApplyLoadedRoles(int bKeepLock);
+
+    // Handshake, version rule and preset batches (HalvekViewBatch.cpp).
+    // bReadBack 0: the handshake after a link opened; 1: the read-back after the version was
+    // accepted. Called under g_csLink.
+    void SendHandshake(int bReadBack);
+    void CheckDeviceVersion();
+    void ShowVersionMismatch();
+    // Reads preset 0 (current; the caller holds g_csLink and the batch count goes on) or a stored
+    // preset 1-6 into the live preset.
+    void ReadPreset(int nPreset);
+    // Writes the live preset into preset 0-6; with bPackLive every channel is packed first.
+    void WritePreset(int nPreset, int bPackLive);
+    // Command 726: asks for the file, then reads the six stored presets; 1 when reading started.
+    int ReadAllPresets();
+    // Writes the live and the six stored presets and the device-state items; the caller holds
+    // g_csLink.
+    void WriteAllPresets();
+    // The live preset's name on the preset-name button and in the name edit.
+    void ShowPresetName(const std::string& strName);
+    void UpdatePresetName(int bSend);
+    void ShowReceivedPresetName();
+    void ShowLoadedPresetName();
+
+    // Connections (HalvekViewConnect.cpp).
+    void OnAutoConnect();
+    void OnConnectButton();
+    void OnConnectUsbChoice(int nCommand);
+    void OnConnectMenuUsb();
+    int ConnectUsbPath(const std::string& strPath);
+    int ConnectNetwork();
+    void OnDeviceChange(WPARAM wEvent, LPARAM lParam);
+    void OnNetAvailable();
+    void OnNetConnected();
+    void OnLinkFailed(LPARAM lParam);
+    void OnLinkLost();
+    void OnDeviceFault();
+    void DisconnectUsb();
+    void DisconnectNetwork();
+    void CloseComPort();
+    // The connect button's face and the link lamp.
+    void ShowLinkState(int bConnected);
+    // The failure text of the link type being connected (USB or network).
+    void ShowConnectFailure();
+    void HandleDeviceRemoval();
+    int IsOnline() const { return m_link.m_bOnline; }
 
     // The PC files: one preset, all presets, the output map. Each chooses its file in the file
     // dialog, in the folder remembered for its kind. Saves: 1 written, 0 cancelled or failed.
@@ -148,12 +226,35 @@ protected:
 private:
     CBitButton* PageSelector(int nPage) const;
     CXPButton* ModeButton(int nMode) const;
-    void SetConnectFaces();
+    void SetConnectFaces(int bConnected);
     void SetMenuLanguage();
     void PopupBelow(wxMenu& menu, wxWindow& button);
     void BindHandlers();
     // Closes the open link by its type (the worker already stopped).
     void DisconnectByLinkType();
+    // What every disconnect does to the view and the PC's data once its transport is closed.
+    void ResetAfterDisconnect();
+    // After a link opened: empty queue, handshake queued, indicator connected, worker started.
+    void RunConnectSteps(int nLinkType);
+    void BindConnectHandlers();
+    // The USB failure text (the missing-permission text when the device could not be opened for
+    // that), and the failure text of a link type.
+    void ShowUsbFailure();
+    void ShowLinkFailure(int nLinkType);
+    // Progress of a batch of nRange frames: the bars (the view's own too with bViewBar), the
+    // transfer flag, the progress dialog.
+    void StartBatchProgress(int nRange, bool bModalLike, bool bViewBar);
+    void BindLinkHandlers();
+    // The output roles of g_byDevRoles into g_roleStates, a repeated role cleared (and cleared in
+    // g_byDevRoles too: then 1). Under g_csLink.
+    int TakeDeviceRoles();
+    void OnPresetReceived(WPARAM nPreset);
+    void OnAllPresetsReceived();
+    void OnStatusReceived(LPARAM nLength);
+    void OnDeviceSettingsReceived();
+    void OnPresetModified();
+    // Shows the name on the preset-name button (checked when not empty) and in the name edit.
+    void SetPresetNameText(const wxString& strName);
     void OnCharHook(wxKeyEvent& event);
     void OnLButtonDown(wxMouseEvent& event);
     void OnMouseMove(wxMouseEvent& event);
@@ -200,6 +301,12 @@ private:
     std::string m_szHexPath;      // the firmware directory
     wxFont m_fontName;
     CMsgBox* m_pMsgBox = nullptr;
+
+    int m_nBatchCount = 0;       // frames counted into the current batch (under g_csLink)
+    int m_nSavedMasterOn = 0;    // master switch saved by the mute bracket
+    int m_nSavedChannelOn = 0;   // channel switch saved while the channel is resent
+    CKTV_OutData* m_pCurOutData = nullptr;
+    CMusic_InData* m_pCurMusicData = nullptr;
 
     wxRect m_rcClient;
     bool m_bDragging = false;

@@ -60,9 +60,10 @@ void CDisplayDlg::SetFactoryResetMode(int)
 
 wxWindow* CDisplayDlg::Starter() const
 {
-    if (!m_bModalLike)
-        return m_pOwner;
-    return m_bFactoryReset ? dynamic_cast<wxWindow*>(g_pAdvDlg) : g_pProgramDlg;
+    wxWindow* pNamed = nullptr;
+    if (m_bModalLike)
+        pNamed = m_bFactoryReset ? dynamic_cast<wxWindow*>(g_pAdvDlg) : g_pProgramDlg;
+    return pNamed ? pNamed : m_pOwner;
 }
 
 void CDisplayDlg::ShowTransfer(bool bModalLike)
@@ -76,7 +77,11 @@ void CDisplayDlg::ShowTransfer(bool bModalLike)
         m_pLabel->SetText(g_bChinese ? m_strLabelCn : m_strLabelEn);
         SetTitle(LangString("数据传输", "Data transmission"));
     }
-    if (wxWindow* pStarter = Starter())
+    wxWindow* pStarter = Starter();
+    if (m_pDisabled && m_pDisabled.get() != pStarter)
+        m_pDisabled->Enable();
+    m_pDisabled = pStarter;
+    if (pStarter)
         pStarter->Disable();
     SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
     Show();
@@ -86,8 +91,9 @@ void CDisplayDlg::ShowTransfer(bool bModalLike)
 void CDisplayDlg::HideTransfer()
 {
     m_timer.Stop();
-    if (wxWindow* pStarter = Starter())
-        pStarter->Enable();
+    if (m_pDisabled)
+        m_pDisabled->Enable();
+    m_pDisabled = nullptr;
     m_bModalLike = false;
     m_bFactoryReset = false;
     Hide();

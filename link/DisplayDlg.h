@@ -5,6 +5,7 @@
 // close it (close box, Enter and Escape do nothing).
 // (The spec's Show and Hide are ShowTransfer and HideTransfer here: wx's Show is another thing.)
 #include <wx/timer.h>
+#include <wx/weakref.h>
 
 #include "controls/TemplateDialog.h"
 
@@ -17,7 +18,7 @@ public:
     ~CDisplayDlg() override;
 
     // bModalLike: started from the preset manager or the Advanced dialog, which is disabled
-    // instead of the owner.
+    // instead of the owner while it is open. HideTransfer enables the window that was disabled.
     void ShowTransfer(bool bModalLike);
     void HideTransfer();
     void SetFactoryResetMode(int nIgnored = 0);
@@ -36,7 +37,8 @@ protected:
 
 private:
     void OnTimer(wxTimerEvent& event);
-    // The window that ShowTransfer disables and HideTransfer enables again; nullptr when gone.
+    // The window that started the transfer: the one the caller names when it exists, else the
+    // owner.
     wxWindow* Starter() const;
 
     CGradientProgressCtrl* m_pBar = nullptr;
@@ -48,6 +50,7 @@ private:
     bool m_bFactoryReset = false;
     int m_nPosition = 0;
     wxWindow* m_pOwner;
+    wxWeakRef<wxWindow> m_pDisabled;  // the window ShowTransfer disabled, enabled again by HideTransfer
     wxTimer m_timer;
 };
 

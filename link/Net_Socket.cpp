@@ -133,6 +133,9 @@ void CNet_Socket::CheckLink(const std::atomic<int>& bRunning)
                 m_pingThread.Pause(m_options.updateFinishedPause);
                 g_bUpdateFinished = 0;
             }
+            // Reachable before the view hears of it: its connect asks for it.
+            if (bRunning)
+                m_bReachable = 1;
             PostMessage(g_pNotifyWnd, WM_NET_AVAILABLE, 0, 0);
         }
     }

@@ -236,11 +236,7 @@ void CUpgradeDlg::OnUpdate()
         pMenu.reset(LoadMenu(IDR_CONNECT_MENU));
         pMenu->SetLabel(WxId(ID_PICK_NETWORK), strAddress);
     } else {
-        pMenu = std::make_unique<wxMenu>();
-        for (std::size_t i = 0; i < m_usbPaths.size() && ID_USB_FIRST + i <= ID_USB_LAST; ++i)
-            pMenu->Append(WxId(ID_USB_FIRST + static_cast<int>(i)), wxString::Format(wxS("USB%d"), static_cast<int>(i) + 1));
-        if (bNetwork)
-            pMenu->Append(WxId(ID_PICK_NETWORK), strAddress);
+        pMenu = MakeUsbChoiceMenu(m_usbPaths.size(), bNetwork ? strAddress : wxString());
     }
     ShowPopup(*pMenu, wxPoint(rcButton.GetLeft(), rcButton.GetBottom() + 2));
 }

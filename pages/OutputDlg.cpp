@@ -1,5 +1,8 @@
 #include "pages/OutputDlg.h"
 
+#include "app/HalvekView.h"
+#include "model/DataDefine.h"
+
 namespace {
 constexpr int kTemplate = 136;
 constexpr int kBackEnglish = 286;
@@ -40,4 +43,26 @@ void COutputDlg::SetLanguage()
 void COutputDlg::FocusFirstEdit()
 {
     SetFocus();
+}
+
+void COutputDlg::RefreshBands()
+{
+    Refresh();
+}
+
+void COutputDlg::ShowInputChannel(int)
+{
+    Refresh();
+}
+
+void COutputDlg::ApplyOutputMapLock()
+{
+    if (!g_bOutMapLocked && m_pView)
+        m_pView->UnlinkAllOutputs();
+    Refresh();
+}
+
+void COutputDlg::ClearLinkedHighlights(int)
+{
+    Refresh();
 }

@@ -4,6 +4,8 @@
 // it inside its page area, hands it the data root and shows and hides it through ShowWindow.
 #include "controls/TemplateForm.h"
 
+class CBitButton;
+class CEqCurveStatic;
 class CHalvekView;
 class CKTV_Data;
 
@@ -24,7 +26,20 @@ public:
     void SetLanguage();
     // Unless an edit has the focus, focuses the page's first edit (Tab and Enter on the page).
     void FocusFirstEdit();
+    // The band, high-pass and low-pass controls of the current output (after a band reset).
+    void RefreshBands();
+    // The music input a status reply reports as active, on the page's input indicator.
+    void ShowInputChannel(int nInput);
+    // Applies g_bOutMapLocked to the strips; with the flag clear every strip is enabled and the
+    // outputs are unlinked (the view's UnlinkAllOutputs).
+    void ApplyOutputMapLock();
+    // The strips and markers of the outputs linked to nOutput lose their highlight.
+    void ClearLinkedHighlights(int nOutput);
 
     CHalvekView* m_pView = nullptr;
     CKTV_Data* m_pData = nullptr;
+    // The link L&R button and the EQ graph, which the view resets when the links are dissolved;
+    // none until the page has them.
+    CBitButton* m_btnLinkLR = nullptr;
+    CEqCurveStatic* m_pEqCurve = nullptr;
 };

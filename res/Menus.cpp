@@ -126,3 +126,16 @@ void RelabelMenu(wxMenu& menu, bool bChinese)
                 if (wxMenuItem* pItem = menu.FindItem(WxId(row.nId)))
                     pItem->SetItemLabel(wxString::FromUTF8(bChinese ? row.szChinese : row.szEnglish));
 }
+
+std::unique_ptr<wxMenu> MakeUsbChoiceMenu(std::size_t nDevices, const wxString& strNetwork)
+{
+    constexpr int ID_USB_FIRST = 6600;
+    constexpr int ID_USB_LAST = 6700;
+    constexpr int ID_NETWORK = 733;
+    auto pMenu = std::make_unique<wxMenu>();
+    for (std::size_t i = 0; i < nDevices && ID_USB_FIRST + i <= ID_USB_LAST; ++i)
+        pMenu->Append(WxId(ID_USB_FIRST + static_cast<int>(i)), wxString::Format(wxS("USB%d"), static_cast<int>(i) + 1));
+    if (!strNetwork.empty())
+        pMenu->Append(WxId(ID_NETWORK), strNetwork);
+    return pMenu;
+}

@@ -1,7 +1,11 @@
 #pragma once
 // Menus as tables: each row is an item or a pop-up at a depth (0 = the menu's own top level);
 // a pop-up (id 0) holds the rows of greater depth that follow it. Both languages sit in one row.
+#include <cstddef>
+#include <memory>
 #include <span>
+
+#include <wx/string.h>
 
 class wxMenu;
 
@@ -24,3 +28,7 @@ wxMenu* LoadMenu(int nMenuId);
 // Gives every item of the menu (pop-ups included) that one of the pop-ups 112 to 114 names its text
 // in the language asked for; items of other ids keep theirs.
 void RelabelMenu(wxMenu& menu, bool bChinese);
+
+// The choice between several processors: "USB1", "USB2" ... (commands 6600 on, at most to
+// 6700), then, unless strNetwork is empty, the network (command 733) titled strNetwork.
+std::unique_ptr<wxMenu> MakeUsbChoiceMenu(std::size_t nDevices, const wxString& strNetwork);

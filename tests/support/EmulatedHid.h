@@ -4,6 +4,7 @@
 // into request frames for the emulator; each reply is cut into 64-byte pieces, one input report
 // each, zero-filled. Plugging and unplugging post WM_DEVICECHANGE like the hot-plug monitor.
 // The backend must outlive the devices it opened.
+#include <atomic>
 #include <chrono>
 #include <map>
 #include <vector>
@@ -17,6 +18,8 @@
 class CEmulatedHidBackend final : public IHidBackend {
 public:
     explicit CEmulatedHidBackend(WndHandle hNotify = 0) : m_hNotify(hNotify) {}
+    // The window that hears of plugging and unplugging from now on (0: none).
+    void SetNotifyWnd(WndHandle hNotify) { m_hNotify = hNotify; }
 
     // Plugs in a device served by `emulator` (which must outlive it) and posts its arrival.
     void Plug(const std::string& strPath, CProcessorEmulator& emulator, const HidDeviceId& id = PROCESSOR_HID_ID);
@@ -47,7 +50,7 @@ private:
     std::shared_ptr<Port> Find(const std::string& strPath) const;
     void PlugReturnedDevices();
 
-    WndHandle m_hNotify;
+    std::atomic<WndHandle> m_hNotify;
     mutable std::mutex m_mutex;
     std::map<std::string, std::shared_ptr<Port>> m_ports;
     std::vector<Return> m_returns;

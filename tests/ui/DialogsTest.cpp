@@ -376,7 +376,8 @@ TEST_F(DisplayDlg, FactoryResetCreepsUpThenStaysFullBeforeHiding)
 {
     m_pDisplay->SetFactoryResetMode();
     g_bTransferring = 1;
-    m_pDisplay->ShowTransfer(true);  // the Advanced dialog is not open: nothing to disable
+    m_pDisplay->ShowTransfer(true);  // the Advanced dialog is not open: the owner is disabled
+    EXPECT_FALSE(m_pOwner->IsEnabled());
     EXPECT_EQ(m_pDisplay->Label()->GetLabel(), "Load factory defaults");
     EXPECT_EQ(m_pDisplay->GetTitle(), "Advanced");
     for (int i = 0; i < 200; ++i)
@@ -393,6 +394,23 @@ TEST_F(DisplayDlg, FactoryResetCreepsUpThenStaysFullBeforeHiding)
     EXPECT_EQ(nTicks, 13);  // to the full bar, 11 more ticks, then the end: about 2.6 s
     EXPECT_EQ(m_pDisplay->Label()->GetLabel(), "Load factory default success");
     EXPECT_FALSE(m_pDisplay->IsFactoryReset());
+    EXPECT_TRUE(m_pOwner->IsEnabled());
+}
+
+// The window a transfer disabled is the one enabled again, whatever opened or closed meanwhile.
+TEST_F(DisplayDlg, HideEnablesTheWindowShowDisabled)
+{
+    g_bTransferring = 1;
+    m_pDisplay->ShowTransfer(true);  // no preset manager: the owner stands in
+    EXPECT_FALSE(m_pOwner->IsEnabled());
+    auto* pManager = new wxFrame(nullptr, wxID_ANY, "presets");
+    pManager->Disable();  // disabled by something else: not the transfer's to enable
+    g_pProgramDlg = pManager;
+    m_pDisplay->HideTransfer();
+    EXPECT_TRUE(m_pOwner->IsEnabled());
+    EXPECT_FALSE(pManager->IsEnabled());
+    g_pProgramDlg = nullptr;
+    delete pManager;
 }
 
 TEST_F(DisplayDlg, ModalLikeTransfersDisableThePresetManagerWhileItExists)

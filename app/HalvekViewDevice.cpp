@@ -1,0 +1,294 @@
+// The main view's device-state commands and channel services: the pages, the preset manager and
+// the view's own batches call them when a whole item or channel changes. Frames are queued at
+// once under g_csLink, and only while a link is open.
+#include <mutex>
+
+#include "app/HalvekView.h"
+#include "controls/BitButton.h"
+#include "controls/EqCurveStatic.h"
+#include "link/PresetBatch.h"
+#include "model/ChannelGroups.h"
+#include "model/CommandFrame.h"
+#include "model/DataDefine.h"
+#include "model/KTVEQ.h"
+#include "model/KTV_Data.h"
+#include "model/KTV_OutData.h"
+#include "model/Music_InData.h"
+#include "model/SpeakerRole.h"
+#include "model/StdAfx.h"
+#include "pages/InPutDlg.h"
+#include "pages/OutputDlg.h"
+#include "platform/LinkLock.h"
+
+namespace {
+constexpr int kInputBandFreqs = 15;
+constexpr int kEqBands = 31;
+// A tweeter never gets a high-pass below this on a paste.
+constexpr int kTweeterMinHpf = 1000;
+constexpr int kTweeterLpf = 20000;
+constexpr int kSlopeOff = 8;
+
+bool IsMusicChannel(int n)
+{
+    return n >= 0 && n < MUSIC_CHANNELS;
+}
+
+bool IsOutput(int n)
+{
+    return n >= 0 && n < OUTPUT_CHANNELS;
+}
+}  // namespace
+
+void CHalvekView::MasterMuteBracket(int bEnd)
+{
+    if (!bEnd) {
+        m_nSavedMasterOn = g_masterSettings.m_byMasterOn;
+        g_masterSettings.m_byMasterOn = 0;
+    } else {
+        g_masterSettings.m_byMasterOn = BYTE(m_nSavedMasterOn);
+    }
+    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteSystemFrame(SYS_MASTER, 0));
+}
+
+void CHalvekView::SetMasterItemPending(int bFlag)
+{
+    g_bSendMaster = bFlag && m_link.m_bOnline ? 1 : 0;
+}
+
+void CHalvekView::SetSourceItemPending(int bFlag)
+{
+    g_bSendInput = bFlag && m_link.m_bOnline ? 1 : 0;
+}
+
+void CHalvekView::RefreshInputSourceButtons()
+{
+    if (g_nCurPage == 0)
+        m_pageInput->UpdateSourceButtons();
+}
+
+void CHalvekView::SendMusicChannelBlock(int nChannel)
+{
+    if (!m_link.m_bOnline || !IsMusicChannel(nChannel))
+        return;
+    std::lock_guard lock(g_csLink);
+    CPresetBatch queue(m_command, m_nBatchCount);
+    MasterMuteBracket(0);
+    CMusic_InData* pMusic = m_pData->GetMusicData(nChannel);
+    m_nSavedChannelOn = pMusic->GetOn();
+    pMusic->SetOn(0);
+    pMusic->SetBaseChanged(0);
+    queue.Queue(pMusic->SendBase(1));
+    pMusic->PackAll();
+    queue.Queue(MakeWriteBlockFrame(0, BLOCK_MUSIC, nChannel, 1, 1));
+    pMusic->SetOn(m_nSavedChannelOn);
+    pMusic->SetBaseChanged(0);
+    queue.Queue(pMusic->SendBase(1));
+    MasterMuteBracket(1);
+}
+
+void CHalvekView::SendOutputChannelBlock(int nChannel)
+{
+    if (!m_link.m_bOnline || !IsOutput(nChannel))
+        return;
+    std::lock_guard lock(g_csLink);
+    CPresetBatch queue(m_command, m_nBatchCount);
+    CKTV_OutData* pOut = m_pData->GetOutData(nChannel);
+    m_nSavedChannelOn = pOut->GetOn();
+    pOut->SetOn(0);
+    pOut->SetBaseChanged(0);
+    queue.Queue(pOut->SendBase(1));
+    pOut->PackAll();
+    queue.Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, nChannel, 1, 1));
+    pOut->SetOn(BYTE(m_nSavedChannelOn));
+    pOut->SetBaseChanged(0);
+    queue.Queue(pOut->SendBase(1));
+}
+
+void CHalvekView::SendOutputRoles(int nOutput, int bAll)
+{
+    std::lock_guard lock(g_csLink);
+    CPresetBatch queue(m_command, m_nBatchCount);
+    if (bAll == 0 && IsOutput(nOutput)) {
+        CKTV_OutData* pOut = m_pData->GetOutData(nOutput);
+        pOut->SetRole(g_roleStates.m_byOutRole[nOutput]);
+        if (!m_link.m_bOnline)
+            return;
+        MasterMuteBracket(0);
+        queue.Queue(MakeWriteSystemFrame(SYS_OUT_ROLES, 0));
+        queue.Queue(pOut->SendCrossoverNow());
+        MasterMuteBracket(1);
+    } else if (bAll == 1 && m_link.m_bOnline) {
+        MasterMuteBracket(0);
+        queue.Queue(MakeWriteSystemFrame(SYS_OUT_ROLES, 0));
+        for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+            queue.Queue(m_pData->GetOutData(i)->SendCrossoverNow());
+        MasterMuteBracket(1);
+    }
+}
+
+void CHalvekView::SendPresetNameAndClearCurrent(int nPreset)
+{
+    if (!m_link.m_bOnline)
+        return;
+    std::lock_guard lock(g_csLink);
+    CPresetBatch queue(m_command, m_nBatchCount);
+    queue.Queue(MakeWriteSystemFrame(SYS_PRESET_NAME, nPreset));
+    g_byCurPreset = 0;
+    queue.Queue(MakeWriteSystemFrame(SYS_CUR_PRESET, 0));
+}
+
+void CHalvekView::ResetOutputChannelFreqs(int nChannel)
+{
+    if (!IsOutput(nChannel))
+        return;
+    m_pCurOutData = m_pData->GetOutData(nChannel);
+    for (int i = 0; i < kEqBands; ++i)
+        m_pCurOutData->GetBand(i)->ResetToPeq(g_nOutBandFreq[i]);
+    if (!m_link.m_bOnline)
+        return;
+    m_pCurOutData->PackAll();
+    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, nChannel, 1, 1));
+}
+
+void CHalvekView::ResetOutputFreqs()
+{
+    {
+        std::lock_guard lock(g_csLink);
+        // A bracket only matters to a processor: without a link nothing is queued.
+        const bool bBracket = m_link.m_bOnline != 0;
+        if (bBracket)
+            MasterMuteBracket(0);
+        const int nCurrent = g_nCurOutput;
+        ResetOutputChannelFreqs(nCurrent);
+        if (IsOutput(nCurrent)) {
+            for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
+                if (i != nCurrent && g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[nCurrent])
+                    ResetOutputChannelFreqs(i);
+            }
+        }
+        if (bBracket)
+            MasterMuteBracket(1);
+    }
+    m_pageOutput->RefreshBands();
+}
+
+void CHalvekView::ResetMusicChannelFreqs(int nChannel)
+{
+    if (!IsMusicChannel(nChannel))
+        return;
+    {
+        std::lock_guard lock(g_csLink);
+        m_pCurMusicData = m_pData->GetMusicData(nChannel);
+        for (int i = 0; i < kEqBands; ++i)
+            m_pCurMusicData->GetBand(i)->ResetToPeq(i < kInputBandFreqs ? g_nInBandFreq[i] : g_nOutBandFreq[i]);
+        if (m_link.m_bOnline) {
+            MasterMuteBracket(0);
+            m_pCurMusicData->PackAll();
+            CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteBlockFrame(0, BLOCK_MUSIC, nChannel, 1, 1));
+            MasterMuteBracket(1);
+        }
+    }
+    m_pageInput->ShowChannel();
+}
+
+void CHalvekView::CopyOutputAndSend(int nFrom, int nTo)
+{
+    if (!IsOutput(nFrom) || !IsOutput(nTo))
+        return;
+    CKTV_OutData* pTo = m_pData->GetOutData(nTo);
+    pTo->CopyFrom(*m_pData->GetOutData(nFrom));
+    if (!m_link.m_bOnline)
+        return;
+    pTo->PackAll();
+    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, nTo, 1, 1));
+}
+
+void CHalvekView::PasteOutputChannel(int nFrom, int nTo)
+{
+    if (!IsOutput(nFrom) || !IsOutput(nTo))
+        return;
+    std::lock_guard lock(g_csLink);
+    CKTV_OutData* pTo = m_pData->GetOutData(nTo);
+    pTo->CopyFrom(*m_pData->GetOutData(nFrom));
+    if (IsTweeterRole(g_roleStates.m_byOutRole[nTo])) {
+        CrossoverGroup g;
+        pTo->GetCrossoverGroup(g);
+        if (g.m_wHpfFreq < kTweeterMinHpf) {
+            g.m_wHpfFreq = kTweeterMinHpf;
+            if (g.m_wLpfFreq < kTweeterMinHpf)
+                g.m_wLpfFreq = kTweeterLpf;
+        }
+        if (g.m_byHpfSlope == kSlopeOff)
+            g.m_byHpfSlope = 1;
+        pTo->SetCrossoverGroup(g);
+    }
+    if (!m_link.m_bOnline)
+        return;
+    MasterMuteBracket(0);
+    pTo->PackAll();
+    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, nTo, 1, 1));
+    MasterMuteBracket(1);
+}
+
+int CHalvekView::LinkPairedOutputs(int nDirection)
+{
+    if (nDirection != 0 && nDirection != 1)
+        return 0;
+    std::lock_guard lock(g_csLink);
+    const bool bBracket = m_link.m_bOnline != 0;
+    if (bBracket)
+        MasterMuteBracket(0);
+    int bCurrentIsTarget = 0;
+    for (const OutputPair& pair : g_lrPairsLeftFirst) {
+        if (!pair.m_bUsed || !IsOutput(pair.m_nFirst) || !IsOutput(pair.m_nSecond))
+            continue;
+        const int nSource = nDirection == 0 ? pair.m_nFirst : pair.m_nSecond;
+        const int nTarget = nDirection == 0 ? pair.m_nSecond : pair.m_nFirst;
+        g_outLinks.m_nGroup[nTarget] = nSource;
+        CopyOutputAndSend(nSource, nTarget);
+        if (nTarget == g_nCurOutput)
+            bCurrentIsTarget = 1;
+    }
+    if (bBracket)
+        MasterMuteBracket(1);
+    return bCurrentIsTarget;
+}
+
+void CHalvekView::UnlinkAllOutputs()
+{
+    m_pageOutput->ClearLinkedHighlights(g_nCurOutput);
+    {
+        std::lock_guard lock(g_csLink);
+        m_pData->InitOutputLinks();
+        g_bLinkLR = 0;
+    }
+    if (m_pageOutput->m_btnLinkLR)
+        m_pageOutput->m_btnLinkLR->SetCheck(false);
+    if (m_pageOutput->m_pEqCurve)
+        m_pageOutput->m_pEqCurve->Redraw(-1);
+}
+
+int CHalvekView::TakeDeviceRoles()
+{
+    ResetRoleStates();
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+        g_roleStates.m_byOutRole[i] = g_byDevRoles[i];
+    if (!ClearDuplicateRoles())
+        return 0;
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+        g_byDevRoles[i] = g_roleStates.m_byOutRole[i];
+    return 1;
+}
+
+void CHalvekView::ApplyLoadedRoles(int bKeepLock)
+{
+    {
+        std::lock_guard lock(g_csLink);
+        TakeDeviceRoles();
+        RecomputeRoleStates();
+    }
+    if (!bKeepLock && g_bOutMapLocked) {
+        g_bOutMapLocked = 0;
+        m_pageOutput->ApplyOutputMapLock();
+    }
+}
