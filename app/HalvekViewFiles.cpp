@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/HalvekView.h"
+#include "controls/FileDialogBuffer.h"
 #include "controls/FileDialogST.h"
 #include "controls/ControlIds.h"
 #include "model/DataDefine.h"
@@ -40,6 +41,12 @@ constexpr int SLOT_OUT_MAP = 3;
 constexpr int SLOT_HEX = 4;
 
 constexpr int SOURCE_BYTE_OFF = 255;
+
+// The name the preset takes from its file: the file name without its extension.
+std::string FileTitle(const std::string& strPath)
+{
+    return SplitFileName(strPath).strName;
+}
 
 // A filter of "description|pattern||" pairs as the dialog takes it: each part ended by a NUL.
 std::string DialogFilter(std::string strFilter)
@@ -216,6 +223,7 @@ int CHalvekView::SavePresetFile()
         ShowFileError("保存场景文件错误!", "Save presets file error!");
         return 0;
     }
+    ShowPresetName(FileTitle(strPath));
     g_bLiveEdited = 0;
     return 1;
 }
@@ -227,6 +235,10 @@ int CHalvekView::LoadPresetFile()
         return 0;
     const bool bLoaded = LoadDocFile(m_doc, &CHalvekDoc::SerializePreset, strPath, PRESET_FILE_SIZE, [&] {
         g_bLiveEdited = 0;
+        UnlinkAllOutputs();
+        ShowPresetName(FileTitle(strPath));
+        // While a link is open the processor takes the loaded preset as its current one.
+        WritePreset(0, 0);
         RefreshOutputPage();
         g_copySource.Reset();
     });
@@ -271,8 +283,13 @@ int CHalvekView::LoadAllPresetsFile()
         const BYTE bySource = g_inputSettings.m_bySource;
         g_inputSourceTable.m_nSource = bySource == SOURCE_BYTE_OFF ? SOURCE_OFF : bySource;
         SelectMusicInput(g_inputSettings.m_byInput, 0);
+        UnlinkAllOutputs();
+        ApplyLoadedRoles(0);
+        // While a link is open every preset and the device state go to the processor.
+        WriteAllPresets();
         RefreshOutputPage();
         g_copySource.Reset();
+        ShowLoadedPresetName();
     });
     if (!bLoaded) {
         ShowFileError("读整机场景文件错误!", "Read all presets file error!");

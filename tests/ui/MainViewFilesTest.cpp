@@ -15,6 +15,8 @@
 #include "app/MainFrm.h"
 #include "controls/ControlIds.h"
 #include "controls/FileDialogST.h"
+#include "controls/WndMessages.h"
+#include "link/LinkState.h"
 #include "model/DataDefine.h"
 #include "model/HalvekDoc.h"
 #include "model/InputSourceTable.h"
@@ -33,6 +35,7 @@
 
 namespace {
 constexpr char kFileKey[] = "Software/Tarvi_1.exe/PC_File";
+constexpr char kUsbPath[] = "/dev/hidraw-emulated";
 
 CNetOptions NoNetwork()
 {
@@ -61,13 +64,20 @@ std::optional<std::string> Remembered(const char* szValue)
 
 class MainViewFiles : public testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Open(false); }
+
+    // The main window; with the processor plugged in the view connects to it by itself.
+    void Open(bool bPlugged)
     {
         ResetLinkGlobals();
         g_bChinese = 0;
+        g_bOutMapLocked = 0;
         m_doc.OnNewDocument();
+        if (bPlugged)
+            m_hid.Plug(kUsbPath, m_emulator);
         m_pFrame = new CMainFrame;
-        m_pView = m_pFrame->OpenDocument(m_doc, m_hid, NoNetwork(), {});
+        m_pView = m_pFrame->OpenDocument(m_doc, m_hid, NoNetwork(), FastLinkTimeouts());
+        m_hid.SetNotifyWnd(GetWndHandle(m_pView));
         m_pFrame->Show();
         Settle(50);
         m_strFolder = ConfigFolder() + "/files";
@@ -77,6 +87,7 @@ protected:
     void TearDown() override
     {
         CFileDialogST::SetTestAnswer({});
+        m_hid.SetNotifyWnd(0);
         m_pFrame->Destroy();
         wxTheApp->ProcessIdle();
         PumpPendingEvents();
@@ -100,9 +111,23 @@ protected:
         });
     }
 
+    void Command(int nCommand)
+    {
+        wxCommandEvent event(wxEVT_MENU, WxId(nCommand));
+        event.SetEventObject(m_pView);
+        m_pView->ProcessWindowEvent(event);
+    }
+
     std::string Path(const std::string& strName) const { return m_strFolder + "/" + strName; }
 
     CKTV_Data& Data() { return m_doc.m_data; }
+    std::string PresetNameShown() const { return m_pView->GetDlgItem(2770)->GetLabel().utf8_string(); }
+    std::string LiveName() const { return std::string(g_liveImage.m_szName, strnlen(g_liveImage.m_szName, sizeof g_liveImage.m_szName)); }
+    int QueueCount()
+    {
+        std::lock_guard lock(g_csLink);
+        return m_pView->m_command.GetQueueCount();
+    }
 
     // Every value a file may carry, away from its default.
     void MakeDistinctData()
@@ -138,6 +163,15 @@ protected:
     std::vector<std::optional<std::string>> m_answers;
     std::vector<std::string> m_starts;
 };
+// The processor is plugged in before start-up; the view connects to it and reads it back.
+class MainViewFilesOnLink : public MainViewFiles {
+protected:
+    void SetUp() override
+    {
+        Open(true);
+        ASSERT_TRUE(SettleUntil([this] { return m_pView->IsOnline() && g_bSynced && !g_bTransferring; }));
+    }
+};
 }  // namespace
 
 TEST_F(MainViewFiles, APresetFileSavedAndLoadedRestoresEveryValue)
@@ -147,6 +181,9 @@ TEST_F(MainViewFiles, APresetFileSavedAndLoadedRestoresEveryValue)
     ASSERT_EQ(m_pView->SavePresetFile(), 1);
     const std::string saved = ReadFile(Path("evening.TarviC1"));
     ASSERT_EQ(saved.size(), PRESET_FILE_SIZE);
+    // The preset takes the file's name.
+    EXPECT_EQ(PresetNameShown(), "evening");
+    EXPECT_EQ(LiveName(), "evening");
 
     ResetData();
     g_bLiveEdited = 1;
@@ -154,9 +191,16 @@ TEST_F(MainViewFiles, APresetFileSavedAndLoadedRestoresEveryValue)
     ASSERT_EQ(m_pView->LoadPresetFile(), 1);
     EXPECT_EQ(g_bLiveEdited, 0);
     EXPECT_EQ(Data().GetOutData(5)->GetLevel(), 335);
+    EXPECT_EQ(PresetNameShown(), "evening");
+    // Without a link only the PC's data changes.
+    EXPECT_EQ(QueueCount(), 0);
+    // Saved again, the file differs only in the name, which the preset took from the file.
     Answer({Path("again")});
     ASSERT_EQ(m_pView->SavePresetFile(), 1);
-    EXPECT_EQ(ReadFile(Path("again.TarviC1")), saved);
+    const std::string again = ReadFile(Path("again.TarviC1"));
+    constexpr std::size_t kName = 15;
+    EXPECT_EQ(again.substr(kName, 8), std::string("evening\0", 8));
+    EXPECT_TRUE(again.substr(kName + sizeof g_liveImage.m_szName) == saved.substr(kName + sizeof g_liveImage.m_szName));
     EXPECT_TRUE(LinkLockIsFree());
 }
 
@@ -182,6 +226,7 @@ TEST_F(MainViewFiles, AnAllPresetsFileSavedAndLoadedRestoresEveryValue)
     loaded.master.m_byNoiseEcho = before.master.m_byNoiseEcho;  // not in the file
     std::memcpy(loaded.xover, before.xover, sizeof loaded.xover);
     EXPECT_TRUE(loaded == before);
+    EXPECT_EQ(QueueCount(), 0);
     // The music input the file makes active is shown and chosen.
     EXPECT_EQ(g_nCurInput, 3);
     EXPECT_EQ(g_nInputMode, 1);
@@ -412,19 +457,14 @@ TEST_F(MainViewFiles, SettingsRemovedWhileRunningAreMadeAnew)
 
 TEST_F(MainViewFiles, ThePresetCommandsRunTheFileOperations)
 {
-    auto command = [&](int nCommand) {
-        wxCommandEvent event(wxEVT_MENU, WxId(nCommand));
-        event.SetEventObject(m_pView);
-        m_pView->ProcessWindowEvent(event);
-    };
     MakeDistinctData();
     Answer({Path("by menu")});
-    command(725);
+    Command(725);
     const std::string saved = ReadFile(Path("by menu.TarviC1"));
     EXPECT_EQ(saved.size(), PRESET_FILE_SIZE);
     ResetData();
     Answer({Path("by menu.TarviC1")});
-    command(723);
+    Command(723);
     EXPECT_EQ(Data().GetOutData(0)->GetLevel(), 300);
 
     Answer({Path("all")});
@@ -432,8 +472,94 @@ TEST_F(MainViewFiles, ThePresetCommandsRunTheFileOperations)
     ASSERT_EQ(m_pView->SaveAllPresetsFile(), 1);
     ResetData();
     Answer({Path("all.TarviAC1")});
-    command(724);
+    Command(724);
     EXPECT_EQ(std::memcmp(&g_devImages[5], ReadFile(Path("all.TarviAC1")).data() + 18 + 5 * sizeof(PresetImage),
                           sizeof(PresetImage)),
               0);
+}
+
+// Saving all presets first reads the six stored presets from the processor (84 blocks), then
+// writes them to the file chosen.
+TEST_F(MainViewFilesOnLink, SavingAllPresetsReadsThemFromTheProcessorIntoTheFile)
+{
+    m_emulator.Edit([](EmuState& state) {
+        for (int p = 1; p <= emu::STORED_PRESETS; ++p)
+            for (std::size_t i = emu::MUSIC_OFFSET; i < emu::IMAGE_SIZE; ++i)
+                state.images[std::size_t(p)][i] = static_cast<std::uint8_t>(i * 7 + std::size_t(p) * 31);
+    });
+    m_emulator.ClearLog();
+    Answer({Path("device")});
+    Command(726);
+    ASSERT_TRUE(SettleUntil([this] { return std::filesystem::exists(Path("device.TarviAC1")) && !g_bTransferring; }));
+
+    int nBlocks = 0;
+    for (const EmuRequest& r : m_emulator.Log())
+        nBlocks += r.byClass == emu::READ && r.byBlock != emu::BLOCK_SYSTEM;
+    EXPECT_EQ(nBlocks, 84);
+    const std::string file = ReadFile(Path("device.TarviAC1"));
+    ASSERT_EQ(file.size(), ALL_PRESETS_FILE_SIZE);
+    const EmuState state = m_emulator.State();
+    constexpr std::size_t kSignature = 18;
+    for (int p = 1; p <= emu::STORED_PRESETS; ++p) {
+        const std::size_t nImage = kSignature + std::size_t(p - 1) * emu::IMAGE_SIZE;
+        EXPECT_EQ(std::memcmp(file.data() + nImage + emu::MUSIC_OFFSET, state.images[std::size_t(p)].data() + emu::MUSIC_OFFSET,
+                              emu::IMAGE_SIZE - emu::MUSIC_OFFSET),
+                  0)
+            << p;
+    }
+    EXPECT_EQ(Remembered("AllFile_Path"), m_strFolder);
+}
+
+TEST_F(MainViewFilesOnLink, SavingAllPresetsWithTheDialogCancelledReadsNothing)
+{
+    m_emulator.ClearLog();
+    Answer({std::nullopt});
+    Command(726);
+    Settle(100);
+    for (const EmuRequest& r : m_emulator.Log())
+        EXPECT_FALSE(r.byClass == emu::READ && r.byBlock != emu::BLOCK_SYSTEM);
+    EXPECT_EQ(g_bTransferring, 0);
+}
+
+// While a link is open a loaded preset becomes the processor's current preset, and loaded
+// presets all go to the processor.
+TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
+{
+    Answer({Path("current"), Path("all")});
+    ASSERT_EQ(m_pView->SavePresetFile(), 1);
+    ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
+    ASSERT_EQ(m_pView->SaveAllPresetsFile(), 1);
+
+    // A preset file whose third output has another level.
+    std::string preset = ReadFile(Path("current.TarviC1"));
+    constexpr std::size_t kPresetSignature = 15;
+    constexpr std::size_t kLevel = emu::OUTPUT_OFFSET + 2 * emu::OUTPUT_SIZE + OUT_GROUP_BASE * emu::GROUP_SIZE + 2;
+    const std::size_t nLevel = kPresetSignature + kLevel;
+    preset[nLevel] = '\x2C';
+    preset[nLevel + 1] = '\x01';
+    ASSERT_TRUE(WriteFileReplacing(Path("current.TarviC1"), preset));
+    m_emulator.ClearLog();
+    Answer({Path("current.TarviC1")});
+    ASSERT_EQ(m_pView->LoadPresetFile(), 1);
+    EXPECT_EQ(Data().GetOutData(2)->GetLevel(), 300);
+    ASSERT_TRUE(SettleUntil([this] {
+        const EmuState state = m_emulator.State();
+        return !g_bTransferring && state.images[0][kLevel] == 0x2C && state.images[0][kLevel + 1] == 0x01;
+    }));
+    EXPECT_EQ(std::memcmp(m_emulator.State().images[0].data(), "current", 8), 0);
+
+    // An all-presets file with other stored presets.
+    std::string all = ReadFile(Path("all.TarviAC1"));
+    constexpr std::size_t kAllSignature = 18;
+    for (int p = 0; p < STORED_PRESETS; ++p)
+        all[kAllSignature + std::size_t(p) * emu::IMAGE_SIZE + emu::OUTPUT_OFFSET] = static_cast<char>(0x50 + p);
+    ASSERT_TRUE(WriteFileReplacing(Path("all.TarviAC1"), all));
+    Answer({Path("all.TarviAC1")});
+    ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
+    EXPECT_EQ(g_bTransferring, 1);
+    ASSERT_TRUE(SettleUntil([this] { return !g_bTransferring && QueueCount() == 0; }));
+    const EmuState state = m_emulator.State();
+    for (int p = 1; p <= STORED_PRESETS; ++p)
+        EXPECT_EQ(state.images[std::size_t(p)][emu::OUTPUT_OFFSET], 0x50 + p - 1) << p;
+    EXPECT_TRUE(LinkLockIsFree());
 }

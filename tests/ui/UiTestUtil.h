@@ -36,6 +36,19 @@ inline void Settle(int nMs = 100)
     }
 }
 
+// Settles until done() holds; false when it still does not after the timeout.
+template <typename Done>
+bool SettleUntil(Done done, std::chrono::milliseconds timeout = std::chrono::seconds(10))
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        Settle(10);
+    }
+    return true;
+}
+
 // The control drawn through its Draw into a bitmap of its client size.
 inline wxImage DrawToImage(CDrawnControl& ctrl)
 {
