@@ -4,13 +4,18 @@
 // worker's CPU time while it polls the meters (goal: under 1 % of one core).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <thread>
 #include <vector>
 
+#include "link/KTVCommand.h"
 #include "link/LinkState.h"
+#include "link/PresetBatch.h"
 #include "model/CommandFrame.h"
 #include "model/DataDefine.h"
+#include "platform/LinkLock.h"
 #include "platform/MessageIds.h"
 #include "platform/TcpClient.h"
 #include "tests/support/LinkRig.h"
@@ -139,6 +144,55 @@ void BM_ReadBackAfterConnecting(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReadBackAfterConnecting)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The 84 block requests of the main view's read-all batch (command 726), as it queues them.
+std::vector<std::unique_ptr<CSendData>> AllPresetReads()
+{
+    CKTVCommand command;
+    int nCount = 0;
+    CPresetBatch(command, nCount).ReadAllPresets();
+    std::vector<std::unique_ptr<CSendData>> frames;
+    while (CSendData* pHead = command.GetHead()) {
+        auto pCopy = std::make_unique<CSendData>();
+        auto pBuffer = std::make_unique<BYTE[]>(static_cast<std::size_t>(pHead->GetLength()));
+        std::copy(pHead->GetBuffer(), pHead->GetBuffer() + pHead->GetLength(), pBuffer.get());
+        pCopy->SetBuffer(std::move(pBuffer));
+        pCopy->SetLength(pHead->GetLength());
+        frames.push_back(std::move(pCopy));
+        command.RemoveHead();
+    }
+    return frames;
+}
+
+// Reading all six stored presets, from the first request to the reply of the last block.
+void BM_ReadAllPresets(benchmark::State& state)
+{
+    CMessageRecorder posted;
+    CLinkRig rig(LinkWay::Net, g_timeouts);
+    const std::size_t nFrames = AllPresetReads().size();
+    const Seconds roundTrips = MeasuredRoundTrips(rig.pServer->Port(), AllPresetReads(), 5);
+    if (!rig.Open() || roundTrips.count() <= 0) {
+        state.SkipWithError("the emulator cannot be reached");
+        return;
+    }
+    for (auto _ : state) {
+        int nCount = 0;
+        {
+            std::lock_guard lock(g_csLink);
+            CPresetBatch(rig.command, nCount).ReadAllPresets();
+        }
+        const auto start = Clock::now();
+        rig.Start();
+        posted.WaitFor(WM_ALL_PRESETS_RECEIVED, 1, 60s);
+        const Seconds elapsed = Clock::now() - start;
+        rig.link.StopLinkThread(0);
+        state.SetIterationTime(elapsed.count());
+        state.counters["blocks"] = static_cast<double>(nFrames);
+        state.counters["limit_ms"] = PassLimit(roundTrips, nFrames).count() * 1e3;
+        state.counters["ratio"] = PassLimit(roundTrips, nFrames) / elapsed;
+    }
+}
+BENCHMARK(BM_ReadAllPresets)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // What the machine charges a thread that does nothing but the pause between passes, twice per
 // meter poll: the part of the idle worker's CPU time that the design itself sets.
