@@ -245,6 +245,8 @@ private:
     // transfer flag, the progress dialog.
     void StartBatchProgress(int nRange, bool bModalLike, bool bViewBar);
     void BindLinkHandlers();
+    template <class Channel>
+    void ResendChannel(Channel& channel, int nBlock, int nChannel);
     // The output roles of g_byDevRoles into g_roleStates, a repeated role cleared (and cleared in
     // g_byDevRoles too: then 1). Under g_csLink.
     int TakeDeviceRoles();

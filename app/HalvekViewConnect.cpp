@@ -119,13 +119,7 @@ void CHalvekView::RunConnectSteps(int nLinkType)
 
 int CHalvekView::ConnectUsbPath(const std::string& strPath)
 {
-    if (!m_link.IsUsbPathFree(strPath))
-        return 0;
-    {
-        std::lock_guard lock(g_csLink);
-        g_strUsbDevicePath = strPath;
-    }
-    if (!m_link.OpenHidDevice())
+    if (!m_link.OpenUsbPath(strPath))
         return 0;
     RunConnectSteps(LINK_USB);
     return 1;

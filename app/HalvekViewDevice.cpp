@@ -66,23 +66,30 @@ void CHalvekView::RefreshInputSourceButtons()
         m_pageInput->UpdateSourceButtons();
 }
 
+// The channel's basic group with its switch off, the whole block, the basic group with the
+// switch back: the processor never plays a half-written channel.
+template <class Channel>
+void CHalvekView::ResendChannel(Channel& channel, int nBlock, int nChannel)
+{
+    CPresetBatch queue(m_command, m_nBatchCount);
+    m_nSavedChannelOn = channel.GetOn();
+    channel.SetOn(0);
+    channel.SetBaseChanged(0);
+    queue.Queue(channel.SendBase(1));
+    channel.PackAll();
+    queue.Queue(MakeWriteBlockFrame(0, nBlock, nChannel, 1, 1));
+    channel.SetOn(static_cast<decltype(channel.GetOn())>(m_nSavedChannelOn));
+    channel.SetBaseChanged(0);
+    queue.Queue(channel.SendBase(1));
+}
+
 void CHalvekView::SendMusicChannelBlock(int nChannel)
 {
     if (!m_link.m_bOnline || !IsMusicChannel(nChannel))
         return;
     std::lock_guard lock(g_csLink);
-    CPresetBatch queue(m_command, m_nBatchCount);
     MasterMuteBracket(0);
-    CMusic_InData* pMusic = m_pData->GetMusicData(nChannel);
-    m_nSavedChannelOn = pMusic->GetOn();
-    pMusic->SetOn(0);
-    pMusic->SetBaseChanged(0);
-    queue.Queue(pMusic->SendBase(1));
-    pMusic->PackAll();
-    queue.Queue(MakeWriteBlockFrame(0, BLOCK_MUSIC, nChannel, 1, 1));
-    pMusic->SetOn(m_nSavedChannelOn);
-    pMusic->SetBaseChanged(0);
-    queue.Queue(pMusic->SendBase(1));
+    ResendChannel(*m_pData->GetMusicData(nChannel), BLOCK_MUSIC, nChannel);
     MasterMuteBracket(1);
 }
 
@@ -91,17 +98,7 @@ void CHalvekView::SendOutputChannelBlock(int nChannel)
     if (!m_link.m_bOnline || !IsOutput(nChannel))
         return;
     std::lock_guard lock(g_csLink);
-    CPresetBatch queue(m_command, m_nBatchCount);
-    CKTV_OutData* pOut = m_pData->GetOutData(nChannel);
-    m_nSavedChannelOn = pOut->GetOn();
-    pOut->SetOn(0);
-    pOut->SetBaseChanged(0);
-    queue.Queue(pOut->SendBase(1));
-    pOut->PackAll();
-    queue.Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, nChannel, 1, 1));
-    pOut->SetOn(BYTE(m_nSavedChannelOn));
-    pOut->SetBaseChanged(0);
-    queue.Queue(pOut->SendBase(1));
+    ResendChannel(*m_pData->GetOutData(nChannel), BLOCK_OUTPUT, nChannel);
 }
 
 void CHalvekView::SendOutputRoles(int nOutput, int bAll)

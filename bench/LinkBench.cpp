@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <mutex>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -15,7 +15,6 @@
 #include "link/PresetBatch.h"
 #include "model/CommandFrame.h"
 #include "model/DataDefine.h"
-#include "platform/LinkLock.h"
 #include "platform/MessageIds.h"
 #include "platform/TcpClient.h"
 #include "tests/support/LinkRig.h"
@@ -117,24 +116,26 @@ void BM_BusyQueueTransactions(benchmark::State& state)
 }
 BENCHMARK(BM_BusyQueueTransactions)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The read-back after a connection, from the first request to the last block's reply.
-void BM_ReadBackAfterConnecting(benchmark::State& state)
+// Times one batch from its first request to the reply that ends it (posting nDoneMsg), as a
+// ratio to one transaction per worker pass.
+void TimeBatch(benchmark::State& state, const std::function<std::vector<std::unique_ptr<CSendData>>()>& fnFrames,
+               unsigned nDoneMsg)
 {
     CMessageRecorder posted;
     CLinkRig rig(LinkWay::Net, g_timeouts);
-    const Seconds roundTrips = MeasuredRoundTrips(rig.pServer->Port(), ReadBackFrames(), 20);
+    const Seconds roundTrips = MeasuredRoundTrips(rig.pServer->Port(), fnFrames(), 5);
     if (!rig.Open() || roundTrips.count() <= 0) {
         state.SkipWithError("the emulator cannot be reached");
         return;
     }
     for (auto _ : state) {
-        std::vector<std::unique_ptr<CSendData>> frames = ReadBackFrames();
+        std::vector<std::unique_ptr<CSendData>> frames = fnFrames();
         const std::size_t nFrames = frames.size();
         for (auto& pFrame : frames)
             rig.Queue(std::move(pFrame));
         const auto start = Clock::now();
         rig.Start();
-        posted.WaitFor(WM_PRESET_RECEIVED, 1, 30s);
+        posted.WaitFor(nDoneMsg, 1, 60s);
         const Seconds elapsed = Clock::now() - start;
         rig.link.StopLinkThread(0);
         state.SetIterationTime(elapsed.count());
@@ -142,6 +143,12 @@ void BM_ReadBackAfterConnecting(benchmark::State& state)
         state.counters["limit_ms"] = PassLimit(roundTrips, nFrames).count() * 1e3;
         state.counters["ratio"] = PassLimit(roundTrips, nFrames) / elapsed;
     }
+}
+
+// The read-back after a connection, from the first request to the last block's reply.
+void BM_ReadBackAfterConnecting(benchmark::State& state)
+{
+    TimeBatch(state, ReadBackFrames, WM_PRESET_RECEIVED);
 }
 BENCHMARK(BM_ReadBackAfterConnecting)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -167,30 +174,7 @@ std::vector<std::unique_ptr<CSendData>> AllPresetReads()
 // Reading all six stored presets, from the first request to the reply of the last block.
 void BM_ReadAllPresets(benchmark::State& state)
 {
-    CMessageRecorder posted;
-    CLinkRig rig(LinkWay::Net, g_timeouts);
-    const std::size_t nFrames = AllPresetReads().size();
-    const Seconds roundTrips = MeasuredRoundTrips(rig.pServer->Port(), AllPresetReads(), 5);
-    if (!rig.Open() || roundTrips.count() <= 0) {
-        state.SkipWithError("the emulator cannot be reached");
-        return;
-    }
-    for (auto _ : state) {
-        int nCount = 0;
-        {
-            std::lock_guard lock(g_csLink);
-            CPresetBatch(rig.command, nCount).ReadAllPresets();
-        }
-        const auto start = Clock::now();
-        rig.Start();
-        posted.WaitFor(WM_ALL_PRESETS_RECEIVED, 1, 60s);
-        const Seconds elapsed = Clock::now() - start;
-        rig.link.StopLinkThread(0);
-        state.SetIterationTime(elapsed.count());
-        state.counters["blocks"] = static_cast<double>(nFrames);
-        state.counters["limit_ms"] = PassLimit(roundTrips, nFrames).count() * 1e3;
-        state.counters["ratio"] = PassLimit(roundTrips, nFrames) / elapsed;
-    }
+    TimeBatch(state, AllPresetReads, WM_ALL_PRESETS_RECEIVED);
 }
 BENCHMARK(BM_ReadAllPresets)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -71,6 +71,9 @@ public:
     int FindHidDevices();
     // Opens g_strUsbDevicePath (claiming it in the list of devices in use); 1 on success.
     int OpenHidDevice();
+    // When the path is free in the list of devices in use, makes it g_strUsbDevicePath and opens
+    // it; 1 on success.
+    int OpenUsbPath(const std::string& strPath);
     // Why the last open failed: Busy (another copy has it), AccessDenied (the udev rule is
     // missing: the view says so with g_strUsbAccessCn / g_strUsbAccessEn), NotFound ...
     LinkError GetLastOpenError() const { return m_lastOpenError; }

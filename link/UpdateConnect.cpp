@@ -1,7 +1,5 @@
 #include "link/UpdateConnect.h"
 
-#include <mutex>
-
 #include "link/FirmwareCommands.h"
 #include "link/KTVCommand.h"
 #include "link/LinkController.h"
@@ -9,7 +7,6 @@
 #include "link/Net_Socket.h"
 #include "link/ProgressTarget.h"
 #include "model/StdAfx.h"
-#include "platform/LinkLock.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageIds.h"
 
@@ -34,13 +31,7 @@ void CUpdateConnect::StartFirmwareLink()
 
 int CUpdateConnect::ConnectUsbForUpdate(const std::string& strPath)
 {
-    if (!m_link.IsUsbPathFree(strPath))
-        return 0;
-    {
-        std::lock_guard lock(g_csLink);
-        g_strUsbDevicePath = strPath;
-    }
-    if (!m_link.OpenHidDevice())
+    if (!m_link.OpenUsbPath(strPath))
         return 0;
     m_command.ClearQueue();
     StartFirmwareLink();

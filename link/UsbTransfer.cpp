@@ -96,6 +96,17 @@ int CLinkController::OpenHidDevice()
     return 1;
 }
 
+int CLinkController::OpenUsbPath(const std::string& strPath)
+{
+    if (!IsUsbPathFree(strPath))
+        return 0;
+    {
+        std::lock_guard lock(g_csLink);
+        g_strUsbDevicePath = strPath;
+    }
+    return OpenHidDevice();
+}
+
 void CLinkController::CloseHidDevice()
 {
     m_pHidDevice.reset();
