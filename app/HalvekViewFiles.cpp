@@ -16,6 +16,7 @@
 #include "model/InputSourceTable.h"
 #include "model/StdAfx.h"
 #include "pages/InPutDlg.h"
+#include "pages/OutputDlg.h"
 #include "platform/Archive.h"
 #include "platform/LinkLock.h"
 #include "platform/MessageBox.h"
@@ -240,6 +241,7 @@ int CHalvekView::LoadPresetFile()
         // While a link is open the processor takes the loaded preset as its current one.
         WritePreset(0, 0);
         RefreshOutputPage();
+        m_pageOutput->CheckOutputMapLock();
         g_copySource.Reset();
     });
     if (!bLoaded) {
@@ -288,6 +290,7 @@ int CHalvekView::LoadAllPresetsFile()
         // While a link is open every preset and the device state go to the processor.
         WriteAllPresets();
         RefreshOutputPage();
+        m_pageOutput->CheckOutputMapLock();
         g_copySource.Reset();
         ShowLoadedPresetName();
     });

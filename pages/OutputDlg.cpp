@@ -2,6 +2,7 @@
 
 #include "app/HalvekView.h"
 #include "model/DataDefine.h"
+#include "model/SpeakerRole.h"
 
 namespace {
 constexpr int kTemplate = 136;
@@ -60,6 +61,28 @@ void COutputDlg::ApplyOutputMapLock()
     if (!g_bOutMapLocked && m_pView)
         m_pView->UnlinkAllOutputs();
     Refresh();
+}
+
+void COutputDlg::CheckOutputMapLock()
+{
+    if (!g_bOutMapLocked)
+        return;
+    if (!IsAnyRoleAssigned()) {
+        g_bOutMapLocked = 0;
+        ApplyOutputMapLock();
+        return;
+    }
+    auto hasRole = [](int nOutput) { return g_roleStates.m_byOutRole[nOutput] != ROLE_NONE; };
+    if (hasRole(g_nCurOutput))
+        return;
+    for (int nOutput = 0; nOutput < OUTPUT_CHANNELS; ++nOutput) {
+        if (hasRole(nOutput)) {
+            ClearLinkedHighlights(g_nCurOutput);
+            g_nCurOutput = nOutput;
+            RefreshChannel();
+            return;
+        }
+    }
 }
 
 void COutputDlg::ClearLinkedHighlights(int)

@@ -33,6 +33,9 @@ public:
     // Applies g_bOutMapLocked to the strips; with the flag clear every strip is enabled and the
     // outputs are unlinked (the view's UnlinkAllOutputs).
     void ApplyOutputMapLock();
+    // After a preset or file load with the map locked: an output that has a role stays or
+    // becomes the current one; with no role anywhere the map is unlocked.
+    void CheckOutputMapLock();
     // The strips and markers of the outputs linked to nOutput lose their highlight.
     void ClearLinkedHighlights(int nOutput);
 

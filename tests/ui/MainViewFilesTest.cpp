@@ -563,3 +563,35 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
         EXPECT_EQ(state.images[std::size_t(p)][emu::OUTPUT_OFFSET], 0x50 + p - 1) << p;
     EXPECT_TRUE(LinkLockIsFree());
 }
+
+// A preset loaded while the output map is locked: an output with a role becomes the current one;
+// with no role anywhere the map is unlocked. An all-presets file brings its own roles and unlocks.
+TEST_F(MainViewFiles, ALoadWithTheOutputMapLockedKeepsAnOutputWithARole)
+{
+    Answer({Path("p"), Path("a")});
+    ASSERT_EQ(m_pView->SavePresetFile(), 1);
+    ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
+    ASSERT_EQ(m_pView->SaveAllPresetsFile(), 1);
+    struct Case {
+        const char* name;
+        BYTE byRoleOf2;
+        int nCurrentAfter;
+        int bLockedAfter;
+    };
+    for (const Case& c : {Case{"output 3 has a role", 3, 2, 1}, Case{"no role anywhere", 0, 0, 0}}) {
+        SCOPED_TRACE(c.name);
+        std::memset(g_roleStates.m_byOutRole, 0, sizeof g_roleStates.m_byOutRole);
+        g_roleStates.m_byOutRole[2] = c.byRoleOf2;
+        g_nCurOutput = 0;
+        g_bOutMapLocked = 1;
+        Answer({Path("p.TarviC1")});
+        ASSERT_EQ(m_pView->LoadPresetFile(), 1);
+        EXPECT_EQ(g_nCurOutput, c.nCurrentAfter);
+        EXPECT_EQ(g_bOutMapLocked, c.bLockedAfter);
+    }
+    g_bOutMapLocked = 1;
+    Answer({Path("a.TarviAC1")});
+    ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
+    EXPECT_EQ(g_bOutMapLocked, 0);
+    EXPECT_EQ(std::memcmp(g_roleStates.m_byOutRole, g_byDevRoles, sizeof g_byDevRoles), 0);
+}
