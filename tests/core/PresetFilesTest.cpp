@@ -124,12 +124,7 @@ TEST_F(PresetFiles, TheOutputMapHoldsTheRolesThenEachCrossoverSlopeFirst)
 
 TEST_F(PresetFiles, AllPresetsRoundTrip)
 {
-    for (int p = 0; p < STORED_PRESETS; ++p)
-        FillImage(g_devImages[p], p + 1);
-    g_inputSettings = {1, 1, 3, 1, 4, 20, 30, 40};
-    g_masterSettings = {0x0102, 7, 9, 1, 0, 1, 9};
-    const BYTE roles[OUTPUT_CHANNELS] = {1, 7, 15, 18, 22, 23, 0, 0};
-    std::memcpy(g_byDevRoles, roles, sizeof roles);
+    SetDistinctDeviceState();
     const Bytes file = Save(*m_pDoc, FileKind::AllPresets);
     const DeviceStateSnapshot saved = DeviceStateSnapshot::Take();
 

@@ -1,6 +1,6 @@
 #pragma once
 // Everything a PC file load may change, taken whole so a test can show that a refused file
-// changed nothing; and a patterned preset image.
+// changed nothing; patterned preset images and device state away from the defaults.
 #include <cstring>
 
 #include "model/DataDefine.h"
@@ -33,4 +33,15 @@ inline void FillImage(PresetImage& image, int nSeed)
     auto* p = reinterpret_cast<BYTE*>(&image);
     for (std::size_t i = 0; i < sizeof image; ++i)
         p[i] = static_cast<BYTE>((i * 13 + static_cast<std::size_t>(nSeed) * 71) & 0xFF);
+}
+
+// The stored presets, the input and master settings and the roles, all away from their defaults.
+inline void SetDistinctDeviceState()
+{
+    for (int p = 0; p < STORED_PRESETS; ++p)
+        FillImage(g_devImages[p], p + 1);
+    g_inputSettings = {1, 1, 3, 1, 4, 20, 30, 40};
+    g_masterSettings = {0x0102, 7, 9, 1, 0, 1, 9};
+    const BYTE roles[OUTPUT_CHANNELS] = {1, 7, 15, 18, 22, 23, 0, 0};
+    std::memcpy(g_byDevRoles, roles, sizeof roles);
 }

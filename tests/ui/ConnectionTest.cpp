@@ -66,18 +66,6 @@ CNetOptions LoopbackNetwork()
     return options;
 }
 
-// Pumps the UI until done() holds.
-bool SettleUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s)
-{
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        Settle(10);
-    }
-    return true;
-}
-
 void Command(wxWindow* pWnd, int nCommand)
 {
     wxCommandEvent command(wxEVT_MENU, WxId(nCommand));

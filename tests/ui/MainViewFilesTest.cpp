@@ -139,12 +139,7 @@ protected:
         }
         for (int m = 0; m < MUSIC_CHANNELS; ++m)
             Data().GetMusicData(m)->SetLevel(100 + m);
-        for (int p = 0; p < STORED_PRESETS; ++p)
-            FillImage(g_devImages[p], p + 1);
-        g_inputSettings = {3, 1, 3, 1, 4, 20, 30, 40};
-        g_masterSettings = {0x0102, 7, 9, 1, 0, 1, 9};
-        const BYTE roles[OUTPUT_CHANNELS] = {1, 7, 15, 18, 22, 23, 0, 0};
-        std::memcpy(g_byDevRoles, roles, sizeof roles);
+        SetDistinctDeviceState();
     }
 
     // The data back at its defaults, as after start-up.
@@ -207,7 +202,7 @@ TEST_F(MainViewFiles, APresetFileSavedAndLoadedRestoresEveryValue)
 TEST_F(MainViewFiles, AnAllPresetsFileSavedAndLoadedRestoresEveryValue)
 {
     MakeDistinctData();
-    g_nCurInput = 3;
+    g_nCurInput = 4;
     Answer({Path("whole")});
     ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
     EXPECT_EQ(g_strAllPresetFile, Path("whole.TarviAC1"));
@@ -228,7 +223,7 @@ TEST_F(MainViewFiles, AnAllPresetsFileSavedAndLoadedRestoresEveryValue)
     EXPECT_TRUE(loaded == before);
     EXPECT_EQ(QueueCount(), 0);
     // The music input the file makes active is shown and chosen.
-    EXPECT_EQ(g_nCurInput, 3);
+    EXPECT_EQ(g_nCurInput, 1);
     EXPECT_EQ(g_nInputMode, 1);
     EXPECT_EQ(g_inputSourceTable.m_nSource, 4);
     Answer({Path("again")});
