@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make pkg-config
-  libwxgtk3.2-dev libhidapi-dev libudev-dev
+  libwxgtk3.2-dev libgtk-3-dev libhidapi-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth iputils-ping
   clang libclang-rt-14-dev

@@ -72,20 +72,10 @@ inline wxColour PixelAt(const wxImage& image, int x, int y)
     return {image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)};
 }
 
-// What a shown top-level window looks like on the (virtual) screen, frame decorations left out.
-inline wxImage CaptureWindow(wxTopLevelWindow& wnd)
-{
-    wnd.Raise();
-    Settle(250);
-    wxClientDC client(&wnd);
-    const wxSize size = wnd.GetClientSize();
-    wxBitmap bmp(size.x, size.y, 24);
-    {
-        wxMemoryDC dc(bmp);
-        dc.Blit(0, 0, size.x, size.y, &client, 0, 0);
-    }
-    return bmp.ConvertToImage();
-}
+// What a shown top-level window draws, frame decorations left out. The window is rendered into
+// an image of its own rather than read back from the screen, so windows of tests running at the
+// same time on the same display never show in it.
+wxImage CaptureWindow(wxTopLevelWindow& wnd);
 
 inline bool SaveScreenshot(const wxImage& image, const std::string& strName)
 {

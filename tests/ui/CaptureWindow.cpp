@@ -1,0 +1,33 @@
+#include <gtk/gtk.h>
+#include <wx/toplevel.h>
+
+#include "tests/ui/UiTestUtil.h"
+
+wxImage CaptureWindow(wxTopLevelWindow& wnd)
+{
+    Settle(250);
+    GtkWidget* pWidget = static_cast<GtkWidget*>(wnd.GetHandle());
+    const int nWidth = gtk_widget_get_allocated_width(pWidget);
+    const int nHeight = gtk_widget_get_allocated_height(pWidget);
+    cairo_surface_t* pSurface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, nWidth, nHeight);
+    cairo_t* cr = cairo_create(pSurface);
+    gtk_widget_draw(pWidget, cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(pSurface);
+
+    wxImage image(nWidth, nHeight);
+    const unsigned char* pData = cairo_image_surface_get_data(pSurface);
+    const int nStride = cairo_image_surface_get_stride(pSurface);
+    for (int y = 0; y < nHeight; ++y) {
+        const auto* pRow = reinterpret_cast<const std::uint32_t*>(pData + y * nStride);
+        for (int x = 0; x < nWidth; ++x)
+            image.SetRGB(x, y, (pRow[x] >> 16) & 0xFF, (pRow[x] >> 8) & 0xFF, pRow[x] & 0xFF);
+    }
+    cairo_surface_destroy(pSurface);
+
+    const wxPoint client = wnd.GetClientAreaOrigin();
+    const wxSize size = wnd.GetClientSize();
+    if (client == wxPoint(0, 0) && size == wxSize(nWidth, nHeight))
+        return image;
+    return image.GetSubImage(wxRect(client, size).Intersect(wxRect(0, 0, nWidth, nHeight)));
+}
