@@ -42,8 +42,6 @@ constexpr int CAPTION_WARNING_EN = -5;
 constexpr int STATUS_REPLY_BYTES = 16;
 constexpr int STATUS_ACTIVE_INPUT = 14;
 constexpr int STATUS_MIX_SOURCE = 15;
-constexpr int SOURCE_BYTE_NONE = 255;
-constexpr int SOURCE_NONE = 6;
 constexpr int PRESET_TITLE_BYTES = 13;
 constexpr char kCustomCn[] = "自定义";
 
@@ -237,8 +235,7 @@ void CHalvekView::OnStatusReceived(LPARAM nLength)
         g_masterSettings.m_byNoInput = 0;
         g_inputSettings.m_bySource = BYTE(nSource);
         g_inputSourceTable.SelectRow(nActive, g_inputSettings.m_byInputMode);
-        g_inputSourceTable.m_nSource = g_inputSettings.m_bySource == SOURCE_BYTE_NONE ? SOURCE_NONE
-                                                                                        : g_inputSettings.m_bySource;
+        g_inputSourceTable.m_nSource = SourceFromByte(g_inputSettings.m_bySource);
     }
     PostMessage(m_pageInput, WM_DEVICE_INPUT_CHANGED, WPARAM(nSource), LPARAM(nActive));
     PostMessage(m_pageLevel, WM_DEVICE_INPUT_CHANGED, 0, LPARAM(nActive));

@@ -41,8 +41,6 @@ constexpr int SLOT_ALL_PRESETS = 2;
 constexpr int SLOT_OUT_MAP = 3;
 constexpr int SLOT_HEX = 4;
 
-constexpr int SOURCE_BYTE_OFF = 255;
-
 // The name the preset takes from its file: the file name without its extension.
 std::string FileTitle(const std::string& strPath)
 {
@@ -282,8 +280,7 @@ int CHalvekView::LoadAllPresetsFile()
         g_nCurInput = g_inputSettings.m_byInput;
         g_nInputMode = g_inputSettings.m_byInputMode;
         g_inputSourceTable.SelectRow(g_nCurInput, g_nInputMode);
-        const BYTE bySource = g_inputSettings.m_bySource;
-        g_inputSourceTable.m_nSource = bySource == SOURCE_BYTE_OFF ? SOURCE_OFF : bySource;
+        g_inputSourceTable.m_nSource = SourceFromByte(g_inputSettings.m_bySource);
         SelectMusicInput(g_inputSettings.m_byInput, 0);
         UnlinkAllOutputs();
         ApplyLoadedRoles(0);

@@ -4,6 +4,13 @@
 // 4 AUX2, 5 AUX3; source 6 is off. No input is offered as a source to itself; off always is.
 constexpr int SOURCE_OFF = 6;
 constexpr int SOURCE_COUNT = 7;
+// The source as the input-settings byte carries it: 255 for off.
+constexpr int SOURCE_BYTE_OFF = 255;
+
+constexpr int SourceFromByte(int bySource)
+{
+    return bySource == SOURCE_BYTE_OFF ? SOURCE_OFF : bySource;
+}
 
 class CInputSourceTable {
 public:
