@@ -74,6 +74,6 @@ void CPing_Net_Thread::Run()
 
 void CPing_Net_Thread::OnTimer()
 {
-    if (m_pNet != nullptr)
-        m_pNet->CheckLink(m_bRunning);
+    if (CNet_Socket* pNet = m_pNet.load())
+        pNet->CheckLink(m_bRunning);
 }

@@ -34,7 +34,7 @@ private:
     void Run();
     void OnTimer();
 
-    CNet_Socket* m_pNet = nullptr;
+    std::atomic<CNet_Socket*> m_pNet{nullptr};  // set again at every start while a check may run
     std::atomic<int> m_bRunning{0};  // the check is armed
     std::atomic<int> m_bBusy{0};     // a check is executing
     std::chrono::milliseconds m_period{500};

@@ -7,39 +7,44 @@
 #include "model/NumberText.h"
 #include "model/StdAfx.h"
 #include "model/TextFields.h"
-#include "platform/LinkLock.h"
 
 CrossoverGroup g_outXover[OUTPUT_CHANNELS];
 
 std::string CChannelName::Get() const
 {
-    std::lock_guard lock(g_csLink);
+    std::lock_guard lock(m_mutex);
     return m_strName;
 }
 
 void CChannelName::Set(const std::string& strName)
 {
-    std::lock_guard lock(g_csLink);
+    std::lock_guard lock(m_mutex);
     m_strName = strName;
 }
 
 void CChannelName::Load(const BYTE* pField, bool bWhole)
 {
-    std::lock_guard lock(g_csLink);
+    const std::string strRead = bWhole ? BytesToStringN(pField, FIELD_SIZE) : BytesToString(pField, FIELD_SIZE);
+    std::lock_guard lock(m_mutex);
     std::memcpy(m_byRead.data(), pField, FIELD_SIZE);
-    m_strRead = bWhole ? BytesToStringN(pField, FIELD_SIZE) : BytesToString(pField, FIELD_SIZE);
-    m_strName = m_strRead;
+    m_strRead = strRead;
+    m_strName = strRead;
     m_bRead = true;
 }
 
+// The field writer may show its refusal: it runs on a copy, with the lock released.
 bool CChannelName::Pack(BYTE* pField) const
 {
-    std::lock_guard lock(g_csLink);
-    if (m_bRead && m_strName == m_strRead) {
-        std::memcpy(pField, m_byRead.data(), FIELD_SIZE);
-        return true;
+    std::string strName;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_bRead && m_strName == m_strRead) {
+            std::memcpy(pField, m_byRead.data(), FIELD_SIZE);
+            return true;
+        }
+        strName = m_strName;
     }
-    return StringToBytes(pField, FIELD_SIZE, m_strName);
+    return StringToBytes(pField, FIELD_SIZE, strName);
 }
 
 CFilter* CChannelData::GetBand(int i) const

@@ -7,8 +7,14 @@
 // g_bSynced into the group's change flag), so nothing edited while no processor is synchronised
 // is ever sent. The link worker reads a flag, clears it, then packs the group into g_liveImage
 // and builds its frame. Unpacking a received block never marks anything.
+//
+// Threads: setters run on the UI thread without a lock while the worker, holding g_csLink,
+// packs. Every value the worker packs is a CSharedValue (relaxed atomic) and every flag a
+// CChangeFlag, whose release mark and acquire clear order the values; a name has a lock of its
+// own (CChannelName). Whole-block packing and loading run under g_csLink on either thread.
 #include <array>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "link/SendData.h"
@@ -16,13 +22,16 @@
 #include "model/ChannelGroups.h"
 #include "model/GdiTypes.h"
 #include "model/KTVEQ.h"
+#include "model/SharedValue.h"
 
 class CArchive;
 
 // A channel's name and the 8-byte field it was last read from. A name that is unchanged since
 // it was read goes back as the very bytes it came from: a name filling all 8 bytes is then not
 // refused by the field writer each time it is packed, and nothing in the field is lost. The UI
-// sets names while the link worker packs them: every access holds g_csLink.
+// sets names while the link worker packs them: every access holds the name's own lock, never
+// g_csLink, so a rename does not wait for a transaction. Lock order: g_csLink (when the caller
+// holds it), then the name's lock; nothing is taken, and no message shown, while holding it.
 class CChannelName {
 public:
     static constexpr int FIELD_SIZE = 8;
@@ -36,6 +45,7 @@ public:
     bool Pack(BYTE* pField) const;
 
 private:
+    mutable std::mutex m_mutex;
     std::string m_strName;
     std::string m_strRead;  // the name as read from m_byRead
     std::array<BYTE, FIELD_SIZE> m_byRead{};
@@ -86,7 +96,7 @@ protected:
 
     // Stores the value, then marks its group.
     template <typename T, typename V>
-    static void StoreAndMark(T& member, V value, CChangeFlag& flag)
+    static void StoreAndMark(CSharedValue<T>& member, V value, CChangeFlag& flag)
     {
         member = static_cast<T>(value);
         flag.Mark();

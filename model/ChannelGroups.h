@@ -4,6 +4,7 @@
 // shorter than 8 bytes covers the bytes the PC writes; the rest of the group keeps what it holds.
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "model/DataDefine.h"
 
@@ -105,10 +106,12 @@ static_assert(sizeof(OutBasicGroup) == 8 && sizeof(CrossoverGroup) == 8 && sizeo
 static_assert(sizeof(LimiterGroup) == 6 && sizeof(SourceGroup) == 8 && sizeof(MusicBasicGroup) == 8);
 static_assert(sizeof(MicBasicGroup) == 8 && sizeof(InputLimiterGroup) == 4);
 
+// T is a wire layout: a shared value (an atomic) must be read with Get() first, never copied
+// byte by byte.
 template <typename T>
 T ReadGroup(const ParamGroup& group)
 {
-    static_assert(sizeof(T) <= sizeof(ParamGroup));
+    static_assert(sizeof(T) <= sizeof(ParamGroup) && std::is_trivially_copyable_v<T>);
     T value;
     std::memcpy(&value, group.m_by, sizeof value);
     return value;
@@ -118,7 +121,7 @@ T ReadGroup(const ParamGroup& group)
 template <typename T>
 void WriteGroup(ParamGroup& group, const T& value)
 {
-    static_assert(sizeof(T) <= sizeof(ParamGroup));
+    static_assert(sizeof(T) <= sizeof(ParamGroup) && std::is_trivially_copyable_v<T>);
     std::memcpy(group.m_by, &value, sizeof value);
 }
 

@@ -95,7 +95,7 @@ public:
 private:
     // An echo or reverb value and the byte that carries it.
     struct ByteField {
-        int CEffect_Data::*pValue;
+        CSharedValue<int> CEffect_Data::*pValue;
         int nGroup;
         int nByte;
     };
@@ -104,22 +104,22 @@ private:
     void PackBytes(int nGroup);
 
     CChannelName m_strName;
-    int m_nNameGroup = EFFECT_GROUP_NAME;
-    int m_nEchoBalance = 20;
-    int m_nEchoDelay = 84;
-    int m_nEchoPct3 = 68;
-    int m_nEchoValue6 = 0;
-    int m_nEchoPct2 = 50;
-    int m_nEchoGroup = EFFECT_GROUP_ECHO;
-    int m_nReverbPct4 = 50;
-    int m_nReverbTime = 18;
-    int m_nReverbPct1 = 50;
-    int m_nReverbValue2 = 0;
-    int m_nReverbPct3 = 40;
-    int m_nReverbDelay = 0;
-    int m_nReverbGroup = EFFECT_GROUP_REVERB;
-    int m_nSpare = 0;
-    int m_nChannel = 0;
+    CSharedValue<int> m_nNameGroup{EFFECT_GROUP_NAME};
+    CSharedValue<int> m_nEchoBalance{20};
+    CSharedValue<int> m_nEchoDelay{84};
+    CSharedValue<int> m_nEchoPct3{68};
+    CSharedValue<int> m_nEchoValue6{0};
+    CSharedValue<int> m_nEchoPct2{50};
+    CSharedValue<int> m_nEchoGroup{EFFECT_GROUP_ECHO};
+    CSharedValue<int> m_nReverbPct4{50};
+    CSharedValue<int> m_nReverbTime{18};
+    CSharedValue<int> m_nReverbPct1{50};
+    CSharedValue<int> m_nReverbValue2{0};
+    CSharedValue<int> m_nReverbPct3{40};
+    CSharedValue<int> m_nReverbDelay{0};
+    CSharedValue<int> m_nReverbGroup{EFFECT_GROUP_REVERB};
+    CSharedValue<int> m_nSpare{0};
+    CSharedValue<int> m_nChannel{0};
     CChangeFlag m_nNameChanged;
     CChangeFlag m_nEchoChanged;
     CChangeFlag m_nReverbChanged;

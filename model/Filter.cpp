@@ -46,6 +46,46 @@ bool IsShelf(int nType)
     return nType == FILTER_LOW_SHELF || nType == FILTER_HIGH_SHELF;
 }
 
+// The device frequency once the set frequency has moved to nFreq: within an octave it follows
+// at once; farther off it stays for the sender to step. A crossover's follows upwards only (the
+// sender steps it down). Without a synchronised processor there is nothing to step for: it
+// takes the set frequency.
+int FollowingDevFreq(int nDev, int nFreq, bool bSynced, bool bBothWays)
+{
+    if (bBothWays) {
+        if (!bSynced)
+            nDev = nFreq;
+        if (nDev == 0)
+            nDev = 20;
+        if (nFreq >= nDev) {
+            if (nFreq / nDev < 2)
+                nDev = nFreq;
+        } else if (static_cast<double>(nFreq) / nDev >= 0.5) {
+            nDev = nFreq;
+        }
+        return nDev;
+    }
+    if (nDev == 0)
+        nDev = 20;
+    if (nFreq >= nDev && nFreq / nDev < 2)
+        nDev = nFreq;
+    return bSynced ? nDev : nFreq;
+}
+
+// One octave from nDev towards nFreq, or nFreq itself when nearer.
+int SteppedDevFreq(int nDev, int nFreq)
+{
+    if (nDev == nFreq)
+        return nDev;
+    if (nDev <= 0)  // a processor may report 0 Hz: there is no octave to step from
+        return nFreq;
+    if (nFreq / nDev >= 2)
+        return nDev * 2;
+    if (static_cast<double>(nFreq) / nDev <= 0.5)
+        return nDev / 2;
+    return nFreq;
+}
+
 }  // namespace
 
 CFilter::CFilter() = default;
@@ -90,27 +130,13 @@ void CFilter::SetFreq(int nHz, bool bNotify)
     m_nFreq = nHz;
     if (!bNotify) {
         m_nDevFreq = nHz;
-    } else if (m_bShowHandles) {
-        if (!g_bSynced)
-            m_nDevFreq = nHz;
-        if (m_nDevFreq == 0)
-            m_nDevFreq = 20;
-        if (m_nFreq >= m_nDevFreq) {
-            if (m_nFreq / m_nDevFreq < 2)
-                m_nDevFreq = m_nFreq;
-        } else if (static_cast<double>(m_nFreq) / m_nDevFreq >= 0.5) {
-            m_nDevFreq = m_nFreq;
-        }
     } else {
-        // A crossover's device frequency follows upwards only; the sender steps it down.
-        if (m_pSlider != nullptr)
-            m_pSlider->SetFreq(m_nFreq);
-        if (m_nDevFreq == 0)
-            m_nDevFreq = 20;
-        if (m_nFreq >= m_nDevFreq && m_nFreq / m_nDevFreq < 2)
-            m_nDevFreq = m_nFreq;
-        if (!g_bSynced)
-            m_nDevFreq = m_nFreq;
+        if (!m_bShowHandles && m_pSlider != nullptr)  // a crossover's slider shows its frequency
+            m_pSlider->SetFreq(nHz);
+        const bool bSynced = g_bSynced != 0;
+        const bool bBothWays = m_bShowHandles != 0;
+        // The worker may be stepping the same value: the two changes are made one after the other.
+        m_nDevFreq.Update([&](int& nDev) { nDev = FollowingDevFreq(nDev, nHz, bSynced, bBothWays); });
     }
     UpdateGeometry();
     UpdateResponse();
@@ -122,16 +148,12 @@ void CFilter::StepDeviceFreq(int nFlag)
 {
     if (m_nDevFreq == m_nFreq) {
         m_nChanged.Set(nFlag);
-        return;
+        // The clear acquires: a frequency stored before a mark it took away is seen now, and the
+        // band steps towards it instead of staying behind unmarked.
+        if (m_nDevFreq == m_nFreq)
+            return;
     }
-    if (m_nDevFreq <= 0)  // a processor may report 0 Hz: there is no octave to step from
-        m_nDevFreq = m_nFreq;
-    else if (m_nFreq / m_nDevFreq >= 2)
-        m_nDevFreq *= 2;
-    else if (static_cast<double>(m_nFreq) / m_nDevFreq <= 0.5)
-        m_nDevFreq /= 2;
-    else
-        m_nDevFreq = m_nFreq;
+    m_nDevFreq.Update([this](int& nDev) { nDev = SteppedDevFreq(nDev, m_nFreq); });
     m_nChanged.Set(1);
 }
 
@@ -192,9 +214,9 @@ void CFilter::ApplyEqType(int nType)
 {
     m_nType = nType;
     if (nType == FILTER_LOW_SHELF)
-        m_nFreq = std::min(m_nFreq, SHELF_TURN_HZ);
+        m_nFreq = std::min<int>(m_nFreq, SHELF_TURN_HZ);
     else if (nType == FILTER_HIGH_SHELF)
-        m_nFreq = std::max(m_nFreq, SHELF_TURN_HZ);
+        m_nFreq = std::max<int>(m_nFreq, SHELF_TURN_HZ);
     UpdateGeometry();
     UpdateResponse();
     Mark();
@@ -410,7 +432,7 @@ void CFilter::UpdateHandleGeometry()
 {
     const Point centre = m_rcNode.CenterPoint();
     const int y = m_dGain >= 0 ? centre.y + 10 : centre.y - 10;
-    const double half = std::pow(2.0, std::clamp(m_dBandwidth, MIN_BANDWIDTH, MAX_BANDWIDTH) / 2);
+    const double half = std::pow(2.0, std::clamp<double>(m_dBandwidth, MIN_BANDWIDTH, MAX_BANDWIDTH) / 2);
     const double freq = DrawnFreq(m_nFreq);
     const int xr = FreqToStep(std::trunc(freq * half), m_nPlotWidth) + 50;
     const int xl = FreqToStep(freq / half, m_nPlotWidth) + 30;
@@ -610,7 +632,7 @@ bool CFilter::DragBandwidth(Point pt)
     else
         return true;
     // A handle dragged across the node gives the narrowest band.
-    m_dBandwidth = std::clamp(m_dBandwidth, MIN_BANDWIDTH, MAX_BANDWIDTH);
+    m_dBandwidth = std::clamp<double>(m_dBandwidth, MIN_BANDWIDTH, MAX_BANDWIDTH);
     m_dBandwidth = GetBandwidthIndex() * 0.01 + 0.05;
     UpdateHandleGeometry();
     UpdateResponse();

@@ -15,6 +15,7 @@
 #include "model/ChangeFlag.h"
 #include "model/Conversions.h"
 #include "model/GdiTypes.h"
+#include "model/SharedValue.h"
 
 class CArchive;
 class IBandSlider;
@@ -76,8 +77,9 @@ public:
     // while no processor is synchronised is never sent.
     void SetFreq(int nHz, bool bNotify);
     void SetDevFreq(int nHz) { m_nDevFreq = nHz; }
-    // Moves the device frequency one octave towards the set frequency (called just before the
-    // band is sent); once they agree the change flag takes nFlag.
+    // Moves the device frequency one octave towards the set frequency (called by the link
+    // worker just before the band is sent); once they agree the change flag takes nFlag. A set
+    // frequency stored before a mark that this clear takes away still gets its steps.
     void StepDeviceFreq(int nFlag);
     void SetGainPos(int nPos);
     void SetBandwidthIndex(int nIndex);
@@ -173,22 +175,24 @@ private:
     Rect m_rcLeft;
     Rect m_rcRight;
     IBandSlider* m_pSlider = nullptr;
-    int m_nType = FILTER_PEQ;
-    int m_nFreq = 1000;
-    int m_nDevFreq = 20;
+    // What the link worker packs (and, for the device frequency, steps) while the UI edits.
+    CSharedValue<int> m_nType{FILTER_PEQ};
+    CSharedValue<int> m_nFreq{1000};
+    CSharedValue<int> m_nDevFreq{20};
+    CSharedValue<double> m_dGain{0.0};
+    CSharedValue<int> m_bFlat{1};
+    CSharedValue<int> m_bBypass{0};
+    CSharedValue<double> m_dBandwidth{1.2};
+    CSharedValue<int> m_nAlign{ALIGN_LINKWITZ_RILEY};
+    CSharedValue<int> m_nSlope{0};
+    CSharedValue<int> m_nGroup{0};
+    CChangeFlag m_nChanged;  // the link worker reads and clears it
+    // The rest is the UI thread's alone.
     int m_nRangeId = 0;
-    double m_dGain = 0.0;
-    int m_bFlat = 1;
-    int m_bBypass = 0;
     int m_bSavedBypass = 0;
-    double m_dBandwidth = 1.2;
-    int m_nAlign = ALIGN_LINKWITZ_RILEY;
-    int m_nSlope = 0;
-    int m_nGroup = 0;
     int m_nPlotWidth = 0;
     int m_nPlotHeight = 0;
     int m_bShowHandles = 1;
-    CChangeFlag m_nChanged;  // the link worker reads and clears it
     int m_nSpare = -1;
     int m_bTwoSlopes = 0;
     int m_bGraphicEQ = 0;

@@ -187,8 +187,8 @@ void CFilter::CalcPeakResponse()
     // The centre moves to the nearest grid frequency.
     const double f0 = g_dFreqTable[FreqToIndex(m_nFreq)];
     const double w0 = DESIGN_ANGLE_PER_HZ * f0;
-    const double a = std::pow(10.0, std::clamp(m_dGain, MIN_GAIN, MAX_GAIN) / 40);
-    const double bandwidth = std::clamp(m_dBandwidth, MIN_BANDWIDTH, MAX_BANDWIDTH);
+    const double a = std::pow(10.0, std::clamp<double>(m_dGain, MIN_GAIN, MAX_GAIN) / 40);
+    const double bandwidth = std::clamp<double>(m_dBandwidth, MIN_BANDWIDTH, MAX_BANDWIDTH);
     const double sw = std::sin(w0);
     const double alpha = sw * std::sinh(HALF_LN2 * bandwidth * w0 / sw);
     const double cw2 = -2 * std::cos(w0);
@@ -205,7 +205,7 @@ void CFilter::CalcShelfResponse()
     const bool low = m_nType == FILTER_LOW_SHELF;
     const double shape = m_nSlope == 0 ? 0.5 : 1.3;
     const double factor = low ? (m_nSlope == 0 ? 2.0 : 1.2727272727) : (m_nSlope == 0 ? 0.4545454546 : 0.76923076923);
-    const double gain = std::clamp(m_dGain, MIN_GAIN, MAX_GAIN);
+    const double gain = std::clamp<double>(m_dGain, MIN_GAIN, MAX_GAIN);
     if (gain == 0) {
         ClearResponse();
         return;

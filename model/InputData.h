@@ -25,7 +25,7 @@ public:
     int GetDelay() const { return m_nDelay; }
     int GetGraphicEQ() const { return m_bGraphicEQ; }
     int GetMute() const { return m_bMute; }
-    int GetLevel() const { return m_bMute ? 0 : m_nLevel; }
+    int GetLevel() const { return m_bMute ? 0 : m_nLevel.Get(); }
     int GetGateThreshold() const { return m_nGateThreshold; }
     int GetLimiterThreshold() const { return m_nLimiterThreshold; }
     int GetLimiterA() const { return m_nLimiterA; }
@@ -89,23 +89,23 @@ protected:
     ParamGroup* Groups() const;
 
     const Layout m_layout;
-    int m_nNameGroup;
-    int m_bOn = 1;
-    int m_nPolarity = 0;
-    int m_nLevel;
-    int m_bGraphicEQ = 1;
-    int m_bMute = 0;
-    int m_nDelay = 0;
-    int m_nBaseGroup;
-    int m_nGateThreshold = 40;  // 0 = gate off, else dBu = code - 120
-    int m_nGateGroup;
-    int m_nLimiterThreshold = 500;
-    int m_nLimiterA = 0;
-    int m_nLimiterB = 0;
-    int m_nLimiterGroup;
+    CSharedValue<int> m_nNameGroup;
+    CSharedValue<int> m_bOn{1};
+    CSharedValue<int> m_nPolarity{0};
+    CSharedValue<int> m_nLevel;
+    CSharedValue<int> m_bGraphicEQ{1};
+    CSharedValue<int> m_bMute{0};
+    CSharedValue<int> m_nDelay{0};
+    CSharedValue<int> m_nBaseGroup;
+    CSharedValue<int> m_nGateThreshold{40};  // 0 = gate off, else dBu = code - 120
+    CSharedValue<int> m_nGateGroup;
+    CSharedValue<int> m_nLimiterThreshold{500};
+    CSharedValue<int> m_nLimiterA{0};
+    CSharedValue<int> m_nLimiterB{0};
+    CSharedValue<int> m_nLimiterGroup;
     CChangeFlag m_nBaseChanged;
     CChangeFlag m_nNameChanged;
     CChangeFlag m_nGateChanged;
     CChangeFlag m_nLimiterChanged;
-    int m_nChannel = 0;
+    CSharedValue<int> m_nChannel{0};
 };

@@ -60,10 +60,10 @@ void CKTV_OutData::SetChannel(BYTE k)
     m_byChannel = k;
     if (k == 0 || k == 2 || k == 4) {
         m_bSrcLOff = 0;
-        m_source.m_bySrcL = 1;
+        StoreSource(&SourceGroup::m_bySrcL, 1);
     } else if (k == 1 || k == 3 || k == 5) {
         m_bSrcROff = 0;
-        m_source.m_bySrcR = 1;
+        StoreSource(&SourceGroup::m_bySrcR, 1);
     }
 }
 
@@ -111,9 +111,8 @@ void CKTV_OutData::CopyLimToLinked()
 
 void CKTV_OutData::CopySourceToLinked()
 {
-    ForEachLinked([this](CKTV_OutData& partner) {
-        partner.ApplyLinkedSource(m_source.m_bySrcL, m_source.m_bySrcR, m_source.m_bySrc3);
-    });
+    const SourceGroup g = m_source;
+    ForEachLinked([&g](CKTV_OutData& partner) { partner.ApplyLinkedSource(g.m_bySrcL, g.m_bySrcR, g.m_bySrc3); });
 }
 
 void CKTV_OutData::ApplyLinkedBase(std::int16_t nLevel, BYTE byGraphicEQ)
@@ -143,9 +142,11 @@ void CKTV_OutData::ApplyLinkedLim(std::int16_t nLevel, std::int16_t nAttack, std
 
 void CKTV_OutData::ApplyLinkedSource(BYTE bySrcL, BYTE bySrcR, BYTE bySrc3)
 {
-    m_source.m_bySrcL = bySrcL;
-    m_source.m_bySrcR = bySrcR;
-    m_source.m_bySrc3 = bySrc3;
+    m_source.Update([=](SourceGroup& g) {
+        g.m_bySrcL = bySrcL;
+        g.m_bySrcR = bySrcR;
+        g.m_bySrc3 = bySrc3;
+    });
     m_nSourceChanged.Mark();
 }
 
@@ -157,7 +158,7 @@ void CKTV_OutData::PushGraphicEQ()
 
 // ---- Setters ----
 
-void CKTV_OutData::SetLimValue(std::int16_t& member, std::int16_t value)
+void CKTV_OutData::SetLimValue(CSharedValue<std::int16_t>& member, std::int16_t value)
 {
     if (value == member)
         return;
@@ -188,27 +189,27 @@ void CKTV_OutData::SetRoleMarked(BYTE byRole)
 
 void CKTV_OutData::SetCompLevel(std::int16_t n)
 {
-    if (n == m_comp.m_nLevel)
+    if (n == GetCompLevel())
         return;
-    m_comp.m_nLevel = n;
+    m_comp.Update([n](CompressorGroup& g) { g.m_nLevel = n; });
     CompStored();
 }
 
 void CKTV_OutData::SetCompAttack(std::int16_t n)
 {
-    m_comp.m_nAttack = n;
+    m_comp.Update([n](CompressorGroup& g) { g.m_nAttack = n; });
     CompStored();
 }
 
 void CKTV_OutData::SetCompRelease(std::int16_t n)
 {
-    m_comp.m_nRelease = n;
+    m_comp.Update([n](CompressorGroup& g) { g.m_nRelease = n; });
     CompStored();
 }
 
 void CKTV_OutData::SetCompRatio(BYTE by)
 {
-    m_comp.m_byRatio = by;
+    m_comp.Update([by](CompressorGroup& g) { g.m_byRatio = by; });
     CompStored();
 }
 
@@ -220,34 +221,36 @@ void CKTV_OutData::GetLimiterGroup(LimiterGroup& g) const
 // Switching a source on gives it level 1; linked outputs keep their own switches.
 void CKTV_OutData::SetSrcLOff(int bOff)
 {
-    m_source.m_bySrcL = bOff == 0 ? 1 : 0;
-    SetSourceValue(m_bSrcLOff, bOff, false);
+    StoreSource(&SourceGroup::m_bySrcL, bOff == 0 ? 1 : 0);
+    SetSourceOff(m_bSrcLOff, bOff);
 }
 
 void CKTV_OutData::SetSrcROff(int bOff)
 {
-    m_source.m_bySrcR = bOff == 0 ? 1 : 0;
-    SetSourceValue(m_bSrcROff, bOff, false);
+    StoreSource(&SourceGroup::m_bySrcR, bOff == 0 ? 1 : 0);
+    SetSourceOff(m_bSrcROff, bOff);
 }
 
 void CKTV_OutData::SetSrcX(BYTE by)
 {
     m_bSrcXOff = by == 0;
-    SetSourceValue(m_source.m_bySrcX, by, true);
+    SetSourceValue(&SourceGroup::m_bySrcX, by, true);
 }
 
 void CKTV_OutData::SetSrcY(BYTE by)
 {
     m_bSrcYOff = by == 0;
-    SetSourceValue(m_source.m_bySrcY, by, true);
+    SetSourceValue(&SourceGroup::m_bySrcY, by, true);
 }
 
 void CKTV_OutData::SetSourceGroup(const BYTE* pBytes)
 {
-    m_source.m_bySrcL = pBytes[0];
-    m_source.m_bySrcR = pBytes[1];
-    m_source.m_bySrc3 = pBytes[2];
-    m_source.m_bySrcY = pBytes[3];
+    m_source.Update([pBytes](SourceGroup& g) {
+        g.m_bySrcL = pBytes[0];
+        g.m_bySrcR = pBytes[1];
+        g.m_bySrc3 = pBytes[2];
+        g.m_bySrcY = pBytes[3];
+    });
     m_bSrcLOff = pBytes[0] == 0;
     m_bSrcROff = pBytes[1] == 0;
     m_bSrc3Off = pBytes[2] == 0;
@@ -375,7 +378,7 @@ std::unique_ptr<CSendData> CKTV_OutData::SendCrossover(int bFrame)
 
 std::unique_ptr<CSendData> CKTV_OutData::SendCompressor(int bFrame)
 {
-    WriteGroup(Block().m_group[OUT_GROUP_COMPRESSOR], m_comp);
+    WriteGroup(Block().m_group[OUT_GROUP_COMPRESSOR], m_comp.Get());
     return GroupFrame(bFrame, BLOCK_OUTPUT, m_byChannel, m_byCompGroup);
 }
 
@@ -437,13 +440,16 @@ void CKTV_OutData::Assign(const CKTV_OutData& other)
     m_nLimLevel = other.m_nLimLevel;
     m_nLimAttack = other.m_nLimAttack;
     m_nLimRelease = other.m_nLimRelease;
-    m_source.m_bySrcL = other.m_source.m_bySrcL;
-    m_source.m_bySrcR = other.m_source.m_bySrcR;
-    m_source.m_bySrc3 = other.m_source.m_bySrc3;
+    const SourceGroup src = other.m_source;
+    m_source.Update([&src](SourceGroup& g) {
+        g.m_bySrcL = src.m_bySrcL;
+        g.m_bySrcR = src.m_bySrcR;
+        g.m_bySrc3 = src.m_bySrc3;
+        g.m_byBalance = src.m_byBalance;
+    });
     m_bSrcLOff = other.m_bSrcLOff;
     m_bSrcROff = other.m_bSrcROff;
     m_bSrc3Off = other.m_bSrc3Off;
-    m_source.m_byBalance = other.m_source.m_byBalance;
     m_EQ.CopyBands(other.m_EQ);
 }
 
@@ -462,20 +468,20 @@ void CKTV_OutData::UpdateCurve()
 
 void CKTV_OutData::Serialize(CArchive& ar)
 {
+    SourceGroup src = m_source;
     if (ar.IsStoring()) {
         ar.WriteString(GetName());
-        ar << m_byOn << m_byPolarity << m_nLevel << m_nDelay << m_byRole << m_source.m_bySrcL
-           << m_source.m_bySrcR << m_source.m_bySrc3 << m_source.m_byBalance << m_nLimAttack << m_nLimLevel
-           << m_nLimRelease << m_bEQBypass;
+        ar << m_byOn << m_byPolarity << m_nLevel << m_nDelay << m_byRole << src.m_bySrcL << src.m_bySrcR
+           << src.m_bySrc3 << src.m_byBalance << m_nLimAttack << m_nLimLevel << m_nLimRelease << m_bEQBypass;
     } else {
         m_strName.Set(ar.ReadString());
-        ar >> m_byOn >> m_byPolarity >> m_nLevel >> m_nDelay >> m_byRole >> m_source.m_bySrcL >>
-            m_source.m_bySrcR >> m_source.m_bySrc3 >> m_source.m_byBalance >> m_nLimAttack >> m_nLimLevel >>
-            m_nLimRelease >> m_bEQBypass;
+        ar >> m_byOn >> m_byPolarity >> m_nLevel >> m_nDelay >> m_byRole >> src.m_bySrcL >> src.m_bySrcR >>
+            src.m_bySrc3 >> src.m_byBalance >> m_nLimAttack >> m_nLimLevel >> m_nLimRelease >> m_bEQBypass;
+        m_source = src;
         m_bMute = m_nLevel == 0;
-        m_bSrcLOff = m_source.m_bySrcL == 0;
-        m_bSrcROff = m_source.m_bySrcR == 0;
-        m_bSrc3Off = m_source.m_bySrc3 == 0;
+        m_bSrcLOff = src.m_bySrcL == 0;
+        m_bSrcROff = src.m_bySrcR == 0;
+        m_bSrc3Off = src.m_bySrc3 == 0;
     }
     m_EQ.Serialize(ar);
 }
@@ -510,5 +516,6 @@ std::string CKTV_OutData::GetLimReleaseText() const
 
 std::string CKTV_OutData::GetBalanceText() const
 {
-    return PercentText(m_source.m_byBalance) + ":" + PercentText(100 - m_source.m_byBalance);
+    const BYTE byBalance = GetBalance();
+    return PercentText(byBalance) + ":" + PercentText(100 - byBalance);
 }

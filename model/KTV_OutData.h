@@ -8,6 +8,8 @@
 // Outputs in one link group (g_outLinks) share their level, EQ mode, compressor, limiter and
 // source levels: a setter copies the value to its partners and marks their groups too. Setters
 // run on the UI thread; the link worker reads the change flags and packs (see ChannelData.h).
+// The compressor and the source mix are each one shared value of their packed group: a setter
+// changes one field of it in one atomic step, and the worker packs the compressor whole.
 #include <memory>
 #include <string>
 
@@ -36,7 +38,7 @@ public:
     void SetOn(BYTE by) { SetBaseValue(m_byOn, by, false); }
     void SetMute(int bMute) { SetBaseValue(m_bMute, bMute, false); }
     void SetRoleMarked(BYTE byRole);
-    std::int16_t GetLevel() const { return m_bMute ? 0 : m_nLevel; }
+    std::int16_t GetLevel() const { return m_bMute ? 0 : m_nLevel.Get(); }
     int GetMute() const { return m_bMute; }
     std::int16_t GetDelay() const { return m_nDelay; }
     BYTE GetOn() const { return m_byOn; }
@@ -58,10 +60,10 @@ public:
     void SetLimLevel(std::int16_t n) { SetLimValue(m_nLimLevel, n); }
     void SetLimAttack(std::int16_t n) { SetLimValue(m_nLimAttack, n); }
     void SetLimRelease(std::int16_t n) { SetLimValue(m_nLimRelease, n); }
-    std::int16_t GetCompLevel() const { return m_comp.m_nLevel; }
-    std::int16_t GetCompAttack() const { return m_comp.m_nAttack; }
-    std::int16_t GetCompRelease() const { return m_comp.m_nRelease; }
-    BYTE GetCompRatio() const { return m_comp.m_byRatio; }
+    std::int16_t GetCompLevel() const { return m_comp.Get().m_nLevel; }
+    std::int16_t GetCompAttack() const { return m_comp.Get().m_nAttack; }
+    std::int16_t GetCompRelease() const { return m_comp.Get().m_nRelease; }
+    BYTE GetCompRatio() const { return m_comp.Get().m_byRatio; }
     std::int16_t GetLimLevel() const { return m_nLimLevel; }
     std::int16_t GetLimAttack() const { return m_nLimAttack; }
     std::int16_t GetLimRelease() const { return m_nLimRelease; }
@@ -71,27 +73,27 @@ public:
     // Source mix (never sent). Linked outputs keep their own off flags.
     void SetSrcLOff(int bOff);
     void SetSrcROff(int bOff);
-    void SetSrcL(BYTE by) { SetSourceValue(m_source.m_bySrcL, by, true); }
-    void SetSrcR(BYTE by) { SetSourceValue(m_source.m_bySrcR, by, true); }
-    void SetSrc3(BYTE by) { SetSourceValue(m_source.m_bySrc3, by, true); }
+    void SetSrcL(BYTE by) { SetSourceValue(&SourceGroup::m_bySrcL, by, true); }
+    void SetSrcR(BYTE by) { SetSourceValue(&SourceGroup::m_bySrcR, by, true); }
+    void SetSrc3(BYTE by) { SetSourceValue(&SourceGroup::m_bySrc3, by, true); }
     void SetSrcX(BYTE by);
     void SetSrcY(BYTE by);
-    void SetBalance(BYTE by) { SetSourceValue(m_source.m_byBalance, by, false); }
-    void SetSwitches(BYTE by) { SetSourceValue(m_source.m_bySwitches, by, false); }
-    void SetSrcXOff(int bOff) { SetSourceValue(m_bSrcXOff, bOff, false); }
-    void SetSrcYOff(int bOff) { SetSourceValue(m_bSrcYOff, bOff, false); }
-    void SetSrc3Off(int bOff) { SetSourceValue(m_bSrc3Off, bOff, false); }
-    void SetSrcSpare(BYTE by) { m_source.m_bySpare = by; }
+    void SetBalance(BYTE by) { SetSourceValue(&SourceGroup::m_byBalance, by, false); }
+    void SetSwitches(BYTE by) { SetSourceValue(&SourceGroup::m_bySwitches, by, false); }
+    void SetSrcXOff(int bOff) { SetSourceOff(m_bSrcXOff, bOff); }
+    void SetSrcYOff(int bOff) { SetSourceOff(m_bSrcYOff, bOff); }
+    void SetSrc3Off(int bOff) { SetSourceOff(m_bSrc3Off, bOff); }
+    void SetSrcSpare(BYTE by) { StoreSource(&SourceGroup::m_bySpare, by); }
     // Source L, R, 3 and Y levels from bytes 0-3; each off while 0.
     void SetSourceGroup(const BYTE* pBytes);
-    BYTE GetSrcL() const { return m_source.m_bySrcL; }
-    BYTE GetSrcR() const { return m_source.m_bySrcR; }
-    BYTE GetSrcX() const { return m_source.m_bySrcX; }
-    BYTE GetSrcY() const { return m_source.m_bySrcY; }
-    BYTE GetSrc3() const { return m_source.m_bySrc3; }
-    BYTE GetSrcSpare() const { return m_source.m_bySpare; }
-    BYTE GetBalance() const { return m_source.m_byBalance; }
-    BYTE GetSwitches() const { return m_source.m_bySwitches; }
+    BYTE GetSrcL() const { return m_source.Get().m_bySrcL; }
+    BYTE GetSrcR() const { return m_source.Get().m_bySrcR; }
+    BYTE GetSrcX() const { return m_source.Get().m_bySrcX; }
+    BYTE GetSrcY() const { return m_source.Get().m_bySrcY; }
+    BYTE GetSrc3() const { return m_source.Get().m_bySrc3; }
+    BYTE GetSrcSpare() const { return m_source.Get().m_bySpare; }
+    BYTE GetBalance() const { return m_source.Get().m_byBalance; }
+    BYTE GetSwitches() const { return m_source.Get().m_bySwitches; }
     int GetSrcLOff() const { return m_bSrcLOff; }
     int GetSrcROff() const { return m_bSrcROff; }
     int GetSrcXOff() const { return m_bSrcXOff; }
@@ -160,22 +162,22 @@ public:
     std::string GetLimLevelText() const;
     std::string GetLimAttackText() const;
     std::string GetLimReleaseText() const;
-    std::string GetSrcLText() const { return m_bSrcLOff ? "0%" : PercentText(m_source.m_bySrcL); }
-    std::string GetSrcRText() const { return m_bSrcROff ? "0%" : PercentText(m_source.m_bySrcR); }
-    std::string GetSrc3Text() const { return m_bSrc3Off ? "0%" : PercentText(m_source.m_bySrc3); }
+    std::string GetSrcLText() const { return m_bSrcLOff ? "0%" : PercentText(GetSrcL()); }
+    std::string GetSrcRText() const { return m_bSrcROff ? "0%" : PercentText(GetSrcR()); }
+    std::string GetSrc3Text() const { return m_bSrc3Off ? "0%" : PercentText(GetSrc3()); }
     std::string GetBlankText1() const { return {}; }
     std::string GetBlankText2() const { return {}; }
-    std::string GetSrcXText() const { return PercentText(m_source.m_bySrcX); }
-    std::string GetSrcYText() const { return PercentText(m_source.m_bySrcY); }
+    std::string GetSrcXText() const { return PercentText(GetSrcX()); }
+    std::string GetSrcYText() const { return PercentText(GetSrcY()); }
     std::string GetBalanceText() const;
     // Bits 0-4 of the switch byte.
-    std::string GetSwitch1Text() const { return OnText(m_source.m_bySwitches & 0x01); }
-    std::string GetSwitch2Text() const { return OnText(m_source.m_bySwitches & 0x02); }
-    std::string GetSwitch3Text() const { return OnText(m_source.m_bySwitches & 0x04); }
-    std::string GetSwitch4Text() const { return OnText(m_source.m_bySwitches & 0x08); }
-    std::string GetSwitch5Text() const { return OnText(m_source.m_bySwitches & 0x10); }
-    std::string GetSrcLOnText() const { return m_source.m_bySrcL ? "ON" : "OFF"; }
-    std::string GetSrcROnText() const { return m_source.m_bySrcR ? "ON" : "OFF"; }
+    std::string GetSwitch1Text() const { return OnText(GetSwitches() & 0x01); }
+    std::string GetSwitch2Text() const { return OnText(GetSwitches() & 0x02); }
+    std::string GetSwitch3Text() const { return OnText(GetSwitches() & 0x04); }
+    std::string GetSwitch4Text() const { return OnText(GetSwitches() & 0x08); }
+    std::string GetSwitch5Text() const { return OnText(GetSwitches() & 0x10); }
+    std::string GetSrcLOnText() const { return GetSrcL() ? "ON" : "OFF"; }
+    std::string GetSrcROnText() const { return GetSrcR() ? "ON" : "OFF"; }
 
     BYTE GetNameGroup() const { return m_byNameGroup; }
     BYTE GetBaseGroupId() const { return m_byBaseGroup; }
@@ -204,26 +206,39 @@ private:
     void PushGraphicEQ();
     // Store, copy to the linked outputs where asked, mark the group.
     template <typename T, typename V>
-    void SetBaseValue(T& member, V value, bool bLinked)
+    void SetBaseValue(CSharedValue<T>& member, V value, bool bLinked)
     {
         member = static_cast<T>(value);
         if (bLinked)
             CopyBaseToLinked();
         m_nBaseChanged.Mark();
     }
-    // After a compressor value is stored: copy to the linked outputs, mark the group. (m_comp is
-    // a packed wire layout: its fields are assigned directly, never bound to a reference.)
+    // After a compressor value is stored: copy to the linked outputs, mark the group.
     void CompStored()
     {
         CopyCompToLinked();
         m_nCompChanged.Mark();
     }
     // An unchanged limiter value is neither copied nor marked.
-    void SetLimValue(std::int16_t& member, std::int16_t value);
-    template <typename T>
-    void SetSourceValue(T& member, T value, bool bLinked)
+    void SetLimValue(CSharedValue<std::int16_t>& member, std::int16_t value);
+    // One field of the source mix, in one step.
+    void StoreSource(BYTE SourceGroup::*pField, BYTE by)
     {
-        member = value;
+        m_source.Update([=](SourceGroup& g) { g.*pField = by; });
+    }
+    void SetSourceValue(BYTE SourceGroup::*pField, BYTE by, bool bLinked)
+    {
+        StoreSource(pField, by);
+        SourceStored(bLinked);
+    }
+    void SetSourceOff(CSharedValue<int>& bMember, int bOff)
+    {
+        bMember = bOff;
+        SourceStored(false);
+    }
+    // After a source value is stored: copy to the linked outputs where asked, mark the group.
+    void SourceStored(bool bLinked)
+    {
         if (bLinked)
             CopySourceToLinked();
         m_nSourceChanged.Mark();
@@ -231,32 +246,32 @@ private:
     static void SetCrossoverBand(CFilter& band, int nFreq, int nAlign, int nSlope);
 
     CChannelName m_strName;
-    BYTE m_byNameGroup = OUT_GROUP_NAME;
-    BYTE m_byPolarity = 0;
-    BYTE m_byOn = 1;
-    std::int16_t m_nLevel = 600;
-    int m_bMute = 0;
-    std::int16_t m_nDelay = 0;
-    BYTE m_byGraphicEQ = 0;
-    BYTE m_byRole = 0;
-    BYTE m_byBaseGroup = OUT_GROUP_BASE;
-    std::int16_t m_nLimLevel = 420;
-    std::int16_t m_nLimAttack = 56;
-    std::int16_t m_nLimRelease = 100;
-    BYTE m_byLimGroup = OUT_GROUP_LIMITER;
-    CompressorGroup m_comp{300, 56, 100, 1, 0};
-    BYTE m_byCompGroup = OUT_GROUP_COMPRESSOR;
-    SourceGroup m_source{50, 50, 50, 40, 0, 80, 50, 16};
-    int m_bSrcLOff = 1;
-    int m_bSrcROff = 1;
-    int m_bSrcXOff = 0;
-    int m_bSrcYOff = 0;
-    int m_bSrc3Off = 0;
+    CSharedValue<BYTE> m_byNameGroup{OUT_GROUP_NAME};
+    CSharedValue<BYTE> m_byPolarity{0};
+    CSharedValue<BYTE> m_byOn{1};
+    CSharedValue<std::int16_t> m_nLevel{600};
+    CSharedValue<int> m_bMute{0};
+    CSharedValue<std::int16_t> m_nDelay{0};
+    CSharedValue<BYTE> m_byGraphicEQ{0};
+    CSharedValue<BYTE> m_byRole{0};
+    CSharedValue<BYTE> m_byBaseGroup{OUT_GROUP_BASE};
+    CSharedValue<std::int16_t> m_nLimLevel{420};
+    CSharedValue<std::int16_t> m_nLimAttack{56};
+    CSharedValue<std::int16_t> m_nLimRelease{100};
+    CSharedValue<BYTE> m_byLimGroup{OUT_GROUP_LIMITER};
+    CSharedValue<CompressorGroup> m_comp{CompressorGroup{300, 56, 100, 1, 0}};
+    CSharedValue<BYTE> m_byCompGroup{OUT_GROUP_COMPRESSOR};
+    CSharedValue<SourceGroup> m_source{SourceGroup{50, 50, 50, 40, 0, 80, 50, 16}};
+    CSharedValue<int> m_bSrcLOff{1};
+    CSharedValue<int> m_bSrcROff{1};
+    CSharedValue<int> m_bSrcXOff{0};
+    CSharedValue<int> m_bSrcYOff{0};
+    CSharedValue<int> m_bSrc3Off{0};
     CChangeFlag m_nNameChanged;
     CChangeFlag m_nSourceChanged;
     CChangeFlag m_nBaseChanged;
     CChangeFlag m_nLimChanged;
     CChangeFlag m_nCompChanged;
-    BYTE m_byChannel = 0;
-    int m_nSpare = 0;
+    CSharedValue<BYTE> m_byChannel{0};
+    CSharedValue<int> m_nSpare{0};
 };

@@ -53,5 +53,5 @@ private:
     char m_szName[NAME_SIZE] = {};  // not necessarily zero-terminated
     // m_szName holds the field as it was read: it goes back as it came (see CChannelName).
     bool m_bNameAsRead = false;
-    int m_nGrade = 0;  // 0 off, else a level number
+    CSharedValue<int> m_nGrade{0};  // 0 off, else a level number
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds, and runs every test: a build with warnings as errors, the same
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets within
-# their time budget. GUI tests run under Xvfb. Exits non-zero on any failure.
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, the core tests (the threads of the
+# data model and the link) under ThreadSanitizer, then the fuzz targets within their time
+# budget. GUI tests run under Xvfb. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -27,6 +28,11 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_init_order=1 \
 LSAN_OPTIONS=suppressions=$ROOT/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   run_tests build-asan
+
+echo "== core tests under ThreadSanitizer"
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DTARVI_WERROR=ON -DTARVI_TSAN=ON
+cmake --build build-tsan -j "$JOBS"
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 run_tests build-tsan
 
 echo "== fuzz targets (budget ${FUZZ_BUDGET_SECONDS} s)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DTARVI_WERROR=ON -DTARVI_FUZZ=ON

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <functional>
+#include <mutex>
 #include <sstream>
+#include <string>
 #include <thread>
 
 #include "model/CommandFrame.h"
@@ -506,30 +511,141 @@ TEST_F(PresetData, ArchiveStoresEveryChannelButNotThePresetName)
     EXPECT_EQ(loaded.GetOutData(0)->GetName(), "Tweeter1");
 }
 
-// The UI thread stores and marks while the link worker takes frames: the last value stored is
-// the last value sent, however the two interleave.
+// A value the UI thread stores over and over while the link worker sends, and the group frame
+// that carries it.
+struct RacedEdit {
+    const char* name;
+    int nBlock;
+    int nChannel;
+    int nGroup;
+    int (*value)(int i);  // the i-th value stored
+    std::function<void(PresetDataTest&, int)> store;  // none: the value arrives through a link
+    int (*carried)(const std::vector<BYTE>& payload);
+};
+
+int Word(const std::vector<BYTE>& p, size_t at)
+{
+    return p[at] | p[at + 1] << 8;
+}
+
+// Far apart, so most moves take the worker several octave steps.
+int OctaveWalk(int i)
+{
+    return 20 << (i * 7 % 10);
+}
+
+// The UI thread stores and marks (link-group copies, band and crossover frequencies the worker
+// steps included) while the link worker takes frames: however the two interleave, the last value
+// stored is the last value sent.
 TEST_F(PresetData, NoEditIsLostWhileTheWorkerSends)
 {
     LiveNameIsCustom();
     g_bSynced = 1;
-    constexpr int EDITS = 3000;
+    g_outLinks.m_nGroup[2] = g_outLinks.m_nGroup[1];
+    const auto bandFreq = [](const std::vector<BYTE>& p) { return Word(p, 0); };
+    const RacedEdit edits[] = {
+        {"output name", BLOCK_OUTPUT, 4, OUT_GROUP_NAME, [](int i) { return i; },
+         [](PresetDataTest& t, int v) { t.Out(4).SetName(std::to_string(v)); },
+         [](const std::vector<BYTE>& p) { return std::stoi(std::string(p.begin(), p.end())); }},
+        {"output delay", BLOCK_OUTPUT, 3, OUT_GROUP_BASE, [](int i) { return i; },
+         [](PresetDataTest& t, int v) { t.Out(3).SetDelay(static_cast<std::int16_t>(v)); },
+         [](const std::vector<BYTE>& p) { return Word(p, 4); }},
+        {"output level", BLOCK_OUTPUT, 1, OUT_GROUP_BASE, [](int i) { return 1 + i % 1000; },
+         [](PresetDataTest& t, int v) { t.Out(1).SetLevel(static_cast<std::int16_t>(v)); },
+         [](const std::vector<BYTE>& p) { return Word(p, 2); }},
+        {"level of the linked output", BLOCK_OUTPUT, 2, OUT_GROUP_BASE, [](int i) { return 1 + i % 1000; }, nullptr,
+         [](const std::vector<BYTE>& p) { return Word(p, 2); }},
+        {"output compressor attack", BLOCK_OUTPUT, 5, OUT_GROUP_COMPRESSOR, [](int i) { return i % 3000; },
+         [](PresetDataTest& t, int v) { t.Out(5).SetCompAttack(static_cast<std::int16_t>(v)); },
+         [](const std::vector<BYTE>& p) { return Word(p, 2); }},
+        {"output limiter level", BLOCK_OUTPUT, 6, OUT_GROUP_LIMITER, [](int i) { return i % 600; },
+         [](PresetDataTest& t, int v) { t.Out(6).SetLimLevel(static_cast<std::int16_t>(v)); },
+         [](const std::vector<BYTE>& p) { return Word(p, 0); }},
+        {"output high-pass", BLOCK_OUTPUT, 0, OUT_GROUP_CROSSOVER, OctaveWalk,
+         [](PresetDataTest& t, int v) { t.Out(0).GetHPF()->SetFreq(v, true); }, bandFreq},
+        {"output band frequency", BLOCK_OUTPUT, 7, 9, OctaveWalk,
+         [](PresetDataTest& t, int v) { t.Out(7).GetBand(9)->SetFreq(v, true); }, bandFreq},
+        {"output band gain", BLOCK_OUTPUT, 4, 2, [](int i) { return i * 13 % 400; },
+         [](PresetDataTest& t, int v) { t.Out(4).GetBand(2)->SetGainPos(v); },
+         [](const std::vector<BYTE>& p) { return Word(p, 2) - 400; }},
+        {"output band bandwidth", BLOCK_OUTPUT, 4, 5, [](int i) { return i % 296; },
+         [](PresetDataTest& t, int v) { t.Out(4).GetBand(5)->SetBandwidthIndex(v); },
+         [](const std::vector<BYTE>& p) { return Word(p, 4); }},
+        {"music level", BLOCK_MUSIC, 2, MUSIC_GROUP_BASE, [](int i) { return i; },
+         [](PresetDataTest& t, int v) { t.Music(2).SetLevel(v); },
+         [](const std::vector<BYTE>& p) { return Word(p, 6); }},
+        {"music gate", BLOCK_MUSIC, 4, MUSIC_GROUP_GATE, [](int i) { return i % 256; },
+         [](PresetDataTest& t, int v) { t.Music(4).SetGateThreshold(v); },
+         [](const std::vector<BYTE>& p) { return static_cast<int>(p[0]); }},
+        {"music band frequency", BLOCK_MUSIC, 0, 7, OctaveWalk,
+         [](PresetDataTest& t, int v) { t.Music(0).GetBand(7)->SetFreq(v, true); }, bandFreq},
+    };
+    constexpr int EDITS = 1500;
+    constexpr size_t COUNT = std::size(edits);
+
     std::atomic<bool> bDone{false};
-    std::atomic<int> nLastSent{-1};
+    std::array<int, COUNT> nLastSent;
+    nLastSent.fill(-1);
     std::thread worker([&] {
         const auto take = [&] {
             const FrameFields f = Next();
-            if (f.nBlock == BLOCK_OUTPUT && f.nSub == OUT_GROUP_BASE)
-                nLastSent = f.payload[4] | f.payload[5] << 8;
-            return f.nIndex != SYS_STATUS;
+            for (size_t c = 0; c < COUNT; ++c) {
+                if (f.nBlock == edits[c].nBlock && f.nIndex == edits[c].nChannel && f.nSub == edits[c].nGroup)
+                    nLastSent[c] = edits[c].carried(f.payload);
+            }
+            return f.nBlock != BLOCK_SYSTEM || f.nIndex != SYS_STATUS;
         };
         while (!bDone)
             take();
         while (take()) {
         }
     });
-    for (int i = 1; i <= EDITS; ++i)
-        Out(3).SetDelay(static_cast<std::int16_t>(i));
+    for (int i = 1; i <= EDITS; ++i) {
+        for (const RacedEdit& edit : edits) {
+            if (edit.store)
+                edit.store(*this, edit.value(i));
+        }
+    }
     bDone = true;
     worker.join();
-    EXPECT_EQ(nLastSent, EDITS);
+    for (size_t c = 0; c < COUNT; ++c)
+        EXPECT_EQ(nLastSent[c], edits[c].value(EDITS)) << edits[c].name;
+}
+
+// The link worker holds the link lock for whole transactions, seconds long: no setter (names
+// included) waits for it.
+TEST_F(PresetData, SettersNeverWaitForTheLinkLock)
+{
+    g_bSynced = 1;
+    std::mutex mutex;
+    std::condition_variable edited;
+    bool bEdited = false;
+    std::unique_lock transaction(g_csLink);
+    std::thread ui([&] {
+        Out(0).SetName("Door L");
+        Out(0).SetLevel(480);
+        Out(0).SetCompRatio(3);
+        Out(0).SetLimAttack(20);
+        Out(0).SetSrcX(30);
+        Out(0).GetHPF()->SetFreq(2000, true);
+        Out(0).GetBand(3)->SetGainPos(260);
+        Music(1).SetName("Aux");
+        Music(1).SetLevel(300);
+        Music(1).SetGateThreshold(70);
+        Mic().SetName("Guest");
+        Mic().SetLevel(350);
+        Effect().SetName("Room");
+        Effect().SetEchoDelay(40);
+        const bool bNamesRead = Out(0).GetName() == "Door L" && Music(1).GetName() == "Aux";
+        std::lock_guard lock(mutex);
+        bEdited = bNamesRead;
+        edited.notify_one();
+    });
+    {
+        std::unique_lock lock(mutex);
+        edited.wait_for(lock, std::chrono::seconds(10), [&] { return bEdited; });
+    }
+    transaction.unlock();
+    ui.join();
+    EXPECT_TRUE(bEdited);
 }
