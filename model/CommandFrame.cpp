@@ -196,10 +196,12 @@ std::unique_ptr<CSendData> MakeWriteSystemFrame(int nItem, int nPreset)
         nLength = sizeof(g_byDevRoles);
         SetPayload(g_byDevRoles, nLength);
         break;
-    case SYS_CUR_PRESET:
+    case SYS_CUR_PRESET: {
         nLength = 1;
-        SetPayload(&g_byCurPreset, nLength);
+        const BYTE byPreset = g_byCurPreset;
+        SetPayload(&byPreset, nLength);
         break;
+    }
     case SYS_MODE_TABLE:
         nLength = sizeof(g_modeTable);
         SetPayload(&g_modeTable, nLength);

@@ -17,7 +17,7 @@ ModeTable g_modeTable;
 InputSettings g_inputSettings;
 MasterSettings g_masterSettings;
 BYTE g_byDevRoles[OUTPUT_CHANNELS];
-BYTE g_byCurPreset;
+std::atomic<BYTE> g_byCurPreset{0};
 int g_nDevStatus[16];
 int g_nReadBackItems[6];
 OutputLinkTable g_outLinks{{0, 1, 2, 3, 4, 5, 6, 7}, {}};

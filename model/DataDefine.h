@@ -204,7 +204,9 @@ extern ModeTable g_modeTable;
 extern InputSettings g_inputSettings;
 extern MasterSettings g_masterSettings;
 extern BYTE g_byDevRoles[OUTPUT_CHANNELS];
-extern BYTE g_byCurPreset;          // stored preset (1-6) the live preset came from, 0 none
+// Stored preset (1-6) the live preset came from, 0 none. The link worker sets it from replies and
+// the next-frame choice while the main view reads it for its name button.
+extern std::atomic<BYTE> g_byCurPreset;
 extern int g_nDevStatus[16];        // last status reply, one int per payload byte
 extern int g_nReadBackItems[6];     // system items read back after connecting
 extern OutputLinkTable g_outLinks;
