@@ -187,10 +187,14 @@ std::unique_ptr<CSendData> CKTV_Data::GetNextChangedFrame()
     std::lock_guard lock(g_csLink);
     if (auto pFrame = NextDeviceStateFrame())
         return pFrame;
-    if (auto pFrame = NextMusicFrame())
-        return pFrame;
-    if (auto pFrame = NextOutputFrame())
-        return pFrame;
+    const std::uint64_t nEpoch = CChangeFlag::Epoch();
+    if (nEpoch != m_nQuietEpoch) {
+        if (auto pFrame = NextMusicFrame())
+            return pFrame;
+        if (auto pFrame = NextOutputFrame())
+            return pFrame;
+        m_nQuietEpoch = nEpoch;
+    }
     return MakeWriteGroupFrame(GROUP_METER_POLL, 0, 0);
 }
 

@@ -7,6 +7,7 @@
 // it points g_outLinks at its outputs.
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -91,4 +92,6 @@ private:
     CKTV_MusicRoute m_musicRoute;
     CKTV_OutRoute m_outRoute;
     std::string m_strName;  // the live name as the next-frame choice last read it
+    // The change epoch at which a scan of the channels last found no mark; none at first.
+    std::uint64_t m_nQuietEpoch = UINT64_MAX;
 };

@@ -369,6 +369,15 @@ TEST_F(PresetData, IdlePollIsTheMeterRead)
     EXPECT_EQ(f.nBlock, BLOCK_SYSTEM);
     EXPECT_EQ(f.nIndex, SYS_STATUS);
     EXPECT_EQ(g_bLiveEdited, 0);
+
+    // Idle passes skip the scan; a mark made after them is still found.
+    EXPECT_EQ(Next().nIndex, SYS_STATUS);
+    LiveNameIsCustom();
+    g_bSynced = 1;
+    Out(6).GetBand(3)->SetGainPos(150);
+    const FrameFields band = Next();
+    EXPECT_EQ((std::array{band.nBlock, band.nIndex, band.nSub}), (std::array{int{BLOCK_OUTPUT}, 6, 3}));
+    EXPECT_EQ(Next().nIndex, SYS_STATUS);
 }
 
 TEST_F(PresetData, LinkByteTravelsWithBandsAndCrossoverOfLinkedOutputs)
