@@ -3,7 +3,7 @@
 // while a batch of preset reads or writes (or a factory reset) runs, with the window that started
 // the transfer disabled meanwhile. It hides itself when the transfer is over; the user cannot
 // close it (close box, Enter and Escape do nothing).
-// (The spec's Show and Hide are ShowTransfer and HideTransfer here: wx's Show is another thing.)
+// Showing and hiding are ShowTransfer and HideTransfer: wx's Show is another thing.
 #include <wx/timer.h>
 #include <wx/weakref.h>
 

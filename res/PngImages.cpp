@@ -7,9 +7,9 @@
 #include <memory>
 
 namespace {
-std::map<int, PngSpec>& Catalog()
+std::map<int, PngArt>& Catalog()
 {
-    static std::map<int, PngSpec> catalog;
+    static std::map<int, PngArt> catalog;
     return catalog;
 }
 
@@ -20,10 +20,10 @@ std::map<int, wxImage>& Cache()
 }
 }  // namespace
 
-void RegisterPngImages(std::span<const PngSpec> specs)
+void RegisterPngImages(std::span<const PngArt> arts)
 {
-    for (const PngSpec& spec : specs)
-        Catalog().emplace(spec.nId, spec);
+    for (const PngArt& art : arts)
+        Catalog().emplace(art.nId, art);
 }
 
 const wxImage& LoadPngImage(int nId)
@@ -32,16 +32,16 @@ const wxImage& LoadPngImage(int nId)
     auto& cache = Cache();
     if (auto it = cache.find(nId); it != cache.end())
         return it->second;
-    const auto spec = Catalog().find(nId);
-    if (spec == Catalog().end())
+    const auto art = Catalog().find(nId);
+    if (art == Catalog().end())
         return none;
-    wxImage image(spec->second.cx, spec->second.cy);
+    wxImage image(art->second.cx, art->second.cy);
     image.InitAlpha();
-    std::memset(image.GetAlpha(), 0, static_cast<std::size_t>(spec->second.cx) * spec->second.cy);
+    std::memset(image.GetAlpha(), 0, static_cast<std::size_t>(art->second.cx) * art->second.cy);
     {
         const std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(image));
         if (gc)
-            spec->second.pfnPaint(*gc, image.GetSize());
+            art->second.pfnPaint(*gc, image.GetSize());
     }
     return cache[nId] = image;
 }

@@ -8,7 +8,7 @@
 
 class wxGraphicsContext;
 
-struct PngSpec {
+struct PngArt {
     int nId;
     int cx;
     int cy;
@@ -17,6 +17,6 @@ struct PngSpec {
 };
 
 // Adds faces to the catalog; an id that is already known keeps its first description.
-void RegisterPngImages(std::span<const PngSpec> specs);
+void RegisterPngImages(std::span<const PngArt> arts);
 // The face with its alpha channel; an invalid image (IsOk() false) for an unknown id.
 const wxImage& LoadPngImage(int nId);

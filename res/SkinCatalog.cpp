@@ -37,11 +37,11 @@ void PaintLinkIcon(wxDC& dc, const wxSize& size, bool)
     dc.DrawRoundedRectangle(size.x - 2 - w, 2, w, h, h / 2.0);
 }
 
-constexpr SkinSpec kCommonSkins[] = {
+constexpr SkinArt kCommonSkins[] = {
     {275, 48, 48, PaintAboutLogo},
 };
 
-constexpr SkinSpec kEqGraphSkins[] = {
+constexpr SkinArt kEqGraphSkins[] = {
     {709, 28, 16, PaintLinkIcon},
 };
 }  // namespace

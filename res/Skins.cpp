@@ -8,9 +8,9 @@
 #include "model/StdAfx.h"
 
 namespace {
-std::map<int, SkinSpec>& Catalog()
+std::map<int, SkinArt>& Catalog()
 {
-    static std::map<int, SkinSpec> catalog;
+    static std::map<int, SkinArt> catalog;
     static bool bLoaded = false;
     if (!bLoaded) {
         bLoaded = true;
@@ -26,11 +26,11 @@ std::map<std::pair<int, bool>, wxBitmap>& Cache()
 }
 }  // namespace
 
-void RegisterSkins(std::span<const SkinSpec> specs)
+void RegisterSkins(std::span<const SkinArt> arts)
 {
     auto& catalog = Catalog();
-    for (const SkinSpec& spec : specs)
-        catalog.emplace(spec.nId, spec);
+    for (const SkinArt& art : arts)
+        catalog.emplace(art.nId, art);
 }
 
 const wxBitmap& LoadSkin(int nId, bool bChinese)
@@ -40,13 +40,13 @@ const wxBitmap& LoadSkin(int nId, bool bChinese)
     if (auto it = cache.find(key); it != cache.end())
         return it->second;
     const auto& catalog = Catalog();
-    auto spec = catalog.find(nId);
-    if (spec == catalog.end())
+    auto art = catalog.find(nId);
+    if (art == catalog.end())
         return wxNullBitmap;
-    wxBitmap bmp(spec->second.cx, spec->second.cy, 24);
+    wxBitmap bmp(art->second.cx, art->second.cy, 24);
     {
         wxMemoryDC dc(bmp);
-        spec->second.pfnPaint(dc, bmp.GetSize(), bChinese);
+        art->second.pfnPaint(dc, bmp.GetSize(), bChinese);
     }
     return cache[key] = bmp;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Skins: the program's bitmap faces by resource id. Each is drawn by our own code the first time
 // it is asked for, at its own size and in the language asked for, and kept for the rest of the
-// run by (id, language). Areas describe their faces in tables of SkinSpec; SkinCatalog.cpp lists
+// run by (id, language). Areas describe their faces in tables of SkinArt; SkinCatalog.cpp lists
 // the tables of the program. Faces share one palette and one set of shapes (SkinPaint.h).
 #include <span>
 
@@ -9,7 +9,7 @@
 
 class wxDC;
 
-struct SkinSpec {
+struct SkinArt {
     int nId;
     int cx;
     int cy;
@@ -23,7 +23,7 @@ const wxBitmap& LoadSkin(int nId, bool bChinese);
 
 // Adds faces to the catalog (the program's tables are added before the first look-up). An id
 // that is already known keeps its first description.
-void RegisterSkins(std::span<const SkinSpec> specs);
+void RegisterSkins(std::span<const SkinArt> arts);
 
 // The program's own tables (SkinCatalog.cpp).
 void RegisterProgramSkins();

@@ -171,7 +171,7 @@ constexpr int kPopW = 68, kConW = 108, kModeW = 44;
 
 // The six faces of mode button nMode: normal, hover, pressed, then the same as the current mode.
 template <int nMode>
-constexpr std::array<SkinSpec, kModeFacesPerMode> ModeFaces()
+constexpr std::array<SkinArt, kModeFacesPerMode> ModeFaces()
 {
     constexpr int nBase = kModeFaceBase + nMode * kModeFacesPerMode;
     return {{
@@ -189,7 +189,7 @@ constexpr auto kMode2Faces = ModeFaces<1>();
 constexpr auto kMode3Faces = ModeFaces<2>();
 constexpr auto kMode4Faces = ModeFaces<3>();
 
-constexpr SkinSpec kViewSkins[] = {
+constexpr SkinArt kViewSkins[] = {
     {273, 32, 32, PaintAppIcon},
     {285, kViewWidth, kViewHeight, PaintViewBack},
     {756, 176, 56, PaintLogo<kEnglish>},

@@ -14,7 +14,7 @@ constexpr int AT_100 = 56;    // 99.2 Hz
 constexpr int AT_5000 = 192;
 constexpr int AT_20000 = 240;
 
-struct BandSpec {
+struct BandCase {
     int type;
     int freq;
     int gainPos;   // 0.1 dB steps, 200 = 0 dB
@@ -23,7 +23,7 @@ struct BandSpec {
     int align;
 };
 
-CFilter Make(const BandSpec& s)
+CFilter Make(const BandCase& s)
 {
     CFilter f;
     f.SetType(s.type);
@@ -48,7 +48,7 @@ TEST(FilterResponse, BandsGiveTheirDesignedResponses)
     };
     struct Case {
         const char* name;
-        BandSpec band;
+        BandCase band;
         std::vector<Point> points;
     };
     const Case cases[] = {
@@ -89,14 +89,14 @@ TEST(FilterResponse, BesselLowPassDrawsSlopeZeroAsSlopeOne)
 
 TEST(FilterResponse, BandsThatContributeNothingAreZeroEverywhere)
 {
-    const BandSpec silent[] = {
+    const BandCase silent[] = {
         {FILTER_HPF, 20, 200, 115, 3, 2},
         {FILTER_LPF, 20000, 200, 115, 3, 2},
         {FILTER_HPF, 1000, 200, 115, SLOPE_OFF, 2},
         {FILTER_LPF, 1000, 200, 115, SLOPE_OFF, 0},
         {FILTER_PEQ, 1000, 200, 115, 0, 0},
     };
-    for (const BandSpec& s : silent) {
+    for (const BandCase& s : silent) {
         const CFilter f = Make(s);
         for (int i = 0; i < FREQ_POINTS; ++i)
             ASSERT_EQ(f.GetResponse()[i], 0.0) << s.type << " at " << i;

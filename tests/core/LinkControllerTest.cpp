@@ -189,7 +189,7 @@ TEST_P(LinkBothWays, AFrameRefusedTwiceFailsTheLinkOnce)
 
 // USB waits one report wait for a reply that never comes. The network reconnects while an adapter
 // is in the processor's subnet, sends the frame once more, and fails at its third attempt.
-TEST_P(LinkBothWays, ASilentProcessorFailsTheLinkInTheSpecifiedTime)
+TEST_P(LinkBothWays, ASilentProcessorFailsTheLinkInTime)
 {
     const CLinkTimeouts timeouts = FastLinkTimeouts();
     const CNetOptions net = FastNetOptions();

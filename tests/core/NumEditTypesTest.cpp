@@ -64,7 +64,7 @@ struct TextCase {
     bool bChinese = false;
 };
 
-TEST(NumEditTypes, ShowsEachTypeAsSpecified)
+TEST(NumEditTypes, ShowsEachTypeInItsFormat)
 {
     const TextCase cases[] = {
         {"delay ms", kDelayMs, 48, "1.000"},

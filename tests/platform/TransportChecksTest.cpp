@@ -140,7 +140,7 @@ protected:
 };
 }  // namespace
 
-TEST_P(TransportChecks, RequestsGetTheSpecifiedReplies)
+TEST_P(TransportChecks, RequestsGetTheirReplies)
 {
     const EmuState before = way().emulator.State();
     const Bytes group = {1, 2, 3, 4, 5, 6, 7, 8};

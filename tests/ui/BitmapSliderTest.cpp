@@ -30,7 +30,7 @@ void Thumb(wxDC& dc, const wxSize& size, bool)
     dc.DrawRectangle(2, 0, size.x - 4, size.y);
 }
 
-constexpr SkinSpec kFaderSkins[] = {
+constexpr SkinArt kFaderSkins[] = {
     {kChannel, 20, 120, PaintSolidFace<kChannelColour>},
     {kActiveChannel, 20, 120, PaintSolidFace<kActiveChannelColour>},
     {kThumb, 20, 10, Thumb<kThumbColour>},

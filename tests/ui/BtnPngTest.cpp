@@ -57,7 +57,7 @@ void PaintLabelled(wxGraphicsContext& gc, const wxSize& size, bool bChecked, boo
     gc.DrawText(label, (size.x - w) / 2, (size.y - h) / 2);
 }
 
-constexpr PngSpec kFaces[] = {
+constexpr PngArt kFaces[] = {
     {kPngNormal, kW, kH, PaintThirds<kPngNormal>},
     {kPngHover, kW, kH, PaintThirds<kPngHover>},
     {kPngPressed, kW, kH, PaintThirds<kPngPressed>},

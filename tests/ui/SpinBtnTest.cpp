@@ -22,7 +22,7 @@ const wxColour kActiveColour(0, 0, 200);
 const wxColour kRightColour(0, 200, 0);
 
 // 110 pixels wide: arrow zones of 20 pixels at both ends.
-constexpr SkinSpec kKnobSkins[] = {
+constexpr SkinArt kKnobSkins[] = {
     {kIdle, 110, 20, PaintSolidFace<kIdleColour>},
     {kLeftHot, 110, 20, PaintSolidFace<kLeftColour>},
     {kActive, 110, 20, PaintSolidFace<kActiveColour>},

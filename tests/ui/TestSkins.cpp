@@ -43,7 +43,7 @@ void PaintKnob(wxDC& dc, const wxSize& size, bool)
     skin::PaintKnobFace(dc, wxRect(size), kZone);
 }
 
-constexpr SkinSpec kTestSkins[] = {
+constexpr SkinArt kTestSkins[] = {
     {kFaceNormal, kFaceWidth, kFaceHeight, PaintFace<skin::Face::Normal>},
     {kFaceHover, kFaceWidth, kFaceHeight, PaintFace<skin::Face::Hover>},
     {kFacePressed, kFaceWidth, kFaceHeight, PaintFace<skin::Face::Pressed>},
