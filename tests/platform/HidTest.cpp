@@ -8,25 +8,9 @@
 #include "platform/HidHotplugMonitor.h"
 #include "platform/MessageIds.h"
 #include "tests/support/EmulatedHid.h"
+#include "tests/support/MessageRecorder.h"
 
 using namespace std::chrono_literals;
-
-namespace {
-class CRecordingPoster : public IMessagePoster {
-public:
-    CRecordingPoster() : m_pPrevious(SetMessagePoster(this)) {}
-    ~CRecordingPoster() override { SetMessagePoster(m_pPrevious); }
-    bool Post(const PostedMessage& msg) override
-    {
-        posted.push_back(msg);
-        return true;
-    }
-    std::vector<PostedMessage> posted;
-
-private:
-    IMessagePoster* m_pPrevious;
-};
-}  // namespace
 
 TEST(Hid, EnumerationListsOnlyTheProcessor)
 {
@@ -92,7 +76,7 @@ TEST(Hid, AMissingDeviceIsNotTriedAgain)
 
 TEST(Hid, PluggingAndUnpluggingPostDeviceChangesWithThePath)
 {
-    CRecordingPoster poster;
+    CMessageRecorder recorder;
     CProcessorEmulator emulator;
     CEmulatedHidBackend backend(42);
     backend.Plug("/dev/hidraw5", emulator);
@@ -100,14 +84,15 @@ TEST(Hid, PluggingAndUnpluggingPostDeviceChangesWithThePath)
     ASSERT_NE(pDevice, nullptr);
     backend.Unplug("/dev/hidraw5");
 
-    ASSERT_EQ(poster.posted.size(), 2u);
-    EXPECT_EQ(poster.posted[0].hWnd, 42u);
-    EXPECT_EQ(poster.posted[0].nMsg, WM_DEVICECHANGE);
-    EXPECT_EQ(poster.posted[0].wParam, DBT_DEVICEARRIVAL);
-    EXPECT_EQ(poster.posted[1].wParam, DBT_DEVICEREMOVECOMPLETE);
-    EXPECT_EQ(TakeDeviceChangePath(poster.posted[1].lParam), "/dev/hidraw5");
-    EXPECT_EQ(TakeDeviceChangePath(poster.posted[0].lParam), "/dev/hidraw5");
-    EXPECT_EQ(TakeDeviceChangePath(poster.posted[0].lParam), std::nullopt);  // taken once
+    const std::vector<PostedMessage> posted = recorder.Posted();
+    ASSERT_EQ(posted.size(), 2u);
+    EXPECT_EQ(posted[0].hWnd, 42u);
+    EXPECT_EQ(posted[0].nMsg, WM_DEVICECHANGE);
+    EXPECT_EQ(posted[0].wParam, DBT_DEVICEARRIVAL);
+    EXPECT_EQ(posted[1].wParam, DBT_DEVICEREMOVECOMPLETE);
+    EXPECT_EQ(TakeDeviceChangePath(posted[1].lParam), "/dev/hidraw5");
+    EXPECT_EQ(TakeDeviceChangePath(posted[0].lParam), "/dev/hidraw5");
+    EXPECT_EQ(TakeDeviceChangePath(posted[0].lParam), std::nullopt);  // taken once
 
     HidReport report{};
     EXPECT_EQ(pDevice->Write(report), LinkError::Closed);
@@ -118,11 +103,12 @@ TEST(Hid, PluggingAndUnpluggingPostDeviceChangesWithThePath)
 TEST(Hid, AChangeNobodyTakesLeavesNoPathBehind)
 {
     EXPECT_FALSE(PostDeviceChange(7, DBT_DEVICEARRIVAL, "/dev/hidraw1"));  // no poster installed
-    CRecordingPoster poster;
+    CMessageRecorder recorder;
     for (int i = 0; i < 1000; ++i)
         PostDeviceChange(7, DBT_DEVICEARRIVAL, "/dev/hidraw1");
-    EXPECT_EQ(TakeDeviceChangePath(poster.posted.front().lParam), std::nullopt);  // long dropped
-    EXPECT_EQ(TakeDeviceChangePath(poster.posted.back().lParam), "/dev/hidraw1");
+    const std::vector<PostedMessage> posted = recorder.Posted();
+    EXPECT_EQ(TakeDeviceChangePath(posted.front().lParam), std::nullopt);  // long dropped
+    EXPECT_EQ(TakeDeviceChangePath(posted.back().lParam), "/dev/hidraw1");
 }
 
 TEST(Hid, AReportMustCarryReportIdZero)
