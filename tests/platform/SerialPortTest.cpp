@@ -69,18 +69,12 @@ protected:
         m_port.ResumeMonitoring();
     }
 
+    // Then takes the link lock once, so the worker has finished what it did around the post.
     bool WaitForPost(unsigned nMsg, std::chrono::milliseconds timeout)
     {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < deadline) {
-            {
-                std::lock_guard lock(g_csLink);
-                if (m_posted.Count(nMsg) > 0)
-                    return true;
-            }
-            std::this_thread::sleep_for(10ms);
-        }
-        return false;
+        const bool bPosted = m_posted.WaitFor(nMsg, 1, timeout);
+        std::lock_guard lock(g_csLink);
+        return bPosted;
     }
 
     CMessageRecorder m_posted;
