@@ -8,13 +8,11 @@
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
+// A request has the reply's layout, its class byte where the reply has its kind.
 Bytes Request(std::uint8_t cls, std::uint8_t preset, std::uint8_t block, std::uint8_t index, std::uint8_t sub,
               const Bytes& payload)
 {
-    Bytes body = {cls, 0x01, preset, block, index, sub, 0x00, 0x00, static_cast<std::uint8_t>(payload.size() & 0xFF),
-                  static_cast<std::uint8_t>(payload.size() >> 8)};
-    body.insert(body.end(), payload.begin(), payload.end());
-    return Framed(body);
+    return ReplyFrame(cls, preset, block, index, sub, payload);
 }
 
 Bytes PayloadOf(const Bytes& reply)
