@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <mutex>
 
+#include "link/DeviceVersion.h"
 #include "link/FirmwareCommands.h"
 #include "link/KTVCommand.h"
 #include "link/LinkState.h"
@@ -40,9 +41,6 @@ void ShowFileError()
     ShowPrompt(LangText("更新文件错误!", "Update file error!"));
 }
 
-// The program's version tag; a firmware image must match its first 8 characters.
-constexpr char PROGRAM_TAG[] = "ZIRE-RI1.00";
-constexpr std::size_t TAG_COMPARED = 8;
 constexpr BYTE FLASH_START[4] = {0x08, 0x00, 0x50, 0x00};
 constexpr BYTE VERSION_EXT_ADDRESS[2] = {0x08, 0x00};
 constexpr BYTE VERSION_ADDRESS[2] = {0x80, 0x00};
@@ -316,7 +314,7 @@ int CFirmwareUpdate::ConfirmHexVersion()
         ShowPrompt(LangText("更新文件错误!", "Update file is error!"));
         return 0;
     }
-    if (std::memcmp(state.m_szVersion, PROGRAM_TAG, TAG_COMPARED) != 0) {
+    if (CheckVersion(state.m_szVersion) != VersionVerdict::Accepted) {
         ShowPrompt(LangText("更新版本错误!", "Update version error!"));
         return 0;
     }
