@@ -21,12 +21,12 @@ namespace {
 int FirmwareReceiveUnits(int nCommand)
 {
     switch (nCommand) {
-    case 0x36: return 10;
-    case 0x37: return 8;
-    case 0x38: return 2;
-    case 0x3A: return 50;
-    case 0x3B: return 10;
-    case 0x3C: return 8;
+    case FW_HEX_APPLY: return 10;
+    case FW_HEX_START: return 8;
+    case FW_HEX_DATA: return 2;
+    case FW_DSP_REQUEST_INFO: return 50;
+    case FW_DSP_DATA: return 10;
+    case FW_DSP_END_INF: return 8;
     default: return 0;
     }
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "link/FirmwareCommands.h"
 #include "link/KTVCommand.h"
 #include "link/LinkState.h"
 #include "link/SendData.h"
@@ -21,7 +22,6 @@ constexpr int kDriverQueueBytes = 10000;
 constexpr int kTimeoutMs = 1000;
 constexpr int kMaxAttempts = 3;        // time-outs a frame survives
 constexpr int kEmptyReadsToRetry = 50;
-constexpr int kHexApply = 0x36;        // the processor restarts into the new firmware: give it time
 constexpr int kLinkFailedSerial = 3;   // lParam of WM_LINK_FAILED
 
 // The empty-read count lives in the last two bytes of the serial flags, so ClearCommFlags clears it.
@@ -351,7 +351,8 @@ void CSerialPort::WriteChar()
         std::lock_guard link(g_csLink);
         g_commFlags[COMM_FLAG_AWAITED] = 1;
     }
-    Sleep(nCommand == kHexApply ? 4000 : 10);
+    // After the apply command the processor restarts into the new firmware: give it time.
+    Sleep(nCommand == FW_HEX_APPLY ? 4000 : 10);
 }
 
 void CSerialPort::RetryOrFail()

@@ -24,13 +24,13 @@ constexpr int REPORT_COMMAND_ECHO = 9;
 int FirmwareReplyUnits(int nCommand)
 {
     switch (nCommand) {
-    case 0x36: return 3;
-    case 0x37: return 8;
-    case 0x38: return 2;
-    case 0x39: return 2;
-    case 0x3A: return 40;
-    case 0x3B: return 10;
-    case 0x3C: return 20;
+    case FW_HEX_APPLY: return 3;
+    case FW_HEX_START: return 8;
+    case FW_HEX_DATA: return 2;
+    case FW_HEX_END: return 2;
+    case FW_DSP_REQUEST_INFO: return 40;
+    case FW_DSP_DATA: return 10;
+    case FW_DSP_END_INF: return 20;
     default: return 2;
     }
 }
