@@ -348,17 +348,11 @@ void CLinkController::UsbReadFirmwareReply()
         const LinkError error = ReadReport(replyWait);
         if (!g_bUsbOpen || Stopping())
             break;
-        if (error == LinkError::TimedOut) {
-            if (nCommand == FW_HEX_APPLY)
-                break;  // the processor left to re-enumerate without a word
-            g_bUsbOpen = 0;
-            SignalSuspend();
-            LinkFailed(0);
-            return;
-        }
         if (error != LinkError::None) {
             if (nCommand == FW_HEX_APPLY)
-                break;
+                break;  // the processor left to re-enumerate without a word
+            if (error == LinkError::TimedOut)
+                g_bUsbOpen = 0;
             SignalSuspend();
             LinkFailed(0);
             return;
