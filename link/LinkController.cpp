@@ -112,21 +112,14 @@ void CLinkController::LinkThreadProc()
             WaitUntilSet(m_hLinkEvents[EV_QUIT]);
             break;
         case EV_FIRMWARE:
-            if (g_bUpdateFinished) {
+            if (g_bUpdateFinished)
                 m_hLinkEvents[EV_FIRMWARE].Reset();
-            } else if (g_nLinkType == LINK_USB) {
-                if (g_bUsbOpen)
-                    UsbFirmwareTransfer();
-                else
-                    Pause(m_timeouts.idlePause);
-            } else if (g_nLinkType == LINK_NET) {
-                if (g_bNetLink)
-                    NetFirmwareTransfer();
-                else
-                    Pause(m_timeouts.idlePause);
-            } else {
+            else if (g_nLinkType == LINK_USB && g_bUsbOpen)
+                UsbFirmwareTransfer();
+            else if (g_nLinkType == LINK_NET && g_bNetLink)
+                NetFirmwareTransfer();
+            else
                 Pause(m_timeouts.idlePause);
-            }
             break;
         case EV_NORMAL:
             if (g_bUpdateAbort || g_bTrafficPaused) {
