@@ -24,6 +24,24 @@ ButtonDraw ButtonDrawOf(unsigned nStyle)
     return ButtonDraw::Custom;
 }
 
+void DrawSystemButton(wxDC& dc, const CDrawnControl& ctrl, unsigned nAlign)
+{
+    dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
+    dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+    dc.DrawRectangle(ctrl.GetClientSize());
+    dc.SetFont(ctrl.GetFont());
+    dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
+    DrawWinText(dc, ctrl.GetLabel(), ctrl.GetClientSize(), nAlign | DT_VCENTER | DT_SINGLELINE);
+}
+
+void NotifyHover(CDrawnControl& ctrl, const wxMouseEvent& event, std::optional<wxPoint>& lastNotified)
+{
+    if (lastNotified == event.GetPosition())
+        return;
+    lastNotified = event.GetPosition();
+    SendMessage(ctrl.GetParent(), WM_BUTTON_HOVER, MouseKeyFlags(event), ctrl.GetCtrlId());
+}
+
 unsigned MouseKeyFlags(const wxMouseEvent& event)
 {
     unsigned nFlags = 0;
@@ -226,14 +244,7 @@ void CBitButton::Draw(wxDC& dc)
 {
     switch (m_nKind) {
     case kCustom: DrawButton(dc); break;
-    case kSystem:  // the system's own button look: a plain face with the text
-        dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
-        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
-        dc.DrawRectangle(GetClientSize());
-        dc.SetFont(GetFont());
-        dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
-        DrawWinText(dc, GetLabel(), GetClientSize(), m_nAlign | DT_VCENTER | DT_SINGLELINE);
-        break;
+    case kSystem: DrawSystemButton(dc, *this, m_nAlign); break;
     default: PaintParentBackground(this, dc); break;
     }
 }
@@ -303,10 +314,8 @@ void CBitButton::OnMouseMove(wxMouseEvent& event)
         UpdatePartnersHover(true);
         Redraw();
     }
-    if (m_bHoverNotify && m_lastNotified != event.GetPosition()) {
-        m_lastNotified = event.GetPosition();
-        SendMessage(GetParent(), WM_BUTTON_HOVER, MouseKeyFlags(event), GetCtrlId());
-    }
+    if (m_bHoverNotify)
+        NotifyHover(*this, event, m_lastNotified);
     event.Skip();
 }
 

@@ -102,6 +102,10 @@ private:
 // style that is already owner-drawn), not at all (an auto radio button), or by its own code.
 enum class ButtonDraw { Custom, System, None };
 ButtonDraw ButtonDrawOf(unsigned nStyle);
+// The system's own button look: a plain face with the control's text in the button-text colour.
+void DrawSystemButton(wxDC& dc, const CDrawnControl& ctrl, unsigned nAlign);
+// Sends WM_BUTTON_HOVER to the parent of ctrl when the mouse is at a point not yet reported.
+void NotifyHover(CDrawnControl& ctrl, const wxMouseEvent& event, std::optional<wxPoint>& lastNotified);
 
 // The Windows mouse key-state flags (MK_*) of a mouse event.
 unsigned MouseKeyFlags(const wxMouseEvent& event);

@@ -1,16 +1,13 @@
 #include "controls/BtnPng.h"
 
 #include <wx/dcmemory.h>
-#include <wx/settings.h>
 
 #include <cstring>
 
 #include "controls/BitButton.h"
 #include "controls/SkinBackground.h"
-#include "controls/WinText.h"
 #include "controls/WndMessages.h"
 #include "model/StdAfx.h"
-#include "platform/MessageIds.h"
 #include "res/PngImages.h"
 #include "res/WinStyles.h"
 
@@ -197,12 +194,7 @@ void CBtnPng::Draw(wxDC& dc)
         return;
     }
     if (m_nKind == kSystem) {
-        dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
-        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
-        dc.DrawRectangle(GetClientSize());
-        dc.SetFont(GetFont());
-        dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
-        DrawWinText(dc, GetLabel(), GetClientSize(), DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        DrawSystemButton(dc, *this, DT_CENTER);
         return;
     }
     if (GetClientSize().x <= 0 || GetClientSize().y <= 0)
@@ -223,10 +215,8 @@ void CBtnPng::UpdatePartnersHover(bool bHover)
 void CBtnPng::OnMouseMove(wxMouseEvent& event)
 {
     m_hoverTimer.StartOnce(kHoverTimeMs);
-    if (m_bHoverNotify && m_lastNotified != event.GetPosition()) {
-        m_lastNotified = event.GetPosition();
-        SendMessage(GetParent(), WM_BUTTON_HOVER, MouseKeyFlags(event), GetCtrlId());
-    }
+    if (m_bHoverNotify)
+        NotifyHover(*this, event, m_lastNotified);
     event.Skip();
 }
 

@@ -152,10 +152,8 @@ void CXPButton::OnMouseMove(wxMouseEvent& event)
         Redraw();
         if (m_bSoundOnHover)
             PlayClick();
-        if (m_bHoverNotify && m_lastNotified != event.GetPosition()) {
-            m_lastNotified = event.GetPosition();
-            SendMessage(GetParent(), WM_BUTTON_HOVER, MouseKeyFlags(event), GetCtrlId());
-        }
+        if (m_bHoverNotify)
+            NotifyHover(*this, event, m_lastNotified);
     }
     event.Skip();
 }
