@@ -32,10 +32,9 @@ bool CPngResourceImage::LoadFromResource(int nId, const char* szType)
     return m_image.IsOk();
 }
 
-CBtnPng::CBtnPng() : m_hoverTimer(this)
+CBtnPng::CBtnPng() : m_hoverTimer([this] { OnHoverTimer(); })
 {
     Bind(wxEVT_MOTION, &CBtnPng::OnMouseMove, this);
-    Bind(wxEVT_TIMER, &CBtnPng::OnHoverTimer, this);
     Bind(wxEVT_LEAVE_WINDOW, &CBtnPng::OnMouseLeave, this);
     Bind(wxEVT_LEFT_DOWN, &CBtnPng::OnLeftDown, this);
     Bind(wxEVT_LEFT_DCLICK, &CBtnPng::OnLeftDown, this);
@@ -214,14 +213,15 @@ void CBtnPng::UpdatePartnersHover(bool bHover)
 
 void CBtnPng::OnMouseMove(wxMouseEvent& event)
 {
-    m_hoverTimer.StartOnce(kHoverTimeMs);
+    m_hoverTimer.Start(kHoverTimeMs);
     if (m_bHoverNotify)
         NotifyHover(*this, event, m_lastNotified);
     event.Skip();
 }
 
-void CBtnPng::OnHoverTimer(wxTimerEvent&)
+void CBtnPng::OnHoverTimer()
 {
+    m_hoverTimer.Stop();  // fires once per rest
     if (!m_bHover) {
         Refresh();
         UpdatePartnersHover(true);

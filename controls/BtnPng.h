@@ -9,12 +9,12 @@
 // cursor. A click reaches the parent as a command event with the button's id.
 #include <wx/bitmap.h>
 #include <wx/image.h>
-#include <wx/timer.h>
 
 #include <array>
 #include <memory>
 #include <optional>
 
+#include "controls/ControlTimer.h"
 #include "controls/DrawnControl.h"
 
 // One image with its alpha channel.
@@ -81,7 +81,7 @@ private:
     State CurrentState() const;
     void UpdatePartnersHover(bool bHover);
     void OnMouseMove(wxMouseEvent& event);
-    void OnHoverTimer(wxTimerEvent& event);
+    void OnHoverTimer();
     void OnMouseLeave(wxMouseEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
@@ -104,5 +104,5 @@ private:
     int m_nItemData = -1;
     CBtnPng* m_pPartner1 = nullptr;
     CBtnPng* m_pPartner2 = nullptr;
-    wxTimer m_hoverTimer;
+    CControlTimer m_hoverTimer;
 };

@@ -9,7 +9,6 @@
 #include "res/WinStyles.h"
 
 namespace {
-constexpr int kBlinkTimer = 1001;
 constexpr int kBlinkPeriodMs = 1000;
 
 // Text-drawing flags of a static from its style bits.
@@ -40,10 +39,7 @@ unsigned StaticTextFormat(unsigned nStyle)
 
 // ---- CFontStatic ----
 
-CFontStatic::CFontStatic() : m_timer(this, kBlinkTimer)
-{
-    Bind(wxEVT_TIMER, &CFontStatic::OnTimer, this, kBlinkTimer);
-}
+CFontStatic::CFontStatic() : m_timer([this] { OnTimer(); }) {}
 
 void CFontStatic::SetFontStyle(const wxString& strFace, int nHeight, const wxColour& clrText, unsigned nStyleFlags)
 {
@@ -140,7 +136,7 @@ void CFontStatic::StopBlink()
     RedrawNow();
 }
 
-void CFontStatic::OnTimer(wxTimerEvent&)
+void CFontStatic::OnTimer()
 {
     m_nPhase ^= 1;
     RedrawNow();

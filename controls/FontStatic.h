@@ -4,10 +4,10 @@
 // (a link label that turns red under the mouse and opens its text), CMuteStatic (an On/OFF
 // indicator).
 #include <wx/colour.h>
-#include <wx/timer.h>
 
 #include <map>
 
+#include "controls/ControlTimer.h"
 #include "controls/DrawnControl.h"
 
 class CFontStatic : public CDrawnControl {
@@ -39,7 +39,7 @@ public:
 private:
     void ApplyStyleFlags(unsigned nStyleFlags);
     const wxFont& FontOfHeight(int nHeight);
-    void OnTimer(wxTimerEvent& event);
+    void OnTimer();
 
     bool m_bBold = true;
     bool m_bItalic = false;
@@ -60,7 +60,7 @@ private:
     int m_nPhase = 0;
     bool m_bWordWrap = false;
     std::map<int, wxFont> m_fonts;  // made once per height
-    wxTimer m_timer;
+    CControlTimer m_timer;
 };
 
 class CTransparentStatic : public CDrawnControl {

@@ -6,15 +6,11 @@
 #include "res/WinStyles.h"
 
 namespace {
-constexpr int kBlinkTimer = 1000;
 constexpr int kBlinkPeriodMs = 1001;
 constexpr int kRightMargin = 19;
 }  // namespace
 
-CShow_Link::CShow_Link() : m_timer(this, kBlinkTimer)
-{
-    Bind(wxEVT_TIMER, &CShow_Link::OnTimer, this, kBlinkTimer);
-}
+CShow_Link::CShow_Link() : m_timer([this] { OnTimer(); }) {}
 
 void CShow_Link::SetText(const wxString& strText)
 {
@@ -42,7 +38,7 @@ void CShow_Link::StopBlink()
     RedrawNow();
 }
 
-void CShow_Link::OnTimer(wxTimerEvent&)
+void CShow_Link::OnTimer()
 {
     m_nPhase ^= 1;
     RedrawNow();

@@ -1,8 +1,7 @@
 #pragma once
 // The link-status field of the main view: a flat rectangle with centred text whose colour can
 // blink between the off-phase colour and red once a second.
-#include <wx/timer.h>
-
+#include "controls/ControlTimer.h"
 #include "controls/DrawnControl.h"
 
 class CShow_Link : public CDrawnControl {
@@ -18,7 +17,7 @@ public:
     void Draw(wxDC& dc) override;
 
 private:
-    void OnTimer(wxTimerEvent& event);
+    void OnTimer();
 
     wxColour m_clrText{250, 250, 250};
     wxColour m_clrBlinkOff{250, 250, 250};
@@ -27,5 +26,5 @@ private:
     const wxFont* m_pFont = nullptr;
     bool m_bBlink = false;
     int m_nPhase = 0;
-    wxTimer m_timer;
+    CControlTimer m_timer;
 };

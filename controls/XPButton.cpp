@@ -12,11 +12,10 @@
 #include "res/Skins.h"
 
 namespace {
-constexpr int kRepeatTimer = 7;
 constexpr int kRepeatPeriodMs = 80;
 }  // namespace
 
-CXPButton::CXPButton() : m_font(MakeFont("Arial", 15, 700)), m_repeatTimer(this, kRepeatTimer)
+CXPButton::CXPButton() : m_font(MakeFont("Arial", 15, 700)), m_repeatTimer([this] { OnRepeat(); })
 {
     Bind(wxEVT_MOTION, &CXPButton::OnMouseMove, this);
     Bind(wxEVT_LEAVE_WINDOW, &CXPButton::OnMouseLeave, this);
@@ -24,7 +23,6 @@ CXPButton::CXPButton() : m_font(MakeFont("Arial", 15, 700)), m_repeatTimer(this,
     Bind(wxEVT_LEFT_DCLICK, &CXPButton::OnLeftDown, this);
     Bind(wxEVT_LEFT_UP, &CXPButton::OnLeftUp, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CXPButton::OnCaptureLost, this);
-    Bind(wxEVT_TIMER, &CXPButton::OnRepeat, this, kRepeatTimer);
     SetCursor(HandCursor());
 }
 
@@ -210,7 +208,7 @@ void CXPButton::OnCaptureLost(wxMouseCaptureLostEvent&)
     Redraw();
 }
 
-void CXPButton::OnRepeat(wxTimerEvent&)
+void CXPButton::OnRepeat()
 {
     ++m_nRepeat;
     PostMessage(GetParent(), WM_BUTTON_REPEAT, GetCtrlId(), m_nRepeat);

@@ -2,10 +2,9 @@
 // A two-set toggle button: an "on" and an "off" set of normal, hover and pressed faces, chosen by
 // its check flag, which only its owner changes. It draws no text. It can tell its parent when
 // the mouse enters (WM_BUTTON_HOVER) and, with auto-repeat, post WM_BUTTON_REPEAT while held.
-#include <wx/timer.h>
-
 #include <optional>
 
+#include "controls/ControlTimer.h"
 #include "controls/DrawnControl.h"
 
 class CFontStatic;
@@ -46,7 +45,7 @@ private:
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
-    void OnRepeat(wxTimerEvent& event);
+    void OnRepeat();
     void Leave();
     void StopRepeat();
 
@@ -72,5 +71,5 @@ private:
     int m_nRepeat = 0;
     bool m_bHoverNotify = false;
     std::optional<wxPoint> m_lastNotified;
-    wxTimer m_repeatTimer;
+    CControlTimer m_repeatTimer;
 };

@@ -11,6 +11,7 @@
 #include "res/Fonts.h"
 #include "res/PngImages.h"
 #include "res/SkinPaint.h"
+#include "tests/ui/ManualTimerClock.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -124,6 +125,7 @@ protected:
     }
     static wxColour At(CBtnPng& button, int x) { return PixelAt(DrawToImage(button), x, kH / 2); }
 
+    CManualTimerClock m_clock;
     wxFrame* m_pFrame = nullptr;
     CSkinPanel* m_pPanel = nullptr;
     CBtnPng* m_pButton = nullptr;
@@ -151,7 +153,7 @@ TEST_F(BtnPng, HoverShowsAfterTheMouseRestsAndPartnersFollow)
     m_pButton->ProcessWindowEvent(move);
     EXPECT_FALSE(m_pButton->GetHover());
     EXPECT_TRUE(Near(At(*m_pButton, kOpaqueX), FaceColour(kPngNormal)));
-    Settle(30);
+    m_clock.Advance(1);
     EXPECT_TRUE(m_pButton->GetHover());
     EXPECT_TRUE(pPartner->GetHover());
     EXPECT_TRUE(Near(At(*m_pButton, kOpaqueX), FaceColour(kPngHover)));

@@ -7,6 +7,7 @@
 #include "platform/MessageIds.h"
 #include "res/WinStyles.h"
 #include "tests/ui/ControlTestFixture.h"
+#include "tests/ui/ManualTimerClock.h"
 
 namespace {
 wxColour Marker(CDrawnControl& ctrl)
@@ -164,7 +165,13 @@ TEST_F(ControlTest, XPButtonDrawsNothingOfItsOwnWithAnEmptySetAndShowsTheOtherSe
     EXPECT_EQ(Marker(*pButton), FaceMarker(kFaceHover));
 }
 
-TEST_F(ControlTest, XPButtonNotifiesOncePerEntryAndRepeatsWhileHeld)
+// Controls whose timers run on a clock the test moves.
+class TimedControl : public ControlTest {
+protected:
+    CManualTimerClock m_clock;
+};
+
+TEST_F(TimedControl, XPButtonNotifiesOncePerEntryAndRepeatsWhileHeld)
 {
     Record({WM_BUTTON_HOVER, WM_BUTTON_REPEAT});
     auto* pButton = Make<CXPButton>(4002, wxRect(0, 0, 60, 28));
@@ -180,16 +187,18 @@ TEST_F(ControlTest, XPButtonNotifiesOncePerEntryAndRepeatsWhileHeld)
     m_messages.clear();
     pButton->SetAutoRepeat(true);
     Mouse(pButton, wxEVT_LEFT_DOWN, {13, 10}, true);
-    Settle(300);
+    m_clock.Advance(300);  // a repeat every 80 ms
+    PumpPendingEvents();   // the repeats are posted
     Mouse(pButton, wxEVT_LEFT_UP, {13, 10});
     const size_t nRepeats = m_messages.size();
-    ASSERT_GE(nRepeats, 2u);
+    ASSERT_EQ(nRepeats, 3u);
     for (size_t i = 0; i < nRepeats; ++i) {
         EXPECT_EQ(m_messages[i].nMsg, WM_BUTTON_REPEAT);
         EXPECT_EQ(m_messages[i].wParam, 4002u);
         EXPECT_EQ(m_messages[i].lParam, LPARAM(i + 1));
     }
-    Settle(200);  // released: no more repeats
+    m_clock.Advance(200);  // released: no more repeats
+    PumpPendingEvents();
     EXPECT_EQ(m_messages.size(), nRepeats);
     EXPECT_EQ(m_clicks, std::vector<int>{4002});
 }
@@ -238,7 +247,7 @@ TEST_F(ControlTest, SkinnedButtonMaskCutsItsShape)
     EXPECT_EQ(m_clicks, std::vector<int>{22});
 }
 
-TEST_F(ControlTest, LinkFieldBlinksItsTextBetweenTheOffColourAndRed)
+TEST_F(TimedControl, LinkFieldBlinksItsTextBetweenTheOffColourAndRed)
 {
     auto* pLink = Make<CShow_Link>(1001, wxRect(0, 0, 160, 24), "Connected device");
     auto countRed = [&] {
@@ -252,7 +261,9 @@ TEST_F(ControlTest, LinkFieldBlinksItsTextBetweenTheOffColourAndRed)
     EXPECT_EQ(PixelAt(DrawToImage(*pLink), 1, 1), wxColour(73, 72, 72));
     EXPECT_EQ(countRed(), 0);
     pLink->StartBlink();
-    Settle(1150);  // one tick of the 1001 ms timer: the on phase
+    m_clock.Advance(1000);
+    EXPECT_EQ(countRed(), 0);
+    m_clock.Advance(1);  // one tick of the 1001 ms timer: the on phase
     EXPECT_GT(countRed(), 10);
     pLink->StopBlink();
     EXPECT_EQ(countRed(), 0);
