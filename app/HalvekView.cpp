@@ -91,13 +91,6 @@ enum : int {
     ID_ABOUT = 731,
 };
 
-// The system item of the mode table, of the input settings, of the master settings, and the
-// factory reset.
-constexpr int SYS_ITEM_MODE = 64;
-constexpr int SYS_ITEM_INPUT = 2;
-constexpr int SYS_ITEM_MASTER = 5;
-constexpr int SYS_ITEM_FACTORY_RESET = 65;
-
 constexpr int kModes = 4;
 
 // Faces by language: Chinese first, then English.
@@ -519,9 +512,9 @@ void CHalvekView::SelectMusicInput(int nInput, int bSend)
     g_inputSettings.m_byInput = BYTE(nInput);
     if (g_masterSettings.m_byNoInput) {
         g_masterSettings.m_byNoInput = 0;
-        SendSystemItem(SYS_ITEM_MASTER, 0);
+        SendSystemItem(SYS_MASTER, 0);
     }
-    SendSystemItem(SYS_ITEM_INPUT, 0);
+    SendSystemItem(SYS_INPUT, 0);
 }
 
 void CHalvekView::SendSystemItem(int nItem, int nPreset)
@@ -532,7 +525,7 @@ void CHalvekView::SendSystemItem(int nItem, int nPreset)
     std::unique_ptr<CSendData> pFrame = MakeWriteSystemFrame(nItem, nPreset);
     CSendData* pQueued = pFrame.get();
     m_command.AddSendData(std::move(pFrame));
-    if (nItem != SYS_ITEM_FACTORY_RESET)
+    if (nItem != SYS_FACTORY_RESET)
         return;
     pQueued->SetLongWait(1);
     g_bTransferring = 1;
@@ -629,7 +622,7 @@ void CHalvekView::BindHandlers()
             if (g_modeTable.m_byMode == i)
                 return;
             SelectMode(i, 1);
-            SendSystemItem(SYS_ITEM_MODE, 0);
+            SendSystemItem(SYS_MODE_TABLE, 0);
         }, WxId(IDC_MODE1 + i));
     for (auto [nId, nInput] : {std::pair{IDC_INPUT_HILEVEL, 1}, {IDC_INPUT_PHONE, 2}, {IDC_INPUT_AUX, 3}})
         Bind(wxEVT_BUTTON, [this, nInput](wxCommandEvent&) {

@@ -1,6 +1,7 @@
 // The main view's device-state commands and channel services: the pages, the preset manager and
 // the view's own batches call them when a whole item or channel changes. Frames are queued at
 // once under g_csLink, and only while a link is open.
+#include <iterator>
 #include <mutex>
 
 #include "app/HalvekView.h"
@@ -21,8 +22,8 @@
 #include "platform/LinkLock.h"
 
 namespace {
-constexpr int kInputBandFreqs = 15;
-constexpr int kEqBands = 31;
+// The input bands below this take the input table's start frequencies, the rest the output's.
+constexpr int kInputBandFreqs = int(std::size(g_nInBandFreq));
 // A tweeter never gets a high-pass below this on a paste.
 constexpr int kTweeterMinHpf = 1000;
 constexpr int kTweeterLpf = 20000;
@@ -139,7 +140,7 @@ void CHalvekView::ResetOutputChannelFreqs(int nChannel)
     if (!IsOutput(nChannel))
         return;
     m_pCurOutData = m_pData->GetOutData(nChannel);
-    for (int i = 0; i < kEqBands; ++i)
+    for (int i = 0; i < CHANNEL_BANDS; ++i)
         m_pCurOutData->GetBand(i)->ResetToPeq(g_nOutBandFreq[i]);
     if (!m_link.m_bOnline)
         return;
@@ -176,7 +177,7 @@ void CHalvekView::ResetMusicChannelFreqs(int nChannel)
     {
         std::lock_guard lock(g_csLink);
         m_pCurMusicData = m_pData->GetMusicData(nChannel);
-        for (int i = 0; i < kEqBands; ++i)
+        for (int i = 0; i < CHANNEL_BANDS; ++i)
             m_pCurMusicData->GetBand(i)->ResetToPeq(i < kInputBandFreqs ? g_nInBandFreq[i] : g_nOutBandFreq[i]);
         if (m_link.m_bOnline) {
             MasterMuteBracket(0);
