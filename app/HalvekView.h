@@ -245,6 +245,9 @@ private:
     // transfer flag, the progress dialog.
     void StartBatchProgress(int nRange, bool bModalLike, bool bViewBar);
     void BindLinkHandlers();
+    // The channel packed and queued as one whole block.
+    template <class Channel>
+    void QueueChannelBlock(Channel& channel, int nBlock, int nChannel);
     template <class Channel>
     void ResendChannel(Channel& channel, int nBlock, int nChannel);
     // The output roles of g_byDevRoles into g_roleStates, a repeated role cleared (and cleared in

@@ -67,6 +67,13 @@ void CHalvekView::RefreshInputSourceButtons()
         m_pageInput->UpdateSourceButtons();
 }
 
+template <class Channel>
+void CHalvekView::QueueChannelBlock(Channel& channel, int nBlock, int nChannel)
+{
+    channel.PackAll();
+    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteBlockFrame(0, nBlock, nChannel, 1, 1));
+}
+
 // The channel's basic group with its switch off, the whole block, the basic group with the
 // switch back: the processor never plays a half-written channel.
 template <class Channel>
@@ -77,8 +84,7 @@ void CHalvekView::ResendChannel(Channel& channel, int nBlock, int nChannel)
     channel.SetOn(0);
     channel.SetBaseChanged(0);
     queue.Queue(channel.SendBase(1));
-    channel.PackAll();
-    queue.Queue(MakeWriteBlockFrame(0, nBlock, nChannel, 1, 1));
+    QueueChannelBlock(channel, nBlock, nChannel);
     channel.SetOn(static_cast<decltype(channel.GetOn())>(m_nSavedChannelOn));
     channel.SetBaseChanged(0);
     queue.Queue(channel.SendBase(1));
@@ -144,8 +150,7 @@ void CHalvekView::ResetOutputChannelFreqs(int nChannel)
         m_pCurOutData->GetBand(i)->ResetToPeq(g_nOutBandFreq[i]);
     if (!m_link.m_bOnline)
         return;
-    m_pCurOutData->PackAll();
-    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, nChannel, 1, 1));
+    QueueChannelBlock(*m_pCurOutData, BLOCK_OUTPUT, nChannel);
 }
 
 void CHalvekView::ResetOutputFreqs()
@@ -181,8 +186,7 @@ void CHalvekView::ResetMusicChannelFreqs(int nChannel)
             m_pCurMusicData->GetBand(i)->ResetToPeq(i < kInputBandFreqs ? g_nInBandFreq[i] : g_nOutBandFreq[i]);
         if (m_link.m_bOnline) {
             MasterMuteBracket(0);
-            m_pCurMusicData->PackAll();
-            CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteBlockFrame(0, BLOCK_MUSIC, nChannel, 1, 1));
+            QueueChannelBlock(*m_pCurMusicData, BLOCK_MUSIC, nChannel);
             MasterMuteBracket(1);
         }
     }
@@ -197,8 +201,7 @@ void CHalvekView::CopyOutputAndSend(int nFrom, int nTo)
     pTo->CopyFrom(*m_pData->GetOutData(nFrom));
     if (!m_link.m_bOnline)
         return;
-    pTo->PackAll();
-    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, nTo, 1, 1));
+    QueueChannelBlock(*pTo, BLOCK_OUTPUT, nTo);
 }
 
 void CHalvekView::PasteOutputChannel(int nFrom, int nTo)
@@ -223,8 +226,7 @@ void CHalvekView::PasteOutputChannel(int nFrom, int nTo)
     if (!m_link.m_bOnline)
         return;
     MasterMuteBracket(0);
-    pTo->PackAll();
-    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteBlockFrame(0, BLOCK_OUTPUT, nTo, 1, 1));
+    QueueChannelBlock(*pTo, BLOCK_OUTPUT, nTo);
     MasterMuteBracket(1);
 }
 
