@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "app/HalvekView.h"
+#include "app/ViewIds.h"
 #include "controls/BitButton.h"
 #include "controls/ControlIds.h"
 #include "controls/GradientProgressCtrl.h"
@@ -35,8 +36,6 @@
 #include "res/UiText.h"
 
 namespace {
-constexpr int IDC_NAME_EDIT = 1002;
-constexpr int ID_SAVE_ALL_PRESETS = 726;
 constexpr int CAPTION_WARNING_CN = -4;
 constexpr int CAPTION_WARNING_EN = -5;
 constexpr int STATUS_REPLY_BYTES = 16;

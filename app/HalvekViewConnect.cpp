@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "app/HalvekView.h"
+#include "app/ViewIds.h"
 #include "controls/ControlIds.h"
 #include "controls/GradientProgressCtrl.h"
 #include "controls/ShowLink.h"
@@ -31,11 +32,6 @@
 #include "res/UiText.h"
 
 namespace {
-constexpr int IDC_CONNECT = 1413;
-constexpr int ID_CONNECT_USB = 732;
-constexpr int ID_CONNECT_NETWORK = 733;
-constexpr int ID_USB_FIRST = 6600;
-constexpr int ID_USB_LAST = 6700;
 constexpr int CAPTION_PROMPT_AUTOCLOSE = 2000;
 constexpr int CAPTION_WARNING_AUTOCLOSE = 2001;
 // The pause between stopping the worker and closing the device at the connect button.

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/HalvekView.h"
+#include "app/ViewIds.h"
 #include "controls/FileDialogBuffer.h"
 #include "controls/FileDialogST.h"
 #include "controls/ControlIds.h"
@@ -26,12 +27,6 @@
 namespace {
 constexpr unsigned OFN_SAVE_FLAGS = 0x1802;  // overwrite prompt, path and file must exist
 constexpr unsigned OFN_OPEN_FLAGS = 0x1806;  // the same, read-only box hidden
-
-enum : int {
-    ID_LOAD_PRESET_FILE = 723,
-    ID_LOAD_ALL_PRESETS = 724,
-    ID_SAVE_PRESET_FILE = 725,
-};
 
 constexpr char kFileKey[] = "Software/Tarvi_1.exe/PC_File";
 constexpr int kSlots = 4;
