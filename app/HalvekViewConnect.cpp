@@ -42,11 +42,16 @@ void ShowPrompt(const char* szChinese, const char* szEnglish)
     AfxMessageBox(LangText(szChinese, szEnglish), MB_OK, CAPTION_PROMPT_AUTOCLOSE);
 }
 
+void ShowFirmwareFailure()
+{
+    AfxMessageBox(LangText("固件更新失败", "The firmware update failed"), MB_OK, CAPTION_WARNING_AUTOCLOSE);
+}
+
 // The firmware failure on a lost link: as a warning and on the update dialog's status line.
 void ShowUpdateLinkFailure()
 {
     ShowUpdateTip("固件更新失败", "The firmware update failed");
-    AfxMessageBox(LangText("固件更新失败", "The firmware update failed"), MB_OK, CAPTION_WARNING_AUTOCLOSE);
+    ShowFirmwareFailure();
 }
 
 std::string CurrentUsbPath()
@@ -289,7 +294,7 @@ void CHalvekView::OnLinkFailed(LPARAM)
 void CHalvekView::OnLinkLost()
 {
     ShowConnectFailure();
-    AfxMessageBox(LangText("固件更新失败", "The firmware update failed"), MB_OK, CAPTION_WARNING_AUTOCLOSE);
+    ShowFirmwareFailure();
 }
 
 void CHalvekView::OnDeviceFault()
