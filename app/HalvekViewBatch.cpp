@@ -3,6 +3,7 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <mutex>
 
@@ -44,6 +45,16 @@ constexpr int STATUS_MIX_SOURCE = 15;
 constexpr int PRESET_TITLE_BYTES = 13;
 constexpr char kCustomCn[] = "自定义";
 
+// The processor's version text as the link worker stored it.
+using VersionText = std::array<char, sizeof g_szDeviceVersion>;
+VersionText CopyDeviceVersion()
+{
+    VersionText szVersion;
+    std::lock_guard lock(g_csLink);
+    std::memcpy(szVersion.data(), g_szDeviceVersion, szVersion.size());
+    return szVersion;
+}
+
 std::string LiveName()
 {
     std::lock_guard lock(g_csLink);
@@ -65,12 +76,8 @@ void CHalvekView::CheckDeviceVersion()
     // A version that arrives after its link was closed decides nothing.
     if (!m_link.m_bOnline)
         return;
-    char szVersion[sizeof g_szDeviceVersion];
-    {
-        std::lock_guard lock(g_csLink);
-        std::memcpy(szVersion, g_szDeviceVersion, sizeof szVersion);
-    }
-    const VersionVerdict verdict = CheckVersion(szVersion);
+    const VersionText szVersion = CopyDeviceVersion();
+    const VersionVerdict verdict = CheckVersion(szVersion.data());
     if (verdict == VersionVerdict::Accepted) {
         {
             std::lock_guard lock(g_csLink);
@@ -89,12 +96,8 @@ void CHalvekView::CheckDeviceVersion()
 
 void CHalvekView::ShowVersionMismatch()
 {
-    char szVersion[sizeof g_szDeviceVersion];
-    {
-        std::lock_guard lock(g_csLink);
-        std::memcpy(szVersion, g_szDeviceVersion, sizeof szVersion);
-    }
-    AfxMessageBox(VersionRangeText(szVersion, g_bChinese != 0), MB_OK,
+    const VersionText szVersion = CopyDeviceVersion();
+    AfxMessageBox(VersionRangeText(szVersion.data(), g_bChinese != 0), MB_OK,
                   g_bChinese ? CAPTION_WARNING_CN : CAPTION_WARNING_EN);
 }
 
