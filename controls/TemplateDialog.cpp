@@ -2,6 +2,8 @@
 
 #include <wx/button.h>
 
+#include "controls/GdiConvert.h"
+#include "model/StdAfx.h"
 #include "res/SharedGdi.h"
 
 CTemplateDialog::CTemplateDialog(int nTemplateId) : m_items(nTemplateId)
@@ -17,7 +19,7 @@ bool CTemplateDialog::Create(wxWindow* pParent)
                           wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX))
         return false;
     SetFont(font);
-    SetBackgroundColour(g_brushDlgBack.IsOk() ? g_brushDlgBack.GetColour() : wxColour(227, 228, 238));
+    SetBackgroundColour(g_brushDlgBack.IsOk() ? g_brushDlgBack.GetColour() : ToWx(g_clrDlgBack));
     SetClientSize(m_items.ClientSize());
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); }, wxID_CANCEL);

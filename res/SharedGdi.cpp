@@ -2,6 +2,7 @@
 
 #include <wx/menu.h>
 
+#include "controls/GdiConvert.h"
 #include "model/StdAfx.h"
 #include "res/Fonts.h"
 #include "res/Menus.h"
@@ -26,7 +27,7 @@ void CreateSharedGdiObjects()
     g_fontList = MakeFont("宋体", 12, 400);
     g_fontListHeader = MakeFont("Arial", 14, 400);
     g_fontInput = MakeFont("Arial", 16, 1200);
-    g_brushDlgBack = wxBrush(wxColour(g_clrDlgBack.r, g_clrDlgBack.g, g_clrDlgBack.b));
+    g_brushDlgBack = wxBrush(ToWx(g_clrDlgBack));
     LoadSpeakerMenu(true);
 }
 
