@@ -63,16 +63,14 @@ bool CNumEditModel::Commit()
     case NumEditCommit::Always:
         if (CommitIgnores(m_fmt, m_strText))
             return false;
-        if (const auto v = CommitNumEditEntry(m_fmt, m_strText))
-            m_nValue = *v;
         break;
     case NumEditCommit::WhenEdited:
         if (!m_bEdited)
             return false;
-        if (const auto v = CommitNumEditEntry(m_fmt, m_strText))
-            m_nValue = *v;
         break;
     }
+    if (const auto v = CommitNumEditEntry(m_fmt, m_strText))
+        m_nValue = *v;
     if (!m_bEdited)
         return false;
     UpdateText();
