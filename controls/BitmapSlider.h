@@ -57,7 +57,6 @@ public:
     // Input on or off: off ends a drag and shows the disabled thumb. The window itself stays
     // enabled.
     bool Enable(bool bEnable = true) override;
-    bool IsInputEnabled() const { return m_bInputEnabled; }
     void SetHighlight(bool bHighlight);
     bool GetHighlight() const { return m_bHighlight; }
     void SetBuddyEdit(CNumEdit* pEdit);

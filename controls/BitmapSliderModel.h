@@ -16,10 +16,6 @@ public:
     int SetPageSize(int nSize);
     void SetChannelSize(int nWidth, int nHeight);
     void SetThumbSize(int nWidth, int nHeight);
-    int GetChannelWidth() const { return m_nChannelWidth; }
-    int GetChannelHeight() const { return m_nChannelHeight; }
-    int GetThumbWidth() const { return m_nThumbWidth; }
-    int GetThumbHeight() const { return m_nThumbHeight; }
 
     // Value of the pages (not clamped: a value outside the range is stored as given).
     void SetPos(int nValue);

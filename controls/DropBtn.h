@@ -74,7 +74,6 @@ public:
     explicit CDropListWnd(wxWindow* pOwner);
 
     CDropListBox* GetListBox() const { return m_pList; }
-    wxWindow* GetOwnerButton() const { return m_pOwner; }
     bool IsDropped() const { return m_bShown; }
     bool Show(bool bShow = true) override;
     // Opens under the button (above it near the bottom of the work area), nWidth wide and as

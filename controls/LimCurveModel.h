@@ -40,7 +40,6 @@ public:
     std::vector<int> GetGridX() const;
 
     void SetEditable(bool bEditable) { m_bEditable = bEditable; }
-    bool IsEditable() const { return m_bEditable; }
     bool IsHover() const { return m_bHover; }
     bool IsDragging() const { return m_bDragging; }
 

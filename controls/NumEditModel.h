@@ -18,8 +18,6 @@ public:
     void SetOffset(double dOffset) { m_fmt.dOffset = dOffset; }
     // Degrees Celsius + 50; rebuilds the text.
     void SetTemperature(int nTemp);
-    int GetMin() const { return m_fmt.nMin; }
-    int GetMax() const { return m_fmt.nMax; }
 
     // The value; typed text still pending is read first (silently) and the edited flag cleared.
     int GetValue();

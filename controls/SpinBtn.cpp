@@ -65,9 +65,8 @@ void CSpinBtn::SetBitmaps(int nIdle, int nLeftHot, int nActive, int nRightHot)
     Refresh();
 }
 
-void CSpinBtn::SetSpin(int nSpinId, CNumSpin* pSpin)
+void CSpinBtn::SetSpin(int, CNumSpin* pSpin)
 {
-    m_nSpinId = nSpinId;
     m_pSpin = pSpin;
 }
 

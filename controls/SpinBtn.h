@@ -53,7 +53,6 @@ private:
     bool m_bHeld = false;
     CSpinBtnZones m_zones;
     SpinBtnZone m_zone = ZONE_IDLE;
-    int m_nSpinId = 0;
     CNumSpin* m_pSpin = nullptr;
     CControlTimer m_repeat;
     CControlTimer m_hover;

@@ -40,8 +40,6 @@ public:
     bool FindCellBkColor(int nColumn, int nRow, wxColour& colour) const;
     bool FindCellTextColor(int nColumn, int nRow, wxColour& colour) const;
 
-    const CHeaderCtrlCl& GetHeader() const { return m_header; }
-
 protected:
     void DrawHeader(wxDC& dc) override;
     void DrawRow(wxDC& dc, int nItem) override;
