@@ -220,7 +220,7 @@ wxRect CDropListWnd::ShowUnder(wxWindow* pButton, int nWidth, int nHeightLimit)
     const wxRect work = wxDisplay(nDisplay != wxNOT_FOUND ? static_cast<unsigned>(nDisplay) : 0).GetClientArea();
     const Rect rc = DropListRect(toRect(rcButton), nWidth, m_pList->Items().GetCount(), m_pList->GetItemHeight(),
                                  nHeightLimit, toRect(work));
-    const wxRect rcPopup(rc.left, rc.top, rc.Width(), rc.Height());
+    const wxRect rcPopup = ToWx(rc);
     SetSize(rcPopup);
     Show();
     return rcPopup;
