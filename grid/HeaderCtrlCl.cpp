@@ -29,6 +29,16 @@ void CHeaderCtrlCl::PaintGradient(wxDC& dc, int nLeft, int nRight, int nTop, int
     }
 }
 
+unsigned CHeaderCtrlCl::ColumnAlign(int nColumn) const
+{
+    const auto i = static_cast<std::size_t>(nColumn);
+    switch (i < m_strAlign.length() ? static_cast<char>(m_strAlign[i].GetValue()) : '1') {
+    case '0': return DT_LEFT;
+    case '2': return DT_RIGHT;
+    default: return DT_CENTER;
+    }
+}
+
 void CHeaderCtrlCl::OnPaint(wxDC& dc, const CReportList& list) const
 {
     const int nWidth = list.GetClientSize().GetWidth();
@@ -49,11 +59,12 @@ void CHeaderCtrlCl::OnPaint(wxDC& dc, const CReportList& list) const
         if (static_cast<std::size_t>(i) >= m_astrTitles.size())
             continue;
         wxRect text = rc;
-        unsigned nAlign = DT_CENTER;
-        switch (static_cast<std::size_t>(i) < m_strAlign.length() ? static_cast<char>(m_strAlign[i].GetValue()) : '1') {
-        case '0': nAlign = DT_LEFT; text.x += kTitleInset; text.width -= kTitleInset; break;
-        case '2': nAlign = DT_RIGHT; text.width -= kTitleInset; break;
-        default: break;
+        const unsigned nAlign = ColumnAlign(i);
+        if (nAlign == DT_LEFT) {
+            text.x += kTitleInset;
+            text.width -= kTitleInset;
+        } else if (nAlign == DT_RIGHT) {
+            text.width -= kTitleInset;
         }
         text.y += (rc.height - nFontHeight) / 2;
         DrawWinText(dc, m_astrTitles[static_cast<std::size_t>(i)], text, nAlign);

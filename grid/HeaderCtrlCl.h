@@ -16,6 +16,8 @@ public:
     void OnPaint(wxDC& dc, const CReportList& list) const;
     // The header height for the list's own height nDefault.
     int OnLayout(int nDefault) const { return static_cast<int>(nDefault * m_fHeightScale); }
+    // DT_LEFT, DT_CENTER or DT_RIGHT by the column's digit (centre where it has none).
+    unsigned ColumnAlign(int nColumn) const;
 
     wxArrayString m_astrTitles;
     wxString m_strAlign;

@@ -170,9 +170,7 @@ void CListCtrlCl::DrawRow(wxDC& dc, int nItem)
                 dc.DrawRectangle(fill);
             }
         }
-        const wxString& strAlign = m_header.m_strAlign;
-        const char cAlign = static_cast<std::size_t>(i) < strAlign.length() ? static_cast<char>(strAlign[i].GetValue()) : '1';
-        const unsigned nAlign = cAlign == '0' ? DT_LEFT : cAlign == '2' ? DT_RIGHT : DT_CENTER;
+        const unsigned nAlign = m_header.ColumnAlign(i);
         // The offset comes from the default GUI font although the list font draws the text.
         rc.y += (rc.height - nGuiFontHeight) / 2;
         wxColour text = m_crText;
