@@ -50,15 +50,10 @@ void CCOM_EXT_LIMStatic::LoadChannel(int i)
     m_pOut = m_pData->GetOutData(i);
     m_pOut->GetCurveColor(m_clrCurve);
     UpdateEditable();
-    ReadLevel();
+    Redraw();
 }
 
 void CCOM_EXT_LIMStatic::Redraw()
-{
-    ReadLevel();
-}
-
-void CCOM_EXT_LIMStatic::ReadLevel()
 {
     if (m_pOut != nullptr)
         SetLevel(m_pOut->GetLimLevel());

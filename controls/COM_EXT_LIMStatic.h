@@ -42,7 +42,6 @@ protected:
     void PreSubclassWindow() override;
 
 private:
-    void ReadLevel();
     void UpdateEditable();
     void OnMouseMove(wxMouseEvent& event);
     void OnLButtonDown(wxMouseEvent& event);
