@@ -130,6 +130,12 @@ std::optional<int> LeadingInteger(std::string_view s)
 // Delay of value v in milliseconds: the maximum stands for the longest delay.
 double DelayMs(const NumEditFormat& f, int v) { return v == f.nMax ? kMaxDelayMs : v * g_dDelayStepMs; }
 
+// The silent reading of a delay in milliseconds: the longest delay is the maximum.
+std::optional<int> SilentDelaySteps(const NumEditFormat& f, double ms)
+{
+    return ms >= kMaxDelayMs ? f.nMax : RoundSteps(ms / g_dDelayStepMs);
+}
+
 std::string QText(double q) { return q > 10 ? FormatFixed(q, 2) : FormatFixed(q, 3); }
 
 // The Q table as the fields show it (two decimals above Q 10), so that a shown Q reads back to
@@ -209,34 +215,26 @@ std::optional<int> ReadEntry(const NumEditFormat& f, std::string_view text, bool
 
     switch (t) {
     case 0:
-        if (bCommit)
-            return x < 0 ? f.nMin : (x >= kMaxDelayMs ? f.nMax : TruncSteps(x / g_dDelayStepMs));
-        return Within(x, 0, 5.0) ? RoundSteps(x / g_dDelayStepMs) : std::nullopt;
     case 19:
-        // Shown as type 0, so the longest delay is the maximum; entries up to 60 ms are taken.
         if (bCommit)
             return x < 0 ? f.nMin : (x >= kMaxDelayMs ? f.nMax : TruncSteps(x / g_dDelayStepMs));
-        if (!Within(x, 0, 60.0))
-            return std::nullopt;
-        return x >= kMaxDelayMs ? f.nMax : RoundSteps(x / g_dDelayStepMs);
+        if (t == 0)
+            return Within(x, 0, 5.0) ? RoundSteps(x / g_dDelayStepMs) : std::nullopt;
+        // Type 19 is shown as type 0, so the longest delay is the maximum; entries up to 60 ms
+        // are taken.
+        return Within(x, 0, 60.0) ? SilentDelaySteps(f, x) : std::nullopt;
     case 1: {
         const double m = x / 100;
         const double mMax = a / 1000 * kMaxDelayMs;
         if (bCommit)
             return RoundSteps((1000 * Limit(m, 0, mMax) / a) / g_dDelayStepMs);
-        if (!Within(m, 0, mMax))
-            return std::nullopt;
-        const double ms = 1000 * m / a;
-        return ms >= kMaxDelayMs ? f.nMax : RoundSteps(ms / g_dDelayStepMs);
+        return Within(m, 0, mMax) ? SilentDelaySteps(f, 1000 * m / a) : std::nullopt;
     }
     case 2: {
         const double xMax = b / 1000 * kMaxDelayMs * kInchesPerMetre;
         if (bCommit)
             return RoundSteps((1000 * (Limit(x, 0, xMax) / kInchesPerMetre) / b) / g_dDelayStepMs);
-        if (!Within(x, 0, xMax))
-            return std::nullopt;
-        const double ms = 1000 * (x / kInchesPerMetre) / b;
-        return ms >= kMaxDelayMs ? f.nMax : RoundSteps(ms / g_dDelayStepMs);
+        return Within(x, 0, xMax) ? SilentDelaySteps(f, 1000 * (x / kInchesPerMetre) / b) : std::nullopt;
     }
     case 16:
         if (bCommit)
