@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "controls/NumEdit.h"
 #include "controls/NumSpin.h"
 #include "model/Conversions.h"
-#include "platform/MessageBox.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/ui/ControlHost.h"
 #include "tests/ui/ManualTimerClock.h"
 
@@ -14,21 +13,6 @@ namespace {
 constexpr int kEditId = 2568;
 constexpr int kSpinId = 2569;
 const Note kSpinCommand{WM_COMMAND, kSpinId, 0};
-
-class CRecordingBoxes : public IMessageBoxHandler {
-public:
-    CRecordingBoxes() : m_pOld(SetMessageBoxHandler(this)) {}
-    ~CRecordingBoxes() override { SetMessageBoxHandler(m_pOld); }
-    int MessageBox(const std::string& text, unsigned, int nCode) override
-    {
-        m_shown.push_back(text + " / " + std::to_string(nCode));
-        return IDOK;
-    }
-    std::vector<std::string> m_shown;
-
-private:
-    IMessageBoxHandler* m_pOld;
-};
 
 // A field and its spin (up arrow in the top half of a 16 x 24 spin) as the pages set them up:
 // range first, then the field's display type.
@@ -178,9 +162,11 @@ TEST_F(NumSpin, PositionOutsideTheRangeIsReportedAndLimited)
     m_pEdit->SetScale(1);
     m_pEdit->SetOffset(60);
     Setup(0, 66, 25, 10);
-    CRecordingBoxes boxes;
+    CMessageBoxRecorder boxes;
     m_pSpin->SetPos(67);
-    EXPECT_EQ(boxes.m_shown, std::vector<std::string>{"Set Pos Error! / -3"});
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Set Pos Error!");
+    EXPECT_EQ(boxes.shown[0].code, -3);
     EXPECT_EQ(m_pSpin->GetPos(), 66);
     EXPECT_EQ(m_pEdit->GetText(), "6dB");
     EXPECT_TRUE(m_host.Take().empty());
