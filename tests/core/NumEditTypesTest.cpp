@@ -5,6 +5,7 @@
 
 #include "controls/NumEditModel.h"
 #include "model/StdAfx.h"
+#include "tests/support/ScopedFlag.h"
 
 namespace {
 
@@ -29,14 +30,7 @@ CNumEditModel Make(const Field& f, int nValue)
     return m;
 }
 
-class LanguageGuard {
-public:
-    explicit LanguageGuard(bool bChinese) : m_nOld(g_bChinese.exchange(bChinese ? 1 : 0)) {}
-    ~LanguageGuard() { g_bChinese = m_nOld; }
-
-private:
-    int m_nOld;
-};
+using LanguageGuard = ScopedFlag<std::atomic<int>>;
 
 // The fields of the pages.
 const Field kDelayMs{0, 0, 259};
@@ -142,7 +136,7 @@ TEST(NumEditTypes, ShowsEachTypeInItsFormat)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.szName);
-        LanguageGuard lang(c.bChinese);
+        LanguageGuard lang(g_bChinese, c.bChinese);
         EXPECT_EQ(Make(c.field, c.nValue).GetText(), c.szText);
     }
 }
@@ -298,7 +292,7 @@ TEST(NumEditTypes, EveryShownTextReadsBackToWhatItShows)
                             {19, 0, 259}, {21, 0, 100}, {22, 0, 10}, {27, 0, 100, 1},
                             {28, 10, 900}, {29, 4000, 20000}};
     for (const bool bChinese : {false, true}) {
-        LanguageGuard lang(bChinese);
+        LanguageGuard lang(g_bChinese, bChinese);
         for (const auto& f : fields) {
             for (int v = f.nMin; v <= f.nMax; ++v) {
                 const std::string shown = Make(f, v).GetText();
@@ -447,7 +441,7 @@ TEST(NumEditTypes, CommittedValueCommitsOnlyTheDelayTypes)
 
 TEST(NumEditTypes, RefreshLanguageSwapsOnlyTheOffText)
 {
-    LanguageGuard lang(false);
+    LanguageGuard lang(g_bChinese, 0);
     CNumEditModel balance = Make({31, 0, 200}, 100);
     CNumEditModel level = Make(kLevel, 0);
     CNumEditModel gain = Make(kGain, 200);
