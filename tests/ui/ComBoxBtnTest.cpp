@@ -173,7 +173,7 @@ TEST_F(ComBoxBtn, PlainDropButtonTogglesItsListAndPostsTheChoice)
     CDropListBox& list = *pDrop->GetDropList()->GetListBox();
     list.AddString("One");
     list.AddString("Two");
-    EXPECT_EQ(PixelAt(wxBitmap(DrawToImage(*pDrop)).ConvertToImage(), 2, 2), wxColour(255, 217, 205));
+    EXPECT_EQ(PixelAt(DrawToImage(*pDrop), 2, 2), wxColour(255, 217, 205));
     wxMouseEvent down(wxEVT_LEFT_DOWN);
     pDrop->ProcessWindowEvent(down);
     ASSERT_TRUE(pDrop->GetDropList()->IsDropped());
