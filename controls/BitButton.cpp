@@ -344,11 +344,9 @@ void CBitButton::OnLeftDown(wxMouseEvent&)
 
 void CBitButton::OnLeftUp(wxMouseEvent& event)
 {
-    const bool bWasPressed = m_bPressed;
-    m_bPressed = false;
-    FreeMouse();
+    const bool bClick = EndPress(m_bPressed, event.GetPosition());
     Redraw();
-    if (bWasPressed && wxRect(GetClientSize()).Contains(event.GetPosition()))
+    if (bClick)
         SendCommandToParent(this);
 }
 

@@ -247,11 +247,9 @@ void CBtnPng::OnLeftDown(wxMouseEvent&)
 
 void CBtnPng::OnLeftUp(wxMouseEvent& event)
 {
-    const bool bWasPressed = m_bPressed;
-    m_bPressed = false;
-    FreeMouse();
+    const bool bClick = EndPress(m_bPressed, event.GetPosition());
     Refresh();
-    if (bWasPressed && wxRect(GetClientSize()).Contains(event.GetPosition()))
+    if (bClick)
         SendCommandToParent(this);
 }
 

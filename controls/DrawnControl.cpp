@@ -2,6 +2,8 @@
 
 #include <wx/dcbuffer.h>
 
+#include <utility>
+
 #include "controls/ControlIds.h"
 #include "res/WinStyles.h"
 
@@ -68,4 +70,11 @@ void CDrawnControl::FreeMouse()
 {
     if (HasCapture())
         ReleaseMouse();
+}
+
+bool CDrawnControl::EndPress(bool& bPressed, const wxPoint& pt)
+{
+    const bool bClick = std::exchange(bPressed, false) && wxRect(GetClientSize()).Contains(pt);
+    FreeMouse();
+    return bClick;
 }

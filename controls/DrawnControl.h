@@ -35,6 +35,9 @@ protected:
     // Takes the mouse while the control is on screen (a control off screen cannot hold it).
     void TakeMouse();
     void FreeMouse();
+    // Ends a press of the left button: clears bPressed and frees the mouse; true when the control
+    // was pressed and the button is released over it (a click).
+    bool EndPress(bool& bPressed, const wxPoint& pt);
 
 private:
     void OnPaint(wxPaintEvent& event);

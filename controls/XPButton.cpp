@@ -192,12 +192,10 @@ void CXPButton::StopRepeat()
 
 void CXPButton::OnLeftUp(wxMouseEvent& event)
 {
-    const bool bWasPressed = m_bPressed;
-    m_bPressed = false;
     StopRepeat();
-    FreeMouse();
+    const bool bClick = EndPress(m_bPressed, event.GetPosition());
     Redraw();
-    if (bWasPressed && wxRect(GetClientSize()).Contains(event.GetPosition()))
+    if (bClick)
         SendCommandToParent(this);
 }
 
