@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "link/LinkState.h"
+#include "link/ListItem.h"
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
 #include "platform/LinkLock.h"
@@ -13,20 +14,12 @@
 #include "res/SharedGdi.h"
 
 namespace {
-// Template items made as radio buttons and a drop-down list.
+// Template items made as radio buttons.
 class CRadioItem : public wxRadioButton {
 public:
     bool Create(wxWindow* pParent, int nId, const wxRect& rc, unsigned, const wxString& strText, unsigned)
     {
         return wxRadioButton::Create(pParent, WxId(nId), strText, rc.GetPosition(), rc.GetSize());
-    }
-};
-
-class CListItem : public wxChoice {
-public:
-    bool Create(wxWindow* pParent, int nId, const wxRect& rc, unsigned, const wxString&, unsigned)
-    {
-        return wxChoice::Create(pParent, WxId(nId), rc.GetPosition(), wxSize(rc.width, -1));
     }
 };
 

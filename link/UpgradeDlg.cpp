@@ -12,6 +12,7 @@
 #include "controls/SxGroupBox.h"
 #include "controls/WndMessages.h"
 #include "link/LinkState.h"
+#include "link/ListItem.h"
 #include "link/ProgressTarget.h"
 #include "link/UpData_Thread.h"
 #include "model/StdAfx.h"
@@ -34,14 +35,6 @@ constexpr int WINDOW_HEIGHT = 160;
 constexpr int CAPTION_PROMPT_AUTOCLOSE = 2000;
 constexpr int CAPTION_WARNING_CN = -4;  // the Chinese warning caption in both languages
 constexpr int IDR_CONNECT_MENU = 114;
-
-class CListItem : public wxChoice {
-public:
-    bool Create(wxWindow* pParent, int nId, const wxRect& rc, unsigned, const wxString&, unsigned)
-    {
-        return wxChoice::Create(pParent, WxId(nId), rc.GetPosition(), wxSize(rc.width, -1));
-    }
-};
 
 class CEditItem : public wxTextCtrl {
 public:
