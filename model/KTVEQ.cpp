@@ -31,18 +31,25 @@ CFilter& CKTVEQ::AddBand(int nFreq)
     return band;
 }
 
-// High-pass and low-pass of the microphone and music sets.
+// A high-pass or low-pass band closing the set; the caller gives it its values.
+CFilter& CKTVEQ::AddCrossover(int nType, int nGroup)
+{
+    m_bands.push_back(std::make_unique<CFilter>());
+    CFilter& band = *m_bands.back();
+    band.SetType(nType);
+    band.SetShowHandles(false);
+    band.SetGroup(nGroup);
+    return band;
+}
+
+// High-pass and low-pass of the microphone, music and effect sets.
 void CKTVEQ::AddCrossovers(int nGroup, int nLpfFreq)
 {
     for (int type : {FILTER_HPF, FILTER_LPF}) {
-        m_bands.push_back(std::make_unique<CFilter>());
-        CFilter& band = *m_bands.back();
-        band.SetType(type);
+        CFilter& band = AddCrossover(type, nGroup);
         band.SetSlope(SLOPE_6DB, true);
         band.SetAlign(ALIGN_BUTTERWORTH, true);
-        band.SetShowHandles(false);
         band.SetFreq(type == FILTER_HPF ? 20 : nLpfFreq, true);
-        band.SetGroup(nGroup);
         band.SetTwoSlopes(true);
     }
 }
@@ -70,17 +77,9 @@ void CKTVEQ::InitEffectBands(int nLast, int nGroup, int nLpfFreq)
 {
     for (int i = 0; i <= nLast; ++i)
         AddBand(TableFreq(g_nEffectBandFreq, i));
-    for (int type : {FILTER_HPF, FILTER_LPF}) {
-        m_bands.push_back(std::make_unique<CFilter>());
-        CFilter& band = *m_bands.back();
-        band.SetType(type);
-        band.SetShowHandles(false);
-        band.SetAlign(ALIGN_BUTTERWORTH, true);
-        band.SetFreq(type == FILTER_HPF ? 20 : nLpfFreq, true);
-        band.SetGroup(nGroup);
-        band.SetTwoSlopes(true);
-        band.SetRangeId(EFFECT_RANGE_ID);
-    }
+    AddCrossovers(nGroup, nLpfFreq);
+    GetHPF()->SetRangeId(EFFECT_RANGE_ID);
+    GetLPF()->SetRangeId(EFFECT_RANGE_ID);
 }
 
 // The crossovers keep the band's default alignment and slope until the speaker role's
@@ -90,12 +89,8 @@ void CKTVEQ::InitOutBands(int nLast, int nGroup, int nRangeId, int nHpfFreq, int
     for (int i = 0; i <= nLast; ++i)
         AddBand(TableFreq(g_nOutBandFreq, i));
     for (int type : {FILTER_HPF, FILTER_LPF}) {
-        m_bands.push_back(std::make_unique<CFilter>());
-        CFilter& band = *m_bands.back();
-        band.SetType(type);
-        band.SetShowHandles(false);
+        CFilter& band = AddCrossover(type, nGroup);
         band.SetFreq(type == FILTER_HPF ? nHpfFreq : nLpfFreq, false);
-        band.SetGroup(nGroup);
         band.SetRangeId(type == FILTER_HPF ? nRangeId : OUT_LPF_RANGE_ID);
     }
 }

@@ -60,6 +60,7 @@ public:
 
 private:
     CFilter& AddBand(int nFreq);
+    CFilter& AddCrossover(int nType, int nGroup);
     void AddCrossovers(int nGroup, int nLpfFreq);
     void SumResponses(double* pSum) const;
 
