@@ -118,6 +118,12 @@ void CChannelData::BypassBands(int nCount, bool bOn)
         m_EQ.GetAt(i)->SetBypassAll(bOn);
 }
 
+void CChannelData::SetBandsGraphicEQ(int nCount, bool bGraphic)
+{
+    for (int i = 0; i < nCount; ++i)
+        m_EQ.GetAt(i)->SetGraphicEQ(bGraphic);
+}
+
 int CChannelData::UpdateEQBypass(int nCount)
 {
     m_bEQBypass = 1;

@@ -108,6 +108,8 @@ protected:
     void TakeBandCurve(int nBand, bool bFloatToo);
 
     void BypassBands(int nCount, bool bOn);
+    // The EQ mode into the first nCount bands (their node and label follow it).
+    void SetBandsGraphicEQ(int nCount, bool bGraphic);
     // Every one of the first nCount bands bypassed or flat.
     int UpdateEQBypass(int nCount);
     // Every band's flag to b. A band still stepping towards its set frequency settles on it

@@ -121,7 +121,7 @@ void CKTV_OutData::ApplyLinkedBase(std::int16_t nLevel, BYTE byGraphicEQ)
     m_bMute = nLevel == 0;
     if (m_byGraphicEQ != byGraphicEQ) {
         m_byGraphicEQ = byGraphicEQ;
-        PushGraphicEQ();
+        SetBandsGraphicEQ(CHANNEL_BANDS, m_byGraphicEQ != 0);
     }
     m_nBaseChanged.Mark();
 }
@@ -150,12 +150,6 @@ void CKTV_OutData::ApplyLinkedSource(BYTE bySrcL, BYTE bySrcR, BYTE bySrc3)
     m_nSourceChanged.Mark();
 }
 
-void CKTV_OutData::PushGraphicEQ()
-{
-    for (int i = 0; i < CHANNEL_BANDS; ++i)
-        m_EQ.GetAt(i)->SetGraphicEQ(m_byGraphicEQ != 0);
-}
-
 // ---- Setters ----
 
 void CKTV_OutData::SetLimValue(CSharedValue<std::int16_t>& member, std::int16_t value)
@@ -176,7 +170,7 @@ void CKTV_OutData::SetLevel(std::int16_t nCode)
 void CKTV_OutData::SetGraphicEQ(BYTE by)
 {
     m_byGraphicEQ = by;
-    PushGraphicEQ();
+    SetBandsGraphicEQ(CHANNEL_BANDS, m_byGraphicEQ != 0);
     CopyBaseToLinked();
     m_nBaseChanged.Mark();
 }
@@ -328,7 +322,7 @@ void CKTV_OutData::SetBaseGroup(const OutBasicGroup& g)
     m_nLevel = g.m_nLevel;
     m_bMute = g.m_nLevel == 0;
     m_byGraphicEQ = g.m_byGraphicEQ;
-    PushGraphicEQ();
+    SetBandsGraphicEQ(CHANNEL_BANDS, m_byGraphicEQ != 0);
     m_byRole = g.m_byRole;
 }
 
@@ -420,7 +414,7 @@ void CKTV_OutData::CopyFrom(const CKTV_OutData& other)
     m_nLevel = other.m_nLevel;
     m_bMute = m_nLevel == 0;
     m_byGraphicEQ = other.m_byGraphicEQ;
-    PushGraphicEQ();
+    SetBandsGraphicEQ(CHANNEL_BANDS, m_byGraphicEQ != 0);
     m_comp = other.m_comp;
     m_nLimLevel = other.m_nLimLevel;
     m_nLimAttack = other.m_nLimAttack;

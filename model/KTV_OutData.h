@@ -203,7 +203,6 @@ private:
     void ApplyLinkedComp(const CompressorGroup& g);
     void ApplyLinkedLim(std::int16_t nLevel, std::int16_t nAttack, std::int16_t nRelease);
     void ApplyLinkedSource(BYTE bySrcL, BYTE bySrcR, BYTE bySrc3);
-    void PushGraphicEQ();
     // Store, copy to the linked outputs where asked, mark the group.
     template <typename T, typename V>
     void SetBaseValue(CSharedValue<T>& member, V value, bool bLinked)

@@ -26,16 +26,10 @@ void CMusic_InData::SetName(const std::string& strName)
     m_nNameChanged.Mark();
 }
 
-void CMusic_InData::PushGraphicEQ()
-{
-    for (int i = 0; i < CHANNEL_BANDS; ++i)
-        m_EQ.GetAt(i)->SetGraphicEQ(m_bGraphicEQ != 0);
-}
-
 void CMusic_InData::SetGraphicEQ(int bGraphic)
 {
     m_bGraphicEQ = bGraphic;
-    PushGraphicEQ();
+    SetBandsGraphicEQ(CHANNEL_BANDS, m_bGraphicEQ != 0);
     m_nBaseChanged.Mark();
 }
 
@@ -56,7 +50,7 @@ void CMusic_InData::SetBaseGroup(const MusicBasicGroup& g)
     m_nLevel = g.m_nLevel;
     m_nDelay = g.m_nDelay;
     m_bGraphicEQ = g.m_byGraphicEQ;
-    PushGraphicEQ();
+    SetBandsGraphicEQ(CHANNEL_BANDS, m_bGraphicEQ != 0);
 }
 
 void CMusic_InData::PackAll()

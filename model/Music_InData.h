@@ -39,7 +39,5 @@ public:
     void Serialize(CArchive& ar);
 
 private:
-    void PushGraphicEQ();
-
     CChannelName m_strName;
 };
