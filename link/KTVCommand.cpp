@@ -124,7 +124,6 @@ void CKTVCommand::RewindHead()
 
 int CKTVCommand::ParseReceived(int n)
 {
-    m_byCheck = 0;
     if (n == 0)
         return 0;
 
@@ -177,9 +176,10 @@ int CKTVCommand::CmdCallback()
     m_nCollected = 0;
     m_bInFrame = 0;
 
+    BYTE byCheck = 0;
     for (int i = 1; i <= nEnd - 3; ++i)
-        m_byCheck ^= m_byFrame[i];
-    if (m_byFrame[nEnd - 1] != FRAME_END || m_byFrame[nEnd - 2] != m_byCheck) {
+        byCheck ^= m_byFrame[i];
+    if (m_byFrame[nEnd - 1] != FRAME_END || m_byFrame[nEnd - 2] != byCheck) {
         g_commFlags[COMM_FLAG_BAD_FRAME] = 1;
         return 0;
     }
@@ -191,8 +191,7 @@ int CKTVCommand::CmdCallback()
     m_nSub = m_byFrame[FB_SUB];
     m_nPayloadLength = nEnd - FB_OVERHEAD;
 
-    if (GetHead())
-        UpDataPGRange();
+    UpDataPGRange();
 
     switch (m_nReplyKind) {
     case REPLY_ACK:

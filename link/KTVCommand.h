@@ -66,7 +66,6 @@ private:
     int m_nBlock = 0;
     int m_nIndex = 0;
     int m_nSub = 0;
-    BYTE m_byCheck = 0;
     int m_bInFrame = 0;
     int m_bProgramText = 0;  // the update status line shows the programming text
     int m_nSum_Pos = 0;      // firmware progress steps
