@@ -12,6 +12,7 @@
 #include "model/StdAfx.h"
 #include "platform/MessageIds.h"
 #include "tests/support/FrameBytes.h"
+#include "tests/support/LinkRig.h"
 #include "tests/support/MessageRecorder.h"
 
 namespace {
@@ -61,12 +62,8 @@ class CommandManager : public testing::Test {
 protected:
     void SetUp() override
     {
-        InitDeviceData();
+        ResetLinkGlobals();
         ClearCommFlags();
-        g_bAwaitHello = 0;
-        g_bTrafficPaused = 0;
-        g_bUpdateAbort = 0;
-        g_bUpdateFinished = 0;
         g_bMcuImageLoaded = 0;
         g_bChinese = 0;
         m_cmd.SetNotifyWnd(VIEW);
@@ -79,12 +76,8 @@ protected:
         g_pDisplayProgress = nullptr;
         g_pUpdateProgress = nullptr;
         g_pCurHexUpTip = nullptr;
-        g_bAwaitHello = 0;
-        g_bTrafficPaused = 0;
-        g_bUpdateAbort = 0;
-        g_bUpdateFinished = 0;
         g_bChinese = 0;
-        InitDeviceData();
+        ResetLinkGlobals();
     }
 
     // Queues a frame and returns it (the manager owns it).
