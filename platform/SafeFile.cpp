@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <algorithm>
 #include <cstring>
 
 #include "platform/Trace.h"
@@ -38,7 +37,7 @@ bool ReadWholeFile(const std::string& strPath, std::string& bytes, std::size_t n
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count < 0 && errno == EINTR)
             continue;
-        if (count < 0 || bytes.size() + static_cast<std::size_t>(std::max<ssize_t>(count, 0)) > nMaxBytes) {
+        if (count < 0 || bytes.size() + static_cast<std::size_t>(count) > nMaxBytes) {
             bOk = false;
             break;
         }
