@@ -63,23 +63,20 @@ bool CHidHotplugMonitor::Start(WndHandle hWnd, const HidDeviceId& id)
     udev* pUdev = udev_new();
     // "udev" events come after the rules ran, so the node's permissions are usually set by then.
     udev_monitor* pMonitor = pUdev ? udev_monitor_new_from_netlink(pUdev, "udev") : nullptr;
+    // The context goes only after the monitor: the monitor and the devices it hands out point to it.
+    const auto release = [pUdev, pMonitor] {
+        udev_monitor_unref(pMonitor);
+        udev_unref(pUdev);
+    };
     if (pMonitor == nullptr || udev_monitor_filter_add_match_subsystem_devtype(pMonitor, "hidraw", nullptr) < 0
-        || udev_monitor_enable_receiving(pMonitor) < 0) {
+        || udev_monitor_enable_receiving(pMonitor) < 0 || (m_wakeFd = eventfd(0, EFD_CLOEXEC)) < 0) {
         Trace("Hot-plug monitor unavailable\n");
-        udev_monitor_unref(pMonitor);
-        udev_unref(pUdev);
+        release();
         return false;
     }
-    m_wakeFd = eventfd(0, EFD_CLOEXEC);
-    if (m_wakeFd < 0) {
-        udev_monitor_unref(pMonitor);
-        udev_unref(pUdev);
-        return false;
-    }
-    udev_unref(pUdev);  // the monitor keeps its own reference
-    m_thread = std::thread([this, pMonitor, hWnd, id] {
+    m_thread = std::thread([this, pMonitor, hWnd, id, release] {
         Run(pMonitor, hWnd, id);
-        udev_monitor_unref(pMonitor);
+        release();
     });
     return true;
 }
