@@ -157,15 +157,21 @@ void CFilter::StepDeviceFreq(int nFlag)
     m_nChanged.Set(1);
 }
 
-void CFilter::SetGainPos(int nPos)
+// A band without gain is flat; one with gain is switched on.
+void CFilter::FlatFromGain()
 {
-    m_dGain = nPos * 0.1 - 20;
     if (m_dGain == 0) {
         m_bFlat = 1;
     } else {
         m_bFlat = 0;
         m_bBypass = 0;
     }
+}
+
+void CFilter::SetGainPos(int nPos)
+{
+    m_dGain = nPos * 0.1 - 20;
+    FlatFromGain();
     if (m_bShowHandles)
         UpdateNodeGeometry();
     UpdateResponse();
@@ -601,12 +607,7 @@ bool CFilter::DragNode(Point pt)
         m_nFreq = pt.x == m_nDragStartX ? m_nDragStartFreq : StepToFreq(x, m_nPlotWidth);
     // StepToGain moves every value half a decibel away from 0, so a drag never ends flat.
     m_dGain = std::clamp(StepToGain(y, m_nPlotHeight), -DRAG_GAIN_LIMIT, DRAG_GAIN_LIMIT);
-    if (m_dGain == 0) {
-        m_bFlat = 1;
-    } else {
-        m_bFlat = 0;
-        m_bBypass = 0;
-    }
+    FlatFromGain();
     const bool changed = m_nFreq != oldFreq || GetGainPos() != oldPos || y == 0;
     if (changed)
         SetFreq(m_nFreq, true);

@@ -149,6 +149,7 @@ public:
 
 private:
     void Mark();
+    void FlatFromGain();
     void ApplyEqType(int nType);
     void UpdateGeometry();
     void UpdateNodeGeometry();
