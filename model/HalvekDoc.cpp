@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <type_traits>
 
 #include "model/ChannelGroups.h"
 #include "platform/LinkLock.h"
@@ -56,7 +57,7 @@ static_assert(1 + sizeof(g_strAllPresetSig) - 1 + sizeof(AllPresetsContent) == A
 static_assert(1 + sizeof(g_strPresetSig) - 1 + sizeof(PresetImage) == PRESET_FILE_SIZE);
 static_assert(1 + sizeof(g_strOutMapSig) - 1 + sizeof(OutMapContent) == OUT_MAP_FILE_SIZE);
 
-constexpr int MODE_RECORDS = 4;
+constexpr int MODE_RECORDS = std::extent_v<decltype(ModeTable::m_nModeParam)>;
 
 // Reads the signature; false for another one. A file too short throws.
 bool ReadSignature(CArchive& ar, const char* szSignature)
