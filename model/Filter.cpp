@@ -472,11 +472,6 @@ void CFilter::UpdateCrossoverGeometry()
     m_rcLabel.bottom = node.bottom + (m_nType == FILTER_HPF ? 25 : 20);
 }
 
-std::string CFilter::GainValueText() const
-{
-    return IsBypassOrFlat() ? "0.0" : FormatFixed(m_dGain, 1);
-}
-
 std::string CFilter::GetFreqText() const
 {
     return std::to_string(m_nFreq) + "Hz";
@@ -484,7 +479,7 @@ std::string CFilter::GetFreqText() const
 
 std::string CFilter::GetGainText() const
 {
-    return GainValueText() + "dB";
+    return (IsBypassOrFlat() ? "0.0" : FormatFixed(m_dGain, 1)) + "dB";
 }
 
 std::string CFilter::GetBandwidthText() const
@@ -561,13 +556,12 @@ std::string CFilter::BuildLabel()
 {
     switch (m_nType) {
     case FILTER_PEQ:
-        m_strLabel = m_bGraphicEQ ? GainValueText() + "dB"
-                                  : GetFreqText() + " " + GetQText() + "Q " + GainValueText() + "dB";
+        m_strLabel = m_bGraphicEQ ? GetGainText() : GetFreqText() + " " + GetQText() + "Q " + GetGainText();
         break;
     case FILTER_LOW_SHELF:
     case FILTER_HIGH_SHELF:
         m_strLabel = (m_nType == FILTER_LOW_SHELF ? "Lo " : "Hi ") + GetFreqText() + " " +
-                     GetShelfSlopeText() + " " + GainValueText() + "dB";
+                     GetShelfSlopeText() + " " + GetGainText();
         break;
     case FILTER_HPF:
     case FILTER_LPF:

@@ -162,7 +162,6 @@ private:
     void ClearResponse();
     // Plot x of a frequency, the frequency held inside 20 Hz to 20 kHz.
     int FreqX(double dHz) const;
-    std::string GainValueText() const;
 
     double m_dResponse[FREQ_POINTS] = {};
     Point m_ptDragOffset;
