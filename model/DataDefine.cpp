@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "link/LinkState.h"
+#include "model/ChannelGroups.h"
 #include "model/CommandFrame.h"
 #include "model/InputSourceTable.h"
 #include "model/SpeakerGroupTable.h"
@@ -54,27 +55,12 @@ constexpr BYTE DEFAULT_ROLES[OUTPUT_CHANNELS] = {6, 12, 15, 18, 22, 23, 0, 0};
 constexpr int READ_BACK_ITEMS[6] = {SYS_PRESET_NAME, SYS_CUR_PRESET, SYS_INPUT,
                                     SYS_MASTER,      SYS_OUT_ROLES,  SYS_VERSION};
 
-// Byte offsets inside the crossover group of an output block.
-constexpr int XO_HPF_FREQ = 0;
-constexpr int XO_HPF_SLOPE = 3;
-constexpr int XO_LPF_FREQ = 4;
 constexpr BYTE SLOPE_OFF = 8;
 
 void SetFlatBands(ParamGroup* pGroups, int nBands)
 {
     for (int i = 0; i < nBands; ++i)
         std::memcpy(pGroups[i].m_by, &FLAT_BAND, sizeof(FLAT_BAND));
-}
-
-std::int16_t ReadInt16(const BYTE* p)
-{
-    return static_cast<std::int16_t>(p[0] | (p[1] << 8));
-}
-
-void WriteInt16(BYTE* p, int nValue)
-{
-    p[0] = static_cast<BYTE>(nValue & 0xFF);
-    p[1] = static_cast<BYTE>((nValue >> 8) & 0xFF);
 }
 
 // Everything this unit owns back to its value at program load.
@@ -161,15 +147,17 @@ void FixCrossoverDefaults()
     for (int k = 0; k < OUTPUT_CHANNELS; ++k) {
         if (!IsTweeterRole(g_roleStates.m_byOutRole[k]))
             continue;
-        BYTE* pGroup = g_liveImage.m_out[k].m_group[OUT_GROUP_CROSSOVER].m_by;
-        const int nHpf = ReadInt16(pGroup + XO_HPF_FREQ);
-        if (nHpf < 1000) {
-            WriteInt16(pGroup + XO_HPF_FREQ, 1000);
-            if (ReadInt16(pGroup + XO_LPF_FREQ) < 1000)
-                WriteInt16(pGroup + XO_LPF_FREQ, 20000);
+        ParamGroup& group = g_liveImage.m_out[k].m_group[OUT_GROUP_CROSSOVER];
+        auto g = ReadGroup<CrossoverGroup>(group);
+        // Frequencies as received are compared as signed 16-bit values.
+        if (static_cast<std::int16_t>(g.m_wHpfFreq) < 1000) {
+            g.m_wHpfFreq = 1000;
+            if (static_cast<std::int16_t>(g.m_wLpfFreq) < 1000)
+                g.m_wLpfFreq = 20000;
         }
-        if (pGroup[XO_HPF_SLOPE] == SLOPE_OFF)
-            pGroup[XO_HPF_SLOPE] = 1;
+        if (g.m_byHpfSlope == SLOPE_OFF)
+            g.m_byHpfSlope = 1;
+        WriteGroup(group, g);
     }
 }
 

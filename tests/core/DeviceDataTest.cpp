@@ -126,6 +126,7 @@ TEST_F(DeviceData, FixCrossoverDefaultsRaisesTweeterHighPass)
         {"woofer never touched", 3, 500, 800, 8, 500, 800, 8},
         {"slope off becomes 1", 13, 2000, 20000, 8, 2000, 20000, 1},
         {"centre tweeter", 19, 20, 999, 2, 1000, 20000, 2},
+        {"high-pass above 32767 reads as negative", 1, 40000, 5000, 1, 1000, 5000, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
