@@ -37,8 +37,6 @@
 #include "res/UiText.h"
 
 namespace {
-constexpr int CAPTION_WARNING_CN = -4;
-constexpr int CAPTION_WARNING_EN = -5;
 constexpr int STATUS_REPLY_BYTES = 16;
 constexpr int STATUS_ACTIVE_INPUT = 14;
 constexpr int STATUS_MIX_SOURCE = 15;

@@ -32,15 +32,8 @@
 #include "res/UiText.h"
 
 namespace {
-constexpr int CAPTION_PROMPT_AUTOCLOSE = 2000;
-constexpr int CAPTION_WARNING_AUTOCLOSE = 2001;
 // The pause between stopping the worker and closing the device at the connect button.
 constexpr auto kDisconnectPause = std::chrono::milliseconds(500);
-
-void ShowPrompt(const char* szChinese, const char* szEnglish)
-{
-    AfxMessageBox(LangText(szChinese, szEnglish), MB_OK, CAPTION_PROMPT_AUTOCLOSE);
-}
 
 void ShowFirmwareFailure()
 {

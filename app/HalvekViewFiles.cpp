@@ -66,9 +66,9 @@ std::string DocumentsFolder()
 void ShowFileError(const char* szChinese, const char* szEnglish)
 {
     if (g_bChinese)
-        AfxMessageBox(szChinese, MB_OK, -2);
+        AfxMessageBox(szChinese, MB_OK, CAPTION_PROMPT_CN);
     else
-        AfxMessageBox(szEnglish, MB_OK, -3);
+        AfxMessageBox(szEnglish, MB_OK, CAPTION_PROMPT_EN);
 }
 
 using Serializer = int (CHalvekDoc::*)(CArchive&);

@@ -57,12 +57,12 @@ CMessageBox* CMessageBox::GetActive()
 wxString CMessageBox::CaptionForCode(int nCode, const wxString& strStored)
 {
     switch (nCode) {
-    case -2: return Utf8(g_strTipTitleCn);
-    case -3: return Utf8(g_strTipTitleEn);
-    case -4: return Utf8(g_strWarnTitleCn);
-    case -5: return Utf8(g_strWarnTitleEn);
-    case 2000: return LangString(g_strTipTitleCn, g_strTipTitleEn);
-    case 2001: return LangString(g_strWarnTitleCn, g_strWarnTitleEn);
+    case CAPTION_PROMPT_CN: return Utf8(g_strTipTitleCn);
+    case CAPTION_PROMPT_EN: return Utf8(g_strTipTitleEn);
+    case CAPTION_WARNING_CN: return Utf8(g_strWarnTitleCn);
+    case CAPTION_WARNING_EN: return Utf8(g_strWarnTitleEn);
+    case CAPTION_PROMPT_AUTOCLOSE: return LangString(g_strTipTitleCn, g_strTipTitleEn);
+    case CAPTION_WARNING_AUTOCLOSE: return LangString(g_strWarnTitleCn, g_strWarnTitleEn);
     default: return strStored;
     }
 }

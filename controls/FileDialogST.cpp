@@ -57,8 +57,8 @@ bool CFileDialogST::ConfirmOverwrite(const std::string& strPath)
     if (!std::filesystem::exists(strPath, error))
         return true;
     const std::string strName = std::filesystem::path(strPath).filename().string();
-    const int nAnswer = g_bChinese ? AfxMessageBox(strName + " 已存在。\n要替换它吗?", MB_YESNO, -2)
-                                   : AfxMessageBox(strName + " already exists.\nDo you want to replace it?", MB_YESNO, -3);
+    const int nAnswer = g_bChinese ? AfxMessageBox(strName + " 已存在。\n要替换它吗?", MB_YESNO, CAPTION_PROMPT_CN)
+                                   : AfxMessageBox(strName + " already exists.\nDo you want to replace it?", MB_YESNO, CAPTION_PROMPT_EN);
     return nAnswer == IDYES;
 }
 

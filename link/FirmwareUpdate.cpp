@@ -28,8 +28,6 @@ constexpr BYTE MCU_FILLER = 0xFF;
 // The update dialog's bar goes this far beyond the packet estimate.
 constexpr int PROGRESS_RANGE_EXTRA = 6;
 // Caption codes of the program's message box: the prompt caption, in Chinese or in English.
-constexpr int CAPTION_PROMPT_CN = -2;
-constexpr int CAPTION_PROMPT_EN = -3;
 
 int ShowPrompt(const std::string& strText, unsigned nType = MB_OK)
 {

@@ -31,13 +31,6 @@ int FirmwareReceiveUnits(int nCommand)
     }
 }
 
-constexpr int CAPTION_PROMPT_AUTOCLOSE = 2000;
-
-void ShowPrompt(const char* szChinese, const char* szEnglish)
-{
-    AfxMessageBox(LangText(szChinese, szEnglish), MB_OK, CAPTION_PROMPT_AUTOCLOSE);
-}
-
 void RestoreDefaultEndpoint()
 {
     std::lock_guard lock(g_csEndpoint);

@@ -11,15 +11,13 @@
 #include "platform/MessageIds.h"
 
 namespace {
-constexpr int CAPTION_PROMPT_AUTOCLOSE = 2000;
-constexpr int CAPTION_WARNING_AUTOCLOSE = 2001;
 
 void ShowConnectFailure()
 {
     if (g_nLinkType == LINK_USB)
-        AfxMessageBox(LangText(g_strUsbFailCn, g_strUsbFailEn), MB_OK, CAPTION_PROMPT_AUTOCLOSE);
+        ShowPrompt(g_strUsbFailCn, g_strUsbFailEn);
     else if (g_nLinkType == LINK_NET)
-        AfxMessageBox(LangText(g_strWifiFailCn, g_strWifiFailEn), MB_OK, CAPTION_PROMPT_AUTOCLOSE);
+        ShowPrompt(g_strWifiFailCn, g_strWifiFailEn);
 }
 }  // namespace
 
@@ -105,5 +103,5 @@ void CUpdateConnect::OnUpdateFinished(LPARAM lParam)
     m_link.StopLinkThread(1);
     g_bUpdating = 0;
     m_fnDisconnect();
-    AfxMessageBox(LangText("更新完成", "Update successfully"), MB_OK, CAPTION_PROMPT_AUTOCLOSE);
+    ShowPrompt("更新完成", "Update successfully");
 }

@@ -32,8 +32,6 @@ constexpr int IDC_HEX_LABEL = 1878;
 constexpr int IDC_RADIOS[] = {1798, 1880, 1888};
 constexpr int WINDOW_WIDTH = 397;
 constexpr int WINDOW_HEIGHT = 160;
-constexpr int CAPTION_PROMPT_AUTOCLOSE = 2000;
-constexpr int CAPTION_WARNING_CN = -4;  // the Chinese warning caption in both languages
 constexpr int IDR_CONNECT_MENU = 114;
 
 class CEditItem : public wxTextCtrl {
@@ -206,7 +204,7 @@ void CUpgradeDlg::OnUpdate()
     }
     const bool bNetwork = m_view.IsNetworkReachable() != 0;
     if (m_usbPaths.empty() && !bNetwork) {
-        AfxMessageBox(LangText("没有连接可以打开", "No connection can be opened"), MB_OK, CAPTION_PROMPT_AUTOCLOSE);
+        ShowPrompt("没有连接可以打开", "No connection can be opened");
         return;
     }
     if (m_usbPaths.empty()) {

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdint>
 
+#include "platform/MessageBox.h"
+
 std::atomic<int> g_bChinese{0};
 
 int g_nViewMode = 1;
@@ -24,6 +26,11 @@ std::vector<std::string> g_knownUsbPaths;
 const char* LangText(const char* szChinese, const char* szEnglish)
 {
     return g_bChinese.load() ? szChinese : szEnglish;
+}
+
+void ShowPrompt(const char* szChinese, const char* szEnglish)
+{
+    AfxMessageBox(LangText(szChinese, szEnglish), MB_OK, CAPTION_PROMPT_AUTOCLOSE);
 }
 
 std::string IntToHexStr(int nValue, int nRadix)

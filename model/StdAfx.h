@@ -17,6 +17,9 @@ extern std::atomic<int> g_bChinese;
 // The Chinese text while the language flag is set, else the English one.
 const char* LangText(const char* szChinese, const char* szEnglish);
 
+// A prompt in the current language on a box that closes by itself.
+void ShowPrompt(const char* szChinese, const char* szEnglish);
+
 // Bilingual message texts (UTF-8).
 inline constexpr char g_strUsbFailCn[] = "连接失败  请检查USB线缆是否插好或\n该设备已经连接上了另一软件!";
 inline constexpr char g_strUsbFailEn[] = "Connection failure!";

@@ -17,6 +17,15 @@ constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
+// Caption codes: a fixed caption in either language, or the caption of the current language on a
+// box that closes by itself after as many milliseconds.
+constexpr int CAPTION_PROMPT_CN = -2;
+constexpr int CAPTION_PROMPT_EN = -3;
+constexpr int CAPTION_WARNING_CN = -4;
+constexpr int CAPTION_WARNING_EN = -5;
+constexpr int CAPTION_PROMPT_AUTOCLOSE = 2000;
+constexpr int CAPTION_WARNING_AUTOCLOSE = 2001;
+
 class IMessageBoxHandler {
 public:
     virtual ~IMessageBoxHandler() = default;
