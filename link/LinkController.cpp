@@ -14,11 +14,6 @@
 
 namespace {
 constexpr int LINK_THREAD_EXIT = 100;
-
-void WaitUntilSet(const CManualEvent& event)
-{
-    while (!event.Wait(std::chrono::hours(1))) {}
-}
 }  // namespace
 
 CLinkController::CLinkController(CKTVCommand& command, IHidBackend& hid, CUsbInUseList& usbInUse,
@@ -94,7 +89,7 @@ bool CLinkController::Pause(std::chrono::milliseconds time) const
 
 void CLinkController::LinkThreadProc()
 {
-    WaitUntilSet(m_resume);
+    m_resume.Wait();
     for (;;) {
         m_bLinkThreadRunning = 1;
         m_bLinkThreadActive = 1;
@@ -109,7 +104,7 @@ void CLinkController::LinkThreadProc()
         case EV_SUSPEND:
             // Suspended until the view ends the worker.
             m_bLinkThreadActive = 0;
-            WaitUntilSet(m_hLinkEvents[EV_QUIT]);
+            m_hLinkEvents[EV_QUIT].Wait();
             break;
         case EV_FIRMWARE:
             if (g_bUpdateFinished)

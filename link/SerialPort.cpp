@@ -36,13 +36,6 @@ void SetEmptyReads(int n)
     g_commFlags[kEmptyReadsAt + 1] = static_cast<BYTE>(n >> 8);
 }
 
-// A wait without limit (the event class takes a finite time).
-void WaitForever(const CManualEvent& event)
-{
-    while (!event.Wait(std::chrono::hours(1))) {
-    }
-}
-
 void Sleep(int nMs)
 {
     std::this_thread::sleep_for(milliseconds(nMs));
@@ -225,7 +218,7 @@ void CSerialPort::CommThread()
     }
     for (;;) {
         if (m_bClosing) {
-            WaitForever(m_hShutdownEvent);
+            m_hShutdownEvent.Wait();
             break;
         }
         // A comm wait that completes at once: bytes are waiting.
@@ -262,7 +255,7 @@ void CSerialPort::CommThread()
         } else if (m_hShutdownEvent.IsSet()) {
             break;
         }
-        WaitForever(m_hResumeEvent);
+        m_hResumeEvent.Wait();
     }
     m_bThreadAlive = false;
 }

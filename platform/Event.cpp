@@ -46,6 +46,12 @@ bool CManualEvent::Wait(std::chrono::milliseconds timeout) const
     return WaitAny({this}, timeout) == 0;
 }
 
+void CManualEvent::Wait() const
+{
+    while (!Wait(std::chrono::hours(1))) {
+    }
+}
+
 int WaitAny(std::initializer_list<const CManualEvent*> events, std::chrono::milliseconds timeout)
 {
     auto firstSet = [&events]() {

@@ -16,6 +16,8 @@ public:
     bool IsSet() const;
     // True when the event is set within the time limit.
     bool Wait(std::chrono::milliseconds timeout) const;
+    // Returns once the event is set, however long that takes.
+    void Wait() const;
 
 private:
     friend int WaitAny(std::initializer_list<const CManualEvent*>, std::chrono::milliseconds);
