@@ -251,6 +251,18 @@ void CNumSpin::OnNotifyTimer()
 
 void CNumSpin::OnLeftUp(wxMouseEvent&)
 {
+    EndHold();
+}
+
+// A capture taken away mid-hold ends it as a release does, so the page hears of every step the
+// field already shows.
+void CNumSpin::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    EndHold();
+}
+
+void CNumSpin::EndHold()
+{
     m_bPressed = false;
     m_notifyTimer.Stop();
     if (m_bPending) {
@@ -258,15 +270,6 @@ void CNumSpin::OnLeftUp(wxMouseEvent&)
         TellParent();
     }
     Release();
-}
-
-void CNumSpin::OnCaptureLost(wxMouseCaptureLostEvent&)
-{
-    m_bPressed = false;
-    m_notifyTimer.Stop();
-    m_repeatTimer.Stop();
-    m_nHeldArrow = 0;
-    Refresh();
 }
 
 void CNumSpin::Release()

@@ -64,6 +64,7 @@ private:
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnNotifyTimer();
     void OnRepeatTimer();
+    void EndHold();
     void Release();
 
     wxWeakRef<CNumEdit> m_pBuddy;

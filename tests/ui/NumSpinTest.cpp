@@ -82,6 +82,19 @@ TEST_F(NumSpin, HeldArrowTellsThePageEvery400MsAndAtTheRelease)
     EXPECT_EQ(m_pEdit->GetValue(), 112);
 }
 
+TEST_F(NumSpin, ALostCaptureEndsTheHoldAndTellsThePendingStep)
+{
+    Setup(0, 1000, 6, 100);
+    PressArrow(true);
+    wxMouseCaptureLostEvent lost(m_pSpin->GetId());
+    lost.SetEventObject(m_pSpin);
+    m_pSpin->ProcessWindowEvent(lost);
+    EXPECT_EQ(m_host.Take(), std::vector<Note>{kSpinCommand});
+    m_clock.Advance(2000);
+    EXPECT_TRUE(m_host.Take().empty()) << "no repeat after the hold ended";
+    EXPECT_EQ(m_pEdit->GetValue(), 101);
+}
+
 TEST_F(NumSpin, HeldArrowAtTheEndOfTheRangeSendsNothing)
 {
     Setup(0, 1000, 6, 1000);
