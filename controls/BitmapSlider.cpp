@@ -263,10 +263,8 @@ void CBitmapSlider::OnMouseMove(wxMouseEvent& event)
         }
         return;
     }
-    if (m_bHoverNotify && GetParent() != nullptr && m_lastHover != event.GetPosition()) {
-        m_lastHover = event.GetPosition();
-        SendMessage(GetParent(), WM_BUTTON_HOVER, MouseKeyFlags(event), GetCtrlId());
-    }
+    if (m_bHoverNotify)
+        NotifyHover(*this, event, m_lastHover);
 }
 
 void CBitmapSlider::OnLeftUp(wxMouseEvent&)
