@@ -214,12 +214,11 @@ bool CDropListWnd::Show(bool bShow)
 
 wxRect CDropListWnd::ShowUnder(wxWindow* pButton, int nWidth, int nHeightLimit)
 {
-    auto toRect = [](const wxRect& rc) { return Rect{rc.x, rc.y, rc.x + rc.width, rc.y + rc.height}; };
     const wxRect rcButton(pButton->ClientToScreen(wxPoint(0, 0)), pButton->GetClientSize());
     const int nDisplay = wxDisplay::GetFromWindow(pButton);
     const wxRect work = wxDisplay(nDisplay != wxNOT_FOUND ? static_cast<unsigned>(nDisplay) : 0).GetClientArea();
-    const Rect rc = DropListRect(toRect(rcButton), nWidth, m_pList->Items().GetCount(), m_pList->GetItemHeight(),
-                                 nHeightLimit, toRect(work));
+    const Rect rc = DropListRect(FromWx(rcButton), nWidth, m_pList->Items().GetCount(), m_pList->GetItemHeight(),
+                                 nHeightLimit, FromWx(work));
     const wxRect rcPopup = ToWx(rc);
     SetSize(rcPopup);
     Show();

@@ -187,10 +187,8 @@ void CEqCurveStatic::LayoutGrid()
 {
     const wxSize size = GetClientSize();
     CEqCurveModel::LayoutGrid(size.x, size.y);
-    if (IsShownOnScreen()) {  // screen coordinates exist only then
-        const wxRect rc = GetScreenRect();
-        m_rcWindow = {rc.x, rc.y, rc.GetRight() + 1, rc.GetBottom() + 1};
-    }
+    if (IsShownOnScreen())  // screen coordinates exist only then
+        m_rcWindow = FromWx(GetScreenRect());
     m_timer.Start(EQ_NOTIFY_PERIOD_MS);
 }
 

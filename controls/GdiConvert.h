@@ -20,3 +20,8 @@ inline wxRect ToWx(const Rect& rc)
 {
     return {rc.left, rc.top, rc.Width(), rc.Height()};
 }
+
+inline Rect FromWx(const wxRect& rc)
+{
+    return {rc.x, rc.y, rc.x + rc.width, rc.y + rc.height};
+}
