@@ -1,10 +1,9 @@
 #include "controls/COM_EXT_LIMStatic.h"
 
-#include <memory>
-
 #include <wx/dcbuffer.h>
 #include <wx/graphics.h>
 
+#include "controls/CurveContext.h"
 #include "controls/GdiConvert.h"
 #include "controls/NumEdit.h"
 #include "controls/NumSpin.h"
@@ -106,11 +105,9 @@ void CCOM_EXT_LIMStatic::Draw(wxDC& dc)
 
     if (m_pOut == nullptr)
         return;
-    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::CreateFromUnknownDC(dc));
+    const auto gc = CurveContext(dc, rc);
     if (!gc)
         return;
-    gc->SetAntialiasMode(wxANTIALIAS_DEFAULT);
-    gc->Clip(rc.left, rc.top, rc.Width(), rc.Height());
     const PointF s = GetStart();
     const PointF k = GetKnee();
     const PointF e = GetEnd();

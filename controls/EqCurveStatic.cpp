@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 #include <wx/image.h>
 
+#include "controls/CurveContext.h"
 #include "controls/GdiConvert.h"
 #include "controls/WndMessages.h"
 #include "model/DataDefine.h"
@@ -35,16 +35,6 @@ constexpr int BYPASS_OUTLINES = 7;  // outlines of widths 1 to 7 px
 constexpr int BYPASS_EM_PIXELS = 48;
 constexpr int TEXT_PIXELS = 12;
 const wxPoint LINK_ICON_AT{50, 15};
-
-std::unique_ptr<wxGraphicsContext> CurveContext(wxDC& dc, const Rect& rcClip)
-{
-    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::CreateFromUnknownDC(dc));
-    if (gc) {
-        gc->SetAntialiasMode(wxANTIALIAS_DEFAULT);
-        gc->Clip(rcClip.left, rcClip.top, rcClip.Width(), rcClip.Height());
-    }
-    return gc;
-}
 
 // The channel's 241 points as straight segments, or (every third point on the curve, the two
 // between as control points) as a chain of cubic Bezier segments.
