@@ -14,15 +14,11 @@
 namespace {
 constexpr int kTemplate = 116;
 constexpr int kTextId = 1001;
-constexpr int kCloseTimer = 300;
 
 std::vector<CMessageBox*> g_activeBoxes;
 }  // namespace
 
-CMessageBox::CMessageBox(wxWindow* pParent) : CTemplateDialog(kTemplate), m_pParent(pParent), m_timer(this, kCloseTimer)
-{
-    Bind(wxEVT_TIMER, &CMessageBox::OnTimer, this, kCloseTimer);
-}
+CMessageBox::CMessageBox(wxWindow* pParent) : CTemplateDialog(kTemplate), m_pParent(pParent), m_timer([this] { OnTimer(); }) {}
 
 CMessageBox::CMessageBox(const wxString& strText, unsigned nType, const wxString& strCaption, int nCode)
     : CMessageBox(nullptr)
@@ -94,7 +90,7 @@ bool CMessageBox::OnInitDialog()
     m_pText->SetText(m_strText);
     SetTitle(CaptionForCode(m_nCode, m_strCaption));
     if (m_nCode > 0)  // a negative code would be a period of weeks: it never closes the box
-        m_timer.StartOnce(m_nCode);
+        m_timer.Start(m_nCode);
 
     const bool bChinese = g_bChinese != 0;
     const int nClientWidth = GetClientSize().x;
@@ -140,8 +136,9 @@ void CMessageBox::OnCancel()
     EndDialog(m_nResult);
 }
 
-void CMessageBox::OnTimer(wxTimerEvent&)
+void CMessageBox::OnTimer()
 {
+    m_timer.Stop();
     m_nResult = CancelResult(m_nType);
     EndDialog(m_nResult);
 }

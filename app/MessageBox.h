@@ -12,8 +12,7 @@
 // Types (icon bits 0xF0 are ignored): 0 OK alone; 1 OK, Cancel; 4 YES, NO; 6 one "Quit" button;
 // others keep the template's OK and Cancel. Answers: OK or Enter on it gives 6 for type 4, else 1;
 // Cancel, Escape, the close box or the timer give 1 for type 0, 7 for type 4, else 2.
-#include <wx/timer.h>
-
+#include "controls/ControlTimer.h"
 #include "controls/TemplateDialog.h"
 
 class CTransparentStatic;
@@ -47,7 +46,7 @@ protected:
     void OnCancel() override;
 
 private:
-    void OnTimer(wxTimerEvent& event);
+    void OnTimer();
 
     wxButton* m_pCancel = nullptr;
     wxButton* m_pOk = nullptr;
@@ -58,7 +57,7 @@ private:
     int m_nCode = 0;
     wxString m_strCaption;
     int m_nResult = 1;
-    wxTimer m_timer;
+    CControlTimer m_timer;
 };
 
 // The message-box handler the program installs (platform/MessageBox.h): a CMessageBox with the

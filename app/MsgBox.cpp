@@ -6,14 +6,10 @@
 
 namespace {
 constexpr int kWindowId = 1000;
-constexpr int kTimer = 100;
 constexpr int kDelayMs = 1000;
 }  // namespace
 
-CMsgBox::CMsgBox() : m_timer(this, kTimer)
-{
-    Bind(wxEVT_TIMER, &CMsgBox::OnTimer, this, kTimer);
-}
+CMsgBox::CMsgBox() : m_timer([this] { OnTimer(); }) {}
 
 void CMsgBox::CreateHidden(wxWindow* pParent)
 {
@@ -27,12 +23,13 @@ void CMsgBox::CreateHidden(wxWindow* pParent)
 void CMsgBox::ShowTimedMessage(const wxString& strText)
 {
     m_strText = strText;
-    m_timer.StartOnce(kDelayMs);
+    m_timer.Start(kDelayMs);
     AfxMessageBox(strText.utf8_string(), 0, 0);
 }
 
-void CMsgBox::OnTimer(wxTimerEvent&)
+void CMsgBox::OnTimer()
 {
+    m_timer.Stop();
     if (CMessageBox* pBox = CMessageBox::GetActive()) {
         wxKeyEvent enter(wxEVT_CHAR_HOOK);
         enter.m_keyCode = WXK_RETURN;

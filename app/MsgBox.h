@@ -1,8 +1,9 @@
 #pragma once
 // A hidden window that can answer a message box by itself after one second, as if Enter was
 // pressed.
-#include <wx/timer.h>
 #include <wx/window.h>
+
+#include "controls/ControlTimer.h"
 
 class CMsgBox : public wxWindow {
 public:
@@ -15,9 +16,9 @@ public:
     void ShowTimedMessage(const wxString& strText);
 
 private:
-    void OnTimer(wxTimerEvent& event);
+    void OnTimer();
 
     wxString m_strText;
     bool m_bCreated = false;
-    wxTimer m_timer;
+    CControlTimer m_timer;
 };

@@ -10,8 +10,6 @@ bool CSplashWnd::c_bShowSplashWnd = false;
 CSplashWnd* CSplashWnd::c_pSplashWnd = nullptr;
 
 namespace {
-constexpr int kSplashTimer = 1;
-
 bool LoadPicture(const wxString& strFile, wxBitmap& bitmap)
 {
     static const bool bHandlers = (wxInitAllImageHandlers(), true);
@@ -48,8 +46,7 @@ bool CSplashWnd::ShowSplashScreen(int nTimeoutMs, const wxString& strFile, wxWin
     pSplash->Show();
 
     pSplash->Update();
-    pSplash->m_timer.SetOwner(pSplash, kSplashTimer);
-    pSplash->m_timer.StartOnce(nTimeoutMs);
+    pSplash->m_timer.Start(nTimeoutMs);
     return true;
 }
 
@@ -81,9 +78,10 @@ bool CSplashWnd::Create(wxWindow* pParent)
         return false;
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_PAINT, &CSplashWnd::OnPaint, this);
-    Bind(wxEVT_TIMER, &CSplashWnd::OnTimer, this, kSplashTimer);
     return true;
 }
+
+CSplashWnd::CSplashWnd() : m_timer([this] { OnTimer(); }) {}
 
 CSplashWnd::~CSplashWnd()
 {
@@ -110,7 +108,7 @@ void CSplashWnd::OnPaint(wxPaintEvent&)
     dc.DrawBitmap(m_bitmap, 0, 0);
 }
 
-void CSplashWnd::OnTimer(wxTimerEvent&)
+void CSplashWnd::OnTimer()
 {
     HideSplashScreen();
 }

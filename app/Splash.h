@@ -4,7 +4,8 @@
 // server, but shows it nowhere.
 #include <wx/bitmap.h>
 #include <wx/frame.h>
-#include <wx/timer.h>
+
+#include "controls/ControlTimer.h"
 
 class CSplashWnd : public wxFrame {
 public:
@@ -20,14 +21,14 @@ public:
     void HideSplashScreen();
 
 private:
-    CSplashWnd() = default;
+    CSplashWnd();
     ~CSplashWnd() override;
     bool Create(wxWindow* pParent);
     void OnPaint(wxPaintEvent& event);
-    void OnTimer(wxTimerEvent& event);
+    void OnTimer();
 
     static bool c_bShowSplashWnd;
     static CSplashWnd* c_pSplashWnd;
     wxBitmap m_bitmap;
-    wxTimer m_timer;
+    CControlTimer m_timer;
 };

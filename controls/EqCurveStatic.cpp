@@ -130,13 +130,12 @@ const BypassImage& GetBypassImage(bool bChinese)
 
 }  // namespace
 
-CEqCurveStatic::CEqCurveStatic() : m_timer(this, EQ_NOTIFY_TIMER)
+CEqCurveStatic::CEqCurveStatic() : m_timer([this] { OnTimer(EQ_NOTIFY_TIMER); })
 {
     Trace("loading from IDC_HAND\n");
     m_hCursorMove = wxCursor(wxCURSOR_SIZING);
     m_hCursorSizeWE = wxCursor(wxCURSOR_SIZEWE);
     m_hCursorSizeNS = wxCursor(wxCURSOR_SIZENS);
-    Bind(wxEVT_TIMER, [this](wxTimerEvent& event) { OnTimer(event.GetId()); }, EQ_NOTIFY_TIMER);
 }
 
 CEqCurveStatic::~CEqCurveStatic()

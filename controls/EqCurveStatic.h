@@ -12,8 +12,8 @@
 // the plot; the curves are drawn anti-aliased.
 #include <wx/bitmap.h>
 #include <wx/cursor.h>
-#include <wx/timer.h>
 
+#include "controls/ControlTimer.h"
 #include "controls/DrawnControl.h"
 #include "controls/EqCurveModel.h"
 
@@ -53,7 +53,7 @@ public:
     void DrawAxes(wxDC& dc);
     void DrawPlot(wxDC& dc);
 
-    // The notification tick (timer 3), also reachable for tests.
+    // The notification tick (timer 3).
     void OnTimer(int nId);
 
 protected:
@@ -86,7 +86,7 @@ private:
     CKTV_OutData* m_pCurOut = nullptr;
     int m_nOutIndex = 0;
     wxBitmap m_bmpLink;
-    wxTimer m_timer;
+    CControlTimer m_timer;
     wxCursor m_hCursorMove;
     wxCursor m_hCursorSizeWE;
     wxCursor m_hCursorSizeNS;

@@ -15,16 +15,12 @@ namespace {
 constexpr int kTemplate = 104;
 constexpr int kLabelId = 1433;
 constexpr int kBarId = 2777;
-constexpr int kTimer = 8;
 constexpr int kTickMs = 200;
 const wxColour kLabelBlue{0, 0, 128};
 const wxColour kLabelRed{255, 0, 0};
 }  // namespace
 
-CDisplayDlg::CDisplayDlg(wxWindow* pOwner) : CTemplateDialog(kTemplate), m_pOwner(pOwner), m_timer(this, kTimer)
-{
-    Bind(wxEVT_TIMER, &CDisplayDlg::OnTimer, this, kTimer);
-}
+CDisplayDlg::CDisplayDlg(wxWindow* pOwner) : CTemplateDialog(kTemplate), m_pOwner(pOwner), m_timer([this] { OnTimer(); }) {}
 
 CDisplayDlg::~CDisplayDlg()
 {
@@ -99,7 +95,7 @@ void CDisplayDlg::HideTransfer()
     Hide();
 }
 
-void CDisplayDlg::OnTimer(wxTimerEvent&)
+void CDisplayDlg::OnTimer()
 {
     if (g_bTransferring) {
         m_nPhase ^= 1;

@@ -4,9 +4,10 @@
 // the transfer disabled meanwhile. It hides itself when the transfer is over; the user cannot
 // close it (close box, Enter and Escape do nothing).
 // Showing and hiding are ShowTransfer and HideTransfer: wx's Show is another thing.
-#include <wx/timer.h>
+#include <wx/window.h>
 #include <wx/weakref.h>
 
+#include "controls/ControlTimer.h"
 #include "controls/TemplateDialog.h"
 
 class CFontStatic;
@@ -36,7 +37,7 @@ protected:
     void OnClose() override {}
 
 private:
-    void OnTimer(wxTimerEvent& event);
+    void OnTimer();
     // The window that started the transfer: the one the caller names when it exists, else the
     // owner.
     wxWindow* Starter() const;
@@ -51,7 +52,7 @@ private:
     int m_nPosition = 0;
     wxWindow* m_pOwner;
     wxWeakRef<wxWindow> m_pDisabled;  // the window ShowTransfer disabled, enabled again by HideTransfer
-    wxTimer m_timer;
+    CControlTimer m_timer;
 };
 
 extern CDisplayDlg* g_pDisplayDlg;

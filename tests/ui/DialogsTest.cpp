@@ -3,7 +3,6 @@
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 
-#include <chrono>
 #include <cstring>
 #include <functional>
 
@@ -20,6 +19,7 @@
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
 #include "platform/MessageBox.h"
+#include "tests/ui/ManualTimerClock.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -183,13 +183,15 @@ TEST_F(Dialogs, MessageBoxCaptionsByCode)
 TEST_F(Dialogs, MessageBoxWithCode2001ClosesItselfAfterTwoSecondsAsItsCancelAnswer)
 {
     for (unsigned nType : {MB_OK, MB_YESNO}) {
+        CManualTimerClock clock;
         CMessageBox box("Connection failure!", nType, "Tarvi", 2001);
-        const auto start = std::chrono::steady_clock::now();
-        const int nResult = box.DoModal();
-        const auto elapsed = std::chrono::steady_clock::now() - start;
-        EXPECT_EQ(nResult, nType == MB_OK ? IDOK : IDNO);
-        EXPECT_GE(elapsed, std::chrono::milliseconds(1900));
-        EXPECT_LT(elapsed, std::chrono::milliseconds(4000));
+        wxTheApp->CallAfter([&] {
+            clock.Advance(2000);
+            EXPECT_TRUE(box.IsModal());
+            clock.Advance(1);
+            EXPECT_FALSE(box.IsModal());
+        });
+        EXPECT_EQ(box.DoModal(), nType == MB_OK ? IDOK : IDNO);
     }
 }
 
@@ -225,9 +227,13 @@ TEST_F(Dialogs, TimedMessageIsAnsweredAfterASecond)
     pTimed->CreateHidden(pFrame);
     EXPECT_EQ(pTimed->GetName(), "{62BAB41D-B6BB-402C-89EF-5B86830DF68C}");
     EXPECT_FALSE(pTimed->IsShown());
-    const auto start = std::chrono::steady_clock::now();
+    CManualTimerClock clock;
+    wxTheApp->CallAfter([&clock] {
+        clock.Advance(999);
+        EXPECT_NE(CMessageBox::GetActive(), nullptr);
+        clock.Advance(1);
+    });
     pTimed->ShowTimedMessage("Load WIFI factory default success");
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
     EXPECT_EQ(CMessageBox::GetActive(), nullptr);
     SetMessageBoxHandler(nullptr);
     delete pFrame;
@@ -302,25 +308,12 @@ TEST_F(Dialogs, WarningShowsItsTextAndAQuitButton)
 }
 
 namespace {
-class CTickedDisplay : public CDisplayDlg {
-public:
-    using CDisplayDlg::CDisplayDlg;
-    void Tick()
-    {
-        wxTimerEvent tick(m_dummy);
-        ProcessWindowEvent(tick);
-    }
-
-private:
-    wxTimer m_dummy{nullptr, 8};  // the dialog's tick is timer 8
-};
-
 class DisplayDlg : public Dialogs {
 protected:
     void SetUp() override
     {
         m_pOwner = new wxFrame(nullptr, wxID_ANY, "view");
-        m_pDisplay = new CTickedDisplay(m_pOwner);
+        m_pDisplay = new CDisplayDlg(m_pOwner);
         m_pDisplay->Create(m_pOwner);
     }
     void TearDown() override
@@ -329,8 +322,11 @@ protected:
         delete m_pOwner;
         Dialogs::TearDown();
     }
+    void Tick() { m_clock.Advance(200); }  // the dialog ticks every 200 ms
+
+    CManualTimerClock m_clock;
     wxFrame* m_pOwner = nullptr;
-    CTickedDisplay* m_pDisplay = nullptr;
+    CDisplayDlg* m_pDisplay = nullptr;
 };
 }  // namespace
 
@@ -341,12 +337,12 @@ TEST_F(DisplayDlg, ShowsWhileATransferRunsAndEndsWithTheEndText)
     EXPECT_TRUE(m_pDisplay->IsShown());
     EXPECT_FALSE(m_pOwner->IsEnabled());
     EXPECT_EQ(m_pDisplay->Label()->GetLabel(), "Data transmission");
-    m_pDisplay->Tick();
+    Tick();
     const wxColour first = m_pDisplay->Label()->GetTextColor();
-    m_pDisplay->Tick();
+    Tick();
     EXPECT_NE(m_pDisplay->Label()->GetTextColor(), first);  // the label blinks blue and red
     g_bTransferring = 0;
-    m_pDisplay->Tick();
+    Tick();
     EXPECT_FALSE(m_pDisplay->IsShown());
     EXPECT_TRUE(m_pOwner->IsEnabled());
     EXPECT_EQ(m_pDisplay->Label()->GetLabel(), "End of data transmission");
@@ -381,13 +377,13 @@ TEST_F(DisplayDlg, FactoryResetCreepsUpThenStaysFullBeforeHiding)
     EXPECT_EQ(m_pDisplay->Label()->GetLabel(), "Load factory defaults");
     EXPECT_EQ(m_pDisplay->GetTitle(), "Advanced");
     for (int i = 0; i < 200; ++i)
-        m_pDisplay->Tick();
+        Tick();
     EXPECT_EQ(m_pDisplay->Bar()->GetPos(), 108);
 
     g_bTransferring = 0;
     int nTicks = 0;
     while (m_pDisplay->IsShown() && nTicks < 50) {
-        m_pDisplay->Tick();
+        Tick();
         ++nTicks;
         EXPECT_EQ(m_pDisplay->Bar()->GetPos(), 110);
     }

@@ -16,6 +16,7 @@
 #include "platform/MessageIds.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/ScopedFlag.h"
+#include "tests/ui/ManualTimerClock.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -63,7 +64,7 @@ protected:
     }
     void TearDown() override
     {
-        m_pFrame->Destroy();
+        delete m_pFrame;  // at once, before the clock goes
         Settle(20);
     }
     static void FlatCrossovers(CKTVEQ* pEQ)
@@ -98,9 +99,12 @@ protected:
                 changes.push_back(m);
         return changes;
     }
+    // The next notification tick.
+    void Tick() { m_clock.Advance(EQ_NOTIFY_PERIOD_MS); }
     CFilter* OutBand(int i) { return m_pData->GetOutData(0)->GetEQ()->GetAt(i); }
     static Point Centre(const CFilter* pBand) { return pBand->GetNodeRect().CenterPoint(); }
 
+    CManualTimerClock m_clock;
     std::optional<ScopedFlag<std::atomic<int>>> m_synced;  // after InitDeviceData, which clears it
     ScopedFlag<std::atomic<int>> m_english{g_bChinese, 0};
     CMessageRecorder m_recorder;
@@ -209,8 +213,8 @@ TEST_F(EqCurveStaticTest, NodeDragPostsTheBandAndChannelOnTheNextTick)
     EXPECT_NEAR(pBand->GetGain(), 40 * 24.0 / 270 + 0.5, 0.1);
     EXPECT_EQ(pBand->GetChanged(), 1);
     EXPECT_TRUE(Changes().empty());  // told on the tick, not at once
-    m_pGraph->OnTimer(EQ_NOTIFY_TIMER);
-    m_pGraph->OnTimer(EQ_NOTIFY_TIMER);  // nothing changed since
+    Tick();
+    Tick();  // nothing changed since
     ASSERT_EQ(Changes().size(), 1u);
     EXPECT_EQ(Changes()[0].hWnd, GetWndHandle(m_pOwner));
     EXPECT_EQ(Changes()[0].wParam, 5u);
@@ -219,11 +223,11 @@ TEST_F(EqCurveStaticTest, NodeDragPostsTheBandAndChannelOnTheNextTick)
     Mouse(wxEVT_MOTION, {press.x + 60, press.y - 40});
     EXPECT_GT(pBand->GetFreq(), 1000);
     Release({press.x + 60, press.y - 40});
-    m_pGraph->OnTimer(EQ_NOTIFY_TIMER);
-    m_pGraph->OnTimer(EQ_NOTIFY_TIMER);  // repeated while the released flag stays
+    Tick();
+    Tick();  // repeated while the released flag stays
     EXPECT_EQ(Changes().size(), 3u);
     m_pGraph->m_bButtonUp = 0;  // the page has loaded the band
-    m_pGraph->OnTimer(EQ_NOTIFY_TIMER);
+    Tick();
     EXPECT_EQ(Changes().size(), 3u);
 }
 
@@ -236,7 +240,7 @@ TEST_F(EqCurveStaticTest, CrossoverDragOnTheOutputGraph)
     Mouse(wxEVT_MOTION, {press.x + 120, press.y + 30});
     Release({press.x + 120, press.y + 30});
     EXPECT_GT(pHpf->GetFreq(), 100);
-    m_pGraph->OnTimer(EQ_NOTIFY_TIMER);
+    Tick();
     ASSERT_FALSE(Changes().empty());
     EXPECT_EQ(Changes().back().wParam, 31u);
 }
@@ -257,7 +261,7 @@ TEST_F(EqCurveStaticTest, MusicGraphPostsTheInputIndexAndKeepsItsCrossoversStill
     Press(press);
     Mouse(wxEVT_MOTION, {press.x, press.y + 50});
     Release({press.x, press.y + 50});
-    m_pGraph->OnTimer(EQ_NOTIFY_TIMER);
+    Tick();
     ASSERT_FALSE(Changes().empty());
     EXPECT_EQ(Changes().back().wParam, 9u);
     EXPECT_EQ(Changes().back().lParam, 4);

@@ -11,6 +11,7 @@
 #include "app/Splash.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/ui/ManualTimerClock.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -63,7 +64,7 @@ TEST(Program, StartsWithOtherTextAfterASwitchAndEndsCleanlyOnATerminationSignal)
     EXPECT_EQ(program.WaitForExit(20s), 0) << program.Output();
 }
 
-TEST(Splash, ShowsAPictureFileOnlyWhenEnabledAndHidesOnAKey)
+TEST(Splash, ShowsAPictureFileOnlyWhenEnabledAndHidesOnAKeyOrAtItsTimeOut)
 {
     const std::string strFile = ConfigFolder() + "/splash.png";
     wxImage picture(120, 60);
@@ -86,5 +87,12 @@ TEST(Splash, ShowsAPictureFileOnlyWhenEnabledAndHidesOnAKey)
     EXPECT_TRUE(CSplashWnd::PreTranslateAppMessage(wxKeyEvent(wxEVT_KEY_DOWN)));
     EXPECT_EQ(CSplashWnd::GetInstance(), nullptr);
     EXPECT_FALSE(CSplashWnd::PreTranslateAppMessage(wxKeyEvent(wxEVT_KEY_DOWN)));
+
+    CManualTimerClock clock;
+    ASSERT_TRUE(CSplashWnd::ShowSplashScreen(5000, strFile, nullptr));
+    clock.Advance(4999);
+    EXPECT_NE(CSplashWnd::GetInstance(), nullptr);
+    clock.Advance(1);
+    EXPECT_EQ(CSplashWnd::GetInstance(), nullptr);
     wxTheApp->ProcessIdle();
 }
