@@ -25,6 +25,7 @@
 #include "platform/MessageIds.h"
 #include "tests/support/FirmwareFiles.h"
 #include "tests/support/LinkRig.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/ui/UiTestUtil.h"
 
 using namespace std::chrono_literals;
@@ -32,23 +33,6 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr auto POLL = 10ms;
-
-// Answers message boxes with a chosen answer and records them.
-class CBoxes : public IMessageBoxHandler {
-public:
-    CBoxes() { m_pPrevious = SetMessageBoxHandler(this); }
-    ~CBoxes() override { SetMessageBoxHandler(m_pPrevious); }
-    int MessageBox(const std::string& text, unsigned nType, int nCode) override
-    {
-        shown.push_back({text, nCode});
-        return (nType & MB_TYPEMASK) == MB_YESNO ? nYesNo : IDOK;
-    }
-    std::vector<std::pair<std::string, int>> shown;
-    int nYesNo = IDNO;
-
-private:
-    IMessageBoxHandler* m_pPrevious = nullptr;
-};
 
 // The main view's part, over the rig's link.
 class CTestView : public IUpgradeView {
@@ -175,7 +159,7 @@ protected:
     }
     std::string Tip() const { return m_pDlg->Tip()->GetLabel().utf8_string(); }
 
-    CBoxes m_boxes;
+    CMessageBoxRecorder m_boxes;
     CTempFirmwareFiles m_files;
     CLinkRig m_rig;
     CTestView m_host{m_rig};
@@ -199,7 +183,7 @@ TEST_P(UpgradeDlg, UpdatesTheProcessorWithItsStatusLineAndBar)
     EXPECT_EQ(dlg.Bar()->GetPos(), dlg.Bar()->GetRangeUpper());
     EXPECT_EQ(m_rig.emulator.State().firmware.nUpdates, 1);
     ASSERT_FALSE(m_boxes.shown.empty());
-    EXPECT_EQ(m_boxes.shown.back().first, "Update successfully");
+    EXPECT_EQ(m_boxes.shown.back().text, "Update successfully");
     EXPECT_EQ(m_rig.link.GetLinkThread(), nullptr);
 }
 
@@ -213,7 +197,8 @@ TEST_P(UpgradeDlg, ASecondUpdateWhileWaitingDoesNothing)
     // Nothing to open at all: told so, and nothing waits.
     Click(CUpgradeDlg::IDC_UPDATE);
     ASSERT_EQ(m_boxes.shown.size(), 1u);
-    EXPECT_EQ(m_boxes.shown[0], (std::pair<std::string, int>{"No connection can be opened", 2000}));
+    EXPECT_EQ(m_boxes.shown[0].text, "No connection can be opened");
+    EXPECT_EQ(m_boxes.shown[0].code, 2000);
     EXPECT_EQ(g_bUpdateWaiting, 0);
 
     // A device that is found but cannot be opened: the poll runs, and Update is ignored.
@@ -290,23 +275,23 @@ TEST_P(UpgradeDlg, QuitDuringAnUpdateAsksAndAbortsOnlyOnYes)
     ASSERT_EQ(g_bUpdating, 1);
     ASSERT_TRUE(m_rig.emulator.WaitForRequests(3, 5s));
 
-    m_boxes.nYesNo = IDNO;
+    m_boxes.answer = IDNO;
     Click(CUpgradeDlg::IDC_QUIT);
     ASSERT_EQ(m_boxes.shown.size(), 1u);
-    EXPECT_EQ(m_boxes.shown[0].first,
+    EXPECT_EQ(m_boxes.shown[0].text,
               "Update is not completed, will be forced to exit the damaged equipment, whether to exit?");
-    EXPECT_EQ(m_boxes.shown[0].second, -4);  // the Chinese warning caption in both languages
+    EXPECT_EQ(m_boxes.shown[0].code, -4);  // the Chinese warning caption in both languages
     EXPECT_TRUE(dlg.IsShown());
     EXPECT_EQ(g_bUpdating, 1);
     EXPECT_NE(m_rig.link.GetLinkThread(), nullptr);
 
-    m_boxes.nYesNo = IDYES;
+    m_boxes.answer = IDYES;
     Click(CUpgradeDlg::IDC_QUIT);
     EXPECT_FALSE(dlg.IsShown());
     EXPECT_EQ(g_bUpdating, 0);
     EXPECT_EQ(g_bUpdateAbort, 0);
     EXPECT_EQ(m_rig.link.GetLinkThread(), nullptr);
-    EXPECT_EQ(m_boxes.shown.back().first, "The firmware update failed!");
+    EXPECT_EQ(m_boxes.shown.back().text, "The firmware update failed!");
 }
 
 TEST_P(UpgradeDlg, KeysDoNotCloseItAndTheCloseBoxIsQuit)
