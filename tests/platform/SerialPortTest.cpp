@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +19,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessageIds.h"
 #include "tests/support/EmulatorSerialLine.h"
+#include "tests/support/FakeTtyTree.h"
 #include "tests/support/FrameBytes.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/MessageRecorder.h"
@@ -232,54 +232,19 @@ TEST(SerialSettings, SettingsTextIsReadIntoTheControlBlock)
     }
 }
 
-// A machine laid out in a temporary folder: /sys/class/tty entries and the device tree behind them.
-class ComPortList : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_root = fs::temp_directory_path() / ("tarvi-tty-" + std::to_string(getpid()));
-        fs::remove_all(m_root);
-        fs::create_directories(m_root / "class");
-        fs::create_directories(m_root / "dev");
-    }
-    void TearDown() override { fs::remove_all(m_root); }
-
-    void Write(const fs::path& path, const std::string& strText)
-    {
-        fs::create_directories(path.parent_path());
-        std::ofstream(path) << strText << "\n";
-    }
-    // A tty whose device sits at `device` (relative to the device tree); no device: virtual.
-    void AddTty(const std::string& strName, const std::string& strDevice, const std::string& strType = {})
-    {
-        const fs::path entry = m_root / "devices" / "virtual-or-not" / strName;
-        fs::create_directories(entry);
-        if (!strDevice.empty()) {
-            fs::create_directories(m_root / "devices" / strDevice);
-            fs::create_directory_symlink(m_root / "devices" / strDevice, entry / "device");
-        }
-        if (!strType.empty())
-            Write(entry / "type", strType);
-        fs::create_directory_symlink(entry, m_root / "class" / strName);
-    }
-
-    std::string Sys() const { return (m_root / "class").string(); }
-    std::string Dev() const { return (m_root / "dev").string(); }
-
-    fs::path m_root;
-};
+class ComPortList : public testing::Test, protected CFakeTtyTree {};
 
 TEST_F(ComPortList, PortsStandingOnADeviceAreListedInNameOrder)
 {
-    Write(m_root / "devices/pci0/usb1/1-2/product", "CP2102 USB to UART Bridge");
+    Write(Root() / "devices/pci0/usb1/1-2/product", "CP2102 USB to UART Bridge");
     AddTty("ttyUSB0", "pci0/usb1/1-2/1-2:1.0/ttyUSB0");
     AddTty("ttyS10", "platform/serial8250/tty/ttyS10", "4");
     AddTty("ttyS2", "platform/serial8250/tty/ttyS2", "4");
     AddTty("ttyS3", "platform/serial8250/tty/ttyS3", "0");  // a slot without a UART
     AddTty("tty1", "");                                      // a virtual console
-    fs::create_directories(m_root / "devices/drivers/serial8250");
-    fs::create_directory_symlink(m_root / "devices/drivers/serial8250",
-                                 m_root / "devices/platform/serial8250/tty/ttyS2/driver");
+    fs::create_directories(Root() / "devices/drivers/serial8250");
+    fs::create_directory_symlink(Root() / "devices/drivers/serial8250",
+                                 Root() / "devices/platform/serial8250/tty/ttyS2/driver");
 
     std::vector<ComPortInfo> list{ComPortInfo{}};
     ASSERT_EQ(ListComPorts(list, false, Sys(), Dev()), "");
@@ -301,7 +266,7 @@ TEST_F(ComPortList, BusyAndAbsentPortsAreDroppedOnRequest)
     CEmulatorSerialLine line(emulator);
     AddTty("ttyUSB0", "usb1/1-1/ttyUSB0");
     AddTty("ttyUSB1", "usb1/1-2/ttyUSB1");
-    fs::create_symlink(line.PortPath(), m_root / "dev" / "ttyUSB0");  // ttyUSB1 has no node
+    fs::create_symlink(line.PortPath(), Root() / "dev" / "ttyUSB0");  // ttyUSB1 has no node
 
     std::vector<ComPortInfo> list;
     ASSERT_EQ(ListComPorts(list, true, Sys(), Dev()), "");

@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <wx/choice.h>
 #include <wx/frame.h>
 #include <wx/radiobut.h>
 
 #include <filesystem>
-#include <fstream>
-#include <string>
 
 #include "link/ConnectDlg.h"
 #include "link/LinkState.h"
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
+#include "tests/support/FakeTtyTree.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -21,11 +19,9 @@ class ConnectDlg : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_root = fs::temp_directory_path() / ("tarvi-connect-" + std::to_string(getpid()));
-        fs::remove_all(m_root);
-        fs::create_directories(m_root / "class");
-        AddPort("ttyS0", "platform/serial8250/ttyS0", false);
-        AddPort("ttyUSB0", "pci0/usb1/1-1/ttyUSB0", true);
+        m_ports.AddTty("ttyS0", "platform/serial8250/ttyS0");
+        m_ports.AddTty("ttyUSB0", "pci0/usb1/1-1/ttyUSB0");
+        CFakeTtyTree::Write(m_ports.Root() / "devices/pci0/usb1/1-1/product", "USB Serial");
         m_pFrame = new wxFrame(nullptr, wxID_ANY, "owner");
         g_nLinkType = LINK_NONE;
         g_strComPort = "NULL";
@@ -34,26 +30,14 @@ protected:
     {
         m_pFrame->Destroy();
         PumpPendingEvents();
-        fs::remove_all(m_root);
         g_nLinkType = LINK_NONE;
         g_strComPort = "NULL";
         g_bChinese = 0;
     }
-    void AddPort(const std::string& strName, const std::string& strDevice, bool bUsb)
-    {
-        const fs::path device = m_root / "devices" / strDevice;
-        fs::create_directories(device);
-        if (bUsb)
-            std::ofstream(device.parent_path() / "product") << "USB Serial\n";
-        const fs::path entry = m_root / "entries" / strName;
-        fs::create_directories(entry);
-        fs::create_directory_symlink(device, entry / "device");
-        fs::create_directory_symlink(entry, m_root / "class" / strName);
-    }
     CConnectDlg* Open(const fs::path& sys)
     {
         auto* pDlg = new CConnectDlg;
-        pDlg->SetPortRoots(sys.string(), (m_root / "dev").string());
+        pDlg->SetPortRoots(sys.string(), m_ports.Dev());
         pDlg->Create(m_pFrame);
         return pDlg;
     }
@@ -64,14 +48,14 @@ protected:
     }
     wxRadioButton* Radio(CConnectDlg& dlg, int nId) { return dynamic_cast<wxRadioButton*>(dlg.GetDlgItem(nId)); }
 
-    fs::path m_root;
+    CFakeTtyTree m_ports;
     wxFrame* m_pFrame = nullptr;
 };
 }  // namespace
 
 TEST_F(ConnectDlg, ListsThePortsPrefersAUsbOneAndMakesTheChoiceTheLinkType)
 {
-    CConnectDlg* pDlg = Open(m_root / "class");
+    CConnectDlg* pDlg = Open(m_ports.Sys());
     wxChoice* pPorts = pDlg->GetPortList();
     ASSERT_EQ(pPorts->GetCount(), 2u);
     EXPECT_EQ(pPorts->GetString(0), "ttyS0 (ttyS0)");
@@ -91,7 +75,7 @@ TEST_F(ConnectDlg, RemembersThePortAndTheCurrentLink)
 {
     g_nLinkType = LINK_SERIAL;
     g_strComPort = "ttyS0";
-    CConnectDlg* pDlg = Open(m_root / "class");
+    CConnectDlg* pDlg = Open(m_ports.Sys());
     EXPECT_EQ(pDlg->GetPortList()->GetSelection(), 0);
     EXPECT_TRUE(pDlg->GetPortList()->IsEnabled());
     EXPECT_TRUE(Radio(*pDlg, CConnectDlg::IDC_COM)->GetValue());
@@ -101,8 +85,8 @@ TEST_F(ConnectDlg, RemembersThePortAndTheCurrentLink)
 
 TEST_F(ConnectDlg, WithoutPortsListsNull)
 {
-    fs::create_directories(m_root / "empty");
-    CConnectDlg* pDlg = Open(m_root / "empty");
+    fs::create_directories(m_ports.Root() / "empty");
+    CConnectDlg* pDlg = Open(m_ports.Root() / "empty");
     ASSERT_EQ(pDlg->GetPortList()->GetCount(), 1u);
     EXPECT_EQ(pDlg->GetPortList()->GetString(0), "NULL");
     pDlg->PickPort(0);
@@ -114,7 +98,7 @@ TEST_F(ConnectDlg, Screenshots)
     for (const bool bChinese : {false, true}) {
         g_bChinese = bChinese;
         g_nLinkType = LINK_SERIAL;
-        CConnectDlg* pDlg = Open(m_root / "class");
+        CConnectDlg* pDlg = Open(m_ports.Sys());
         pDlg->Show();
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pDlg), bChinese ? "connect_dialog_cn" : "connect_dialog_en"));
         pDlg->Destroy();
