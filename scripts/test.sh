@@ -16,6 +16,7 @@ run_tests() {
   ctest --test-dir "$1" --output-on-failure -j "$JOBS" --timeout 300
 }
 
+# Warnings are errors here (the default leaves them warnings, for anyone building the program).
 echo "== build (warnings are errors)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DTARVI_WERROR=ON
 cmake --build build -j "$JOBS"
