@@ -49,6 +49,9 @@ int CNet_Socket::Connect()
     const Endpoint endpoint = DeviceEndpoint();
     if (endpoint.nPort <= 0 || endpoint.nPort > 0xFFFF)
         return 0;
+    // Every connection starts with the normal receive time-out: a firmware pass sets its own
+    // per command, and a wait of up to 50 s must not outlive the pass that needed it.
+    m_receiveTimeout = m_options.tcp.receive;
     // The socket's own time-out is a slice of the receive time-out (see Receive).
     TcpTimeouts timeouts = m_options.tcp;
     timeouts.receive = std::min(m_options.receiveSlice, m_receiveTimeout);

@@ -37,8 +37,9 @@ public:
     CNet_Socket(const CNet_Socket&) = delete;
     CNet_Socket& operator=(const CNet_Socket&) = delete;
 
-    // Only while the processor is reachable and answers a ping: connects to the endpoint. 1 on
-    // success; on failure the socket is closed and the result is 0.
+    // Only while the processor is reachable and answers a ping: connects to the endpoint with
+    // the normal receive time-out. 1 on success; on failure the socket is closed and the result
+    // is 0.
     int Connect();
     int Close();
     bool IsOpen() const { return m_socket.IsOpen(); }
@@ -49,7 +50,8 @@ public:
     // (or the cancel event was set), Closed or another error when the connection failed.
     LinkError Receive(int& nCount);
     LinkError ReceiveShort(int& nCount);
-    // The receive time-out of the following receives; 0 when the socket is not open.
+    // The receive time-out of the following receives, until the next Connect; 0 when the socket
+    // is not open.
     int SetReceiveTimeout(std::chrono::milliseconds timeout);
     // Receives give up as soon as this event is set (the worker's quit event); none: never.
     void SetCancelEvent(const CManualEvent* pCancel) { m_pCancel = pCancel; }

@@ -192,3 +192,39 @@ TEST_P(FirmwareLink, AReplyLostOnceIsSentAgainOnlyOnTheNetwork)
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, FirmwareLink, testing::Values(LinkWay::Usb, LinkWay::Net), LinkWayName);
+
+// The firmware replies' long waits belong to their pass: a later normal link on the same network
+// object gives up on a silent processor within the normal receive time-out.
+TEST(NetFirmwareLink, AFinishedUpdateLeavesTheNormalReceiveWait)
+{
+    CLinkTimeouts timeouts = FastFirmwareTimeouts();
+    timeouts.firmwareWaitUnit = 2s;  // a piece's reply wait is 4 s, the apply's 20 s
+    const CNetOptions net = FastNetOptions();
+    CMessageRecorder posted;
+    CProgressRecorder progress;
+    CTempFirmwareFiles files;
+    CLinkRig rig(LinkWay::Net, timeouts, net);
+    CFirmwareUpdate engine(rig.command);
+    InitCommandFrame();
+    rig.link.SetFirmwarePacketSource([&] { engine.NextFirmwarePacket(); });
+    g_strFirmwareFile = files.Write(McuFirmwareFile(TestImage(200)));
+    ASSERT_TRUE(engine.LoadFirmwareFile());
+    ASSERT_TRUE(rig.Open());
+    g_bUpdating = 1;
+    progress.SetRange(g_nUpdateProgressRange);
+    rig.Start();
+    ASSERT_TRUE(posted.WaitFor(WM_UPDATE_FINISHED, 1, WAIT));
+    rig.Stop();
+    g_bUpdating = 0;
+    g_bUpdateFinished = 0;
+    g_strFirmwareFile.clear();
+
+    rig.emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS);
+    ASSERT_TRUE(rig.Open());
+    const auto start = Clock::now();
+    rig.Start();
+    ASSERT_TRUE(posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+    // Two attempts, each a receive time-out and a reconnect.
+    EXPECT_LT(Clock::now() - start, 2 * (net.tcp.receive + timeouts.netReconnectPause) + 1s);
+    rig.Stop();
+}
