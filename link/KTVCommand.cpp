@@ -368,6 +368,7 @@ void CKTVCommand::UpDataPGRange()
     const int nUpper = pBar ? pBar->GetUpper() : 0;
     int nPos = (pBar ? pBar->GetPos() : 0) + 1;
     const bool bShow = !g_bUpdateAbort;
+    bool bFinished = false;
     switch (pHead->GetCommand()) {
     case FW_HEX_APPLY:
         m_bProgramText = 0;
@@ -391,8 +392,7 @@ void CKTVCommand::UpDataPGRange()
             ShowSuccessText();
         nPos = nUpper;
         m_bProgramText = 0;
-        g_bUpdateFinished = 1;
-        Notify(WM_UPDATE_FINISHED, 0, FW_HEX_END);
+        bFinished = true;
         break;
     case FW_DSP_REQUEST_INFO:
         if (bShow)
@@ -413,7 +413,7 @@ void CKTVCommand::UpDataPGRange()
         m_bProgramText = 0;
         if (!g_bMcuImageLoaded) {
             nPos = nUpper;
-            Notify(WM_UPDATE_FINISHED, 0, FW_HEX_END);
+            bFinished = true;
         }
         break;
     default:
@@ -422,6 +422,12 @@ void CKTVCommand::UpDataPGRange()
     ++m_nSum_Pos;
     if (bShow && pBar)
         pBar->SetPos(nPos);
+    // Only once the bar is written is the end made known: from then on the dialog may close
+    // (its Quit no longer stops the worker) and take the bar with it.
+    if (pHead->GetCommand() == FW_HEX_END)
+        g_bUpdateFinished = 1;
+    if (bFinished)
+        Notify(WM_UPDATE_FINISHED, 0, FW_HEX_END);
 }
 
 void CKTVCommand::FinishFirmwareUpdate()

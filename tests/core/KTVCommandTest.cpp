@@ -614,3 +614,44 @@ TEST_F(CommandManager, NetworkUpdateFinishesWithoutAReply)
     EXPECT_EQ(m_posted.Count(WM_UPDATE_FINISHED), 1);
     EXPECT_EQ(m_cmd.GetQueueCount(), 0);
 }
+
+// Once the end is known the dialog may close without stopping the worker: the bar is written
+// before, never after.
+TEST_F(CommandManager, TheUpdateBarIsWrittenBeforeTheEndIsMadeKnown)
+{
+    class CEndWatchingBar : public CFakeBar {
+    public:
+        explicit CEndWatchingBar(const CMessageRecorder& posted) : m_posted(posted) {}
+        void SetPos(int nPos) override
+        {
+            CFakeBar::SetPos(nPos);
+            m_bWrittenAfterEnd = m_bWrittenAfterEnd || g_bUpdateFinished || m_posted.Count(WM_UPDATE_FINISHED) > 0;
+        }
+        const CMessageRecorder& m_posted;
+        bool m_bWrittenAfterEnd = false;
+    };
+    struct Case {
+        const char* name;
+        int nCommand;
+        bool bReply;  // a reply ends it, or the network's last frame without one
+    };
+    const Case cases[] = {{"end of the MCU image", 0x39, true},
+                          {"end of a DSP-only update", 0x3C, true},
+                          {"network end without a reply", 0x39, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetLinkGlobals();
+        m_posted.Clear();
+        CEndWatchingBar bar(m_posted);
+        g_pUpdateProgress = &bar;
+        Queue(c.nCommand, 1);
+        if (c.bReply)
+            FeedUsb(Ack());
+        else
+            m_cmd.FinishFirmwareUpdate();
+        EXPECT_EQ(bar.m_nPos, bar.m_nUpper);
+        EXPECT_FALSE(bar.m_bWrittenAfterEnd);
+        EXPECT_EQ(m_posted.Count(WM_UPDATE_FINISHED), 1);
+        g_pUpdateProgress = &m_updateBar;
+    }
+}
