@@ -11,7 +11,8 @@ constexpr std::size_t MCU_IMAGE_OFFSET_AFTER_DSP = FW_SECOND_TAG_OFFSET + FW_TAG
 // The processor's packet estimate: the DSP image takes this many full 44-byte pieces.
 constexpr std::size_t DSP_FULL_PIECES = 5957;
 constexpr std::size_t ESTIMATE_PACKET_SIZE = 48;
-// The estimate counts the file length less the tag and the unread byte.
+// The estimate of a file that holds a DSP image counts its length less these bytes; the
+// estimate of an MCU-only file counts its whole length.
 constexpr std::size_t ESTIMATE_LENGTH_CUT = 5;
 
 bool HasTag(std::span<const BYTE> at, const BYTE (&tag)[FW_TAG_SIZE])
@@ -86,10 +87,9 @@ FirmwareFileError ParseFirmwareFile(std::span<const BYTE> file, FirmwareImages& 
         images.mcu.assign(file.begin() + static_cast<std::ptrdiff_t>(nMcuOffset), file.end());
         images.byMcuChecksum = McuChecksum(images.mcu);
     }
-    const std::size_t nCounted = nLength - ESTIMATE_LENGTH_CUT;
     const std::size_t nEstimate = images.dsp.empty()
-        ? nCounted / ESTIMATE_PACKET_SIZE
-        : (nCounted - FW_DSP_IMAGE_SIZE) / ESTIMATE_PACKET_SIZE + DSP_FULL_PIECES;
+        ? nLength / ESTIMATE_PACKET_SIZE
+        : (nLength - ESTIMATE_LENGTH_CUT - FW_DSP_IMAGE_SIZE) / ESTIMATE_PACKET_SIZE + DSP_FULL_PIECES;
     images.nPacketEstimate = static_cast<int>(nEstimate);
     return FirmwareFileError::None;
 }

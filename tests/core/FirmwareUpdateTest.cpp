@@ -112,6 +112,7 @@ TEST(FirmwareImage, FilesAreSplitOrRefusedByTheirLayout)
 
     const std::vector<Case> cases = {
         {"mcu 52", McuFirmwareFile(TestImage(52)), FirmwareFileError::None, 0, 52, 1},
+        {"mcu file of 48 bytes, counted whole", McuFirmwareFile(TestImage(44)), FirmwareFileError::None, 0, 44, 1},
         {"mcu of the head only", McuFirmwareFile(TestImage(4)), FirmwareFileError::None, 0, 4, 0},
         {"tag alone", McuFirmwareFile({}), FirmwareFileError::McuTooShort, 0, 0, 0},
         {"mcu of 3 bytes", McuFirmwareFile(TestImage(3)), FirmwareFileError::McuTooShort, 0, 0, 0},
