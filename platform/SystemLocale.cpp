@@ -4,10 +4,12 @@
 
 int LocaleNameToLcid(std::string_view name)
 {
-    for (std::string_view prefix : {"zh_CN", "zh_SG", "zh_Hans"})
-        if (name.substr(0, prefix.size()) == prefix)
-            return LCID_CHINESE_SIMPLIFIED;
-    return LCID_ENGLISH_US;
+    // The territory ends the name or is followed by the code set or the modifier.
+    constexpr std::string_view CHINA = "zh_CN";
+    if (name.substr(0, CHINA.size()) != CHINA)
+        return LCID_ENGLISH_US;
+    const std::string_view rest = name.substr(CHINA.size());
+    return rest.empty() || rest.front() == '.' || rest.front() == '@' ? LCID_CHINESE_SIMPLIFIED : LCID_ENGLISH_US;
 }
 
 int SystemDefaultLcid()

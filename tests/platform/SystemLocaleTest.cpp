@@ -5,7 +5,7 @@
 
 #include "platform/SystemLocale.h"
 
-TEST(SystemLocale, SimplifiedChineseLocalesChooseChineseEveryOtherEnglish)
+TEST(SystemLocale, OnlyTheLocaleOfMainlandChinaChoosesChinese)
 {
     struct Case {
         const char* szName;
@@ -13,7 +13,9 @@ TEST(SystemLocale, SimplifiedChineseLocalesChooseChineseEveryOtherEnglish)
     };
     const Case cases[] = {
         {"zh_CN.UTF-8", LCID_CHINESE_SIMPLIFIED}, {"zh_CN.GB2312", LCID_CHINESE_SIMPLIFIED},
-        {"zh_CN", LCID_CHINESE_SIMPLIFIED},       {"zh_SG.UTF-8", LCID_CHINESE_SIMPLIFIED},
+        {"zh_CN", LCID_CHINESE_SIMPLIFIED},       {"zh_CN@pinyin", LCID_CHINESE_SIMPLIFIED},
+        {"zh_SG.UTF-8", LCID_ENGLISH_US},         {"zh_Hans", LCID_ENGLISH_US},
+        {"zh_Hans_CN.UTF-8", LCID_ENGLISH_US},    {"zh_CNX", LCID_ENGLISH_US},
         {"zh_TW.UTF-8", LCID_ENGLISH_US},         {"zh_HK", LCID_ENGLISH_US},
         {"en_US.UTF-8", LCID_ENGLISH_US},         {"C", LCID_ENGLISH_US},
         {"", LCID_ENGLISH_US},
