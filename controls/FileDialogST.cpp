@@ -76,7 +76,7 @@ bool CFileDialogST::ChooseFiles(std::vector<std::string>& paths)
     if (m_bOpen && (m_nFlags & OFN_FILEMUSTEXIST) != 0)
         nStyle |= wxFD_FILE_MUST_EXIST;
     const FileNameParts start = SplitFileName(m_strFileName);
-    wxFileDialog dialog(m_pParent, wxString::FromAscii(wxFileSelectorPromptStr), wxString::FromUTF8(start.strDir),
+    wxFileDialog dialog(m_pParent, wxString::FromUTF8(GetTitle()), wxString::FromUTF8(start.strDir),
                         wxString::FromUTF8(start.strName + start.strExt), wxString::FromUTF8(m_strWildcard), nStyle);
     if (dialog.ShowModal() != wxID_OK)
         return false;
@@ -89,6 +89,11 @@ bool CFileDialogST::ChooseFiles(std::vector<std::string>& paths)
         paths.push_back(dialog.GetPath().utf8_string());
     }
     return true;
+}
+
+std::string CFileDialogST::GetTitle() const
+{
+    return m_bOpen ? LangText("打开", "Open") : LangText("另存为", "Save As");
 }
 
 // The path of a single-file dialog gets the default extension when it has none.

@@ -32,6 +32,8 @@ public:
     using Answer = std::function<std::optional<std::string>(const CFileDialogST&)>;
     static void SetTestAnswer(Answer answer);
     bool IsOpenDialog() const { return m_bOpen; }
+    // The dialog's title in the current language: "Open" / "打开" or "Save As" / "另存为".
+    std::string GetTitle() const;
 
     std::string GetPathName() const { return m_strFileName; }
     std::string GetFileTitle() const { return m_strFileTitle; }

@@ -473,6 +473,21 @@ TEST_F(MainViewFiles, ThePresetCommandsRunTheFileOperations)
               0);
 }
 
+TEST_F(MainViewFiles, TheFileDialogsAreTitledInTheCurrentLanguage)
+{
+    std::vector<std::string> titles;
+    CFileDialogST::SetTestAnswer([&](const CFileDialogST& dlg) -> std::optional<std::string> {
+        titles.push_back(dlg.GetTitle());
+        return std::nullopt;
+    });
+    for (const int bChinese : {0, 1}) {
+        g_bChinese = bChinese;
+        m_pView->SavePresetFile();
+        m_pView->LoadPresetFile();
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{"Save As", "Open", "另存为", "打开"}));
+}
+
 // Saving all presets first reads the six stored presets from the processor (84 blocks), then
 // writes them to the file chosen.
 TEST_F(MainViewFilesOnLink, SavingAllPresetsReadsThemFromTheProcessorIntoTheFile)
