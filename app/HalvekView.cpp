@@ -498,6 +498,10 @@ void CHalvekView::SendSystemItem(int nItem, int nPreset)
 
 void CHalvekView::PopupBelow(wxMenu& menu, wxWindow& button)
 {
+    // The menu takes the pointer and the button hears of no leave: its hover ends here.
+    wxMouseEvent leave(wxEVT_LEAVE_WINDOW);
+    leave.SetEventObject(&button);
+    button.GetEventHandler()->ProcessEvent(leave);
     const wxRect rc = button.GetRect();
     const wxPoint pt(rc.GetLeft(), rc.GetBottom() + 1 + 2);
     if (m_fnPopup)

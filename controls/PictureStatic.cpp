@@ -4,6 +4,29 @@
 
 #include "controls/SkinBackground.h"
 #include "res/Skins.h"
+#include "res/WinStyles.h"
+
+CPictureStatic::CPictureStatic()
+{
+    Bind(wxEVT_LEFT_DOWN, &CPictureStatic::PassMouseToParent, this);
+    Bind(wxEVT_LEFT_UP, &CPictureStatic::PassMouseToParent, this);
+    Bind(wxEVT_LEFT_DCLICK, &CPictureStatic::PassMouseToParent, this);
+    Bind(wxEVT_MOTION, &CPictureStatic::PassMouseToParent, this);
+}
+
+void CPictureStatic::PassMouseToParent(wxMouseEvent& event)
+{
+    wxWindow* pParent = GetParent();
+    if ((GetStyle() & SS_NOTIFY) != 0 || pParent == nullptr) {
+        event.Skip();
+        return;
+    }
+    wxMouseEvent onParent(event);
+    onParent.SetPosition(event.GetPosition() + GetPosition());
+    onParent.SetEventObject(pParent);
+    onParent.SetId(pParent->GetId());
+    pParent->GetEventHandler()->ProcessEvent(onParent);
+}
 
 void CPictureStatic::SetBitmap(int nSkinId)
 {

@@ -279,6 +279,38 @@ TEST_F(MainView, ToolsPopUpOffersLanguageFirmwareHelpAndAbout)
     EXPECT_EQ(ids, (std::vector<int>{729, 727, 730, 731}));
 }
 
+// A pop-up menu takes the pointer without the button seeing it leave: the hover face goes when
+// the menu opens.
+TEST_F(MainView, APopUpButtonDropsItsHoverFaceWhenItsMenuOpens)
+{
+    // The connect button offers its menu when a processor and the network are both there.
+    m_hid.Plug(kUsbPath, m_emulator);
+    m_pView->m_netSocket.m_bReachable = 1;
+    for (const int nId : {8801, 8802, 1413}) {
+        SCOPED_TRACE(nId);
+        auto* pButton = Item<CXPButton>(*m_pView, nId);
+        const int nNormal = pButton->CurrentBitmap();
+        const wxPoint ptInside(pButton->GetSize().x / 2, pButton->GetSize().y / 2);
+        auto mouse = [&](wxEventType type) {
+            wxMouseEvent event(type);
+            event.SetPosition(ptInside);
+            event.SetEventObject(pButton);
+            pButton->ProcessWindowEvent(event);
+        };
+        mouse(wxEVT_MOTION);
+        ASSERT_NE(pButton->CurrentBitmap(), nNormal);
+        std::optional<int> faceWithMenu;
+        m_pView->SetPopupHandler([&](wxMenu&, const wxPoint&) { faceWithMenu = pButton->CurrentBitmap(); });
+        mouse(wxEVT_LEFT_DOWN);
+        mouse(wxEVT_LEFT_UP);
+        m_pView->SetPopupHandler({});
+        ASSERT_TRUE(faceWithMenu.has_value());
+        EXPECT_EQ(*faceWithMenu, nNormal);
+        EXPECT_EQ(pButton->CurrentBitmap(), nNormal);
+    }
+    m_pView->m_netSocket.m_bReachable = 0;
+}
+
 TEST_F(MainView, LanguageCommandSwitchesEverySkinAndMenuTextAndBack)
 {
     struct Face {
@@ -531,19 +563,35 @@ TEST_F(MainView, ApplicationAboutCommandShowsItsVersionLine)
     }
 }
 
-TEST_F(MainView, DraggingTheBareTopBarMovesTheWindow)
+// The logo is a picture, no control: pressed, it drags the window like the bare view around it.
+TEST_F(MainView, DraggingTheBareTopBarOrTheLogoMovesTheWindow)
 {
-    const wxPoint ptStart = m_pFrame->GetPosition();
-    auto mouse = [&](wxEventType type, wxPoint pt) {
+    auto mouse = [&](wxWindow* pWnd, wxEventType type, wxPoint pt) {
         wxMouseEvent event(type);
         event.SetPosition(pt);
-        event.SetEventObject(m_pView);
-        m_pView->ProcessWindowEvent(event);
+        event.SetEventObject(pWnd);
+        pWnd->ProcessWindowEvent(event);
     };
-    mouse(wxEVT_LEFT_DOWN, {560, 76});
-    mouse(wxEVT_MOTION, {600, 106});
-    mouse(wxEVT_LEFT_UP, {600, 106});
-    EXPECT_EQ(m_pFrame->GetPosition(), ptStart + wxPoint(40, 30));
+    wxWindow* pLogo = m_pView->GetDlgItem(2828);
+    const wxPoint ptLogo = pLogo->GetPosition();
+    struct Case {
+        const char* name;
+        wxWindow* pPressed;
+        wxPoint ptPressed;  // in the coordinates of the window pressed
+        wxPoint ptOnView;   // the same point on the view
+    };
+    const Case cases[] = {{"top bar", m_pView, {560, 76}, {560, 76}},
+                          {"logo", pLogo, {10, 8}, ptLogo + wxPoint(10, 8)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Settle(50);
+        const wxPoint ptStart = m_pFrame->GetPosition();
+        mouse(c.pPressed, wxEVT_LEFT_DOWN, c.ptPressed);
+        // The view holds the mouse while it drags: the moves and the release come to it.
+        mouse(m_pView, wxEVT_MOTION, c.ptOnView + wxPoint(40, 30));
+        mouse(m_pView, wxEVT_LEFT_UP, c.ptOnView + wxPoint(40, 30));
+        EXPECT_EQ(m_pFrame->GetPosition(), ptStart + wxPoint(40, 30));
+    }
 }
 
 TEST_F(MainView, LineSettingIsCreatedWithItsDefaultAndReadBack)
