@@ -238,22 +238,16 @@ void CHalvekView::LayoutControls()
     m_tab->SetSize(PageArea());
     m_tab->Refresh();
 
-    m_pageOutput = new COutputDlg;
-    m_pageOutput->Create(m_tab);
-    m_pageOutput->AttachData(m_pData);
-    m_pageInput = new CInPutDlg;
-    m_pageInput->Create(m_tab);
-    m_pageInput->AttachData(m_pData);
-    m_pageLevel = new CLevel_Delay_Dlg;
-    m_pageLevel->Create(m_tab);
-    m_pageLevel->m_pView = this;
-    m_pageLevel->m_pData = m_pData;
+    m_pageInput = new CInPutDlg(*this, *m_pData);
+    m_pageOutput = new COutputDlg(*this, *m_pData);
+    m_pageLevel = new CLevel_Delay_Dlg(*this, *m_pData);
+    m_pages = {m_pageInput, m_pageOutput, m_pageLevel};
     const wxRect rcPages(m_tab->GetClientSize());
-    m_pageOutput->ShowWindow(0);
-    m_pageInput->Hide();
-    m_pageLevel->Hide();
-    for (wxWindow* pPage : std::initializer_list<wxWindow*>{m_pageOutput, m_pageInput, m_pageLevel})
+    for (CPage* pPage : m_pages) {
+        pPage->Create(m_tab);
+        pPage->Hide();
         pPage->SetSize(rcPages);
+    }
 
     m_fontName = MakeFont("Arial", 16, 400);
     if (wxWindow* pEdit = GetDlgItem(IDC_NAME_EDIT)) {
@@ -263,11 +257,7 @@ void CHalvekView::LayoutControls()
     m_btnPresetName->SetDisabledFont(&m_fontName);
     m_linkLamp->SetTextFont(&m_fontName);
 
-    m_pageOutput->m_pView = this;
-    m_pageOutput->m_pData = m_pData;
-    m_pageOutput->ShowWindow(0);
     m_pageOutput->RefreshPage();
-    m_pageOutput->ShowMasterVolume();
 
     auto* pDisplay = new CDisplayDlg(this);
     pDisplay->Create(this);
@@ -308,28 +298,28 @@ CXPButton* CHalvekView::ModeButton(int nMode) const
 void CHalvekView::ShowPage(int nPage, int bSwitchPage)
 {
     auto showPage = [this](int n, bool bShow) {
-        switch (n) {
-        case 0: m_pageInput->Show(bShow); break;
-        case 1: m_pageOutput->ShowWindow(bShow ? 1 : 0); break;
-        case 2: m_pageLevel->Show(bShow); break;
-        default: break;
-        }
-        if (CBitButton* pSelector = PageSelector(n))
-            pSelector->SetCheck(bShow);
+        if (n < 0 || n >= int(m_pages.size()))
+            return;
+        if (bShow)
+            m_pages[n]->OnShowPage();
+        if (n == 1)
+            m_pageOutput->ShowWindow(bShow ? 1 : 0);
+        else
+            m_pages[n]->Show(bShow);
+        PageSelector(n)->SetCheck(bShow);
     };
     if (bSwitchPage) {
         showPage(g_nCurPage, false);
         g_nCurPage = nPage;
     }
     showPage(g_nCurPage, true);
-    if (g_nCurPage == 1)
-        m_pageOutput->RefreshChannel();
 }
 
 void CHalvekView::RefreshOutputPage()
 {
     g_speakerGroups.GroupOutputsByPosition();
-    m_pageOutput->RefreshPage();
+    for (CPage* pPage : m_pages)
+        pPage->OnDataLoaded();
 }
 
 void CHalvekView::OnPageOutput()
@@ -388,7 +378,8 @@ void CHalvekView::SetLanguage()
         else if (!g_bChinese && strName == strCustomCn)
             m_btnPresetName->SetLabel(strCustomEn);
     }
-    m_pageOutput->SetLanguage();
+    for (CPage* pPage : m_pages)
+        pPage->SetLanguage();
 }
 
 void CHalvekView::ToggleLanguage(int bToggle)

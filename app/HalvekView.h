@@ -8,6 +8,7 @@
 // the link controller (worker thread and USB transport), the network object with its link check
 // and the serial port. It is the window every device notification is posted to (g_pNotifyWnd).
 // Frames are queued only while a link is open (m_link.m_bOnline) and under g_csLink.
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,6 +21,7 @@
 #include "link/SerialPort.h"
 #include "link/UpdateConnect.h"
 #include "link/UpgradeDlg.h"
+#include "pages/PageHost.h"
 #include "platform/UsbInUseList.h"
 
 class CBitButton;
@@ -33,12 +35,13 @@ class CMusic_InData;
 class CLevel_Delay_Dlg;
 class CMsgBox;
 class COutputDlg;
+class CPage;
 class CPictureStatic;
 class CShow_Link;
 class CXPButton;
 class wxMenu;
 
-class CHalvekView : public CTemplateForm, public IUpgradeView {
+class CHalvekView : public CTemplateForm, public IUpgradeView, public IPageHost {
 public:
     // The link runs over hid (the system's HID devices, or an emulated processor in tests).
     CHalvekView(CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& netOptions = {},
@@ -55,6 +58,8 @@ public:
     // Shows page 0 (music input), 1 (output) or 2 (level and delay); with bSwitchPage the page
     // shown until now is hidden first and the new one becomes g_nCurPage.
     void ShowPage(int nPage, int bSwitchPage);
+    // After the model was replaced (a preset read or loaded): the outputs regrouped by position,
+    // every page told.
     void RefreshOutputPage();
     // Applies, or flips and applies, the language flag to every skin and menu text.
     void SetLanguage();
@@ -63,7 +68,7 @@ public:
     void BuildFilePatterns();
     // The settings value "Line_Set" (g_nLineSet).
     void LoadLineSetting();
-    void SaveLineSetting();
+    void SaveLineSetting() override;
     static int IsNotDirectory(const std::string& strPath);
 
     // The mode buttons show mode nMode (0-3) as the current one; with bStore it becomes the mode
@@ -73,7 +78,7 @@ public:
     // input and goes to the processor.
     void SelectMusicInput(int nInput, int bSend);
     // Queues a write of the system item while a link is open.
-    void SendSystemItem(int nItem, int nPreset);
+    void SendSystemItem(int nItem, int nPreset = 0) override;
 
     // Device-state commands and channel services (HalvekViewDevice.cpp). Each queues its frames
     // at once, under g_csLink and only while a link is open; edits without a link change only
@@ -82,27 +87,27 @@ public:
     // way; no lock and no link test of its own: its callers hold the lock.
     void MasterMuteBracket(int bEnd);
     // The worker sends system item 5 (2) at its next idle pass; only while a link is open.
-    void SetMasterItemPending(int bFlag);
-    void SetSourceItemPending(int bFlag);
-    void RefreshInputSourceButtons();
+    void SetMasterItemPending(int bFlag) override;
+    void SetSourceItemPending(int bFlag) override;
+    void RefreshInputSourceButtons() override;
     // A whole channel again, its switch off around the block.
-    void SendMusicChannelBlock(int nChannel);
-    void SendOutputChannelBlock(int nChannel);
+    void SendMusicChannelBlock(int nChannel) override;
+    void SendOutputChannelBlock(int nChannel) override;
     // Output nOutput's role from g_roleStates with its default crossover (bAll 0), or the
     // crossovers of all eight outputs (bAll 1), sent with the roles item.
-    void SendOutputRoles(int nOutput, int bAll);
+    void SendOutputRoles(int nOutput, int bAll) override;
     void SendPresetNameAndClearCurrent(int nPreset);
     // The bands of the current output and the outputs linked to it back to their start
     // frequencies.
-    void ResetOutputFreqs();
+    void ResetLinkedOutputFreqs() override;
     void ResetOutputChannelFreqs(int nChannel);
-    void ResetMusicChannelFreqs(int nChannel);
+    void ResetMusicChannelFreqs(int nChannel) override;
     void CopyOutputAndSend(int nFrom, int nTo);
-    void PasteOutputChannel(int nFrom, int nTo);
+    void PasteOutputChannel(int nFrom, int nTo) override;
     // Copies each left/right pair one way (0 left into right, 1 right into left) and links it;
     // TRUE when the current output was a target.
-    int LinkPairedOutputs(int nDirection);
-    void UnlinkAllOutputs();
+    int LinkOutputPairs(int nDirection) override;
+    void UnlinkAllOutputs() override;
     // The roles of g_byDevRoles after a file load; bKeepLock leaves a locked output map locked.
     void ApplyLoadedRoles(int bKeepLock);
 
@@ -147,9 +152,9 @@ public:
     // The connect button's face and the link lamp.
     void ShowLinkState(int bConnected);
     // The failure text of the link type being connected (USB or network).
-    void ShowConnectFailure();
+    void ShowConnectFailure() override;
     void HandleDeviceRemoval();
-    int IsOnline() const { return m_link.m_bOnline; }
+    int IsOnline() const override { return m_link.m_bOnline; }
 
     // The PC files: one preset, all presets, the output map. Each chooses its file in the file
     // dialog, in the folder remembered for its kind. Saves: 1 written, 0 cancelled or failed.
@@ -165,8 +170,8 @@ public:
     int SaveAllPresetsFile();
     int LoadAllPresetsFile();
     int DoLoadAllPresetsFile() { return LoadAllPresetsFile(); }
-    int SaveOutputMapFile();
-    int LoadOutputMapFile();
+    int SaveOutputMapFile() override;
+    int LoadOutputMapFile() override;
     // The remembered folders of the file dialogs, by slot: 1 one-preset files, 2 all-presets
     // files, 3 output maps, 4 the firmware folder (written with slot 3, read by nothing). Slot 0
     // only makes sure the settings exist. A folder missing or gone becomes the documents folder.
@@ -216,9 +221,12 @@ public:
     CUpdateConnect m_updateConnect;
     CKTV_Data* m_pData = nullptr;
 
+    // The pages, children of the tab control, and the same pages by number (0 music input,
+    // 1 output, 2 level and delay): every event of the view reaches each of them.
     CInPutDlg* m_pageInput = nullptr;
     COutputDlg* m_pageOutput = nullptr;
     CLevel_Delay_Dlg* m_pageLevel = nullptr;
+    std::array<CPage*, 3> m_pages{};
 
 protected:
     void CreateControls() override;

@@ -16,7 +16,7 @@
 #include "link/DeviceVersion.h"
 #include "link/DisplayDlg.h"
 #include "link/LinkState.h"
-#include "link/PageServices.h"
+#include "link/AdvSettings.h"
 #include "link/PresetBatch.h"
 #include "model/CommandFrame.h"
 #include "model/DataDefine.h"

@@ -23,7 +23,7 @@
 #include "link/ProgressTarget.h"
 #include "model/KTV_Data.h"
 #include "model/StdAfx.h"
-#include "pages/Level_Delay_Dlg.h"
+#include "pages/Page.h"
 #include "platform/DeviceChange.h"
 #include "platform/LinkLock.h"
 #include "platform/MessageBox.h"
@@ -109,6 +109,8 @@ void CHalvekView::RunConnectSteps(int nLinkType)
         std::memset(g_byHidIn, 0, sizeof g_byHidIn);
     ShowLinkState(1);
     m_link.StartLinkThread();
+    for (CPage* pPage : m_pages)
+        pPage->OnLinkOpened();
 }
 
 int CHalvekView::ConnectUsbPath(const std::string& strPath)
@@ -336,8 +338,9 @@ void CHalvekView::ResetAfterDisconnect()
     }
     g_pDisplayDlg->HideTransfer();
     ShowLinkState(0);
-    m_pageLevel->ClearOutputMeters();
     g_nLinkType = LINK_NONE;
+    for (CPage* pPage : m_pages)
+        pPage->OnLinkClosed();
 }
 
 void CHalvekView::DisconnectUsb()

@@ -5,8 +5,6 @@
 #include <mutex>
 
 #include "app/HalvekView.h"
-#include "controls/BitButton.h"
-#include "controls/EqCurveStatic.h"
 #include "link/PresetBatch.h"
 #include "model/ChannelGroups.h"
 #include "model/CommandFrame.h"
@@ -153,7 +151,7 @@ void CHalvekView::ResetOutputChannelFreqs(int nChannel)
     QueueChannelBlock(*m_pCurOutData, BLOCK_OUTPUT, nChannel);
 }
 
-void CHalvekView::ResetOutputFreqs()
+void CHalvekView::ResetLinkedOutputFreqs()
 {
     {
         std::lock_guard lock(g_csLink);
@@ -230,7 +228,7 @@ void CHalvekView::PasteOutputChannel(int nFrom, int nTo)
     MasterMuteBracket(1);
 }
 
-int CHalvekView::LinkPairedOutputs(int nDirection)
+int CHalvekView::LinkOutputPairs(int nDirection)
 {
     if (nDirection != 0 && nDirection != 1)
         return 0;
@@ -262,10 +260,7 @@ void CHalvekView::UnlinkAllOutputs()
         m_pData->InitOutputLinks();
         g_bLinkLR = 0;
     }
-    if (m_pageOutput->m_btnLinkLR)
-        m_pageOutput->m_btnLinkLR->SetCheck(false);
-    if (m_pageOutput->m_pEqCurve)
-        m_pageOutput->m_pEqCurve->Redraw(-1);
+    m_pageOutput->ShowOutputsUnlinked();
 }
 
 int CHalvekView::TakeDeviceRoles()

@@ -8,6 +8,7 @@
 
 #include "model/Conversions.h"
 #include "model/NumberText.h"
+#include "model/ParamTable.h"
 #include "model/StdAfx.h"
 
 namespace {
@@ -484,4 +485,16 @@ std::optional<int> CommitNumEditEntry(const NumEditFormat& f, std::string_view t
 std::optional<int> ReadNumEditEntry(const NumEditFormat& f, std::string_view text)
 {
     return LimitedToRange(f, ReadEntry(f, text, false));
+}
+
+NumEditFormat ParamFormat(const ParamRow& row)
+{
+    NumEditFormat fmt;
+    fmt.nType = row.nType;
+    fmt.nMin = row.nMin;
+    fmt.nMax = row.nMax;
+    fmt.dScale = row.dScale;
+    fmt.dOffset = row.dOffset;
+    fmt.strUnit = row.szUnit;
+    return fmt;
 }

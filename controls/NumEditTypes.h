@@ -22,6 +22,10 @@ struct NumEditText {
     int nValue;                       // the value, limited to the range by types 26 and 32
 };
 
+struct ParamRow;
+// The settings a field of a parameter row takes.
+NumEditFormat ParamFormat(const ParamRow& row);
+
 // Text of value v.
 NumEditText FormatNumEditValue(const NumEditFormat& fmt, int v);
 

@@ -22,6 +22,7 @@ public:
     // An item's rectangle in pixels (an empty rectangle for an id the template lacks).
     wxRect ItemRect(int nId) const { return m_items.ItemRect(nId); }
     const DlgTemplate& Template() const { return m_items.Template(); }
+    const std::vector<int>& MissingItems() const { return m_items.MissingItems(); }
 
 protected:
     virtual void CreateControls() {}

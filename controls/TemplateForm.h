@@ -20,6 +20,7 @@ public:
     wxWindow* GetDlgItem(int nId) const;
     wxRect ItemRect(int nId) const { return m_items.ItemRect(nId); }
     const DlgTemplate& Template() const { return m_items.Template(); }
+    const std::vector<int>& MissingItems() const { return m_items.MissingItems(); }
 
     // The ground: skin nEnglish, or nChinese while the language flag is set (0: none).
     void SetBackgroundSkins(int nEnglish, int nChinese);

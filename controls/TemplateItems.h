@@ -30,6 +30,8 @@ public:
     T* Create(wxWindow* pParent, int nId)
     {
         const DlgItem* pItem = Find(nId);
+        if (pItem == nullptr)
+            m_missing.push_back(nId);
         auto* pCtrl = new T;
         pCtrl->Create(pParent, nId, ItemRect(nId), pItem ? pItem->nStyle : 0,
                       wxString::FromUTF8(pItem ? pItem->szText : ""), pItem ? pItem->nExStyle : 0);
@@ -37,6 +39,9 @@ public:
         return pCtrl;
     }
     void CreateRemaining(wxWindow* pParent);
+    // The ids the owner made that its template lacks (each got an empty rectangle): a fault of
+    // the template, which the tests look for.
+    const std::vector<int>& MissingItems() const { return m_missing; }
 
 private:
     void CreatePlain(wxWindow* pParent, const DlgItem& item);
@@ -44,4 +49,5 @@ private:
     const DlgTemplate* m_pTemplate;
     DialogUnits m_units{1, 1};
     std::vector<int> m_created;
+    std::vector<int> m_missing;
 };

@@ -3,7 +3,7 @@
 #include "controls/FontStatic.h"
 #include "controls/GradientProgressCtrl.h"
 #include "link/LinkState.h"
-#include "link/PageServices.h"
+#include "link/AdvSettings.h"
 #include "link/ProgressTarget.h"
 #include "model/StdAfx.h"
 #include "res/UiText.h"

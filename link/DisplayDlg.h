@@ -57,5 +57,5 @@ private:
 
 extern CDisplayDlg* g_pDisplayDlg;
 // The preset manager while it is open, else none: a modal-like transfer disables it (the
-// Advanced dialog, g_pAdvDlg of link/PageServices.h, during a factory reset).
+// Advanced dialog, g_pAdvDlg of link/AdvSettings.h, during a factory reset).
 extern wxWindow* g_pProgramDlg;

@@ -6,7 +6,7 @@
 #include "link/KTVCommand.h"
 #include "link/LinkState.h"
 #include "link/Net_Socket.h"
-#include "link/PageServices.h"
+#include "link/AdvSettings.h"
 #include "model/KTV_Data.h"
 #include "platform/LinkLock.h"
 #include "platform/MessageIds.h"

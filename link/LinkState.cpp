@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "link/PageServices.h"
+#include "link/AdvSettings.h"
 
 std::atomic<int> g_nLinkType{LINK_NONE};
 std::atomic<int> g_bAwaitHello{0};

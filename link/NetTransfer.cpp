@@ -8,7 +8,7 @@
 #include "link/LinkController.h"
 #include "link/LinkState.h"
 #include "link/Net_Socket.h"
-#include "link/PageServices.h"
+#include "link/AdvSettings.h"
 #include "link/ProgressTarget.h"
 #include "model/StdAfx.h"
 #include "platform/MessageBox.h"

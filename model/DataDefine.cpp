@@ -36,6 +36,7 @@ int g_nCurPage;
 int g_nCurOutput;
 int g_nCurInput;
 int g_nInputMode;
+int g_nDelayUnit = 1;
 int g_bUpdateDone;
 
 const std::array<std::string, OUTPUT_CHANNELS> g_strChannelNames{"CH1", "CH2", "CH3", "CH4",
@@ -120,6 +121,7 @@ void InitDeviceData()
     g_nCurOutput = 0;
     g_nCurInput = 0;
     g_nInputMode = 0;
+    g_nDelayUnit = 1;
 
     InitCommandFrame();
 

@@ -224,6 +224,7 @@ extern int g_nCurPage;   // 0 music input, 1 output, 2 level/delay
 extern int g_nCurOutput;
 extern int g_nCurInput;
 extern int g_nInputMode;
+extern int g_nDelayUnit;  // delays shown in 1 ms, 2 cm, 3 inch; shared by the pages, not stored
 extern int g_bUpdateDone;
 
 extern const std::array<std::string, OUTPUT_CHANNELS> g_strChannelNames;

@@ -1,14 +1,12 @@
 #include "pages/InPutDlg.h"
 
-namespace {
-constexpr int kTemplate = 382;
-constexpr int kBackEnglish = 383;
-constexpr int kBackChinese = 389;
-}  // namespace
+#include "pages/InPutDlgIds.h"
 
-CInPutDlg::CInPutDlg() : CTemplateForm(kTemplate)
+using namespace InPutDlgIds;
+
+CInPutDlg::CInPutDlg(IPageHost& host, CKTV_Data& data) : CPage(IDD_INPUT, host, data)
 {
-    SetBackgroundSkins(kBackEnglish, kBackChinese);
+    SetBackgroundSkins(IDB_BACK_EN, IDB_BACK_CN);
 }
 
 void CInPutDlg::ShowChannel()

@@ -1,19 +1,18 @@
 #pragma once
-// The music-input page (page 0 of the main view, template 382): one music input at a time with
-// its EQ, filters, gate, limiter and source. The view creates it inside its page area and calls
-// it through IInPutPage.
-#include "controls/TemplateForm.h"
-#include "link/PageServices.h"
+// The music-input page (page 0 of the main view): one music input at a time with its EQ, the
+// input selection and the mixer source.
+#include "pages/Page.h"
 
-class CInPutDlg : public CTemplateForm, public IInPutPage {
+class CInPutDlg : public CPage {
 public:
-    CInPutDlg();
+    CInPutDlg(IPageHost& host, CKTV_Data& data);
 
-    void AttachData(CKTV_Data* pData) override { m_pData = pData; }
-    void ShowChannel() override;
-    void UpdateSourceButtons() override;
-    void RefreshInputControls() override;
+    void RefreshFromModel() override { ShowChannel(); }
 
-private:
-    CKTV_Data* m_pData = nullptr;
+    // Loads music input g_nCurInput into the band controls, channel buttons and curve.
+    void ShowChannel();
+    // Shows the current input source and presses the option button of the optional inputs.
+    void UpdateSourceButtons();
+    // After an all-presets file load: source, options, input-mode layout, channel buttons.
+    void RefreshInputControls();
 };

@@ -1,19 +1,21 @@
 #include "pages/Level_Delay_Dlg.h"
 
-namespace {
-constexpr int kTemplate = 522;
-constexpr int kBackEnglish = 523;
-constexpr int kBackChinese = 7030;
-}  // namespace
+#include "pages/Level_Delay_DlgIds.h"
 
-CLevel_Delay_Dlg::CLevel_Delay_Dlg() : CTemplateForm(kTemplate)
+using namespace Level_Delay_DlgIds;
+
+CLevel_Delay_Dlg::CLevel_Delay_Dlg(IPageHost& host, CKTV_Data& data) : CPage(IDD_LEVEL_DELAY, host, data)
 {
-    SetBackgroundSkins(kBackEnglish, kBackChinese);
+    SetBackgroundSkins(IDB_BACK_EN, IDB_BACK_CN);
+}
+
+void CLevel_Delay_Dlg::UpdateAllControls()
+{
+    Refresh();
 }
 
 void CLevel_Delay_Dlg::UpdateOutputMeters()
 {
-    Refresh();
 }
 
 void CLevel_Delay_Dlg::ClearOutputMeters()

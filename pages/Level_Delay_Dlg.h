@@ -1,19 +1,20 @@
 #pragma once
-// The level and delay page (page 2 of the main view, template 522): input and output levels,
-// delays and the output meters. The view creates it inside its page area and calls it through
-// ILevelDelayPage.
-#include "controls/TemplateForm.h"
-#include "link/PageServices.h"
+// The level and delay page (page 2 of the main view): input and output levels, delays and the
+// output meters.
+#include "pages/Page.h"
 
-class CHalvekView;
-
-class CLevel_Delay_Dlg : public CTemplateForm, public ILevelDelayPage {
+class CLevel_Delay_Dlg : public CPage {
 public:
-    CLevel_Delay_Dlg();
+    CLevel_Delay_Dlg(IPageHost& host, CKTV_Data& data);
 
-    void UpdateOutputMeters() override;
-    void ClearOutputMeters() override;
+    void RefreshFromModel() override { UpdateAllControls(); }
+    // The meters go dark whenever a link ends.
+    void OnLinkClosed() override { ClearOutputMeters(); }
 
-    CHalvekView* m_pView = nullptr;
-    CKTV_Data* m_pData = nullptr;
+    void UpdateAllControls();
+    // The eight output meters from status elements 6 to 13: low four bits the lit lamps (0-9),
+    // bits 0x10, 0x20 and 0x40 three indicators.
+    void UpdateOutputMeters();
+    // Every lamp off.
+    void ClearOutputMeters();
 };

@@ -1,29 +1,30 @@
 #pragma once
-// The output page (page 1 of the main view, template 136): one output channel at a time with its
-// EQ, crossover and speaker position, the output strips and the master volume. The view creates
-// it inside its page area, hands it the data root and shows and hides it through ShowWindow.
-#include "controls/TemplateForm.h"
+// The output page (page 1 of the main view): one output channel at a time with its EQ, crossover
+// and speaker position, the output strips and the master volume.
+#include "pages/Page.h"
 
 class CBitButton;
-class CEqCurveStatic;
-class CHalvekView;
-class CKTV_Data;
+class CBitmapSlider;
+class CNumEdit;
+class CNumSpin;
 
-class COutputDlg : public CTemplateForm {
+class COutputDlg : public CPage {
 public:
-    COutputDlg();
+    COutputDlg(IPageHost& host, CKTV_Data& data);
 
     // Shows (nonzero) or hides the page; the view shows and hides it only through this.
     virtual void ShowWindow(int nCmdShow);
-    // Keeps the data root for the page and its EQ graph.
-    void AttachData(CKTV_Data* pData) { m_pData = pData; }
+    // A preset load replaces the outputs the page shows, so the page follows it even while hidden.
+    void OnDataLoaded() override { RefreshPage(); }
+    void RefreshFromModel() override { RefreshPage(); }
+    void SetLanguage() override;
+
     // The whole page: current channel, speaker positions, link and lock buttons, master volume.
     void RefreshPage();
     // Output g_nCurOutput: strip selection, bands, filters, buttons.
     void RefreshChannel();
+    // Master volume, its fader and the master-on switch from the master settings.
     void ShowMasterVolume();
-    // The page's own texts in the language of the moment.
-    void SetLanguage();
     // Unless an edit has the focus, focuses the page's first edit (Tab and Enter on the page).
     void FocusFirstEdit();
     // The band, high-pass and low-pass controls of the current output (after a band reset).
@@ -38,11 +39,20 @@ public:
     void CheckOutputMapLock();
     // The strips and markers of the outputs linked to nOutput lose their highlight.
     void ClearLinkedHighlights(int nOutput);
+    // Every output was given a link group of its own: the link button and the graph follow.
+    void ShowOutputsUnlinked();
 
-    CHalvekView* m_pView = nullptr;
-    CKTV_Data* m_pData = nullptr;
-    // The link L&R button and the EQ graph, which the view resets when the links are dissolved;
-    // none until the page has them.
-    CBitButton* m_btnLinkLR = nullptr;
-    CEqCurveStatic* m_pEqCurve = nullptr;
+protected:
+    void CreateControls() override;
+    bool OnInitDialog() override;
+
+private:
+    void InitMasterControls();
+    void OnMasterOn();
+
+    CBitmapSlider* m_sliderMaster = nullptr;
+    CNumEdit* m_editMaster = nullptr;
+    CNumSpin* m_spinMaster = nullptr;
+    CBitButton* m_btnMasterOn = nullptr;
+    int m_nMasterBinding = -1;
 };

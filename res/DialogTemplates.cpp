@@ -2,6 +2,9 @@
 
 #include "res/DialogTemplate.h"
 #include "res/WinStyles.h"
+#include "pages/InPutDlgIds.h"
+#include "pages/Level_Delay_DlgIds.h"
+#include "pages/OutputDlgIds.h"
 
 namespace {
 using enum DlgClass;
@@ -124,27 +127,29 @@ constexpr DlgItem kAbout[] = {
     {1, Button, 178, 7, 50, 14, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP},
 };
 
-constexpr DlgTemplate kTemplates[] = {
-    {100, 235, 55, "About", "Arial", 8, kAbout},
-    {101, 624, 390, "", "Arial", 10, kMainView},
-    {104, 200, 42, "Data transmission", "Arial", 10, kDisplay},
-    {109, 476, 219, "Lock", "System", 10, kLockData},
-    {116, 183, 78, "", "Arial", 9, kMessageBox},
-    {136, 1263, 641, "", "Arial", 7, {}},
-    {144, 200, 104, "Link", "Arial", 9, kConnect},
-    {269, 203, 84, "About", "Arial", 9, kVersion},
-    {270, 226, 72, "软件升级", "Arial", 9, kUpgrade},
-    {382, 1024, 431, "", "Arial", 7, {}},
-    {522, 855, 382, "", "Arial", 8, {}},
-    {676, 180, 72, "", "Arial", 9, kWarn},
-    {719, 200, 75, "", "Arial", 9, kSaveData},
+constexpr DlgTemplate kAboutTemplate{100, 235, 55, "About", "Arial", 8, kAbout};
+constexpr DlgTemplate kMainViewTemplate{101, 624, 390, "", "Arial", 10, kMainView};
+constexpr DlgTemplate kDisplayTemplate{104, 200, 42, "Data transmission", "Arial", 10, kDisplay};
+constexpr DlgTemplate kLockDataTemplate{109, 476, 219, "Lock", "System", 10, kLockData};
+constexpr DlgTemplate kMessageBoxTemplate{116, 183, 78, "", "Arial", 9, kMessageBox};
+constexpr DlgTemplate kConnectTemplate{144, 200, 104, "Link", "Arial", 9, kConnect};
+constexpr DlgTemplate kVersionTemplate{269, 203, 84, "About", "Arial", 9, kVersion};
+constexpr DlgTemplate kUpgradeTemplate{270, 226, 72, "软件升级", "Arial", 9, kUpgrade};
+constexpr DlgTemplate kWarnTemplate{676, 180, 72, "", "Arial", 9, kWarn};
+constexpr DlgTemplate kSaveDataTemplate{719, 200, 75, "", "Arial", 9, kSaveData};
+
+// The pages keep their templates beside their code.
+const DlgTemplate* const kTemplates[] = {
+    &kAboutTemplate,      &kMainViewTemplate, &kDisplayTemplate, &kLockDataTemplate, &kMessageBoxTemplate,
+    &kConnectTemplate,    &kVersionTemplate,  &kUpgradeTemplate, &kWarnTemplate,     &kSaveDataTemplate,
+    &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg,
 };
 }  // namespace
 
 const DlgTemplate* FindDialogTemplate(int nId)
 {
-    for (const DlgTemplate& tpl : kTemplates)
-        if (tpl.nId == nId)
-            return &tpl;
+    for (const DlgTemplate* pTemplate : kTemplates)
+        if (pTemplate->nId == nId)
+            return pTemplate;
     return nullptr;
 }

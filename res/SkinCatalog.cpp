@@ -1,6 +1,7 @@
 // The program's faces, by area. An area adds its table here.
 #include <wx/dc.h>
 
+#include "res/OutputSkins.h"
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
 #include "res/ViewSkins.h"
@@ -51,4 +52,5 @@ void RegisterProgramSkins()
     RegisterSkins(kCommonSkins);
     RegisterSkins(kEqGraphSkins);
     RegisterViewSkins();
+    RegisterOutputSkins();
 }

@@ -16,7 +16,7 @@
 #include "platform/LinkLock.h"
 #include "platform/MessageIds.h"
 #include "tests/support/FrameBytes.h"
-#include "link/PageServices.h"
+#include "link/AdvSettings.h"
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/MessageRecorder.h"

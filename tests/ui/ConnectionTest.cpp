@@ -43,122 +43,11 @@
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ProcessorEmulator.h"
 #include "tests/ui/UiTestUtil.h"
+#include "tests/ui/ViewOnLink.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-constexpr char kUsbPath[] = "/dev/hidraw-emulated";
-constexpr char kUsbPath2[] = "/dev/hidraw-emulated-2";
-
-CNetOptions NoNetwork()
-{
-    CNetOptions options = FastNetOptions();
-    options.adapters = [] { return std::vector<NetAdapter>{}; };
-    return options;
-}
-
-// The loopback adapter lies in the processor's subnet and the ping answers.
-CNetOptions LoopbackNetwork()
-{
-    CNetOptions options = FastNetOptions();
-    options.adapters = [] { return std::vector<NetAdapter>{{"lo", "127.0.0.1", "255.0.0.0"}}; };
-    options.ping.strProgram = FakePing("answers", "ttl=64");
-    return options;
-}
-
-void Command(wxWindow* pWnd, int nCommand)
-{
-    wxCommandEvent command(wxEVT_MENU, WxId(nCommand));
-    command.SetEventObject(pWnd);
-    pWnd->ProcessWindowEvent(command);
-}
-
-std::vector<std::string> UsbDevicesInUse()
-{
-    Settings().Reload();
-    return Settings().ValueNames(USB_IN_USE_KEY);
-}
-
-std::int16_t Int16At(const EmuImage& image, std::size_t nOffset)
-{
-    return static_cast<std::int16_t>(image[nOffset] | image[nOffset + 1] << 8);
-}
-
-bool IsWrite(const EmuRequest& r, int nBlock, int nIndex)
-{
-    return r.byClass == emu::WRITE && r.byBlock == nBlock && r.byIndex == nIndex;
-}
-
-// The view in its main window, the emulated processor on USB (plugged before start-up unless
-// the test plugs it later) or behind a TCP listener.
-class ViewOnLink : public testing::Test {
-protected:
-    void Start(LinkWay way, bool bPlugged = true)
-    {
-        m_way = way;
-        ResetLinkGlobals();
-        g_bChinese = 0;
-        g_nCurPage = 1;
-        g_bOutMapLocked = 0;
-        m_doc.OnNewDocument();
-        if (way == LinkWay::Net) {
-            m_pServer = std::make_unique<CEmulatorTcpServer>(m_emulator);
-            std::lock_guard lock(g_csEndpoint);
-            g_strDeviceIP = "127.0.0.1";
-            g_nDevicePort = m_pServer->Port();
-        } else if (bPlugged) {
-            m_hid.Plug(kUsbPath, m_emulator);
-        }
-        m_pFrame = new CMainFrame;
-        m_pView = m_pFrame->OpenDocument(m_doc, m_hid, way == LinkWay::Net ? LoopbackNetwork() : NoNetwork(),
-                                         FastLinkTimeouts());
-        m_hid.SetNotifyWnd(GetWndHandle(m_pView));
-        m_pFrame->Show();
-    }
-
-    void TearDown() override
-    {
-        CFileDialogST::SetTestAnswer({});
-        m_hid.SetNotifyWnd(0);
-        if (m_pFrame)
-            m_pFrame->Destroy();
-        wxTheApp->ProcessIdle();
-        PumpPendingEvents();
-        m_pServer.reset();
-        g_bOutMapLocked = 0;
-        ResetLinkGlobals();
-    }
-
-    wxString LampText() const { return dynamic_cast<CShow_Link*>(m_pView->GetDlgItem(2776))->GetLabel(); }
-    bool Connected() const { return m_pView->IsOnline() && LampText() == "Connected device"; }
-    // Connected, the version accepted and the current preset read back.
-    bool WaitSynced() { return SettleUntil([this] { return Connected() && g_bSynced && !g_bTransferring; }); }
-    bool WaitDisconnected()
-    {
-        return SettleUntil([this] { return !m_pView->IsOnline() && g_nLinkType == LINK_NONE; });
-    }
-    int QueueCount()
-    {
-        std::lock_guard lock(g_csLink);
-        return m_pView->m_command.GetQueueCount();
-    }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& shown : m_boxes.shown)
-            texts.push_back(shown.text);
-        return texts;
-    }
-
-    LinkWay m_way = LinkWay::Usb;
-    CMessageBoxRecorder m_boxes;
-    CHalvekDoc m_doc;
-    CProcessorEmulator m_emulator;
-    CEmulatedHidBackend m_hid;
-    std::unique_ptr<CEmulatorTcpServer> m_pServer;
-    CMainFrame* m_pFrame = nullptr;
-    CHalvekView* m_pView = nullptr;
-};
 
 class ViewOnEitherLink : public ViewOnLink, public testing::WithParamInterface<LinkWay> {
 protected:
@@ -686,16 +575,16 @@ TEST_F(ViewOnUsb, DeviceStateCommandsQueueTheirFramesByteForByte)
     g_lrPairsLeftFirst[0] = {0, 1, 1};
     g_lrPairsLeftFirst[2] = {4, 5, 1};
     g_nCurOutput = 5;
-    EXPECT_EQ(m_pView->LinkPairedOutputs(0), 1);
+    EXPECT_EQ(m_pView->LinkOutputPairs(0), 1);
     EXPECT_EQ(g_outLinks.m_nGroup[1], 0);
     EXPECT_EQ(g_outLinks.m_nGroup[5], 4);
     EXPECT_EQ(Hex(TakeQueued(command)), (std::vector<std::string>{framed(kMasterOff), block(BLOCK_OUTPUT, 1, 1),
                                                                    block(BLOCK_OUTPUT, 5, 1), framed(kMasterOn)}));
-    EXPECT_EQ(m_pView->LinkPairedOutputs(2), 0);  // not a direction
+    EXPECT_EQ(m_pView->LinkOutputPairs(2), 0);  // not a direction
     EXPECT_TRUE(TakeQueued(command).empty());
 
     // Resetting the bands of the current output resets the output linked to it too.
-    m_pView->ResetOutputFreqs();
+    m_pView->ResetLinkedOutputFreqs();
     EXPECT_EQ(Hex(TakeQueued(command)), (std::vector<std::string>{framed(kMasterOff), block(BLOCK_OUTPUT, 5, 1),
                                                                    block(BLOCK_OUTPUT, 4, 1), framed(kMasterOn)}));
     m_pView->UnlinkAllOutputs();

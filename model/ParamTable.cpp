@@ -1,0 +1,168 @@
+#include "model/ParamTable.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+
+#include "model/DataDefine.h"
+#include "model/Filter.h"
+#include "model/KTV_Data.h"
+#include "model/KTV_OutData.h"
+#include "model/Music_InData.h"
+
+namespace {
+constexpr int kDelayMax = 259;  // 5.396 ms, the last code every page offers
+constexpr int kLevelMax = 600;  // 0 dB
+constexpr int kMasterMax = 66;  // +6 dB
+
+CKTV_OutData& Out(const ParamTarget& t)
+{
+    return *t.pData->GetOutData(t.nChannel);
+}
+
+CMusic_InData& Music(const ParamTarget& t)
+{
+    return *t.pData->GetMusicData(t.nChannel);
+}
+
+CFilter& OutBand(const ParamTarget& t)
+{
+    return *Out(t).GetBand(t.nBand);
+}
+
+CFilter& MusicBand(const ParamTarget& t)
+{
+    return *Music(t).GetBand(t.nBand);
+}
+
+int GetMasterVolume(const ParamTarget&)
+{
+    return static_cast<std::int16_t>(g_masterSettings.m_wVolume);
+}
+
+// A new volume also switches the master on: moving the volume is asking to hear it.
+void SetMasterVolume(const ParamTarget&, int v)
+{
+    g_masterSettings.m_wVolume = WORD(v);
+    if (g_masterSettings.m_byMasterOn == 0)
+        g_masterSettings.m_byMasterOn = 1;
+}
+
+constexpr ParamRow kRows[] = {
+    {ParamId::MasterVolume, "master volume", ParamScope::Device, 25, 0, kMasterMax, 1.0, 60.0, "", -1,
+     ParamPending::Master, false, GetMasterVolume, SetMasterVolume},
+    {ParamId::OutBandFreq, "output band frequency", ParamScope::OutputBand, 4, 20, 20000, 0.0, 0.0, "", -1,
+     ParamPending::None, true, [](const ParamTarget& t) { return OutBand(t).GetFreq(); },
+     [](const ParamTarget& t, int v) { OutBand(t).SetFreq(v, true); }},
+    {ParamId::OutBandWidth, "output band bandwidth", ParamScope::OutputBand, 11, 0, 295, 0.0, 0.0, "", -1,
+     ParamPending::None, true, [](const ParamTarget& t) { return OutBand(t).GetBandwidthIndex(); },
+     [](const ParamTarget& t, int v) { OutBand(t).SetBandwidthIndex(v); }},
+    {ParamId::OutBandGain, "output band gain", ParamScope::OutputBand, 10, 80, 320, 0.1, 20.0, "", -1,
+     ParamPending::None, true, [](const ParamTarget& t) { return OutBand(t).GetGainPos(); },
+     [](const ParamTarget& t, int v) { OutBand(t).SetGainPos(v); }},
+    {ParamId::OutHpfFreq, "output high-pass frequency", ParamScope::Output, 8, 20, 20000, 0.0, 0.0, "", -1,
+     ParamPending::None, true, [](const ParamTarget& t) { return Out(t).GetHPF()->GetFreq(); },
+     [](const ParamTarget& t, int v) { Out(t).GetHPF()->SetFreq(v, true); }},
+    {ParamId::OutLpfFreq, "output low-pass frequency", ParamScope::Output, 8, 20, 20000, 0.0, 0.0, "", -1,
+     ParamPending::None, true, [](const ParamTarget& t) { return Out(t).GetLPF()->GetFreq(); },
+     [](const ParamTarget& t, int v) { Out(t).GetLPF()->SetFreq(v, true); }},
+    {ParamId::OutLevel, "output level", ParamScope::Output, 23, 0, kLevelMax, 0.1, 60.0, "", -1, ParamPending::None,
+     false, [](const ParamTarget& t) { return int(Out(t).GetLevel()); },
+     [](const ParamTarget& t, int v) { Out(t).SetLevel(std::int16_t(v)); }},
+    {ParamId::OutDelayMs, "output delay (ms)", ParamScope::Output, 0, 0, kDelayMax, 0.0, 0.0, "", 2,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
+     [](const ParamTarget& t, int v) { Out(t).SetDelay(std::int16_t(v)); }},
+    {ParamId::OutDelayCm, "output delay (cm)", ParamScope::Output, 1, 0, kDelayMax, 0.0, 0.0, "", 2,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
+     [](const ParamTarget& t, int v) { Out(t).SetDelay(std::int16_t(v)); }},
+    {ParamId::OutDelayInch, "output delay (inch)", ParamScope::Output, 2, 0, kDelayMax, 0.0, 0.0, "", 2,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
+     [](const ParamTarget& t, int v) { Out(t).SetDelay(std::int16_t(v)); }},
+    // The input page's frequency spins step by 1 Hz, not along the frequency grid.
+    {ParamId::MusicBandFreq, "music band frequency", ParamScope::MusicBand, 4, 20, 20000, 0.0, 0.0, "", 0,,
+     ParamPending::None, false, [](const ParamTarget& t) { return MusicBand(t).GetFreq(); },
+     [](const ParamTarget& t, int v) { MusicBand(t).SetFreq(v, true); }},
+    {ParamId::MusicBandWidth, "music band bandwidth", ParamScope::MusicBand, 11, 0, 295, 0.0, 0.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return MusicBand(t).GetBandwidthIndex(); },
+     [](const ParamTarget& t, int v) { MusicBand(t).SetBandwidthIndex(v); }},
+    {ParamId::MusicBandGain, "music band gain", ParamScope::MusicBand, 10, 80, 320, 0.1, 20.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return MusicBand(t).GetGainPos(); },
+     [](const ParamTarget& t, int v) { MusicBand(t).SetGainPos(v); }},
+    {ParamId::MusicLevel, "music input level", ParamScope::Music, 23, 0, kLevelMax, 0.1, 60.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return Music(t).GetLevel(); },
+     [](const ParamTarget& t, int v) { Music(t).SetLevel(v); }},
+};
+
+bool InRange(int n, int nCount)
+{
+    return n >= 0 && n < nCount;
+}
+}  // namespace
+
+std::span<const ParamRow> ParamRows()
+{
+    return kRows;
+}
+
+const ParamRow& ParamRowOf(ParamId id)
+{
+    for (const ParamRow& row : kRows)
+        if (row.id == id)
+            return row;
+    throw std::logic_error("parameter without a row");
+}
+
+bool IsValidTarget(const ParamRow& row, const ParamTarget& target)
+{
+    if (row.scope == ParamScope::Device)
+        return true;
+    if (target.pData == nullptr)
+        return false;
+    switch (row.scope) {
+    case ParamScope::Output: return InRange(target.nChannel, OUTPUT_CHANNELS);
+    case ParamScope::OutputBand:
+        return InRange(target.nChannel, OUTPUT_CHANNELS) && InRange(target.nBand, CHANNEL_BANDS);
+    case ParamScope::Music: return InRange(target.nChannel, MUSIC_CHANNELS);
+    case ParamScope::MusicBand:
+        return InRange(target.nChannel, MUSIC_CHANNELS) && InRange(target.nBand, CHANNEL_BANDS);
+    case ParamScope::Device: break;
+    }
+    return true;
+}
+
+int ReadParam(const ParamRow& row, const ParamTarget& target)
+{
+    return IsValidTarget(row, target) ? row.pfnGet(target) : row.nMin;
+}
+
+int ShownParam(const ParamRow& row, const ParamTarget& target)
+{
+    return std::clamp(ReadParam(row, target), row.nMin, row.nMax);
+}
+
+void WriteParam(const ParamRow& row, const ParamTarget& target, int v)
+{
+    if (!IsValidTarget(row, target))
+        return;
+    v = std::clamp(v, row.nMin, row.nMax);
+    row.pfnSet(target, v);
+    if (!row.bCopyToLinked)
+        return;
+    const int nGroup = g_outLinks.m_nGroup[target.nChannel];
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
+        if (i == target.nChannel || g_outLinks.m_nGroup[i] != nGroup)
+            continue;
+        ParamTarget linked = target;
+        linked.nChannel = i;
+        row.pfnSet(linked, v);
+    }
+}
+
+ParamId DelayParamOfUnit(int nUnit)
+{
+    switch (nUnit) {
+    case 2: return ParamId::OutDelayCm;
+    case 3: return ParamId::OutDelayInch;
+    default: return ParamId::OutDelayMs;
+    }
+}
