@@ -1,0 +1,304 @@
+#pragma once
+// The grid's rules without a toolkit: the cell store with its counts, items and attributes; the
+// geometry and scroll state; focus, selection and keys; sizing, sorting and heading clicks. It
+// reaches its window only through IGridHost, so every rule runs in tests with a recording host.
+// CGridCtrl (grid/GridCtrl.h) is the wx window on top; subclasses override the virtual hooks
+// (item texts, cell creation, editing, the edit commands) as on any grid. Key codes are the
+// system's virtual-key numbers (controls/VirtualKeys.h); the window translates its keys once.
+#include <string>
+
+#include "grid/GridCellStore.h"
+#include "grid/GridGeometry.h"
+#include "grid/GridHost.h"
+#include "grid/GridScrollBar.h"
+
+// Modifier keys held with a key.
+struct GridKeyState {
+    bool bShift = false;
+    bool bCtrl = false;
+};
+
+// What a cell looks like when painted: the colours and marks the drawing code uses.
+struct GridCellLook {
+    COLORREF crBack = 0;
+    COLORREF crText = 0;
+    bool bFrame = false;   // black frame: the focus cell of an editable grid, or a drop target
+    bool bSunken = false;  // a heading in the focus cell's row or column
+    std::string strText;
+    unsigned nFormat = 0;
+    GridFont font;
+};
+
+// Lines per wheel notch: "WheelScrollLines" of "Control Panel/Desktop" in the settings store, 3
+// when missing or unreadable; -1 scrolls by pages.
+int GetMouseScrollLines();
+
+class CGridCore : public CGridCellStore {
+public:
+    CGridCore();
+    virtual ~CGridCore();
+    CGridCore(const CGridCore&) = delete;
+    CGridCore& operator=(const CGridCore&) = delete;
+
+    // Attaches the window and gives the grid its start: system colours, wheel lines, the counts.
+    void Init(IGridHost& host, int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
+
+    // --- Counts and structure (true on success).
+    bool SetRowCount(int nRows);
+    bool SetColumnCount(int nCols);
+    bool SetFixedRowCount(int nFixedRows);
+    bool SetFixedColumnCount(int nFixedCols);
+    // The new column's or row's index, or -1. nBefore -1 appends.
+    int InsertColumn(const std::string& strHeading, unsigned nFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                     int nBefore = -1);
+    int InsertRow(const std::string& strHeading, int nBefore = -1);
+    bool DeleteColumn(int nCol);
+    bool DeleteRow(int nRow);
+    bool DeleteNonFixedRows();
+    void DeleteAllCells();
+    CGridCellRange GetWholeRange() const { return {0, 0, GetRowCount() - 1, GetColumnCount() - 1}; }
+
+    // --- Items.
+    virtual bool SetItem(const GridItem& item);
+    bool GetItem(GridItem& item) const;
+    // Sets the text and the saved text, and repaints the grid.
+    virtual bool SetItemText(int nRow, int nCol, const std::string& strText);
+    virtual std::string GetItemText(int nRow, int nCol) const;
+    // Cell state 0 and no text (the saved text stays); takes the cell out of the selection.
+    virtual void EmptyCell(CGridCtrlCell& cell, int nRow, int nCol);
+
+    // --- Grid attributes.
+    void SetTextColour(COLORREF cr) { m_crText = cr; }
+    void SetTextBackColour(COLORREF cr) { m_crTextBk = cr; }
+    void SetBackColour(COLORREF cr) { m_crBk = cr; }
+    void SetFixedTextColour(COLORREF cr) { m_crFixedText = cr; }
+    void SetFixedBackColour(COLORREF cr) { m_crFixedBk = cr; }
+    void SetGridLineColour(COLORREF cr) { m_crGridLines = cr; }
+    COLORREF GetTextColour() const { return m_crText; }
+    COLORREF GetTextBackColour() const { return m_crTextBk; }
+    COLORREF GetBackColour() const { return m_crBk; }
+    COLORREF GetFixedTextColour() const { return m_crFixedText; }
+    COLORREF GetFixedBackColour() const { return m_crFixedBk; }
+    COLORREF GetGridLineColour() const { return m_crGridLines; }
+    void SetGridLines(int nMode) { m_nGridLines = nMode; }
+    int GetGridLines() const { return m_nGridLines; }
+    // Storing the flag marks the focus cell again in the new way.
+    void SetEditable(bool bEditable);
+    bool IsEditable() const { return m_bEditable; }
+    void SetListMode(bool bList) { m_bListMode = bList; }
+    bool GetListMode() const { return m_bListMode; }
+    void SetSingleRowSelection(bool bSingle) { m_bSingleRowSelection = bSingle; }
+    bool GetSingleRowSelection() const { return m_bSingleRowSelection; }
+    void EnableSelection(bool bEnable) { m_bEnableSelection = bEnable; }
+    bool IsSelectable() const { return m_bEnableSelection; }
+    void SetSortOnClick(bool bSort) { m_bSortOnClick = bSort; }
+    bool GetSortOnClick() const { return m_bSortOnClick; }
+    void SetHandleTabKey(bool bHandle) { m_bHandleTabKey = bHandle; }
+    bool GetHandleTabKey() const { return m_bHandleTabKey; }
+    void SetDoubleBuffering(bool bBuffer) { m_bDoubleBuffer = bBuffer; }
+    bool GetDoubleBuffering() const { return m_bDoubleBuffer; }
+    void EnableTitleTips(bool bEnable) { m_bTitleTips = bEnable; }
+    bool GetTitleTips() const { return m_bTitleTips; }
+    void EnableDragAndDrop(bool bAllow) { m_bAllowDragAndDrop = bAllow; }
+    bool GetDragAndDrop() const { return m_bAllowDragAndDrop; }
+    void SetRowResize(bool bResize) { m_bAllowRowResize = bResize; }
+    bool GetRowResize() const { return m_bAllowRowResize; }
+    void SetColumnResize(bool bResize) { m_bAllowColumnResize = bResize; }
+    bool GetColumnResize() const { return m_bAllowColumnResize; }
+    // Painting allowed; switching it on repaints the window.
+    void EnableDrawing(bool bAllow, bool bUpdateScrollBars = false);
+    bool IsDrawingEnabled() const { return m_bAllowDraw; }
+    int GetMargin() const { return m_nMargin; }
+    int GetDefaultRowHeight() const { return m_nDefRowHeight; }
+    int GetDefaultColumnWidth() const { return m_nDefColWidth; }
+    int GetMouseMode() const { return m_nMouseMode; }
+    void SetMouseMode(int nMode) { m_nMouseMode = nMode; }
+    int GetWheelLines() const { return m_nRowsPerWheelNotch; }
+    int GetResizeCaptureRange() const { return m_nResizeCaptureRange; }
+    int GetSortColumn() const { return m_nSortColumn; }
+    bool GetSortAscending() const { return m_bAscending; }
+    CGridCellPos GetSelectionAnchor() const { return m_selectionStart; }
+    void SetSelectionAnchor(const CGridCellPos& cell) { m_selectionStart = cell; }
+
+    // Sends the owner a notification for a cell; the owner's reply.
+    std::intptr_t NotifyParent(int nRow, int nCol, int nCode);
+
+    // --- Font: the description every cell takes; the margin and default sizes follow its metrics.
+    void SetGridFont(const GridFont& font, bool bRedraw = true);
+    // The text's size in the grid font (bold: weight 600) plus two margins each way.
+    GridSize MeasureText(const std::string& strText, bool bBold = true);
+    // The size a cell's text needs (headings measured bold), plus four margins across and two down.
+    virtual GridSize GetCellTextExtent(int nRow, int nCol);
+
+    // --- Colours, and the system colours they came from.
+    // Colours still equal to the system colour they came from follow the new one.
+    void OnSysColorChange();
+
+    // --- Geometry at the current scroll positions.
+    CGridGeometry Geometry() const;
+    CGridCellPos GetTopLeftScrollCell() const { return Geometry().GetTopLeftScrollCell(); }
+    CGridCellRange GetVisibleCellRange(Rect* pRect = nullptr) const { return Geometry().GetVisibleCellRange(pRect); }
+    CGridCellRange GetFullyVisibleCellRange() const { return Geometry().GetFullyVisibleCellRange(); }
+    bool GetCellOrigin(int nRow, int nCol, Point& pt) const { return Geometry().GetCellOrigin(nRow, nCol, pt); }
+    bool GetCellRect(int nRow, int nCol, Rect& rc) const { return Geometry().GetCellRect(nRow, nCol, rc); }
+    bool GetRangeRect(const CGridCellRange& range, Rect& rc) const { return Geometry().GetRangeRect(range, rc); }
+    CGridCellPos HitTestCell(Point pt, bool bAllowFixed = true) const { return Geometry().HitTestCell(pt, bAllowFixed); }
+    bool IsOverRowDivider(Point pt) const { return Geometry().IsOverRowDivider(pt, m_nResizeCaptureRange); }
+    bool IsOverColumnDivider(Point pt) const { return Geometry().IsOverColumnDivider(pt, m_nResizeCaptureRange); }
+    // Part of the cell is in the client area (false without a window).
+    bool IsCellVisible(int nRow, int nCol) const;
+    bool IsCellEditable(int nRow, int nCol) const;
+    bool IsCellEditable(const CGridCellPos& cell) const { return IsCellEditable(cell.row, cell.col); }
+
+    // --- Scrolling.
+    const CGridScrollBar& GetScrollBar(int nBar) const { return nBar == SB_HORZ ? m_hBar : m_vBar; }
+    int GetScrollPosition(int nBar) const { return GetScrollBar(nBar).GetPos(); }
+    void SetScrollPosition(int nBar, int nPos);
+    // Page sizes and ranges from the client size and the sizes of the cells.
+    void UpdateScrollBars();
+    // A scroll request (SB_ codes); nTrackPos is the thumb's position for the thumb codes.
+    void OnVScroll(int nCode, int nTrackPos = 0);
+    void OnHScroll(int nCode, int nTrackPos = 0);
+    void OnSize();
+    // Lines (or pages) for a wheel turn of nDelta (120 a notch, positive away from the user).
+    void OnMouseWheel(int nDelta);
+    void EnsureVisible(int nRow, int nCol);
+    void EnsureVisible(const CGridCellPos& cell) { EnsureVisible(cell.row, cell.col); }
+
+    // --- Repainting.
+    // Marks one cell for repainting now (false when drawing is off or it is not shown).
+    bool RedrawCell(int nRow, int nCol);
+    bool InvalidateCellRect(const CGridCellPos& cell);
+    bool InvalidateCellRange(const CGridCellRange& range);
+    // How a cell is painted; false while drawing is off or where there is no cell.
+    bool GetCellLook(int nRow, int nCol, bool bPrinting, GridCellLook& look) const;
+
+    // --- Focus and selection.
+    CGridCellPos GetFocusCell() const { return m_idCurrentCell; }
+    CGridCellPos SetFocusCell(int nRow, int nCol) { return SetFocusCellPos({nRow, nCol}); }
+    CGridCellPos SetFocusCellPos(const CGridCellPos& cell);
+    void SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol, bool bForceRepaint = false);
+    void SetSelectedRange(const CGridCellRange& range, bool bForceRepaint = false);
+    CGridCellRange GetSelectedRange() const;
+    void ClearSelection();
+    void SelectAllCells();
+    void SelectColumns(const CGridCellPos& cell);
+    void SelectRows(const CGridCellPos& cell);
+    void SelectCells(const CGridCellPos& cell);
+    // Selects from the anchor to the cell as the mouse mode says.
+    void ExtendSelection(const CGridCellPos& cell);
+    // Empties the selected editable cells (editable grid only).
+    virtual void ClearSelectedCells();
+    // The next cell after the given one whose state has any of the asked bits; see FIND_.
+    CGridCellPos FindNextCell(const CGridCellPos& cell, unsigned nFlags) const;
+
+    // --- Edit commands (Ctrl+C, X, V, A reach them) and their command states.
+    virtual void OnEditCopy() {}
+    virtual void OnEditCut() {}
+    virtual void OnEditPaste() {}
+    virtual void OnEditSelectAll() { SelectAllCells(); }
+    bool OnUpdateEditCopy() const;
+    bool OnUpdateEditCut() const;
+    bool OnUpdateEditPaste() const;
+    bool OnUpdateEditSelectAll() const { return m_bEnableSelection; }
+
+    // --- Keyboard. Each returns whether the grid handled the key (else the window's default
+    // handling takes it).
+    // Whether the grid takes the key from dialog navigation (arrows and characters always; Tab
+    // while the Tab-key flag is set and Ctrl is up).
+    bool WantsKey(int nKey, GridKeyState keys) const;
+    bool OnKeyDown(int nKey, GridKeyState keys);
+    bool OnChar(int nChar, GridKeyState keys);
+    // The in-place editor ended (its text, and the key that ended it in lParam).
+    void OnInPlaceEditEnd(const GridItem& item, GridKeyState keys);
+    // The auto-scroll timer ticked with the pointer at pt (client coordinates).
+    void OnTimer(int nId, Point pt);
+    // The mouse capture moved; bToGrid when the grid itself took it.
+    void OnCaptureChanged(bool bToGrid);
+    // The running auto-scroll timer's id (0 none), kept for the mouse selection that starts it.
+    void SetAutoScrollTimer(int nId) { m_nTimerId = nId; }
+    int GetAutoScrollTimer() const { return m_nTimerId; }
+
+    // --- Editing hooks.
+    // Starts an in-place edit of a cell with a first character (VK_LBUTTON from the mouse).
+    virtual void OnEditCell(int nRow, int nCol, int nChar);
+    // Stores an edited text (marks the cell modified when it changed).
+    virtual void OnEndEditCell(int nRow, int nCol, const std::string& strText);
+    // Makes the editor over rc (client coordinates); the grid offers none of its own.
+    virtual void CreateInPlaceEditControl(const Rect& rc, unsigned nStyle, int nId, int nRow, int nCol,
+                                          const std::string& strText, int nChar);
+
+    // --- Sizing.
+    bool AutoSizeColumn(int nCol);
+    bool AutoSizeRow(int nRow);
+    void AutoSizeColumns();
+    void AutoSizeRows();
+    void AutoSize();
+    void StretchColumnsToFit();
+    void StretchRowsToFit();
+    void StretchToFit();
+
+    // --- Sorting and heading clicks.
+    virtual void OnFixedRowClick(const CGridCellPos& cell);
+    virtual void OnFixedColumnClick(const CGridCellPos& cell);
+    // Sorts the non-fixed rows by one column's texts; rows with equal texts keep their order.
+    bool SortByColumn(int nCol, bool bAscending);
+    bool SortRowsByText(int nCol, bool bAscending, int nLow, int nHigh = -1);
+    // Compares two cells' data values with the caller's value: negative, 0 or positive.
+    using DataCompare = int (*)(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+    bool SortByColumnWith(DataCompare pfnCompare, int nCol, bool bAscending, LPARAM lParamSort);
+    bool SortRowsWith(DataCompare pfnCompare, int nCol, bool bAscending, LPARAM lParamSort, int nLow, int nHigh = -1);
+
+protected:
+    // A new cell for a slot: format from the cell above, the grid's font description.
+    virtual std::unique_ptr<CGridCtrlCell> CreateCell(int nRow, int nCol);
+    IGridHost& Host() const { return *m_pHost; }
+    bool CanPaint() const { return m_bAllowDraw && m_pHost->HasWindow(); }
+    GridViewport Viewport() const;
+
+private:
+    CellFactory Factory();
+    void OnScroll(int nBar, int nCode, int nTrackPos);
+    void RepaintFixedCells(const CGridCellPos& cell, bool bColumn, bool bRow);
+    void MarkFocus(const CGridCellPos& cell);
+    void SortRows(int nLow, int nHigh, bool bAscending, const std::function<bool(int, int)>& less);
+
+    IGridHost* m_pHost;
+
+    COLORREF m_crText = 0;
+    COLORREF m_crTextBk = 0;
+    COLORREF m_crBk = 0;
+    COLORREF m_crFixedText = 0;
+    COLORREF m_crFixedBk = 0;
+    COLORREF m_crGridLines = ColorRef(192, 192, 192);
+    COLORREF m_crWindowText = 0;
+    COLORREF m_crWindowColour = 0;
+    COLORREF m_cr3DFace = 0;
+    COLORREF m_crShadow = 0;
+    int m_nGridLines = GRID_LINES_BOTH;
+    bool m_bEditable = true;
+    bool m_bAllowDragAndDrop = false;
+    bool m_bListMode = false;
+    bool m_bSingleRowSelection = false;
+    bool m_bAllowDraw = true;
+    bool m_bEnableSelection = true;
+    bool m_bSortOnClick = true;
+    bool m_bHandleTabKey = true;
+    bool m_bDoubleBuffer = true;
+    bool m_bTitleTips = true;
+    int m_nMargin = 0;
+    int m_nDefColWidth = 30;
+    int m_nDefRowHeight = 10;
+    CGridScrollBar m_hBar;
+    CGridScrollBar m_vBar;
+    int m_nMouseMode = MOUSE_NONE;
+    CGridCellPos m_selectionStart;
+    CGridCellPos m_idCurrentCell;
+    int m_nTimerId = 0;
+    int m_nResizeCaptureRange = 3;
+    bool m_bAllowRowResize = true;
+    bool m_bAllowColumnResize = true;
+    int m_nRowsPerWheelNotch = 3;
+    bool m_bAscending = true;
+    int m_nSortColumn = -1;
+};

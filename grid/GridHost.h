@@ -1,0 +1,39 @@
+#pragma once
+// What the grid's rules need of the window they run in. The wx window (CGridCtrl) implements it;
+// tests use a recording fake. Until a host is attached, the grid runs on a host without a window:
+// nothing is painted, measured or told.
+#include <cstdint>
+#include <string>
+
+#include "grid/GridDefs.h"
+
+class IGridHost {
+public:
+    virtual ~IGridHost() = default;
+
+    // Whether the window exists (painting and scroll bars wait for it).
+    virtual bool HasWindow() const = 0;
+    virtual GridSize GetClientSize() const = 0;
+    // Sends the owner WM_NOTIFY with a GridNotify for the cell; the owner's reply, 0 without one.
+    virtual std::intptr_t NotifyParent(int nRow, int nCol, int nCode) = 0;
+    // Marks a rectangle of the client area for repainting (right and bottom outside); nullptr
+    // marks the whole window.
+    virtual void Invalidate(const Rect* pRect) = 0;
+    // Moves what is painted in rcSource by (dx, dy); the grid marks the uncovered strip itself.
+    virtual void ScrollArea(const Rect& rcSource, int dx, int dy) = 0;
+    // The scroll state changed: the window's scroll bars show it.
+    virtual void ScrollBarsChanged() = 0;
+    // The size of a text drawn in a font, and the font's metrics.
+    virtual GridSize MeasureText(const std::string& strText, const GridFont& font) = 0;
+    virtual GridFontMetrics GetFontMetrics(const GridFont& font) = 0;
+    // A system colour by its index (COLOR_WINDOW ...).
+    virtual COLORREF GetSysColour(int nIndex) const = 0;
+    // Keyboard focus: whether the grid has it, and taking it (which ends an in-place edit).
+    virtual bool HasFocus() const = 0;
+    virtual void TakeFocus() = 0;
+    virtual void SetWaitCursor(bool bWait) = 0;
+    virtual void HideTitleTip() = 0;
+    virtual void KillTimer(int nId) = 0;
+    // Whether the clipboard offers text.
+    virtual bool ClipboardHasText() = 0;
+};
