@@ -79,7 +79,7 @@ constexpr ParamRow kRows[] = {
      ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
      [](const ParamTarget& t, int v) { Out(t).SetDelay(std::int16_t(v)); }},
     // The input page's frequency spins step by 1 Hz, not along the frequency grid.
-    {ParamId::MusicBandFreq, "music band frequency", ParamScope::MusicBand, 4, 20, 20000, 0.0, 0.0, "", 0,,
+    {ParamId::MusicBandFreq, "music band frequency", ParamScope::MusicBand, 4, 20, 20000, 0.0, 0.0, "", 0,
      ParamPending::None, false, [](const ParamTarget& t) { return MusicBand(t).GetFreq(); },
      [](const ParamTarget& t, int v) { MusicBand(t).SetFreq(v, true); }},
     {ParamId::MusicBandWidth, "music band bandwidth", ParamScope::MusicBand, 11, 0, 295, 0.0, 0.0, "", -1,
