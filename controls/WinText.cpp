@@ -3,6 +3,7 @@
 #include <wx/control.h>
 #include <wx/dc.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -38,6 +39,27 @@ void WrapInto(wxDC& dc, const wxString& strLine, int nWidth, std::vector<wxStrin
     }
     lines.push_back(strCurrent.Strip(wxString::trailing));
 }
+
+// The lines the text shows in a rectangle nWidth wide.
+std::vector<wxString> LinesOf(wxDC& dc, const wxString& strText, int nWidth, unsigned nFormat)
+{
+    wxString strShown = (nFormat & DT_NOPREFIX) ? strText : StripPrefixes(strText);
+    std::vector<wxString> lines;
+    if (nFormat & DT_SINGLELINE) {
+        strShown.Replace(wxS("\r"), wxS(""));
+        strShown.Replace(wxS("\n"), wxS(""));
+        lines.push_back(strShown);
+    } else {
+        strShown.Replace(wxS("\r\n"), wxS("\n"));
+        for (const wxString& strPara : wxSplit(strShown, '\n', '\0')) {
+            if (nFormat & DT_WORDBREAK)
+                WrapInto(dc, strPara, nWidth, lines);
+            else
+                lines.push_back(strPara);
+        }
+    }
+    return lines;
+}
 }  // namespace
 
 wxString StripPrefixes(const wxString& strText)
@@ -52,23 +74,18 @@ wxString StripPrefixes(const wxString& strText)
     return strOut;
 }
 
+wxSize MeasureWinText(wxDC& dc, const wxString& strText, int nWidth, unsigned nFormat)
+{
+    const std::vector<wxString> lines = LinesOf(dc, strText, nWidth, nFormat);
+    int nWidest = 0;
+    for (const wxString& strLine : lines)
+        nWidest = std::max(nWidest, dc.GetTextExtent(strLine).x);
+    return {nWidest, dc.GetCharHeight() * int(lines.size())};
+}
+
 void DrawWinText(wxDC& dc, const wxString& strText, const wxRect& rc, unsigned nFormat)
 {
-    wxString strShown = (nFormat & DT_NOPREFIX) ? strText : StripPrefixes(strText);
-    std::vector<wxString> lines;
-    if (nFormat & DT_SINGLELINE) {
-        strShown.Replace(wxS("\r"), wxS(""));
-        strShown.Replace(wxS("\n"), wxS(""));
-        lines.push_back(strShown);
-    } else {
-        strShown.Replace(wxS("\r\n"), wxS("\n"));
-        for (const wxString& strPara : wxSplit(strShown, '\n', '\0')) {
-            if (nFormat & DT_WORDBREAK)
-                WrapInto(dc, strPara, rc.width, lines);
-            else
-                lines.push_back(strPara);
-        }
-    }
+    const std::vector<wxString> lines = LinesOf(dc, strText, rc.width, nFormat);
     const wxEllipsizeMode ellipsis = (nFormat & DT_PATH_ELLIPSIS)                        ? wxELLIPSIZE_MIDDLE
                                      : (nFormat & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) ? wxELLIPSIZE_END
                                                                                         : wxELLIPSIZE_NONE;

@@ -9,6 +9,9 @@
 class wxDC;
 
 void DrawWinText(wxDC& dc, const wxString& strText, const wxRect& rc, unsigned nFormat);
+// The size DrawWinText would fill: the widest line and the height of all lines, with the text
+// wrapped to nWidth when nFormat has DT_WORDBREAK.
+wxSize MeasureWinText(wxDC& dc, const wxString& strText, int nWidth, unsigned nFormat);
 
 // The text as shown with prefix processing: "&&" is "&", a single "&" disappears.
 wxString StripPrefixes(const wxString& strText);

@@ -7,7 +7,7 @@ PACKAGES=(
   cmake g++ make pkg-config
   libwxgtk3.2-dev libgtk-3-dev libhidapi-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth iputils-ping
+  xvfb xauth iputils-ping poppler-utils
   clang libclang-rt-14-dev
   fonts-liberation fonts-wqy-microhei
 )
