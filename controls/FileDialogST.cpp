@@ -93,6 +93,8 @@ bool CFileDialogST::ChooseFiles(std::vector<std::string>& paths)
 
 std::string CFileDialogST::GetTitle() const
 {
+    if (!m_strTitle.empty())
+        return m_strTitle;
     return m_bOpen ? LangText("打开", "Open") : LangText("另存为", "Save As");
 }
 

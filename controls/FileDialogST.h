@@ -32,8 +32,10 @@ public:
     using Answer = std::function<std::optional<std::string>(const CFileDialogST&)>;
     static void SetTestAnswer(Answer answer);
     bool IsOpenDialog() const { return m_bOpen; }
-    // The dialog's title in the current language: "Open" / "打开" or "Save As" / "另存为".
+    // The dialog's title: the one set, else in the current language "Open" / "打开" or
+    // "Save As" / "另存为".
     std::string GetTitle() const;
+    void SetTitle(const std::string& strTitle) { m_strTitle = strTitle; }
 
     std::string GetPathName() const { return m_strFileName; }
     std::string GetFileTitle() const { return m_strFileTitle; }
@@ -61,6 +63,7 @@ private:
     std::string m_strFileTitle;
     std::string m_strFolder;
     std::string m_strWildcard;
+    std::string m_strTitle;
     unsigned m_nFlags = 0;
     wxWindow* m_pParent = nullptr;
 };

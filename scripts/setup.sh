@@ -5,9 +5,9 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make pkg-config
-  libwxgtk3.2-dev libgtk-3-dev libhidapi-dev libudev-dev
+  libwxgtk3.2-dev libgtk-3-dev libhidapi-dev libudev-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth iputils-ping poppler-utils
+  xvfb xauth iputils-ping poppler-utils unzip
   clang libclang-rt-14-dev
   fonts-liberation fonts-wqy-microhei
 )
