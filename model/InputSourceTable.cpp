@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "model/DataDefine.h"
+
 CInputSourceTable g_inputSourceTable;
 
 namespace {
@@ -79,5 +81,13 @@ int CInputSourceTable::SelectRow(int nInput, int nMode)
     if (m_nSource >= 0 && m_nSource < SOURCE_COUNT && m_bAvail[m_nSource])
         return 1;
     m_nSource = SOURCE_OFF;
+    return 0;
+}
+
+int KeepInputSourceOffered()
+{
+    if (g_inputSourceTable.SelectRow(g_nCurInput, g_nInputMode))
+        return 1;
+    g_inputSettings.m_bySource = SOURCE_BYTE_OFF;
     return 0;
 }

@@ -35,3 +35,8 @@ public:
 };
 
 extern CInputSourceTable g_inputSourceTable;
+
+// After the active input (g_nCurInput) or the AUX mode (g_nInputMode) changed: their row of
+// g_inputSourceTable becomes current, and a mixer source it does not offer is turned off in the
+// table and in the input settings (byte 255). 1 when the source stays. Nothing is sent.
+int KeepInputSourceOffered();

@@ -4,9 +4,18 @@
 
 using namespace InPutDlgIds;
 
+CInPutDlg* g_pInputPage = nullptr;
+
 CInPutDlg::CInPutDlg(IPageHost& host, CKTV_Data& data) : CPage(IDD_INPUT, host, data)
 {
     SetBackgroundSkins(IDB_BACK_EN, IDB_BACK_CN);
+    g_pInputPage = this;
+}
+
+CInPutDlg::~CInPutDlg()
+{
+    if (g_pInputPage == this)
+        g_pInputPage = nullptr;
 }
 
 void CInPutDlg::ShowChannel()

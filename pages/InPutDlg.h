@@ -6,6 +6,7 @@
 class CInPutDlg : public CPage {
 public:
     CInPutDlg(IPageHost& host, CKTV_Data& data);
+    ~CInPutDlg() override;
 
     void RefreshFromModel() override { ShowChannel(); }
 
@@ -16,3 +17,6 @@ public:
     // After an all-presets file load: source, options, input-mode layout, channel buttons.
     void RefreshInputControls();
 };
+
+// The music input page while it exists (UI thread); the level and delay page posts to it.
+extern CInPutDlg* g_pInputPage;

@@ -6,6 +6,7 @@
 class CLevel_Delay_Dlg : public CPage {
 public:
     CLevel_Delay_Dlg(IPageHost& host, CKTV_Data& data);
+    ~CLevel_Delay_Dlg() override;
 
     void RefreshFromModel() override { UpdateAllControls(); }
     // The meters go dark whenever a link ends.
@@ -18,3 +19,6 @@ public:
     // Every lamp off.
     void ClearOutputMeters();
 };
+
+// The level and delay page while it exists (UI thread); the music input page posts to it.
+extern CLevel_Delay_Dlg* g_pLevelPage;

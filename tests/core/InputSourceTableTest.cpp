@@ -92,3 +92,21 @@ TEST(InputSources, DeviceDefaultsFillTheGlobalTable)
     EXPECT_EQ(g_inputSourceTable.m_nSource, SOURCE_OFF);
     EXPECT_EQ(g_inputSourceTable.m_nAvail4[3][0], 1);
 }
+
+// Mode 2 CH, mixer source AUX2: choosing AUX3 keeps it, choosing Hi.Level turns it off in the
+// table and in the input settings' byte.
+TEST(InputSources, TheActiveInputKeepsOnlyASourceItsRowOffers)
+{
+    InitDeviceData();
+    g_nInputMode = 0;
+    g_inputSourceTable.m_nSource = 4;
+    g_inputSettings.m_bySource = 4;
+    g_nCurInput = 5;
+    EXPECT_EQ(KeepInputSourceOffered(), 1);
+    EXPECT_EQ(g_inputSettings.m_bySource, 4);
+    g_nCurInput = 1;
+    EXPECT_EQ(KeepInputSourceOffered(), 0);
+    EXPECT_EQ(g_inputSourceTable.m_nSource, SOURCE_OFF);
+    EXPECT_EQ(g_inputSettings.m_bySource, SOURCE_BYTE_OFF);
+    InitDeviceData();
+}
