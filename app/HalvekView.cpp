@@ -207,6 +207,7 @@ void CHalvekView::OnInitialUpdate()
     g_pMonitorDlg->Create(this);
     m_pMsgBox = new CMsgBox;
     m_pMsgBox->CreateHidden(this);
+    m_link.CreateUsbDeviceKey();
     SaveFileDirectory(0);
     LoadLineSetting();
 

@@ -87,6 +87,8 @@ public:
     int IsUsbPathFree(const std::string& strPath);
     LinkError MarkUsbPathInUse();
     void ForgetUsbDevice();
+    // The list of devices in use: created when missing (start-up), emptied (no processor found).
+    void CreateUsbDeviceKey();
     void ResetUsbDeviceKey();
 
     // A connection is open and the worker runs.

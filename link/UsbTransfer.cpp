@@ -182,6 +182,11 @@ void CLinkController::ForgetUsbDevice()
     m_usbInUse.Release(g_strUsbDevicePath);
 }
 
+void CLinkController::CreateUsbDeviceKey()
+{
+    m_usbInUse.CreateKey();
+}
+
 void CLinkController::ResetUsbDeviceKey()
 {
     m_usbInUse.Reset();

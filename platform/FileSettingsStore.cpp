@@ -132,6 +132,24 @@ std::vector<std::string> CFileSettingsStore::ValueNames(std::string_view key)
     return names;
 }
 
+bool CFileSettingsStore::HasKey(std::string_view key)
+{
+    std::lock_guard lock(m_mutex);
+    return m_pImpl->config.HasGroup(Group(key));
+}
+
+bool CFileSettingsStore::CreateKey(std::string_view key)
+{
+    std::lock_guard lock(m_mutex);
+    wxFileConfig& config = m_pImpl->config;
+    if (config.HasGroup(Group(key)))
+        return true;
+    // wxFileConfig writes a group only once an entry was written in it, and keeps the group when
+    // that entry is deleted again.
+    const wxString entry = Group(key) + wxS("/%00");
+    return config.Write(entry, wxString()) && config.DeleteEntry(entry, false);
+}
+
 void CFileSettingsStore::Reload()
 {
     std::lock_guard lock(m_mutex);

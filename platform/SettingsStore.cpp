@@ -61,3 +61,17 @@ std::vector<std::string> CMemorySettingsStore::ValueNames(std::string_view key)
             names.push_back(name);
     return names;
 }
+
+bool CMemorySettingsStore::HasKey(std::string_view key)
+{
+    std::lock_guard lock(m_mutex);
+    return m_keys.contains(key);
+}
+
+bool CMemorySettingsStore::CreateKey(std::string_view key)
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_keys.contains(key))
+        m_keys.emplace(std::string(key), std::map<std::string, std::string, std::less<>>{});
+    return true;
+}

@@ -18,6 +18,11 @@ public:
     virtual bool WriteString(std::string_view key, std::string_view name, std::string_view value) = 0;
     virtual bool DeleteValue(std::string_view key, std::string_view name) = 0;
     virtual std::vector<std::string> ValueNames(std::string_view key) = 0;
+    // A key exists once it was created or a value was written under it; deleting its values
+    // leaves it.
+    virtual bool HasKey(std::string_view key) = 0;
+    // Creates the key, without values, when it is missing.
+    virtual bool CreateKey(std::string_view key) = 0;
     // Reads afresh what other running copies have written.
     virtual void Reload() = 0;
     // Writes pending changes through; false when they could not be stored.
@@ -35,6 +40,8 @@ public:
     bool WriteString(std::string_view key, std::string_view name, std::string_view value) override;
     bool DeleteValue(std::string_view key, std::string_view name) override;
     std::vector<std::string> ValueNames(std::string_view key) override;
+    bool HasKey(std::string_view key) override;
+    bool CreateKey(std::string_view key) override;
     void Reload() override {}
     bool Flush() override { return true; }
 
@@ -54,6 +61,8 @@ public:
     bool WriteString(std::string_view key, std::string_view name, std::string_view value) override;
     bool DeleteValue(std::string_view key, std::string_view name) override;
     std::vector<std::string> ValueNames(std::string_view key) override;
+    bool HasKey(std::string_view key) override;
+    bool CreateKey(std::string_view key) override;
     void Reload() override;
     bool Flush() override;
 

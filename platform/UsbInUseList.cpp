@@ -165,5 +165,17 @@ void CUsbInUseList::Reset()
     ReadAfresh();
     for (const std::string& strName : m_store.ValueNames(USB_IN_USE_KEY))
         m_store.DeleteValue(USB_IN_USE_KEY, strName);
+    m_store.CreateKey(USB_IN_USE_KEY);
+    m_store.Flush();
+}
+
+void CUsbInUseList::CreateKey()
+{
+    std::lock_guard lock(m_mutex);
+    CFileLock listLock(m_lockFolder);
+    ReadAfresh();
+    if (m_store.HasKey(USB_IN_USE_KEY))
+        return;
+    m_store.CreateKey(USB_IN_USE_KEY);
     m_store.Flush();
 }

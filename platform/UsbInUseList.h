@@ -6,7 +6,7 @@
 // so an entry whose lock nobody holds was left by a copy that crashed; it is stale and is cleared.
 // The lock decides, the list follows it: two copies never hold the same device.
 //
-// Order of use: IsFree to offer a device, Claim before opening it (Release when the open fails),
+// Order of use: CreateKey at start-up, IsFree to offer a device, Claim before opening it (Release when the open fails),
 // Release when it is closed, Reset when no device of the right kind is present.
 #include <map>
 #include <mutex>
@@ -33,9 +33,11 @@ public:
     LinkError Claim(const std::string& strPath);
     // Unlists the device and lets it go. Harmless for a device this copy does not have.
     void Release(const std::string& strPath);
-    // Clears the whole list (no device of the right kind is present). Locks this copy holds stay
-    // held until their Release.
+    // Clears the whole list (no device of the right kind is present); the list stays, empty.
+    // Locks this copy holds stay held until their Release.
     void Reset();
+    // Makes the list exist, empty, when it is missing.
+    void CreateKey();
 
     static std::string DefaultLockFolder();
 

@@ -39,6 +39,24 @@ TEST_P(SettingsStoreTest, ValuesRoundTripIncludingNamesThatAreDevicePaths)
     EXPECT_EQ(store->ValueNames("Software/Tarvi.exe/USB"), std::vector<std::string>{"/dev/hidraw4"});
 }
 
+TEST_P(SettingsStoreTest, AKeyExistsOnceCreatedOrWrittenAndOutlivesItsValues)
+{
+    const char kUsb[] = "Software/Tarvi.exe/USB";
+    auto store = MakeStore();
+    EXPECT_FALSE(store->HasKey(kUsb));
+    EXPECT_TRUE(store->CreateKey(kUsb));
+    EXPECT_TRUE(store->HasKey(kUsb));
+    EXPECT_TRUE(store->ValueNames(kUsb).empty());
+    EXPECT_TRUE(store->CreateKey(kUsb));  // a second time changes nothing
+    EXPECT_TRUE(store->ValueNames(kUsb).empty());
+
+    EXPECT_TRUE(store->WriteString("Software/Tarvi_1.exe/PC_File", "File_Path", "/tmp"));
+    EXPECT_TRUE(store->HasKey("Software/Tarvi_1.exe/PC_File"));
+    EXPECT_TRUE(store->DeleteValue("Software/Tarvi_1.exe/PC_File", "File_Path"));
+    EXPECT_TRUE(store->HasKey("Software/Tarvi_1.exe/PC_File"));
+    EXPECT_FALSE(store->HasKey("Software/Tarvi_1.exe/Line_Set"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, SettingsStoreTest, testing::Values(StoreKind::Memory, StoreKind::File),
                          [](const auto& info) { return info.param == StoreKind::Memory ? "Memory" : "File"; });
 
@@ -53,4 +71,18 @@ TEST(FileSettingsStore, ACopyReloadsWhatAnotherFlushed)
     EXPECT_FALSE(second.ReadString("Software/Tarvi.exe/USB", "/dev/hidraw0"));
     second.Reload();
     EXPECT_EQ(second.ReadString("Software/Tarvi.exe/USB", "/dev/hidraw0"), "0");
+}
+
+// An empty key is written to the file: a copy started later finds it.
+TEST(FileSettingsStore, AnEmptyKeyIsStored)
+{
+    const std::string path = ConfigFolder() + "/empty-key/settings.ini";
+    {
+        CFileSettingsStore store(path);
+        ASSERT_TRUE(store.CreateKey("Software/Tarvi.exe/USB"));
+        ASSERT_TRUE(store.Flush());
+    }
+    CFileSettingsStore later(path);
+    EXPECT_TRUE(later.HasKey("Software/Tarvi.exe/USB"));
+    EXPECT_TRUE(later.ValueNames("Software/Tarvi.exe/USB").empty());
 }

@@ -105,6 +105,19 @@ TEST_F(UsbInUseList, ACopyThatCrashedLeavesNoDeviceBusy)
     EXPECT_EQ(survivor.list.Claim(DEVICE), LinkError::None);
 }
 
+TEST_F(UsbInUseList, CreateKeyMakesAnEmptyListOnceAndKeepsEntries)
+{
+    CCopy first(folder), second(folder);
+    first.list.CreateKey();
+    CFileSettingsStore fresh(folder + "/settings.ini");
+    EXPECT_TRUE(fresh.HasKey(USB_IN_USE_KEY));
+    EXPECT_TRUE(fresh.ValueNames(USB_IN_USE_KEY).empty());
+    // A second copy starting while the first has a device keeps its entry.
+    ASSERT_EQ(first.list.Claim(DEVICE), LinkError::None);
+    second.list.CreateKey();
+    EXPECT_EQ(Listed(DEVICE), "0");
+}
+
 TEST_F(UsbInUseList, ResetEmptiesTheListButNotTheLocks)
 {
     CCopy first(folder), second(folder);
@@ -112,6 +125,7 @@ TEST_F(UsbInUseList, ResetEmptiesTheListButNotTheLocks)
     ASSERT_EQ(first.list.Claim("/dev/hidraw4"), LinkError::None);
     second.list.Reset();
     CFileSettingsStore fresh(folder + "/settings.ini");
+    EXPECT_TRUE(fresh.HasKey(USB_IN_USE_KEY));
     EXPECT_TRUE(fresh.ValueNames(USB_IN_USE_KEY).empty());
     // The list lost the entry, but the first copy still has the device.
     EXPECT_FALSE(second.list.IsFree(DEVICE));

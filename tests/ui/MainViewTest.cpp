@@ -248,6 +248,25 @@ TEST_F(MainView, StartsWithTheOutputPageAndTheLampSayingNoProcessorIsConnected)
     }
 }
 
+// Start-up makes the list of USB devices in use exist before any processor is looked for.
+TEST(MainViewStartUp, CreatesTheListOfDevicesInUseInAFreshSettingsFolder)
+{
+    ResetLinkGlobals();
+    ASSERT_FALSE(CFileSettingsStore().HasKey(USB_IN_USE_KEY));
+    CHalvekDoc doc;
+    doc.OnNewDocument();
+    CEmulatedHidBackend hid;
+    auto* pFrame = new CMainFrame;
+    pFrame->OpenDocument(doc, hid, NoNetwork(), FastTimeouts());
+    CFileSettingsStore startedLater;
+    EXPECT_TRUE(startedLater.HasKey(USB_IN_USE_KEY));
+    EXPECT_TRUE(startedLater.ValueNames(USB_IN_USE_KEY).empty());
+    pFrame->Destroy();
+    wxTheApp->ProcessIdle();
+    PumpPendingEvents();
+    ResetLinkGlobals();
+}
+
 TEST_F(MainView, PresetPopUpGreysTheDeviceCommandsWhileNoLinkIsOpen)
 {
     struct Case {
