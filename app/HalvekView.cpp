@@ -127,6 +127,7 @@ CHalvekView::CHalvekView(CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& n
 {
     SetBackgroundSkins(kBackground, kBackground);
     m_link.SetFirmwarePacketSource([this] { m_firmware.NextFirmwarePacket(); });
+    m_link.AttachClientSocket(&m_clientSocket);
 }
 
 CHalvekView::~CHalvekView()

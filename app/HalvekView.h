@@ -14,6 +14,7 @@
 #include <string>
 
 #include "controls/TemplateForm.h"
+#include "link/ClientSocket.h"
 #include "link/FirmwareUpdate.h"
 #include "link/KTVCommand.h"
 #include "link/LinkController.h"
@@ -215,6 +216,7 @@ public:
     CKTVCommand m_command;
     CUsbInUseList m_usbInUse;
     CNet_Socket m_netSocket;
+    CClientSocket m_clientSocket;  // never connected; the network disconnect closes it
     CLinkController m_link;
     CSerialPort m_serialPort;
     CFirmwareUpdate m_firmware;

@@ -353,6 +353,7 @@ void CHalvekView::DisconnectUsb()
 void CHalvekView::DisconnectNetwork()
 {
     m_netSocket.Close();
+    m_clientSocket.Close();
     ResetAfterDisconnect();
     g_bNetLink = 0;
 }

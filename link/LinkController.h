@@ -22,6 +22,7 @@
 #include "platform/LinkError.h"
 #include "platform/Message.h"
 
+class CClientSocket;
 class CKTVCommand;
 class CKTV_Data;
 class CNet_Socket;
@@ -39,6 +40,8 @@ public:
     // The data model whose next-frame choice fills an empty queue (none: an empty queue stays
     // empty).
     void AttachData(CKTV_Data* pData) { m_pData = pData; }
+    // The socket object that the firmware writers hand each report they send (none: no one).
+    void AttachClientSocket(CClientSocket* pSocket) { m_pClientSocket = pSocket; }
     // Queues the next firmware packet of an update, if there is one (the update engine).
     void SetFirmwarePacketSource(std::function<void()> fnNextPacket) { m_fnNextFirmwarePacket = std::move(fnNextPacket); }
     // Closes the link as the view's connect button does.
@@ -122,6 +125,8 @@ private:
     // traffic was stopped or the worker told to quit meanwhile.
     LinkError ReadReport(std::chrono::milliseconds wait);
     bool WriteReport();
+    // Hands the firmware report in g_byHidOut to the client socket before it is sent.
+    void ReportToClientSocket();
     void AfterHexApply();
 
     bool NetSendPacket();
@@ -139,6 +144,7 @@ private:
     CNet_Socket& m_netSocket;
     CLinkTimeouts m_timeouts;
     CKTV_Data* m_pData = nullptr;
+    CClientSocket* m_pClientSocket = nullptr;
     std::function<void()> m_fnNextFirmwarePacket;
     std::function<void()> m_fnConnectButton;
 

@@ -151,6 +151,7 @@ bool CLinkController::NetSendFirmwarePacket()
         return false;
     }
     while (pHead->GetNextChunk()) {
+        ReportToClientSocket();
         if (m_netSocket.Send(g_byHidOut, HID_REPORT_SIZE))
             continue;
         m_netSocket.Close();

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "link/ClientSocket.h"
 #include "link/FirmwareCommands.h"
 #include "link/KTVCommand.h"
 #include "link/LinkController.h"
@@ -217,6 +218,12 @@ bool CLinkController::WriteReport()
     return error == LinkError::None;
 }
 
+void CLinkController::ReportToClientSocket()
+{
+    if (m_pClientSocket)
+        m_pClientSocket->OnOutgoingData(g_byHidOut, HID_REPORT_SIZE);
+}
+
 void CLinkController::UsbTransfer()
 {
     m_liTxStart = std::chrono::steady_clock::now();
@@ -336,8 +343,10 @@ bool CLinkController::UsbWriteFirmwarePacket()
                                m_timeouts.usbEnterUpdateStep, "连接Usb", "Connected Usb");
         return false;
     }
-    if (pHead->GetNextChunk())
+    if (pHead->GetNextChunk()) {
+        ReportToClientSocket();
         WriteReport();
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 constexpr unsigned WM_USER = 0x0400;
 constexpr unsigned WM_COMMAND = 0x0111;  // a control notifies its parent; on wx a command event (controls/WndMessages.h)
+constexpr unsigned WM_TIMER = 0x0113;    // a timer has elapsed (a blocking socket call checks for it)
 // A HID device arrived or was removed: wParam DBT_DEVICEARRIVAL or DBT_DEVICEREMOVECOMPLETE,
 // lParam a ticket for the device path (platform/DeviceChange.h). Posted to the main view.
 constexpr unsigned WM_DEVICECHANGE = 0x0219;

@@ -139,3 +139,9 @@ LinkError CTcpClient::SetReceiveTimeout(std::chrono::milliseconds timeout)
         return LinkError::Closed;
     return SetTimeout(m_fd, SO_RCVTIMEO, timeout) ? LinkError::None : FromErrno(errno);
 }
+
+void CTcpClient::CancelBlockingCall()
+{
+    if (m_fd >= 0)
+        ::shutdown(m_fd, SHUT_RDWR);
+}

@@ -37,6 +37,9 @@ public:
     // One receive of at most buffer.size() bytes, waiting at most the receive time-out.
     TcpReceived Receive(std::span<std::uint8_t> buffer);
     LinkError SetReceiveTimeout(std::chrono::milliseconds timeout);
+    // Ends a send or receive that blocks on another thread; the connection is then only fit to
+    // be closed.
+    void CancelBlockingCall();
 
 private:
     int m_fd = -1;

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <mutex>
 #include <thread>
 
+#include "link/ClientSocket.h"
 #include "link/FirmwareCommands.h"
 #include "link/FirmwareUpdate.h"
 #include "link/LinkState.h"
@@ -81,7 +83,25 @@ protected:
     CFirmwareUpdate m_engine{m_rig.command};
 };
 
+// Keeps every report the firmware writers hand to the view's client socket.
+class CRecordingClientSocket : public CClientSocket {
+public:
+    void OnOutgoingData(const BYTE* pReport, int nLength) override
+    {
+        CClientSocket::OnOutgoingData(pReport, nLength);
+        std::lock_guard lock(m_mutex);
+        m_reports.emplace_back(pReport, pReport + nLength);
+    }
+    std::vector<Bytes> Reports() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_reports;
+    }
 
+private:
+    mutable std::mutex m_mutex;
+    std::vector<Bytes> m_reports;
+};
 }  // namespace
 
 TEST_P(FirmwareLink, AnMcuFileUpdatesTheProcessor)
@@ -189,6 +209,40 @@ TEST_P(FirmwareLink, AReplyLostOnceIsSentAgainOnlyOnTheNetwork)
     ASSERT_TRUE(Finished());
     m_rig.Stop();
     EXPECT_EQ(m_rig.emulator.State().firmware.lastMcu, mcu);
+}
+
+// The client socket sees each firmware report once, as it is sent, and the update goes on as if
+// it were not there.
+TEST_P(FirmwareLink, EveryFirmwareReportPassesTheClientSocketOnceAsSent)
+{
+    CRecordingClientSocket socket;
+    m_rig.link.AttachClientSocket(&socket);
+    ASSERT_TRUE(Start(McuFirmwareFile(TestImage(200))));
+    ASSERT_TRUE(Finished());
+    m_rig.Stop();
+    m_rig.link.AttachClientSocket(nullptr);
+    EXPECT_EQ(m_progress.Text(), "Update successfully");
+
+    const std::vector<Bytes> reports = socket.Reports();
+    CEmuRequestAssembler assembler;
+    std::vector<Bytes> handedFrames;
+    for (const Bytes& report : reports) {
+        ASSERT_EQ(report.size(), std::size_t(HID_REPORT_SIZE));
+        EXPECT_EQ(report[0], 0);
+        for (const Bytes& frame : assembler.Feed(std::span(report).subspan(1)))
+            handedFrames.push_back(frame);
+    }
+    std::vector<Bytes> receivedFrames;
+    for (const EmuRequest& request : m_rig.emulator.Log())
+        receivedFrames.push_back(request.bytes);
+    ASSERT_FALSE(receivedFrames.empty());
+    EXPECT_EQ(handedFrames, receivedFrames);
+
+    // One report per 64 frame bytes: none twice, none held back.
+    std::size_t nPieces = 0;
+    for (const Bytes& frame : receivedFrames)
+        nPieces += (frame.size() + HID_REPORT_SIZE - 2) / (HID_REPORT_SIZE - 1);
+    EXPECT_EQ(reports.size(), nPieces);
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, FirmwareLink, testing::Values(LinkWay::Usb, LinkWay::Net), LinkWayName);

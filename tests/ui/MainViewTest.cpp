@@ -42,6 +42,7 @@
 #include "res/Skins.h"
 #include "res/ViewSkins.h"
 #include "tests/support/EmulatedHid.h"
+#include "tests/support/EmulatorTcpServer.h"
 #include "tests/support/FirmwareFiles.h"
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageBoxRecorder.h"
@@ -544,6 +545,14 @@ TEST_F(MainView, EndOfSessionEndsTheLink)
     CloseFrameWith(wxEVT_END_SESSION);
     ExpectLinkEnded();
     EXPECT_TRUE(Closing());
+}
+
+TEST_F(MainView, TheNetworkDisconnectClosesTheClientSocket)
+{
+    CEmulatorTcpServer server(m_emulator);
+    ASSERT_EQ(m_pView->m_clientSocket.Connect("127.0.0.1", server.Port()), LinkError::None);
+    m_pView->DisconnectNetwork();
+    EXPECT_FALSE(m_pView->m_clientSocket.IsOpen());
 }
 
 TEST_F(MainView, HelpWithoutItsFileSaysSo)
