@@ -31,6 +31,11 @@ public:
     int IsLastOfReadBatch() const;
     void SetLastOfWriteBatch(int b) { m_bLastOfWriteBatch = b; }
     int IsLastOfWriteBatch() const;
+    // Two values of the caller's own; nothing in the program uses them.
+    void SetSpare1(int n) { m_nSpare1 = n; }
+    int GetSpare1() const { return m_nSpare1; }
+    void SetSpare2(int n) { m_nSpare2 = n; }
+    int GetSpare2() const { return m_nSpare2; }
     void SetDone(int b) { m_bDone = b; }
     int IsDone() const { return m_bDone; }
     void SetDelayed(int b) { m_bDelayed = b; }
@@ -60,6 +65,8 @@ private:
     int m_nBatchIndex = 0;
     int m_bLastOfReadBatch = 0;
     int m_bLastOfWriteBatch = 0;
+    int m_nSpare1 = 0;
+    int m_nSpare2 = 0;
     int m_nChunkCursor = 0;
     int m_bDone = 0;
     int m_bDelayed = 0;

@@ -4,6 +4,8 @@
 #include <cstring>
 
 CommandFrame g_cmdFrame;
+CSendData* g_pLastBuilt = nullptr;
+BYTE* g_pLastBuiltBuf = nullptr;
 
 namespace {
 
@@ -67,6 +69,12 @@ bool GroupCarriesLink(int nGroup)
            nGroup != OUT_GROUP_LIMITER && nGroup != OUT_GROUP_NAME;
 }
 
+void ForgetLastBuilt()
+{
+    g_pLastBuilt = nullptr;
+    g_pLastBuiltBuf = nullptr;
+}
+
 }  // namespace
 
 void InitCommandFrame()
@@ -99,11 +107,14 @@ std::unique_ptr<CSendData> MakeFrameFromTemplate(int n)
     auto pFrame = std::make_unique<CSendData>();
     pFrame->SetBuffer(std::move(pBuffer));
     pFrame->SetLength(n);
+    g_pLastBuilt = pFrame.get();
+    g_pLastBuiltBuf = pFrame->GetBuffer();
     return pFrame;
 }
 
 std::unique_ptr<CSendData> MakeWriteGroupFrame(int nType, int nChannel, int nGroup)
 {
+    ForgetLastBuilt();
     if (nType == GROUP_METER_POLL) {
         // The payload is left as the previous frame wrote it (see the header).
         SetHeader(FRAME_READ, 0, BLOCK_SYSTEM, SYS_STATUS, 0, sizeof(ParamGroup));
@@ -122,6 +133,7 @@ std::unique_ptr<CSendData> MakeWriteGroupFrame(int nType, int nChannel, int nGro
 std::unique_ptr<CSendData> MakeWriteBlockFrame(int nPreset, int nBlock, int nChannel, int bFromLive,
                                                int bFromStored)
 {
+    ForgetLastBuilt();
     // Only the first 12 groups of the effect block travel; the rest stays on the PC.
     constexpr int EFFECT_BYTES_SENT = 96;
     int nLength = 0;
@@ -155,6 +167,7 @@ std::unique_ptr<CSendData> MakeWriteBlockFrame(int nPreset, int nBlock, int nCha
 std::unique_ptr<CSendData> MakeReadFrame(int nPreset, int nBlock, int nChannel, int bRecall,
                                          [[maybe_unused]] int bStored)
 {
+    ForgetLastBuilt();
     const int nSub = (bRecall && nPreset != 0) ? 0 : SUB_WHOLE_BLOCK;
     SetHeader(FRAME_READ, nPreset, nBlock, nChannel, nSub, sizeof(ParamGroup));
     ZeroPayload(sizeof(ParamGroup));
@@ -163,6 +176,7 @@ std::unique_ptr<CSendData> MakeReadFrame(int nPreset, int nBlock, int nChannel, 
 
 std::unique_ptr<CSendData> MakeReadSystemFrame(int nItem, int nPreset)
 {
+    ForgetLastBuilt();
     SetHeader(FRAME_READ, nPreset, BLOCK_SYSTEM, nItem, 0, sizeof(ParamGroup));
     ZeroPayload(sizeof(ParamGroup));
     return MakeFrameFromTemplate(FRAME_OVERHEAD + sizeof(ParamGroup));
@@ -170,6 +184,7 @@ std::unique_ptr<CSendData> MakeReadSystemFrame(int nItem, int nPreset)
 
 std::unique_ptr<CSendData> MakeWriteSystemFrame(int nItem, int nPreset)
 {
+    ForgetLastBuilt();
     int nLength = 0;
     switch (nItem) {
     case SYS_PRESET_NAME: {

@@ -40,6 +40,11 @@ struct CommandFrame {
 static_assert(sizeof(CommandFrame) == 316 && offsetof(CommandFrame, m_byPayload) == FRAME_HEADER_SIZE);
 
 extern CommandFrame g_cmdFrame;
+// The frame the builders made last and its buffer, kept for a look in the debugger; a builder
+// that makes no frame leaves both null. References only: the frame belongs to whoever received
+// it and may be gone. Guarded like the template.
+extern CSendData* g_pLastBuilt;
+extern BYTE* g_pLastBuiltBuf;
 
 // Clears the template and writes its sync bytes and end byte.
 void InitCommandFrame();

@@ -148,6 +148,14 @@ void CKTVEQ::UpdateCurveF()
         m_ptfs[i].y = static_cast<float>(GainToStepF(sum[i], m_nHeight) + PLOT_TOP);
 }
 
+void CKTVEQ::UpdateCurveI()
+{
+    double sum[FREQ_POINTS];
+    SumResponses(sum);
+    for (int i = 0; i < FREQ_POINTS; ++i)
+        m_pts[i].y = GainToStep(sum[i], m_nHeight) + PLOT_TOP;
+}
+
 void CKTVEQ::UpdateBandCurve(int nBand)
 {
     const double* pResponse = GetAt(nBand)->GetResponse();

@@ -34,6 +34,10 @@ public:
     CFilter* GetAt(int nBand) const { return m_bands[static_cast<size_t>(nBand)].get(); }
     CFilter* GetHPF() const;
     CFilter* GetLPF() const;
+    // The band's group number in the processor's block, as the byte the frames carry.
+    BYTE GetGroupByte(int nBand) const { return GetAt(nBand)->GetGroupByte(); }
+    // Never set: always 0.
+    int GetReserved() const { return m_nReserved; }
 
     // Plot size; the curve's x values and every band's geometry follow it.
     void SetGraphRect(const Rect& rect);
@@ -41,6 +45,8 @@ public:
     void UpdateCurve();
     // The same sum into the anti-aliased curve only (output channels).
     void UpdateCurveF();
+    // The same sum into the integer curve only.
+    void UpdateCurveI();
     // One band alone into the integer curve.
     void UpdateBandCurve(int nBand);
     void UpdateOutBandCurve(int nBand) { UpdateBandCurve(nBand); }
@@ -69,4 +75,5 @@ private:
     PointF m_ptfs[FREQ_POINTS] = {};
     int m_nHeight = 0;
     int m_nWidth = 0;
+    int m_nReserved = 0;
 };

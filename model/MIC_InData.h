@@ -33,6 +33,7 @@ public:
     int GetBandCount() const { return m_EQ.GetSize(); }
     void BypassAll(int bOn) { BypassBands(GetBandCount(), bOn != 0); }
     int UpdateEQBypass() { return CChannelData::UpdateEQBypass(GetBandCount()); }
+    int GetEqReserved() const { return m_EQ.GetReserved(); }
 
     // Block codec; loading marks nothing.
     void LoadFromDevice(const MicBlock& block);

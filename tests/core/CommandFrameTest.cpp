@@ -232,3 +232,24 @@ TEST_F(CommandFrames, EveryBuilderFinishesWithCheckAndEndByte)
         EXPECT_EQ(p->GetCommand(), 0);
     }
 }
+
+TEST_F(CommandFrames, TheLastBuiltFrameIsNamedUntilABuilderMakesNone)
+{
+    const std::vector<std::function<std::unique_ptr<CSendData>()>> builders{
+        [] { return MakeWriteGroupFrame(BLOCK_OUTPUT, 1, 3); },
+        [] { return MakeWriteGroupFrame(GROUP_METER_POLL, 0, 0); },
+        [] { return MakeWriteBlockFrame(0, BLOCK_MUSIC, 2, 1, 0); },
+        [] { return MakeReadFrame(3, BLOCK_OUTPUT, 0, 1, 1); },
+        [] { return MakeReadSystemFrame(SYS_VERSION, 0); },
+        [] { return MakeWriteSystemFrame(SYS_MASTER, 0); },
+    };
+    for (const auto& build : builders) {
+        const auto pFrame = build();
+        EXPECT_EQ(g_pLastBuilt, pFrame.get());
+        EXPECT_EQ(g_pLastBuiltBuf, pFrame->GetBuffer());
+    }
+    // An item without a write payload makes no frame: nothing is named, not the frame before.
+    EXPECT_EQ(MakeWriteSystemFrame(SYS_STATUS, 0), nullptr);
+    EXPECT_EQ(g_pLastBuilt, nullptr);
+    EXPECT_EQ(g_pLastBuiltBuf, nullptr);
+}

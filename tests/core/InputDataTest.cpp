@@ -89,6 +89,7 @@ TEST_F(InputData, MicrophoneBlockKeepsItsBytes)
     EXPECT_EQ(Mic().GetMute(), 1);
     EXPECT_EQ(Mic().GetGrade(), 3);
     EXPECT_EQ(Mic().GetLimiterA(), 0xA7);
+    EXPECT_EQ(Mic().GetEqReserved(), 0);  // nothing in a block or elsewhere sets it
     for (int i = 0; i < Mic().GetBandCount(); ++i)
         EXPECT_EQ(Mic().GetBand(i)->GetChanged(), 0) << i;
 

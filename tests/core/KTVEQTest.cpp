@@ -42,6 +42,8 @@ TEST(KTVEQ, OutputSetHasThirtyOneBandsAndTwoCrossovers)
     EXPECT_EQ(eq.GetHPF()->GetRangeId(), 10);
     EXPECT_EQ(eq.GetHPF()->GetFreq(), 20);
     EXPECT_EQ(eq.GetHPF()->GetGroup(), 32);
+    EXPECT_EQ(eq.GetGroupByte(31), 32);
+    EXPECT_EQ(eq.GetGroupByte(7), 7);
     EXPECT_EQ(eq.GetHPF()->GetShowHandles(), 0);
     EXPECT_EQ(eq.GetHPF()->GetAlign(), ALIGN_LINKWITZ_RILEY);  // until the speaker role sets it
     EXPECT_EQ(eq.GetLPF(), eq.GetAt(32));
@@ -165,6 +167,15 @@ TEST(KTVEQ, CurveIsTheSumOfTheBands)
     eq.GetHPF()->SetFreq(100, false);
     eq.UpdateCurveF();
     EXPECT_EQ(eq.GetPoints()[136].y, 130);  // the integer curve is left alone
+    const float fAntiAliased = eq.GetPointsF()[136].y;
+    eq.UpdateCurveI();
+    EXPECT_EQ(eq.GetPoints()[136].y, GainToStep(eq.GetAt(5)->GetResponse()[136] + eq.GetAt(20)->GetResponse()[136] +
+                                                     eq.GetHPF()->GetResponse()[136], 240) + PLOT_TOP);
+    // The anti-aliased curve is left alone by the integer sum.
+    eq.GetAt(5)->SetGainPos(200);
+    eq.UpdateCurveI();
+    EXPECT_EQ(eq.GetPointsF()[136].y, fAntiAliased);
+    eq.GetAt(5)->SetGainPos(260);
     eq.UpdateCurve();
     for (int i = 0; i < FREQ_POINTS; ++i) {
         const double sum = eq.GetAt(5)->GetResponse()[i] + eq.GetAt(20)->GetResponse()[i] +

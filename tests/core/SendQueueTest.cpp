@@ -37,7 +37,8 @@ TEST(SendData, NewFrameHasOnlyTheMoreToSendFlag)
     EXPECT_EQ(frame.GetLength() + frame.GetRetryCount() + frame.IsInBatch() + frame.GetBatchIndex() +
                   frame.IsLastOfReadBatch() + frame.IsLastOfWriteBatch() + frame.IsDone() +
                   frame.IsDelayed() + frame.GetCommand() + frame.IsTransferEnd() +
-                  frame.IsLongWait() + frame.IsRefused() + frame.GetChunkCursor(),
+                  frame.IsLongWait() + frame.IsRefused() + frame.GetChunkCursor() + frame.GetSpare1() +
+                  frame.GetSpare2(),
               0);
     g_nLinkType = LINK_NONE;
 }
