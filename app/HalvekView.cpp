@@ -198,7 +198,11 @@ void CHalvekView::OnInitialUpdate()
     ToggleLanguage(0);
     SelectMode(0, 0);
     ShowPage(g_nCurPage, 0);
-    SelectMusicInput(g_inputSettings.m_byInput, 0);
+    {
+        std::lock_guard lock(g_csLink);
+        AdoptLoadedInput();
+    }
+    SelectMusicInput(g_nCurInput, 0);
     m_link.RegisterHidNotification(GetWndHandle(this));
     UpdateTitle();
 
@@ -457,20 +461,14 @@ void CHalvekView::SelectMode(int nMode, int bStore)
 
 void CHalvekView::SelectMusicInput(int nInput, int bSend)
 {
-    if (nInput >= 1 && nInput <= 3) {
-        m_btnInputHiLevel->SetCheck(nInput == 1);
-        m_btnInputPhone->SetCheck(nInput == 2);
-        m_btnInputAux->SetCheck(nInput == 3);
-    }
-    if (!bSend)
+    if (bSend) {
+        SelectActiveInput(nInput, InputChangeBy::QuickSelect);
         return;
-    std::lock_guard lock(g_csLink);
-    g_inputSettings.m_byInput = BYTE(nInput);
-    if (g_masterSettings.m_byNoInput) {
-        g_masterSettings.m_byNoInput = 0;
-        SendSystemItem(SYS_MASTER, 0);
     }
-    SendSystemItem(SYS_INPUT, 0);
+    // Exactly the active input's button is checked: none while an input without one is active.
+    m_btnInputHiLevel->SetCheck(g_nCurInput == 1);
+    m_btnInputPhone->SetCheck(g_nCurInput == 2);
+    m_btnInputAux->SetCheck(g_nCurInput == 3);
 }
 
 void CHalvekView::SendSystemItem(int nItem, int nPreset)
@@ -586,9 +584,7 @@ void CHalvekView::BindHandlers()
         }, WxId(IDC_MODE1 + i));
     for (auto [nId, nInput] : {std::pair{IDC_INPUT_HILEVEL, 1}, {IDC_INPUT_PHONE, 2}, {IDC_INPUT_AUX, 3}})
         Bind(wxEVT_BUTTON, [this, nInput](wxCommandEvent&) {
-            std::lock_guard lock(g_csLink);
-            if (g_inputSettings.m_byInput != nInput)
-                SelectMusicInput(nInput, 1);
+            SelectMusicInput(nInput, 1);
         }, WxId(nId));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnLanguage(); }, WxId(ID_LANGUAGE));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnHelp(); }, WxId(ID_HELP));

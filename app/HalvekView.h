@@ -75,9 +75,12 @@ public:
     // The mode buttons show mode nMode (0-3) as the current one; with bStore it becomes the mode
     // of the mode table.
     void SelectMode(int nMode, int bStore);
-    // The quick input buttons show music input nInput (1-3); with bSend it becomes the active
-    // input and goes to the processor.
+    // With bSend music input nInput becomes the active input as a quick button chooses it;
+    // either way the quick buttons show the active input (g_nCurInput).
     void SelectMusicInput(int nInput, int bSend);
+    // The one routine of every change of the active input (model/ActiveInput.h; IPageHost).
+    InputChange SelectActiveInput(int nInput, InputChangeBy by) override;
+    InputChange SelectInputMode(int nMode) override;
     // Queues a write of the system item while a link is open.
     void SendSystemItem(int nItem, int nPreset = 0) override;
 
@@ -266,6 +269,12 @@ private:
     void OnPresetReceived(WPARAM nPreset);
     void OnAllPresetsReceived();
     void OnStatusReceived(LPARAM nLength);
+    // After a choice of input or mode: the other pages told, items 5 and 2 sent, the quick
+    // buttons shown, the stale status reports dropped.
+    void RunInputChange(const InputChange& change, const CPage* pChooser);
+    // The processor's active input or mode, taken from a status report or loaded settings, told
+    // to both pages (WM_DEVICE_INPUT_CHANGED).
+    void TellPagesOfDeviceInput(int nSourceByte);
     void OnDeviceSettingsReceived();
     void OnPresetModified();
     // Shows the name on the preset-name button (checked when not empty) and in the name edit.

@@ -20,7 +20,6 @@
 #include "link/PresetBatch.h"
 #include "model/CommandFrame.h"
 #include "model/DataDefine.h"
-#include "model/InputSourceTable.h"
 #include "model/KTV_Data.h"
 #include "model/KTV_OutData.h"
 #include "model/SpeakerRole.h"
@@ -230,15 +229,10 @@ void CHalvekView::OnStatusReceived(LPARAM nLength)
         std::lock_guard lock(g_csLink);
         nActive = g_nDevStatus[STATUS_ACTIVE_INPUT];
         nSource = g_nDevStatus[STATUS_MIX_SOURCE];
-        if (nLength != STATUS_REPLY_BYTES || nActive == g_nCurInput)
+        if (nLength != STATUS_REPLY_BYTES || !FollowReportedInput(nActive, nSource))
             return;
-        g_masterSettings.m_byNoInput = 0;
-        g_inputSettings.m_bySource = BYTE(nSource);
-        g_inputSourceTable.SelectRow(nActive, g_inputSettings.m_byInputMode);
-        g_inputSourceTable.m_nSource = SourceFromByte(g_inputSettings.m_bySource);
     }
-    PostMessage(m_pageInput, WM_DEVICE_INPUT_CHANGED, WPARAM(nSource), LPARAM(nActive));
-    PostMessage(m_pageLevel, WM_DEVICE_INPUT_CHANGED, 0, LPARAM(nActive));
+    TellPagesOfDeviceInput(nSource);
     if (g_pAdvDlg)
         g_pAdvDlg->UpdateSourceButton();
     m_pageOutput->ShowInputChannel(nActive);
@@ -259,14 +253,17 @@ void CHalvekView::OnDeviceSettingsReceived()
         g_bOutMapLocked = 0;
         m_pageOutput->ApplyOutputMapLock();
     }
-    int nInput = 0;
+    bool bInputChanged = false;
+    int nSource = 0;
     {
         std::lock_guard lock(g_csLink);
-        nInput = g_inputSettings.m_byInput;
-        g_nCurInput = nInput;
-        g_nInputMode = g_inputSettings.m_byInputMode;
+        bInputChanged = AdoptLoadedInput();
+        nSource = g_inputSettings.m_bySource;
     }
-    SelectMusicInput(nInput, 0);
+    if (bInputChanged)
+        TellPagesOfDeviceInput(nSource);
+    else
+        SelectMusicInput(g_nCurInput, 0);
     if (!m_link.m_bOnline)
         return;
     std::lock_guard lock(g_csLink);

@@ -1,10 +1,12 @@
 // The main view's device-state commands and channel services: the pages, the preset manager and
 // the view's own batches call them when a whole item or channel changes. Frames are queued at
 // once under g_csLink, and only while a link is open.
+#include <array>
 #include <iterator>
 #include <mutex>
 
 #include "app/HalvekView.h"
+#include "controls/WndMessages.h"
 #include "link/PresetBatch.h"
 #include "model/ChannelGroups.h"
 #include "model/CommandFrame.h"
@@ -16,8 +18,10 @@
 #include "model/SpeakerRole.h"
 #include "model/StdAfx.h"
 #include "pages/InPutDlg.h"
+#include "pages/Level_Delay_Dlg.h"
 #include "pages/OutputDlg.h"
 #include "platform/LinkLock.h"
+#include "platform/MessageIds.h"
 
 namespace {
 // The input bands below this take the input table's start frequencies, the rest the output's.
@@ -57,6 +61,62 @@ void CHalvekView::SetMasterItemPending(int bFlag)
 void CHalvekView::SetSourceItemPending(int bFlag)
 {
     g_bSendInput = bFlag && m_link.m_bOnline ? 1 : 0;
+}
+
+InputChange CHalvekView::SelectActiveInput(int nInput, InputChangeBy by)
+{
+    InputChange change;
+    {
+        std::lock_guard lock(g_csLink);
+        change = ChooseActiveInput(nInput, by);
+    }
+    const CPage* pChooser = nullptr;
+    if (by == InputChangeBy::InputButton || by == InputChangeBy::InputConnector)
+        pChooser = g_pInputPage;
+    else if (by == InputChangeBy::LevelPage)
+        pChooser = g_pLevelPage;
+    RunInputChange(change, pChooser);
+    return change;
+}
+
+InputChange CHalvekView::SelectInputMode(int nMode)
+{
+    InputChange change;
+    {
+        std::lock_guard lock(g_csLink);
+        change = ChooseInputMode(nMode);
+    }
+    RunInputChange(change, g_pInputPage);
+    return change;
+}
+
+void CHalvekView::RunInputChange(const InputChange& change, const CPage* pChooser)
+{
+    if (!change.bNotify)
+        return;
+    // Handled after this returns, when the globals hold the new input: the message carries what
+    // the page showed before.
+    for (CPage* pPage : std::array<CPage*, 2>{g_pInputPage, g_pLevelPage})
+        if (pPage != nullptr && pPage != pChooser)
+            PostMessage(pPage, WM_INPUT_SELECTED, WPARAM(change.bPrevNoInput), LPARAM(change.nPrevInput));
+    if (change.bSendMaster)
+        SendSystemItem(SYS_MASTER, 0);
+    if (change.bSendInput)
+        SendSystemItem(SYS_INPUT, 0);
+    SelectMusicInput(g_nCurInput, 0);
+    // A status report queued before item 2 still names the input of before; applied now it would
+    // switch the pages back.
+    if (change.bSendInput)
+        DrainMessages(this, [](const PostedMessage& msg) { return msg.nMsg != WM_STATUS_RECEIVED; });
+}
+
+void CHalvekView::TellPagesOfDeviceInput(int nSourceByte)
+{
+    if (g_pInputPage != nullptr)
+        PostMessage(g_pInputPage, WM_DEVICE_INPUT_CHANGED, WPARAM(nSourceByte), LPARAM(g_nCurInput));
+    if (g_pLevelPage != nullptr)
+        PostMessage(g_pLevelPage, WM_DEVICE_INPUT_CHANGED, 0, LPARAM(g_nCurInput));
+    SelectMusicInput(g_nCurInput, 0);
 }
 
 void CHalvekView::RefreshInputSourceButtons()

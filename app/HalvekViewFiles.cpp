@@ -14,7 +14,6 @@
 #include "controls/ControlIds.h"
 #include "model/DataDefine.h"
 #include "model/HalvekDoc.h"
-#include "model/InputSourceTable.h"
 #include "model/StdAfx.h"
 #include "pages/InPutDlg.h"
 #include "pages/OutputDlg.h"
@@ -272,11 +271,8 @@ int CHalvekView::LoadAllPresetsFile()
         g_bLiveEdited = 0;
         // The input page still sees the input and mode shown until now.
         m_pageInput->RefreshInputControls();
-        g_nCurInput = g_inputSettings.m_byInput;
-        g_nInputMode = g_inputSettings.m_byInputMode;
-        g_inputSourceTable.SelectRow(g_nCurInput, g_nInputMode);
-        g_inputSourceTable.m_nSource = SourceFromByte(g_inputSettings.m_bySource);
-        SelectMusicInput(g_inputSettings.m_byInput, 0);
+        AdoptLoadedInput();
+        SelectMusicInput(g_nCurInput, 0);
         UnlinkAllOutputs();
         ApplyLoadedRoles(0);
         // While a link is open every preset and the device state go to the processor.

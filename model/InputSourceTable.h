@@ -7,9 +7,11 @@ constexpr int SOURCE_COUNT = 7;
 // The source as the input-settings byte carries it: 255 for off.
 constexpr int SOURCE_BYTE_OFF = 255;
 
+// The table's source for an input-settings byte. The byte comes from the processor or a file:
+// one that names no source (255 or anything above 5) is off, so it never indexes a face or a row.
 constexpr int SourceFromByte(int bySource)
 {
-    return bySource == SOURCE_BYTE_OFF ? SOURCE_OFF : bySource;
+    return bySource >= 0 && bySource < SOURCE_OFF ? bySource : SOURCE_OFF;
 }
 
 class CInputSourceTable {

@@ -4,6 +4,8 @@
 // few services around them. A page edits plain parameters through the data model's setters (the
 // link worker sends them later) and everything else through this interface; it never sees the
 // view's link objects. Every operation runs on the UI thread.
+#include "model/ActiveInput.h"
+
 class IPageHost {
 public:
     virtual ~IPageHost() = default;
@@ -17,6 +19,16 @@ public:
     // current bytes at its next pass; nothing without a link.
     virtual void SetMasterItemPending(int bFlag) = 0;
     virtual void SetSourceItemPending(int bFlag) = 0;
+
+    // The one routine of a user's choice of the active music input (model/ActiveInput.h decides):
+    // the pages other than the one that chose are posted WM_INPUT_SELECTED (wParam the no-input
+    // flag, lParam the input, both from before the choice; the music input page and the level
+    // page tell each other, the quick buttons tell both), system item 5 is sent when the no-input
+    // flag was cleared, then item 2, the view's quick buttons follow, and the status reports
+    // queued before a change are dropped. The caller shows the result on its own page.
+    virtual InputChange SelectActiveInput(int nInput, InputChangeBy by) = 0;
+    // The music input page's AUX mode, the same way.
+    virtual InputChange SelectInputMode(int nMode) = 0;
 
     // Whole music-input channels.
     virtual void SendMusicChannelBlock(int nInput) = 0;

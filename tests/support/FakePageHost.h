@@ -13,6 +13,17 @@ public:
     void SendSystemItem(int nItem, int nPreset) override { Note("SendSystemItem", nItem, nPreset); }
     void SetMasterItemPending(int bFlag) override { Note("SetMasterItemPending", bFlag); }
     void SetSourceItemPending(int bFlag) override { Note("SetSourceItemPending", bFlag); }
+    // The choice is made as the view makes it; only the view's sends and posts are left out.
+    InputChange SelectActiveInput(int nInput, InputChangeBy by) override
+    {
+        Note("SelectActiveInput", nInput, static_cast<int>(by));
+        return ChooseActiveInput(nInput, by);
+    }
+    InputChange SelectInputMode(int nMode) override
+    {
+        Note("SelectInputMode", nMode);
+        return ChooseInputMode(nMode);
+    }
     void SendMusicChannelBlock(int nInput) override { Note("SendMusicChannelBlock", nInput); }
     void ResetMusicChannelFreqs(int nInput) override { Note("ResetMusicChannelFreqs", nInput); }
     void RefreshInputSourceButtons() override { Note("RefreshInputSourceButtons"); }
