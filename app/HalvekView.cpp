@@ -23,6 +23,7 @@
 #include "controls/ShowLink.h"
 #include "controls/WndMessages.h"
 #include "controls/XPButton.h"
+#include "grid/GridServices.h"
 #include "link/DisplayDlg.h"
 #include "link/LinkState.h"
 #include "link/LockDataDlg.h"
@@ -319,6 +320,11 @@ void CHalvekView::ShowPage(int nPage, int bSwitchPage)
         g_nCurPage = nPage;
     }
     showPage(g_nCurPage, true);
+}
+
+void CHalvekView::ShowReportDialog()
+{
+    RunParameterReport(*this, *m_pData);
 }
 
 void CHalvekView::RefreshOutputPage()

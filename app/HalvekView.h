@@ -59,6 +59,9 @@ public:
     // Shows page 0 (music input), 1 (output) or 2 (level and delay); with bSwitchPage the page
     // shown until now is hidden first and the new one becomes g_nCurPage.
     void ShowPage(int nPage, int bSwitchPage);
+    // Runs the parameter report on the document's preset. No command calls it: the "Report"
+    // button stays hidden.
+    void ShowReportDialog();
     // After the model was replaced (a preset read or loaded): the outputs regrouped by position,
     // every page told.
     void RefreshOutputPage();

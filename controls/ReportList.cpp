@@ -24,7 +24,8 @@ int AlignmentOf(int nFormat)
 
 CReportList::CReportList()
     : m_clrBack(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW)),
-      m_clrTextBack(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW))
+      m_clrTextBack(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW)),
+      m_clrText(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT))
 {
 }
 
@@ -137,6 +138,13 @@ void CReportList::SetBkColor(const wxColour& colour)
     Refresh();
 }
 
+bool CReportList::SetTextColor(const wxColour& colour)
+{
+    m_clrText = colour;
+    Refresh();
+    return true;
+}
+
 void CReportList::SetSelectionMark(int nItem)
 {
     m_nSelected = nItem >= 0 && nItem < GetItemCount() ? nItem : -1;
@@ -209,7 +217,7 @@ void CReportList::UpdateScrollBar()
 
 void CReportList::GetCellColours(int, int, wxColour& text, wxColour& back) const
 {
-    text = wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT);
+    text = m_clrText;
     back = m_clrTextBack;
 }
 

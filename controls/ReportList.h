@@ -18,6 +18,12 @@ class CReportList : public wxControl {
 public:
     CReportList();
     bool Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, long nStyle = 0);
+    // A dialog template's item (its style bits, text and extended style are the system's and not
+    // used: the list draws its own border).
+    bool Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, unsigned, const wxString&, unsigned)
+    {
+        return Create(pParent, nCtrlId, rc);
+    }
 
     // Returns the new column's index; nWidth -1 takes the heading's width.
     virtual int InsertColumn(int nCol, const wxString& strHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
@@ -37,6 +43,8 @@ public:
     void SetBkColor(const wxColour& colour);
     wxColour GetBkColor() const { return m_clrBack; }
     void SetTextBkColor(const wxColour& colour) { m_clrTextBack = colour; }
+    bool SetTextColor(const wxColour& colour);
+    wxColour GetTextColor() const { return m_clrText; }
     wxColour GetTextBkColor() const { return m_clrTextBack; }
 
     int GetSelectionMark() const { return m_nSelected; }
@@ -82,6 +90,7 @@ private:
     std::vector<std::vector<wxString>> m_items;
     wxColour m_clrBack;
     wxColour m_clrTextBack;
+    wxColour m_clrText;
     int m_nSelected = -1;
     int m_nTopIndex = 0;
     int m_nRowHeight = 17;

@@ -3,8 +3,8 @@
 // presets stored in the processor and the report of the parameters. The dialogs are built with
 // the grid; the view runs them through the two entry points below (commands 720-722 run the
 // manager). Everything here runs on the UI thread.
-class CHalvekView;
 class CKTV_Data;
+class IPageHost;
 
 // What the manager is opened for.
 enum class PresetManagerMode { Load = 0, SaveAs = 1, Delete = 2 };
@@ -32,4 +32,4 @@ void RunPresetManager(IPresetManagerHost& host, int bOnline, PresetManagerMode m
 
 // Runs the report of the parameters of the data root modally (list, print, spreadsheet export).
 // No command of the program opens it.
-void RunParameterReport(CKTV_Data& data, CHalvekView& view);
+void RunParameterReport(IPageHost& view, CKTV_Data& data);

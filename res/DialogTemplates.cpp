@@ -2,6 +2,7 @@
 
 #include "res/DialogTemplate.h"
 #include "res/WinStyles.h"
+#include "grid/DataViewDlgIds.h"
 #include "pages/InPutDlgIds.h"
 #include "pages/Level_Delay_DlgIds.h"
 #include "pages/OutputDlgIds.h"
@@ -142,7 +143,7 @@ constexpr DlgTemplate kSaveDataTemplate{719, 200, 75, "", "Arial", 9, kSaveData}
 const DlgTemplate* const kTemplates[] = {
     &kAboutTemplate,      &kMainViewTemplate, &kDisplayTemplate, &kLockDataTemplate, &kMessageBoxTemplate,
     &kConnectTemplate,    &kVersionTemplate,  &kUpgradeTemplate, &kWarnTemplate,     &kSaveDataTemplate,
-    &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg,
+    &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg, &g_tplDataViewDlg,
 };
 }  // namespace
 

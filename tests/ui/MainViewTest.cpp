@@ -25,6 +25,8 @@
 #include "controls/ShowLink.h"
 #include "controls/WndMessages.h"
 #include "controls/XPButton.h"
+#include "controls/ReportList.h"
+#include "grid/DataViewDlg.h"
 #include "link/LinkState.h"
 #include "link/ProgressTarget.h"
 #include "link/UpgradeDlg.h"
@@ -589,6 +591,31 @@ TEST_F(MainView, ApplicationAboutCommandShowsItsVersionLine)
         });
         Command(m_pFrame, 57664);
     }
+}
+
+// No command opens the report: its button stays hidden. The view's operation shows the document's
+// preset in it, modally.
+TEST_F(MainView, ReportOperationShowsTheDocumentsPresetModally)
+{
+    EXPECT_FALSE(m_pView->GetDlgItem(8804)->IsShown());
+    g_bSynced = 1;  // the setter stores as a page's edit does
+    m_doc.m_data.GetOutData(0)->SetLevel(300);
+    g_bSynced = 0;
+    bool bShown = false;
+    wxTheApp->CallAfter([&] {
+        for (wxWindow* pWnd : wxTopLevelWindows) {
+            auto* pDlg = dynamic_cast<CDataViewDlg*>(pWnd);
+            if (pDlg == nullptr || !pDlg->IsModal())
+                continue;
+            bShown = true;
+            EXPECT_EQ(pDlg->GetTitle(), "Report");
+            EXPECT_EQ(pDlg->ParameterList().GetItemText(68, 9), "-30.0dB");
+            pDlg->EndModal(2);
+            return;
+        }
+    });
+    m_pView->ShowReportDialog();
+    EXPECT_TRUE(bShown);
 }
 
 // The logo is a picture, no control: pressed, it drags the window like the bare view around it.

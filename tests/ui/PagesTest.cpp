@@ -12,6 +12,7 @@
 #include "app/WarnDlg.h"
 #include "controls/BitButton.h"
 #include "controls/NumEdit.h"
+#include "grid/DataViewDlg.h"
 #include "link/ConnectDlg.h"
 #include "link/DisplayDlg.h"
 #include "link/LockDataDlg.h"
@@ -93,6 +94,7 @@ TEST_F(Pages, EveryControlAWindowMakesHasItsTemplateRow)
         [] { return new CLockDataDlg; },
         [] { return new CConnectDlg; },
         [this] { return new CUpgradeDlg(*m_pView); },
+        [this] { return new CDataViewDlg(*m_pView, *m_pView->m_pData); },
     };
     for (const auto& make : dialogs) {
         CTemplateDialog* pDialog = make();

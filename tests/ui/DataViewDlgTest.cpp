@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <wx/button.h>
+#include <wx/frame.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "controls/FileDialogST.h"
+#include "controls/ReportList.h"
+#include "grid/DataViewDlg.h"
+#include "grid/DataViewDlgIds.h"
+#include "grid/ParameterReport.h"
+#include "grid/PrinterJob.h"
+#include "model/DataDefine.h"
+#include "model/KTV_Data.h"
+#include "model/KTV_OutData.h"
+#include "model/Music_InData.h"
+#include "model/StdAfx.h"
+#include "tests/support/FakePageHost.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/XlsxReader.h"
+#include "tests/ui/PdfPrint.h"
+#include "tests/ui/UiTestUtil.h"
+
+using namespace DataViewDlgIds;
+namespace fs = std::filesystem;
+
+namespace {
+void Press(wxWindow& dlg, int nCtrlId)
+{
+    wxWindow* pButton = dlg.FindWindow(WxId(nCtrlId));
+    ASSERT_NE(pButton, nullptr);
+    wxCommandEvent click(wxEVT_BUTTON, pButton->GetId());
+    click.SetEventObject(pButton);
+    pButton->ProcessWindowEvent(click);
+}
+
+class DataViewDlg : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitDeviceData();
+        g_bSynced = 1;  // the setters store as the pages' edits do
+        m_pData = std::make_unique<CKTV_Data>();
+        m_pData->GetMusicData(0)->SetLevel(600);
+        m_pData->GetOutData(0)->SetDelay(96);
+        g_bSynced = 0;
+        m_dir = fs::temp_directory_path() / ("tarvi-report-" + std::to_string(getpid()));
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override
+    {
+        CPrinterJob::SetRunner({});
+        CFileDialogST::SetTestAnswer({});
+        g_bChinese = 0;
+        g_nViewMode = 1;
+        PumpPendingEvents();
+        fs::remove_all(m_dir);
+        InitDeviceData();
+    }
+
+    wxString Label(CDataViewDlg& dlg, int nId) { return dlg.GetDlgItem(nId)->GetLabel(); }
+
+    CFakePageHost m_host;
+    std::unique_ptr<CKTV_Data> m_pData;
+    fs::path m_dir;
+};
+}  // namespace
+
+TEST_F(DataViewDlg, OpensWithTheParametersInTheLanguageChosen)
+{
+    for (const int bChinese : {0, 1}) {
+        SCOPED_TRACE(bChinese);
+        g_bChinese = bChinese;
+        CDataViewDlg dlg(m_host, *m_pData);
+        ASSERT_TRUE(dlg.Create(nullptr));
+        EXPECT_EQ(dlg.GetTitle(), wxString::FromUTF8(bChinese ? "参数值显示" : "Report"));
+        EXPECT_EQ(Label(dlg, IDC_PRINT), wxString::FromUTF8(bChinese ? "打印" : "Print"));
+        EXPECT_EQ(Label(dlg, IDC_EXPORT), wxString::FromUTF8(bChinese ? "导出Excel" : "Export Excel"));
+
+        const CReportList& list = dlg.ParameterList();
+        ASSERT_EQ(list.GetColumnCount(), 10);
+        ASSERT_EQ(list.GetItemCount(), 174);
+        EXPECT_EQ(list.GetColumnHeading(0), wxString::FromUTF8(bChinese ? "参数" : "Args"));
+        EXPECT_EQ(list.GetColumnHeading(6), "CH6");
+        EXPECT_EQ(list.GetColumnHeading(7), "");
+        EXPECT_EQ(list.GetColumnHeading(9), "");
+        EXPECT_EQ(list.GetItemText(0, 0), wxString::FromUTF8(bChinese ? "均衡1类型" : "EQ1 Type"));
+        EXPECT_EQ(list.GetItemText(68, 0), wxString::FromUTF8(bChinese ? "增益" : "Gain"));
+        EXPECT_EQ(list.GetItemText(68, 2), "0.0dB");         // music input 1
+        // Output 1: 96 steps of 1/48 ms.
+        EXPECT_EQ(list.GetItemText(67, 9), wxString::FromUTF8(bChinese ? "2.000毫秒" : "2.000MS"));
+        EXPECT_EQ(list.GetItemText(0, 9), wxString::FromUTF8(m_pData->GetOutData(0)->GetBand(0)->GetTypeText()));
+        EXPECT_TRUE(dlg.MissingItems().empty());
+        dlg.Destroy();
+    }
+}
+
+TEST_F(DataViewDlg, PrintsThePagesOfTheListWhileItsOwnerStaysDisabled)
+{
+    auto* pFrame = new wxFrame(nullptr, wxID_ANY, "main");  // the main window behind the dialog
+    pFrame->Show();
+    const std::string strPath = (m_dir / "report.pdf").string();
+    bool bFrameEnabledWhilePrinting = true;
+    bool bPrinted = false;
+    CPrinterJob::SetRunner([&](wxWindow*, wxPrintout& printout) {
+        bFrameEnabledWhilePrinting = pFrame->IsEnabled();
+        bPrinted = PrintToPdf(printout, strPath);
+        return bPrinted;
+    });
+    bool bFrameEnabledAfter = true;
+    CDataViewDlg dlg(m_host, *m_pData);
+    ASSERT_TRUE(dlg.Create(nullptr));
+    // The owner of a modal dialog is disabled while it runs (GTK itself only grabs the input).
+    wxWindowDisabler disabler(&dlg);
+    wxTheApp->CallAfter([&] {
+        Press(dlg, IDC_PRINT);
+        PumpPendingEvents();
+        bFrameEnabledAfter = pFrame->IsEnabled();
+        dlg.EndDialog(2);
+    });
+    dlg.DoModal(nullptr);
+    EXPECT_TRUE(bPrinted);
+    EXPECT_FALSE(bFrameEnabledWhilePrinting);
+    EXPECT_FALSE(bFrameEnabledAfter) << "printing enabled the owner of the modal dialog";
+
+    const int nPages = PdfPageCount(strPath);
+    EXPECT_GE(nPages, 2);
+    for (int nPage = 1; nPage <= nPages; ++nPage) {
+        const std::string strText = PdfPageText(strPath, nPage);
+        EXPECT_NE(strText.find("This is the report of the file"), std::string::npos);
+        EXPECT_NE(strText.find(wxString::Format("Page %d of %d", nPage, nPages).ToStdString()), std::string::npos);
+        EXPECT_NE(strText.find("eventually multiline too .."), std::string::npos);
+    }
+    const std::string strFirst = PdfPageText(strPath, 1);
+    EXPECT_NE(strFirst.find("EQ1 Type"), std::string::npos);
+    EXPECT_NE(strFirst.find("0.0dB"), std::string::npos);
+    pFrame->Destroy();
+}
+
+TEST_F(DataViewDlg, ExportsTheListInTheViewModesThatExport)
+{
+    CMessageBoxRecorder boxes;
+    const std::string strPath = (m_dir / "report.xlsx").string();
+    int nDialogs = 0;
+    CFileDialogST::SetTestAnswer([&](const CFileDialogST&) -> std::optional<std::string> {
+        ++nDialogs;
+        return strPath;
+    });
+    CDataViewDlg dlg(m_host, *m_pData);
+    ASSERT_TRUE(dlg.Create(nullptr));
+
+    g_nViewMode = 0;
+    Press(dlg, IDC_EXPORT);
+    EXPECT_EQ(nDialogs, 0);
+    EXPECT_FALSE(fs::exists(strPath));
+
+    g_nViewMode = 2;
+    Press(dlg, IDC_EXPORT);
+    EXPECT_EQ(nDialogs, 1);
+    EXPECT_TRUE(boxes.shown.empty());
+    const XlsxSheet sheet = ReadFirstXlsxSheet(strPath);
+    ASSERT_TRUE(sheet.ok);
+    EXPECT_EQ(sheet.name, "Pelmo");
+    EXPECT_EQ(sheet.cells.at("A1"), "Args");
+    EXPECT_EQ(sheet.cells.at("G1"), "CH6");
+    EXPECT_EQ(sheet.cells.count("H1"), 0u);
+    EXPECT_EQ(sheet.cells.at("A2"), "EQ1 Type");
+    EXPECT_EQ(sheet.cells.at("C70"), "0.0dB");   // row 68 of the list, music input 1
+    EXPECT_EQ(sheet.cells.at("J69"), "2.000MS");  // row 67, output 1
+    EXPECT_EQ(sheet.cells.at("A70"), "Gain");
+    dlg.Destroy();
+}
+
+TEST_F(DataViewDlg, Screenshots)
+{
+    for (const int bChinese : {0, 1}) {
+        g_bChinese = bChinese;
+        CDataViewDlg dlg(m_host, *m_pData);
+        ASSERT_TRUE(dlg.Create(nullptr));
+        dlg.Show();
+        Settle(50);
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("report_") + (bChinese ? "cn" : "en")));
+        dlg.Hide();
+        dlg.Destroy();
+    }
+}
