@@ -1,5 +1,6 @@
 #include "app/MessageBox.h"
 
+#include <wx/app.h>
 #include <wx/button.h>
 
 #include <vector>
@@ -70,11 +71,7 @@ int CMessageBox::OkResult(unsigned nType)
 
 int CMessageBox::CancelResult(unsigned nType)
 {
-    switch (nType & MB_TYPEMASK) {
-    case MB_OK: return IDOK;
-    case MB_YESNO: return IDNO;
-    default: return IDCANCEL;
-    }
+    return UnansweredResult(nType);
 }
 
 void CMessageBox::CreateControls()
@@ -150,6 +147,11 @@ public:
     {
         CMessageBox box(wxString::FromUTF8(text), nType, wxString::FromUTF8(g_strAppTitle), nCode);
         return box.DoModal();
+    }
+    void ShowLater(const std::string& text, unsigned nType, int nCode) override
+    {
+        if (wxTheApp != nullptr)
+            wxTheApp->CallAfter([this, text, nType, nCode] { MessageBox(text, nType, nCode); });
     }
 };
 }  // namespace

@@ -2,6 +2,12 @@
 // Message boxes asked for by code without a window of its own (the field writers of the data
 // model, the link code). The program installs the handler that shows its own message dialog; a
 // test installs a recording one. With none installed a message box answers IDOK at once.
+//
+// A modal box runs a message loop, so it is shown only on the UI thread (the thread that
+// installed the handler) while that thread does not hold the link lock: the worker may be
+// waiting for the lock, and the handlers the loop runs would take it. A box asked for anywhere
+// else (the link worker, the update-link thread, a page loading under the lock) is handed to the
+// UI thread to show once it is free, and the caller gets the answer of a box closed unanswered.
 #include <string>
 
 // Type flags and answers, with the values the program's message dialog knows.
@@ -32,10 +38,16 @@ public:
     // Shows the text (UTF-8) modally and returns the answer. nCode chooses the caption and
     // whether the box closes by itself.
     virtual int MessageBox(const std::string& text, unsigned nType, int nCode) = 0;
+    // Shows the box later on the UI thread; any thread may call it.
+    virtual void ShowLater(const std::string& text, unsigned nType, int nCode) = 0;
 };
 
-// Installs the handler and returns the one it replaces (nullptr for none). UI thread only.
+// Installs the handler and returns the one it replaces (nullptr for none). The calling thread is
+// the UI thread from then on.
 IMessageBoxHandler* SetMessageBoxHandler(IMessageBoxHandler* pHandler);
+
+// The answer of a box of the type that is closed without an answer (Escape, the close box).
+int UnansweredResult(unsigned nType);
 
 int AfxMessageBox(const std::string& text, unsigned nType, int nCode);
 

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/StdAfx.h"
 #include "model/TextFields.h"
+#include "platform/LinkLock.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ScopedFlag.h"
 
@@ -46,6 +49,47 @@ TEST(TextFields, OverlongStringIsRefusedWithAMessageAndTheFieldKept)
     EXPECT_EQ(boxes.shown[0].type, MB_OK);
     EXPECT_EQ(boxes.shown[1].text, "字符长度错误!");
     EXPECT_EQ(boxes.shown[1].code, -2);
+}
+
+// A modal box would run a message loop on the link worker, or hold the link lock while the UI
+// waits for an answer: the refusal is then handed to the UI thread to show, never shown there.
+TEST(TextFields, ARefusalOffTheUiThreadOrUnderTheLinkLockIsShownLater)
+{
+    CMessageBoxRecorder boxes;
+    ScopedFlag english(g_bChinese, 0);
+    BYTE name[8] = {'F', 'L', 0};
+    const std::string strLong(8, 'C');
+    bool bWritten = true;
+    std::thread([&] { bWritten = StringToBytesN(name, strLong, 8); }).join();
+    EXPECT_FALSE(bWritten);
+    {
+        std::lock_guard lock(g_csLink);
+        EXPECT_FALSE(StringToBytesN(name, strLong, 8));
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+    const auto later = boxes.Later();
+    ASSERT_EQ(later.size(), 2u);
+    for (const auto& box : later) {
+        EXPECT_EQ(box.text, "Char len error!");
+        EXPECT_EQ(box.code, -3);
+    }
+    EXPECT_EQ(BytesToString(name, 8), "FL");
+
+    // On the UI thread without the lock the box is shown and answered at once.
+    EXPECT_FALSE(StringToBytesN(name, strLong, 8));
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST(MessageBoxes, AnAnswerAskedForWhereNoBoxMayShowIsTheAnswerOfABoxClosedUnanswered)
+{
+    CMessageBoxRecorder boxes;
+    boxes.answer = IDYES;
+    std::lock_guard lock(g_csLink);
+    EXPECT_EQ(AfxMessageBox("Replace?", MB_YESNO, CAPTION_PROMPT_EN), IDNO);
+    EXPECT_EQ(AfxMessageBox("Done", MB_OK, CAPTION_PROMPT_AUTOCLOSE), IDOK);
+    EXPECT_EQ(AfxMessageBox("Quit", MB_CANCELONLY, 0), IDCANCEL);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(boxes.Later().size(), 3u);
 }
 
 TEST(TextFields, ReadersStopAtZeroAndAtTheFieldEnd)

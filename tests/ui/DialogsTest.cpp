@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <functional>
+#include <thread>
 
 #include "app/MessageBox.h"
 #include "app/MsgBox.h"
@@ -215,6 +216,26 @@ TEST_F(Dialogs, MessagesOfTheLinkCodeReachTheMessageBox)
         Give(*pBox, Answer::OkButton);
     });
     EXPECT_EQ(ShowMessage(nullptr, "Whether Restore All EQ?", "ignored", MB_YESNO, 0, -3), IDYES);
+    SetMessageBoxHandler(nullptr);
+}
+
+// A box asked for on another thread returns at once, unanswered, and shows on the UI thread.
+TEST_F(Dialogs, AMessageFromAnotherThreadShowsLaterOnTheUiThread)
+{
+    InstallMessageBox();
+    int nAnswer = 0;
+    std::thread([&] { nAnswer = AfxMessageBox("Connection failure!", MB_YESNO, CAPTION_PROMPT_EN); }).join();
+    EXPECT_EQ(nAnswer, IDNO);
+    EXPECT_EQ(CMessageBox::GetActive(), nullptr);
+    wxString strShown;
+    wxTheApp->CallAfter([&strShown] {
+        CMessageBox* pBox = CMessageBox::GetActive();
+        ASSERT_NE(pBox, nullptr);
+        strShown = pBox->GetDlgItem(1001)->GetLabel();
+        Give(*pBox, Answer::OkButton);
+    });
+    EXPECT_TRUE(SettleUntil([&] { return !strShown.empty(); }));
+    EXPECT_EQ(strShown, "Connection failure!");
     SetMessageBoxHandler(nullptr);
 }
 
