@@ -1,5 +1,7 @@
 #include "controls/ChEnEdit.h"
 
+#include <algorithm>
+
 #include "controls/ControlIds.h"
 #include "controls/DbcsAlign.h"
 #include "platform/Gbk.h"
@@ -16,6 +18,7 @@ CChEnEdit::CChEnEdit()
 {
     Bind(wxEVT_CHAR, &CChEnEdit::OnChar, this);
     Bind(wxEVT_KILL_FOCUS, &CChEnEdit::OnKillFocus, this);
+    Bind(wxEVT_TEXT, &CChEnEdit::OnText, this);
 }
 
 bool CChEnEdit::Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, long nStyle)
@@ -54,4 +57,20 @@ void CChEnEdit::OnKillFocus(wxFocusEvent& event)
     std::string strUtf8;
     if (GbkToUtf8(PadDbcsRuns(strGbk, m_nLimitBytes), strUtf8) && wxString::FromUTF8(strUtf8) != GetValue())
         ChangeValue(wxString::FromUTF8(strUtf8));
+}
+
+void CChEnEdit::OnText(wxCommandEvent& event)
+{
+    event.Skip();
+    if (m_nLimitBytes == 0)
+        return;
+    std::string strGbk;
+    if (!Utf8ToGbk(GetValue().utf8_string(), strGbk) || strGbk.size() <= m_nLimitBytes)
+        return;
+    std::string strUtf8;
+    if (!GbkToUtf8(CutDbcsText(strGbk, m_nLimitBytes), strUtf8))
+        return;
+    const long nInsertion = GetInsertionPoint();
+    ChangeValue(wxString::FromUTF8(strUtf8));
+    SetInsertionPoint(std::min(nInsertion, GetLastPosition()));
 }

@@ -3,7 +3,9 @@
 // is counted in GBK bytes, the form the field stores, and with alignment on every double-byte
 // character is kept on an even byte position by a space in front of it, as the field needs.
 // Typed characters go in here; text that an input method commits directly is aligned when the
-// edit loses the focus, as pasted text is.
+// edit loses the focus, as pasted text is. Whatever way text comes in, the byte limit holds at
+// once: what would pass it is cut at a whole character, so an over-long name never reaches a
+// field writer (which would refuse it).
 #include <wx/textctrl.h>
 
 class CChEnEdit : public wxTextCtrl {
@@ -17,6 +19,7 @@ public:
 
     void OnChar(wxKeyEvent& event);
     void OnKillFocus(wxFocusEvent& event);
+    void OnText(wxCommandEvent& event);
 
 private:
     bool m_bAlign = true;

@@ -63,3 +63,14 @@ std::string PadDbcsRuns(const std::string& strGbk, std::size_t nLimit)
     }
     return strOut;
 }
+
+std::string CutDbcsText(const std::string& strGbk, std::size_t nLimit)
+{
+    std::size_t nEnd = 0;
+    for (std::size_t i = 0; i < strGbk.size(); i += CharBytesAt(strGbk, i)) {
+        if (nLimit != 0 && i + CharBytesAt(strGbk, i) > nLimit)
+            break;
+        nEnd = i + CharBytesAt(strGbk, i);
+    }
+    return strGbk.substr(0, nEnd);
+}

@@ -24,3 +24,7 @@ DbcsTyping TypeDbcsCharacter(std::size_t nLineBytes, std::size_t nReplacedBytes,
 // length with one space. When that takes the text past nLimit bytes (0: no limit), whole
 // characters are dropped from the end until it fits.
 std::string PadDbcsRuns(const std::string& strGbk, std::size_t nLimit);
+
+// The text with whole characters dropped from its end until it takes at most nLimit bytes (0: no
+// limit).
+std::string CutDbcsText(const std::string& strGbk, std::size_t nLimit);

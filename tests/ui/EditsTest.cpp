@@ -82,6 +82,23 @@ TEST_F(Edits, NameEditPaddingStaysWithinTheLimit)
     EXPECT_EQ(pEdit->GetValue(), U("a 中b"));
 }
 
+// A channel name takes 7 bytes: pasted or committed text beyond them is cut as it comes in.
+TEST_F(Edits, NameEditCutsTextThatComesInOverItsByteLimitAtOnce)
+{
+    auto* pEdit = new CChEnEdit;
+    ASSERT_TRUE(pEdit->Create(m_pFrame, 1002, wxRect(0, 0, 160, 24)));
+    pEdit->EnableDbcsAlign(false);
+    pEdit->SetLimitText(7);
+    pEdit->SetValue(U("Subwoofer"));
+    EXPECT_EQ(pEdit->GetValue(), U("Subwoof"));
+    pEdit->SetValue(U("ab"));
+    pEdit->SetInsertionPointEnd();
+    pEdit->WriteText(U("中文字"));  // 6 bytes, 4 fit: two whole characters
+    EXPECT_EQ(pEdit->GetValue(), U("ab中文"));
+    pEdit->SetValue(U("前后左右"));
+    EXPECT_EQ(pEdit->GetValue(), U("前后左"));
+}
+
 TEST_F(Edits, PasswordEditTakesLettersAndDigitsOnly)
 {
     auto* pEdit = new CPassWordEdit;
