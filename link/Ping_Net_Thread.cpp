@@ -28,8 +28,8 @@ void CPing_Net_Thread::StopTimer()
         ++m_nTimerId;
     }
     m_changed.notify_all();
-    while (m_bBusy)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return !m_bBusy; });
 }
 
 void CPing_Net_Thread::Quit()
@@ -69,6 +69,7 @@ void CPing_Net_Thread::Run()
         OnTimer();
         lock.lock();
         m_bBusy = 0;
+        m_changed.notify_all();  // a StopTimer waiting for the check goes on at once
     }
 }
 

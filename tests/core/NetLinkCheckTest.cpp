@@ -135,4 +135,24 @@ TEST_F(NetSocket, StoppingTheCheckEndsItsPausesAtOnce)
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
 }
 
+// The view stops the check right after a network connect and waits for it: the wait ends when
+// the check does, with no polling step (which used to keep the read-back waiting 50 ms).
+TEST_F(NetSocket, StoppingTheCheckWaitsOnlyForTheCheckToEnd)
+{
+    CNetOptions options = QuickCheck();
+    options.checkPeriod = 10ms;
+    options.checkPause = 10s;
+    options.adapters = [] { return std::vector<NetAdapter>{}; };
+    CNet_Socket net(options);
+    auto fastest = std::chrono::steady_clock::duration::max();
+    for (int i = 0; i < 5; ++i) {
+        net.StartLinkCheck();
+        std::this_thread::sleep_for(60ms);  // the check is in its pause now
+        const auto start = std::chrono::steady_clock::now();
+        net.StopLinkCheck(1);
+        fastest = std::min(fastest, std::chrono::steady_clock::now() - start);
+    }
+    EXPECT_LT(fastest, 25ms);
+}
+
 }  // namespace
