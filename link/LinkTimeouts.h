@@ -25,6 +25,7 @@ struct CLinkTimeouts {
     // USB, firmware traffic.
     ms usbEnterUpdate{1000};       // the enter-update pattern is written for this long
     ms usbEnterUpdateStep{5};
+    ms enterUpdateStatus{250};     // the enter pattern tells the status line at most this often
     ms firmwareWaitUnit{1000};     // the reply waits of the firmware commands count these
     ms hexApplyPause{5000};        // the processor re-enumerates after applying its firmware
 

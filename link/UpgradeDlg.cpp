@@ -5,6 +5,7 @@
 #include <wx/textctrl.h>
 
 #include <mutex>
+#include <utility>
 
 #include "controls/ButtonRadio.h"
 #include "controls/FontStatic.h"
@@ -44,7 +45,8 @@ public:
 }  // namespace
 
 // The status line as the link sees it: any thread sets the text, which is stored and posted to
-// the static; the UI thread shows it when the message comes.
+// the static; the UI thread shows it when the message comes. One message at a time is on its
+// way: texts set meanwhile replace the stored one, and the UI shows the latest.
 class CUpgradeDlg::CTipPoster : public IStatusLine {
 public:
     explicit CTipPoster(CTransparentStatic* pTip) : m_pTip(pTip), m_hTip(GetWndHandle(pTip))
@@ -54,6 +56,7 @@ public:
             {
                 std::lock_guard lock(m_mutex);
                 strText = m_strText;
+                m_bPosted = false;
             }
             m_pTip->SetText(wxString::FromUTF8(strText));
             return 0;
@@ -64,6 +67,8 @@ public:
         {
             std::lock_guard lock(m_mutex);
             m_strText = strUtf8;
+            if (std::exchange(m_bPosted, true))
+                return;
         }
         PostMessage(m_hTip, WM_SETTEXT, 0, 0);
     }
@@ -73,6 +78,7 @@ private:
     WndHandle m_hTip;
     std::mutex m_mutex;
     std::string m_strText;
+    bool m_bPosted = false;  // a WM_SETTEXT is on its way
 };
 
 CUpgradeDlg::CUpgradeDlg(IUpgradeView& view) : CTemplateDialog(IDD), m_view(view) {}

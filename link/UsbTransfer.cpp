@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <optional>
 
 #include "link/ClientSocket.h"
 #include "link/FirmwareCommands.h"
@@ -316,6 +317,9 @@ bool CLinkController::SendEnterUpdatePattern(const std::function<bool()>& sendRe
                                              const char* szEnglish)
 {
     FillEnterUpdatePattern();
+    // The sends go back to back (on the network without a pause); the status line, which the UI
+    // thread draws, is told only a few times a second.
+    std::optional<std::chrono::steady_clock::time_point> lastStatus;
     while (Elapsed() <= duration) {
         if (Stopping())
             return false;
@@ -323,7 +327,11 @@ bool CLinkController::SendEnterUpdatePattern(const std::function<bool()>& sendRe
             return false;
         if (step.count() > 0)
             Pause(step);
-        ShowUpdateTip(szChinese, szEnglish);
+        const auto now = std::chrono::steady_clock::now();
+        if (!lastStatus || now - *lastStatus >= m_timeouts.enterUpdateStatus) {
+            ShowUpdateTip(szChinese, szEnglish);
+            lastStatus = now;
+        }
     }
     m_command.RemoveHead();
     return true;

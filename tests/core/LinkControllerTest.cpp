@@ -3,12 +3,14 @@
 // main view will. Time limits are shortened; the ones a test measures are named in it.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <thread>
 
 #include "link/FirmwareCommands.h"
 #include "link/LinkState.h"
+#include "link/ProgressTarget.h"
 #include "model/CommandFrame.h"
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
@@ -522,6 +524,38 @@ TEST_F(NetLink, TheLastFirmwareFrameFinishesTheUpdateWithoutAReply)
     EXPECT_EQ(g_bUpdateFinished, 1);
     EXPECT_EQ(rig.emulator.Log()[0].byIndex, FW_HEX_END);
     EXPECT_EQ(rig.QueueCount(), 0);
+}
+
+// The network sends the enter pattern back to back for seconds; the status line, which the UI
+// thread draws, hears of it a few times a second, not after every send.
+TEST_F(NetLink, TheEnterPatternTellsTheStatusLineOnlyAFewTimesASecond)
+{
+    class CCountingTip : public IStatusLine {
+    public:
+        void SetText(const std::string& strUtf8) override
+        {
+            ++m_nCalls;
+            m_strText = strUtf8;
+        }
+        std::atomic<int> m_nCalls{0};
+        std::string m_strText;  // read once the worker is gone
+    };
+    CLinkTimeouts timeouts = FastLinkTimeouts();
+    timeouts.netEnterUpdate = 600ms;
+    CLinkRig rig(LinkWay::Net, timeouts, FastNetOptions());
+    CCountingTip tip;
+    g_pCurHexUpTip = &tip;
+    ASSERT_TRUE(rig.Open());
+    g_bUpdating = 1;
+    rig.Queue(FirmwareFrame(FW_ENTER_UPDATE, 0));
+    rig.Start();
+    ASSERT_TRUE(WaitUntil([&] { return rig.QueueCount() == 0; }));
+    rig.Stop();
+    g_pCurHexUpTip = nullptr;
+    EXPECT_EQ(tip.m_strText, "Connected NetWork");
+    EXPECT_GE(tip.m_nCalls, 1);
+    EXPECT_LE(tip.m_nCalls, static_cast<int>(timeouts.netEnterUpdate / timeouts.enterUpdateStatus) + 1);
+    EXPECT_EQ(rig.emulator.State().firmware.loader, EmuLoader::Entered);
 }
 
 class CFakeAdvSettings : public IAdvSettings {
