@@ -1,5 +1,6 @@
 #include "app/HalvekApp.h"
 
+#include <wx/app.h>
 #include <wx/icon.h>
 
 #include <stdlib.h>
@@ -28,13 +29,15 @@ namespace {
 constexpr int kIconId = 273;
 
 // A termination signal or the end of the session closes the main window the way the window
-// manager does, so the device link ends cleanly.
+// manager does, so the device link ends cleanly. The window is destroyed when the loop next goes
+// idle, and with the link closed nothing else may wake the loop: it is woken here.
 void OnTerminate(int)
 {
     if (wxWindow* pMain = wxTheApp->GetTopWindow())
         pMain->Close(true);
     else
         wxTheApp->ExitMainLoop();
+    wxWakeUpIdle();
 }
 
 // The splash window stays off when the program is started as an embedded or automated server.

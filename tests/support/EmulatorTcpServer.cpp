@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 namespace {
 void SendAll(int fd, const std::uint8_t* pBytes, std::size_t nCount)
@@ -30,17 +31,22 @@ void Wake(int fd)
 }
 }  // namespace
 
-CEmulatorTcpServer::CEmulatorTcpServer(CProcessorEmulator& emulator) : m_emulator(emulator)
+CEmulatorTcpServer::CEmulatorTcpServer(CProcessorEmulator& emulator, const char* szAddress, std::uint16_t nPort)
+    : m_emulator(emulator)
 {
     m_listenFd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     m_wakeFd = eventfd(0, EFD_CLOEXEC);
+    const int one = 1;
+    if (m_listenFd >= 0)
+        setsockopt(m_listenFd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(nPort);
     socklen_t length = sizeof address;
-    if (m_listenFd < 0 || m_wakeFd < 0 || bind(m_listenFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
-        || listen(m_listenFd, 4) != 0 || getsockname(m_listenFd, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        throw std::runtime_error("the emulator cannot listen on 127.0.0.1");
+    if (m_listenFd < 0 || m_wakeFd < 0 || inet_pton(AF_INET, szAddress, &address.sin_addr) != 1
+        || bind(m_listenFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(m_listenFd, 4) != 0
+        || getsockname(m_listenFd, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        throw std::runtime_error(std::string("the emulator cannot listen on ") + szAddress);
     m_nPort = ntohs(address.sin_port);
     m_thread = std::thread([this] { Run(); });
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The processor's WiFi module for the tests: a TCP listener on 127.0.0.1 at a free port that
-// serves one connection at a time (a new one replaces the old) on a thread of its own. Received
+// The processor's WiFi module for the tests: a TCP listener (on 127.0.0.1 at a free port unless
+// told otherwise) that serves one connection at a time (a new one replaces the old) on a thread of its own. Received
 // bytes are gathered into request frames for the emulator and every reply goes back whole, or
 // in pieces when the test asks for it.
 #include <atomic>
@@ -13,7 +13,8 @@
 
 class CEmulatorTcpServer {
 public:
-    explicit CEmulatorTcpServer(CProcessorEmulator& emulator);
+    explicit CEmulatorTcpServer(CProcessorEmulator& emulator, const char* szAddress = "127.0.0.1",
+                                std::uint16_t nPort = 0);
     ~CEmulatorTcpServer();
     CEmulatorTcpServer(const CEmulatorTcpServer&) = delete;
     CEmulatorTcpServer& operator=(const CEmulatorTcpServer&) = delete;

@@ -2,9 +2,12 @@
 // pieces of start-up that decide them (the switch scan, the splash window).
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <unistd.h>
 #include <wx/image.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <sstream>
 #include <string>
 
 #include "app/HalvekModule.h"
@@ -18,6 +21,19 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr char kShownLine[] = "Main window shown";
+
+// The path of a program on PATH; empty when there is none.
+std::string FindOnPath(const std::string& strName)
+{
+    const char* szPath = std::getenv("PATH");
+    std::stringstream folders(szPath != nullptr ? szPath : "");
+    for (std::string strFolder; std::getline(folders, strFolder, ':');) {
+        const std::string strFile = strFolder + "/" + strName;
+        if (access(strFile.c_str(), X_OK) == 0)
+            return strFile;
+    }
+    return {};
+}
 }  // namespace
 
 TEST(CommandLine, ServerSwitchesAreTheWholeRestAfterADashOrSlash)
@@ -62,6 +78,23 @@ TEST(Program, StartsWithOtherTextAfterASwitchAndEndsCleanlyOnATerminationSignal)
     ASSERT_TRUE(program.WaitForLine(kShownLine, 30s)) << program.Output();
     program.Signal(SIGTERM);
     EXPECT_EQ(program.WaitForExit(20s), 0) << program.Output();
+}
+
+// Connected, nothing but the closing link may wake the main loop, and the window still goes. The
+// program runs on a network of its own (a namespace), where the emulated processor answers at
+// its factory address, so the program finds, pings and connects to it as to a real one.
+TEST(Program, EndsOnATerminationSignalWhileConnected)
+{
+    const std::string strUnshare = FindOnPath("unshare");
+    if (strUnshare.empty() || std::system((strUnshare + " -rn true").c_str()) != 0)
+        GTEST_SKIP() << "this machine lets no network namespace be made";
+    for (const int nSignal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(nSignal);
+        CProgramRun program(strUnshare, {"-rn", TARVI_PROCESSOR_ON_NETWORK, TARVI_PROGRAM});
+        ASSERT_TRUE(program.WaitForLine("Processor: meters polled", 60s)) << program.Output().substr(0, 2000);
+        program.Signal(nSignal);
+        EXPECT_EQ(program.WaitForExit(20s), 0);
+    }
 }
 
 TEST(Splash, ShowsAPictureFileOnlyWhenEnabledAndHidesOnAKeyOrAtItsTimeOut)

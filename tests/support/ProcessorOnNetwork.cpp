@@ -1,0 +1,122 @@
+// Runs a program with the emulated processor's WiFi module on the network, at the module's factory
+// address and port, so the whole program finds it, pings it and connects as it would to a real
+// one. Meant to run as the first process of a network namespace of its own, where it may give the
+// loopback device that address:
+//
+//     unshare -rn processor_on_network PROGRAM [ARGUMENTS...]
+//
+// It prints "Processor: meters polled" once the program has only polled the meters for 2 s
+// (connected and idle), passes termination signals on to the program and ends with the program's
+// exit code (128 + the signal when a signal ended it); the program dies with it. Exit code 77: no
+// network to set up.
+#include <arpa/inet.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+
+#include "model/DataDefine.h"
+#include "model/StdAfx.h"
+#include "tests/support/EmulatorTcpServer.h"
+#include "tests/support/ProcessorEmulator.h"
+
+namespace {
+constexpr int NO_NETWORK = 77;
+volatile sig_atomic_t g_child = 0;
+
+void PassOn(int nSignal)
+{
+    if (g_child > 0)
+        kill(g_child, nSignal);
+}
+
+bool SetAddress(int fd, unsigned long request, const char* szName, const char* szAddress)
+{
+    ifreq ifr{};
+    std::strncpy(ifr.ifr_name, szName, IFNAMSIZ - 1);
+    auto* pAddress = reinterpret_cast<sockaddr_in*>(&ifr.ifr_addr);
+    pAddress->sin_family = AF_INET;
+    return inet_pton(AF_INET, szAddress, &pAddress->sin_addr) == 1 && ioctl(fd, request, &ifr) == 0;
+}
+
+// The loopback device up, with the module's address in a /24 beside 127.0.0.1.
+bool SetUpNetwork()
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    ifreq ifr{};
+    std::strncpy(ifr.ifr_name, "lo", IFNAMSIZ - 1);
+    bool bOk = ioctl(fd, SIOCGIFFLAGS, &ifr) == 0;
+    ifr.ifr_flags = static_cast<short>(ifr.ifr_flags | IFF_UP);
+    bOk = bOk && ioctl(fd, SIOCSIFFLAGS, &ifr) == 0;
+    bOk = bOk && SetAddress(fd, SIOCSIFADDR, "lo:1", g_szDefaultDeviceIP) &&
+          SetAddress(fd, SIOCSIFNETMASK, "lo:1", "255.255.255.0");
+    close(fd);
+    return bOk;
+}
+
+// Tells once that the program has polled the meters for a while (its read-back and everything
+// that showed it are over); the log is emptied as it is read, so it stays small.
+void WatchForPolls(CProcessorEmulator& emulator, const std::atomic<bool>& bStop)
+{
+    constexpr auto SLICE = std::chrono::milliseconds(100);
+    constexpr int SETTLED_SLICES = 20;
+    int nPolledSlices = 0;
+    while (!bStop) {
+        std::this_thread::sleep_for(SLICE);
+        const std::vector<EmuRequest> log = emulator.Log();
+        emulator.ClearLog();
+        const bool bOnlyPolls = !log.empty() && std::all_of(log.begin(), log.end(), [](const EmuRequest& request) {
+            return request.byBlock == BLOCK_SYSTEM && request.byIndex == SYS_STATUS;
+        });
+        nPolledSlices = bOnlyPolls ? nPolledSlices + 1 : 0;
+        if (nPolledSlices == SETTLED_SLICES)
+            std::fprintf(stderr, "Processor: meters polled\n");
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: unshare -rn %s PROGRAM [ARGUMENTS...]\n", argv[0]);
+        return 2;
+    }
+    if (!SetUpNetwork()) {
+        std::fprintf(stderr, "processor_on_network: cannot set up the network (%s)\n", std::strerror(errno));
+        return NO_NETWORK;
+    }
+    CProcessorEmulator emulator;
+    CEmulatorTcpServer server(emulator, g_szDefaultDeviceIP, DEFAULT_DEVICE_PORT);
+    std::atomic<bool> bStop{false};
+    std::thread watcher([&] { WatchForPolls(emulator, bStop); });
+
+    for (int nSignal : {SIGTERM, SIGHUP, SIGINT})
+        signal(nSignal, PassOn);
+    const pid_t child = fork();
+    if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        execv(argv[1], argv + 1);
+        std::perror(argv[1]);
+        _exit(127);
+    }
+    g_child = child;
+    int nStatus = 0;
+    while (waitpid(child, &nStatus, 0) < 0 && errno == EINTR) {
+    }
+    bStop = true;
+    watcher.join();
+    return WIFSIGNALED(nStatus) ? 128 + WTERMSIG(nStatus) : WEXITSTATUS(nStatus);
+}
