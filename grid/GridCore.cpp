@@ -27,7 +27,6 @@ public:
     bool HasFocus() const override { return false; }
     void TakeFocus() override {}
     void SetWaitCursor(bool) override {}
-    void HideTitleTip() override {}
     void KillTimer(int) override {}
     bool ClipboardHasText() override { return false; }
 };
@@ -64,7 +63,12 @@ CGridCore::CGridCore() : m_pHost(&g_noWindowHost) {}
 
 CGridCore::~CGridCore() = default;
 
-void CGridCore::Init(IGridHost& host, int nRows, int nCols, int nFixedRows, int nFixedCols)
+void CGridCore::DetachHost()
+{
+    m_pHost = &g_noWindowHost;
+}
+
+void CGridCore::InitGrid(IGridHost& host, int nRows, int nCols, int nFixedRows, int nFixedCols)
 {
     m_pHost = &host;
     m_crWindowText = host.GetSysColour(COLOR_WINDOWTEXT);

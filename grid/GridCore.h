@@ -41,7 +41,9 @@ public:
     CGridCore& operator=(const CGridCore&) = delete;
 
     // Attaches the window and gives the grid its start: system colours, wheel lines, the counts.
-    void Init(IGridHost& host, int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
+    void InitGrid(IGridHost& host, int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
+    // Back to a host without a window (the window is going).
+    void DetachHost();
 
     // --- Counts and structure (true on success).
     bool SetRowCount(int nRows);

@@ -46,7 +46,6 @@ void CGridCore::OnScroll(int nBar, int nCode, int nTrackPos)
     const bool bVert = nBar == SB_VERT;
     if (!Host().HasFocus())
         Host().TakeFocus();
-    Host().HideTitleTip();
 
     CGridScrollBar& bar = bVert ? m_vBar : m_hBar;
     const int nPos = bar.GetPos();

@@ -32,7 +32,6 @@ public:
     virtual bool HasFocus() const = 0;
     virtual void TakeFocus() = 0;
     virtual void SetWaitCursor(bool bWait) = 0;
-    virtual void HideTitleTip() = 0;
     virtual void KillTimer(int nId) = 0;
     // Whether the clipboard offers text.
     virtual bool ClipboardHasText() = 0;

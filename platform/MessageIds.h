@@ -3,6 +3,7 @@
 // (0x4C8, 0x4CD, 0x52D, 0x591): a handler is bound to (window, number), never to a number alone.
 
 constexpr unsigned WM_USER = 0x0400;
+constexpr unsigned WM_NOTIFY = 0x004E;  // a control tells its parent more than a command: a record in lParam, sent
 constexpr unsigned WM_COMMAND = 0x0111;  // a control notifies its parent; on wx a command event (controls/WndMessages.h)
 constexpr unsigned WM_TIMER = 0x0113;    // a timer has elapsed (a blocking socket call checks for it)
 // A HID device arrived or was removed: wParam DBT_DEVICEARRIVAL or DBT_DEVICEREMOVECOMPLETE,

@@ -64,7 +64,6 @@ public:
     bool HasFocus() const override { return bFocus; }
     void TakeFocus() override { bFocus = true; }
     void SetWaitCursor(bool bWait) override { waits.push_back(bWait); }
-    void HideTitleTip() override {}
     void KillTimer(int nId) override { killed.push_back(nId); }
     bool ClipboardHasText() override { return bClipboardText; }
 
@@ -110,7 +109,7 @@ struct GridFixture {
         : pOldSettings(SetSettingsStore(&FixtureSettings()))
     {
         host.client = client;
-        grid.Init(host, nRows, nCols, nFixedRows, nFixedCols);
+        grid.InitGrid(host, nRows, nCols, nFixedRows, nFixedCols);
         for (int r = 0; r < nRows; ++r)
             grid.SetRowHeight(r, 20);
         for (int c = 0; c < nCols; ++c)

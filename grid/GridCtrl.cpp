@@ -1,0 +1,420 @@
+#include "grid/GridCtrl.h"
+
+#include <wx/clipbrd.h>
+#include <wx/control.h>
+#include <wx/dcbuffer.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/settings.h>
+#include <wx/utils.h>
+
+#include "controls/ControlIds.h"
+#include "controls/GdiConvert.h"
+#include "controls/WinKeys.h"
+#include "controls/WndMessages.h"
+#include "platform/MessageIds.h"
+#include "grid/GridPaint.h"
+#include "res/Fonts.h"
+
+namespace {
+wxColour ToColour(COLORREF cr)
+{
+    return {static_cast<unsigned char>(RedOf(cr)), static_cast<unsigned char>(GreenOf(cr)),
+            static_cast<unsigned char>(BlueOf(cr))};
+}
+
+// An inclusive cell rectangle as the wx rectangle of the pixels it covers.
+wxRect Covered(const Rect& rc)
+{
+    return {rc.left, rc.top, rc.right - rc.left + 1, rc.bottom - rc.top + 1};
+}
+
+wxSystemColour SystemColour(int nIndex)
+{
+    switch (nIndex) {
+    case COLOR_WINDOW: return wxSYS_COLOUR_WINDOW;
+    case COLOR_WINDOWTEXT: return wxSYS_COLOUR_WINDOWTEXT;
+    case COLOR_HIGHLIGHT: return wxSYS_COLOUR_HIGHLIGHT;
+    case COLOR_HIGHLIGHTTEXT: return wxSYS_COLOUR_HIGHLIGHTTEXT;
+    case COLOR_3DFACE: return wxSYS_COLOUR_3DFACE;
+    case COLOR_3DSHADOW: return wxSYS_COLOUR_3DSHADOW;
+    case COLOR_3DHIGHLIGHT: return wxSYS_COLOUR_3DHIGHLIGHT;
+    case COLOR_3DDKSHADOW: return wxSYS_COLOUR_3DDKSHADOW;
+    default: return wxSYS_COLOUR_WINDOW;
+    }
+}
+
+COLORREF SysColour(int nIndex)
+{
+    const wxColour c = wxSystemSettings::GetColour(SystemColour(nIndex));
+    return ColorRef(c.Red(), c.Green(), c.Blue());
+}
+
+int ScrollCode(wxEventType type)
+{
+    if (type == wxEVT_SCROLLWIN_LINEUP)
+        return SB_LINEUP;
+    if (type == wxEVT_SCROLLWIN_LINEDOWN)
+        return SB_LINEDOWN;
+    if (type == wxEVT_SCROLLWIN_PAGEUP)
+        return SB_PAGEUP;
+    if (type == wxEVT_SCROLLWIN_PAGEDOWN)
+        return SB_PAGEDOWN;
+    if (type == wxEVT_SCROLLWIN_THUMBTRACK)
+        return SB_THUMBTRACK;
+    if (type == wxEVT_SCROLLWIN_THUMBRELEASE)
+        return SB_THUMBPOSITION;
+    if (type == wxEVT_SCROLLWIN_TOP)
+        return SB_TOP;
+    if (type == wxEVT_SCROLLWIN_BOTTOM)
+        return SB_BOTTOM;
+    return -1;
+}
+
+GridKeyState KeysOf(const wxKeyEvent& event)
+{
+    return {event.ShiftDown(), event.ControlDown()};
+}
+}  // namespace
+
+// The grid's window as the rules see it.
+class CGridCtrl::CWindowHost final : public IGridHost {
+public:
+    explicit CWindowHost(CGridCtrl& grid) : m_grid(grid) {}
+
+    bool HasWindow() const override { return m_grid.GetHandle() != nullptr; }
+    GridSize GetClientSize() const override
+    {
+        const wxSize size = m_grid.wxWindow::GetClientSize();
+        return {size.x, size.y};
+    }
+    std::intptr_t NotifyParent(int nRow, int nCol, int nCode) override
+    {
+        wxWindow* pOwner = m_grid.GetParent();
+        if (!HasWindow() || pOwner == nullptr)
+            return 0;
+        GridNotify notify;
+        notify.hdr = {GetWndHandle(&m_grid), m_grid.GetCtrlId(), nCode};
+        notify.iRow = nRow;
+        notify.iColumn = nCol;
+        return SendMessage(pOwner, WM_NOTIFY, static_cast<WPARAM>(notify.hdr.idFrom),
+                           reinterpret_cast<LPARAM>(&notify));
+    }
+    void Invalidate(const Rect* pRect) override
+    {
+        if (pRect == nullptr)
+            m_grid.Refresh(false);
+        else
+            m_grid.RefreshRect(wxRect(pRect->left, pRect->top, pRect->Width(), pRect->Height()), false);
+    }
+    void ScrollArea(const Rect& rc, int dx, int dy) override
+    {
+        // GTK scrolls a whole window's pixels, headings included, so the area that moved is
+        // painted anew: a paint costs only the cells shown.
+        const Rect rcMoved{std::min(rc.left, rc.left + dx), std::min(rc.top, rc.top + dy),
+                           std::max(rc.right, rc.right + dx), std::max(rc.bottom, rc.bottom + dy)};
+        Invalidate(&rcMoved);
+    }
+    void ScrollBarsChanged() override
+    {
+        for (const int nBar : {SB_HORZ, SB_VERT}) {
+            const CGridScrollBar& bar = m_grid.GetScrollBar(nBar);
+            const int nOrient = nBar == SB_HORZ ? wxHORIZONTAL : wxVERTICAL;
+            // A range of 0..0 leaves nothing to scroll: the bar goes.
+            if (bar.GetMax() == 0)
+                m_grid.SetScrollbar(nOrient, 0, 0, 0);
+            else
+                m_grid.SetScrollbar(nOrient, bar.GetPos(), bar.GetPage(), bar.GetMax() + 1);
+        }
+    }
+    GridSize MeasureText(const std::string& strText, const GridFont& font) override
+    {
+        wxClientDC dc(&m_grid);
+        dc.SetFont(m_grid.FontFor(font));
+        const wxSize size = dc.GetMultiLineTextExtent(wxString::FromUTF8(strText));
+        return {size.x, size.y};
+    }
+    GridFontMetrics GetFontMetrics(const GridFont& font) override
+    {
+        wxClientDC dc(&m_grid);
+        dc.SetFont(m_grid.FontFor(font));
+        const wxFontMetrics metrics = dc.GetFontMetrics();
+        return {metrics.height, metrics.externalLeading, metrics.averageWidth};
+    }
+    COLORREF GetSysColour(int nIndex) const override { return SysColour(nIndex); }
+    bool HasFocus() const override { return m_grid.HasFocus(); }
+    void TakeFocus() override
+    {
+        // GTK cannot move the focus while it lays out a window being shown (a resize comes
+        // then), so the focus moves once the event loop is back.
+        m_grid.CallAfter([pGrid = &m_grid] {
+            if (pGrid->IsShownOnScreen() && !pGrid->HasFocus())
+                pGrid->SetFocus();
+        });
+    }
+    void SetWaitCursor(bool bWait) override
+    {
+        if (bWait)
+            wxBeginBusyCursor();
+        else
+            wxEndBusyCursor();
+    }
+    void KillTimer(int) override { m_grid.m_autoScroll.Stop(); }
+    bool ClipboardHasText() override
+    {
+        if (!wxTheClipboard->Open())
+            return false;
+        const bool bText = wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT);
+        wxTheClipboard->Close();
+        return bText;
+    }
+
+private:
+    CGridCtrl& m_grid;
+};
+
+CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
+    : m_pHost(std::make_unique<CWindowHost>(*this)), m_autoScroll(this)
+{
+    InitGrid(*m_pHost, nRows, nCols, nFixedRows, nFixedCols);
+}
+
+CGridCtrl::~CGridCtrl()
+{
+    // Events that reach the window while wx takes it down find the grid without a window.
+    DetachHost();
+}
+
+bool CGridCtrl::Create(const wxRect& rc, wxWindow* pParent, int nCtrlId, long nStyle)
+{
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    if (pParent == nullptr ||
+        !wxWindow::Create(pParent, WxId(nCtrlId), rc.GetPosition(), rc.GetSize(),
+                          nStyle | wxWANTS_CHARS | wxVSCROLL | wxHSCROLL | wxFULL_REPAINT_ON_RESIZE, wxS("GridCtrl")))
+        return false;
+    Bind(wxEVT_PAINT, &CGridCtrl::OnPaint, this);
+    Bind(wxEVT_SIZE, &CGridCtrl::OnSizeEvent, this);
+    for (const wxEventTypeTag<wxScrollWinEvent>& type : {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
+                                   wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
+                                   wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE})
+        Bind(type, &CGridCtrl::OnScrollEvent, this);
+    Bind(wxEVT_KEY_DOWN, &CGridCtrl::OnKeyDownEvent, this);
+    Bind(wxEVT_CHAR, &CGridCtrl::OnCharEvent, this);
+    Bind(wxEVT_MOUSEWHEEL, &CGridCtrl::OnWheelEvent, this);
+    Bind(wxEVT_SYS_COLOUR_CHANGED, [this](wxSysColourChangedEvent& event) {
+        OnSysColorChange();
+        Refresh(false);
+        event.Skip();
+    });
+    Bind(wxEVT_MOUSE_CAPTURE_CHANGED,
+         [this](wxMouseCaptureChangedEvent& event) { OnCaptureChanged(event.GetCapturedWindow() == this); });
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { OnCaptureChanged(false); });
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+        const wxPoint pt = ScreenToClient(wxGetMousePosition());
+        OnTimer(GRID_AUTOSCROLL_TIMER, {pt.x, pt.y});
+    });
+
+    SetGridFont(GetFontDescription(), false);
+    for (int r = 0; r < GetRowCount(); ++r)
+        SetRowHeight(r, GetDefaultRowHeight());
+    for (int c = 0; c < GetColumnCount(); ++c)
+        SetColumnWidth(c, GetDefaultColumnWidth());
+    UpdateScrollBars();
+    return true;
+}
+
+int CGridCtrl::GetCtrlId() const
+{
+    return CtrlId(GetId());
+}
+
+bool CGridCtrl::SetFont(const wxFont& font)
+{
+    wxWindow::SetFont(font);
+    if (!font.IsOk())
+        return false;
+    GridFont desc;
+    desc.nHeight = font.GetPixelSize().GetHeight();
+    desc.nWeight = font.GetNumericWeight();
+    desc.bItalic = font.GetStyle() == wxFONTSTYLE_ITALIC;
+    desc.strFace = font.GetFaceName().utf8_string();
+    // The description is what the font was made from, so cells draw in this very font.
+    m_lastFont = desc;
+    m_font = font;
+    SetGridFont(desc, true);
+    return true;
+}
+
+const wxFont& CGridCtrl::FontFor(const GridFont& font)
+{
+    if (!m_font.IsOk() || !(font == m_lastFont)) {
+        m_font = MakeFont(font.strFace.c_str(), font.nHeight, font.nWeight, font.bItalic);
+        m_lastFont = font;
+    }
+    return m_font;
+}
+
+void CGridCtrl::OnPaint(wxPaintEvent&)
+{
+    const wxRect box = GetUpdateRegion().GetBox();
+    if (GetDoubleBuffering()) {
+        wxBufferedPaintDC dc(this);
+        dc.SetClippingRegion(box);
+        OnDraw(dc);
+    } else {
+        wxPaintDC dc(this);
+        dc.SetClippingRegion(box);
+        OnDraw(dc);
+    }
+}
+
+void CGridCtrl::OnDraw(wxDC& dc)
+{
+    wxRect clip;
+    dc.GetClippingBox(clip);
+    if (clip.IsEmpty())
+        clip = wxRect(dc.GetSize());
+    const GridPaintPlan plan = PlanGridPaint(*this, FromWx(clip));
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    for (const GridPaintFill& fill : plan.fills) {
+        dc.SetBrush(wxBrush(ToColour(fill.cr)));
+        dc.DrawRectangle(ToWx(fill.rc));
+    }
+    for (const GridPaintCell& cell : plan.cells) {
+        if (cell.bFixed)
+            DrawFixedCell(dc, cell.nRow, cell.nCol, cell.rc);
+        else
+            DrawCell(dc, cell.nRow, cell.nCol, cell.rc);
+    }
+    dc.SetPen(wxPen(ToColour(GetGridLineColour())));
+    for (const GridPaintLine& line : plan.lines)
+        dc.DrawLine(line.from.x, line.from.y, line.to.x, line.to.y);
+    dc.SetPen(wxNullPen);
+}
+
+void CGridCtrl::DrawText(wxDC& dc, const GridCellLook& look, wxRect rc)
+{
+    const int nMargin = GetMargin();
+    rc.x += nMargin;
+    rc.width -= 2 * nMargin;
+    if (rc.width <= 0 || rc.height <= 0 || look.strText.empty())
+        return;
+    dc.SetFont(FontFor(look.font));
+    dc.SetTextForeground(ToColour(look.crText));
+    wxString strText = wxString::FromUTF8(look.strText);
+    int nAlign = (look.nFormat & DT_RIGHT) ? wxALIGN_RIGHT : (look.nFormat & DT_CENTER) ? wxALIGN_CENTER_HORIZONTAL : wxALIGN_LEFT;
+    if (look.nFormat & DT_SINGLELINE) {
+        strText.Replace(wxS("\n"), wxS(" "));
+        nAlign |= (look.nFormat & DT_VCENTER) ? wxALIGN_CENTER_VERTICAL : (look.nFormat & DT_BOTTOM) ? wxALIGN_BOTTOM : wxALIGN_TOP;
+        if (look.nFormat & DT_END_ELLIPSIS)
+            strText = wxControl::Ellipsize(strText, dc, wxELLIPSIZE_END, rc.width);
+    }
+    wxDCClipper clipper(dc, rc);
+    dc.DrawLabel(strText, rc, nAlign);
+}
+
+bool CGridCtrl::DrawFixedCell(wxDC& dc, int nRow, int nCol, const Rect& rcCell, bool)
+{
+    GridCellLook look;
+    if (!GetCellLook(nRow, nCol, false, look))
+        return false;
+    wxRect rc = Covered(rcCell);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(ToColour(look.crBack)));
+    dc.DrawRectangle(rc);
+    const Rect& r = rcCell;
+    if (look.bSunken) {
+        // A sunken edge round the cell and the grid line after it.
+        dc.SetPen(wxPen(ToColour(SysColour(COLOR_3DDKSHADOW))));
+        dc.DrawLine(r.right, r.top, r.left, r.top);
+        dc.DrawLine(r.left, r.top, r.left, r.bottom + 1);
+        dc.SetPen(wxPen(ToColour(SysColour(COLOR_3DHIGHLIGHT))));
+        dc.DrawLine(r.left, r.bottom, r.right + 1, r.bottom);
+        dc.DrawLine(r.right, r.top, r.right, r.bottom);
+    } else {
+        dc.SetPen(wxPen(ToColour(SysColour(COLOR_3DHIGHLIGHT))));
+        dc.DrawLine(r.right, r.top, r.left, r.top);
+        dc.DrawLine(r.left, r.top, r.left, r.bottom);
+        dc.SetPen(wxPen(ToColour(SysColour(COLOR_3DDKSHADOW))));
+        dc.DrawLine(r.right, r.top, r.right, r.bottom);
+        dc.DrawLine(r.right, r.bottom, r.left, r.bottom);
+    }
+    rc.Deflate(1);
+    DrawText(dc, look, rc);
+    return true;
+}
+
+bool CGridCtrl::DrawCell(wxDC& dc, int nRow, int nCol, const Rect& rcCell, bool)
+{
+    GridCellLook look;
+    if (!GetCellLook(nRow, nCol, false, look))
+        return false;
+    wxRect rc = Covered(rcCell);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(ToColour(look.crBack)));
+    dc.DrawRectangle(rc);
+    if (look.bFrame) {
+        dc.SetPen(*wxBLACK_PEN);
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        dc.DrawRectangle(rc.x, rc.y, rc.width - 1, rc.height - 1);
+        rc.Deflate(1);
+    }
+    DrawText(dc, look, rc);
+    return true;
+}
+
+wxBitmap CGridCtrl::CreateDragImage(wxPoint* pHotSpot)
+{
+    const CGridCellPos focus = GetFocusCell();
+    Rect rc;
+    if (GetHandle() == nullptr || !GetCellRect(focus.row, focus.col, rc))
+        return wxNullBitmap;
+    const Rect rcAtOrigin{0, 0, rc.Width(), rc.Height()};
+    wxBitmap bmp(rc.Width() + 1, rc.Height() + 1, 24);
+    {
+        wxMemoryDC dc(bmp);
+        DrawCell(dc, focus.row, focus.col, rcAtOrigin, true);
+    }
+    if (pHotSpot != nullptr)
+        *pHotSpot = {rc.Width(), rc.Height()};
+    return bmp;
+}
+
+void CGridCtrl::OnSizeEvent(wxSizeEvent& event)
+{
+    OnSize();
+    event.Skip();
+}
+
+void CGridCtrl::OnScrollEvent(wxScrollWinEvent& event)
+{
+    const int nCode = ScrollCode(event.GetEventType());
+    if (nCode < 0)
+        return;
+    if (event.GetOrientation() == wxVERTICAL)
+        OnVScroll(nCode, event.GetPosition());
+    else
+        OnHScroll(nCode, event.GetPosition());
+}
+
+void CGridCtrl::OnKeyDownEvent(wxKeyEvent& event)
+{
+    const int nKey = WinKeyCode(event);
+    const GridKeyState keys = KeysOf(event);
+    if (!WantsKey(nKey, keys) || !OnKeyDown(nKey, keys))
+        event.Skip();
+}
+
+void CGridCtrl::OnCharEvent(wxKeyEvent& event)
+{
+    const int nChar = event.GetUnicodeKey() != WXK_NONE ? int(event.GetUnicodeKey()) : event.GetKeyCode();
+    OnChar(nChar, KeysOf(event));
+    event.Skip();
+}
+
+void CGridCtrl::OnWheelEvent(wxMouseEvent& event)
+{
+    if (event.GetWheelAxis() == wxMOUSE_WHEEL_VERTICAL)
+        OnMouseWheel(event.GetWheelRotation() * 120 / std::max(1, event.GetWheelDelta()));
+    event.Skip();
+}

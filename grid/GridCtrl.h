@@ -1,0 +1,54 @@
+#pragma once
+// The grid's window (window name "GridCtrl"): the wx side of CGridCore. It mirrors the grid's
+// scroll state into its scroll bars, paints only the cells in the update region through an
+// off-screen bitmap (unless double buffering is switched off), and hands keys, scroll requests
+// and the wheel to the rules, with the keys translated once to the system's key codes. The owner
+// hears from the grid through WM_NOTIFY (controls/WndMessages.h), sent with the grid's control id
+// in wParam and a GridNotify in lParam, valid during the call. UI thread only.
+#include <wx/bitmap.h>
+#include <wx/timer.h>
+#include <wx/window.h>
+
+#include <memory>
+
+#include "grid/GridCore.h"
+
+class CGridCtrl : public CGridCore, public wxWindow {
+public:
+    explicit CGridCtrl(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
+    ~CGridCtrl() override;
+
+    // Makes the window; every row and column then takes the default size of the grid's font.
+    bool Create(const wxRect& rc, wxWindow* pParent, int nCtrlId, long nStyle = wxBORDER_SIMPLE);
+    int GetCtrlId() const;
+
+    // The grid's font: every cell takes its description, the margin and default sizes follow it.
+    bool SetFont(const wxFont& font) override;
+
+    // Paints what lies in the dc's clipping box (all of the client area without one).
+    virtual void OnDraw(wxDC& dc);
+    // Paint one cell in its inclusive rectangle; false while drawing is off or without a cell.
+    virtual bool DrawFixedCell(wxDC& dc, int nRow, int nCol, const Rect& rc, bool bErase = false);
+    virtual bool DrawCell(wxDC& dc, int nRow, int nCol, const Rect& rc, bool bErase = false);
+    // The picture of the focus cell that a drag carries, hot spot at its far corner; a null
+    // bitmap without a focus cell shown.
+    wxBitmap CreateDragImage(wxPoint* pHotSpot);
+
+private:
+    class CWindowHost;
+    friend class CWindowHost;
+
+    void OnPaint(wxPaintEvent& event);
+    void OnSizeEvent(wxSizeEvent& event);
+    void OnScrollEvent(wxScrollWinEvent& event);
+    void OnKeyDownEvent(wxKeyEvent& event);
+    void OnCharEvent(wxKeyEvent& event);
+    void OnWheelEvent(wxMouseEvent& event);
+    void DrawText(wxDC& dc, const GridCellLook& look, wxRect rc);
+    const wxFont& FontFor(const GridFont& font);
+
+    std::unique_ptr<CWindowHost> m_pHost;
+    wxTimer m_autoScroll;
+    GridFont m_lastFont;
+    wxFont m_font;
+};

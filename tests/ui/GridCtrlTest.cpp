@@ -1,0 +1,265 @@
+// The grid's window: what it draws, how its scroll bars follow the grid, and how keys, scroll
+// requests and the wheel reach the rules; with screenshots of a 7 x 2 grid and of a large grid
+// scrolled to its middle in the build folder's screenshots/.
+#include <gtest/gtest.h>
+#include <wx/frame.h>
+#include <wx/panel.h>
+#include <wx/settings.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/WndMessages.h"
+#include "grid/GridCtrl.h"
+#include "platform/MessageIds.h"
+#include "platform/SettingsStore.h"
+#include "res/Fonts.h"
+#include "tests/ui/UiTestUtil.h"
+
+namespace {
+wxColour System(wxSystemColour index)
+{
+    const wxColour c = wxSystemSettings::GetColour(index);
+    return {c.Red(), c.Green(), c.Blue()};
+}
+
+// The grid drawn through its OnDraw into a bitmap of its client size.
+wxImage DrawGrid(CGridCtrl& grid)
+{
+    const wxSize size = grid.GetClientSize();
+    wxBitmap bmp(size.x, size.y, 24);
+    {
+        wxMemoryDC dc(bmp);
+        grid.OnDraw(dc);
+    }
+    return bmp.ConvertToImage();
+}
+
+struct Notified {
+    int nCtrlId;
+    int nRow;
+    int nCol;
+    int nCode;
+    friend bool operator==(const Notified&, const Notified&) = default;
+};
+
+class GridCtrlTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_pFrame = new wxFrame(nullptr, wxID_ANY, "grid", wxPoint(20, 20), wxSize(560, 420));
+        m_pPanel = new wxPanel(m_pFrame, wxID_ANY, wxPoint(0, 0), wxSize(560, 420));
+        m_pPanel->SetBackgroundColour(wxColour(227, 228, 238));
+        BindMessage(m_pPanel, WM_NOTIFY, [this](WPARAM wParam, LPARAM lParam) {
+            const auto* pNotify = reinterpret_cast<const GridNotify*>(lParam);
+            m_notes.push_back({int(wParam), pNotify->iRow, pNotify->iColumn, pNotify->hdr.code});
+            return LRESULT(0);
+        });
+    }
+    void TearDown() override
+    {
+        m_pFrame->Destroy();
+        PumpPendingEvents();
+    }
+
+    CGridCtrl* MakeGrid(int nRows, int nCols, int nFixedRows, int nFixedCols, const wxRect& rc)
+    {
+        auto* pGrid = new CGridCtrl(nRows, nCols, nFixedRows, nFixedCols);
+        EXPECT_TRUE(pGrid->Create(rc, m_pPanel, 2724));
+        return pGrid;
+    }
+
+    static void Key(CGridCtrl* pGrid, int nKey, bool bCtrl = false)
+    {
+        wxKeyEvent event(wxEVT_KEY_DOWN);
+        event.m_keyCode = nKey;
+        event.SetControlDown(bCtrl);
+        event.SetEventObject(pGrid);
+        pGrid->GetEventHandler()->ProcessEvent(event);
+    }
+    static void Scroll(CGridCtrl* pGrid, wxEventType type, int nOrient, int nPos = 0)
+    {
+        wxScrollWinEvent event(type, nPos, nOrient);
+        event.SetEventObject(pGrid);
+        pGrid->GetEventHandler()->ProcessEvent(event);
+    }
+
+    wxFrame* m_pFrame = nullptr;
+    wxPanel* m_pPanel = nullptr;
+    std::vector<Notified> m_notes;
+};
+
+// The stored-preset manager's layout: numbers and names of six presets.
+CGridCtrl* LayOutPresets(CGridCtrl* pGrid)
+{
+    pGrid->SetFont(MakeFont("Arial", 16, 400));
+    pGrid->SetColumnWidth(1, 262);
+    pGrid->SetRowResize(false);
+    pGrid->SetSingleRowSelection(true);
+    pGrid->SetEditable(false);
+    const char* names[] = {"Rock", "流行音乐", "", "Jazz club with a very long name", "Live", "Talk"};
+    for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 2; ++c) {
+            GridItem item;
+            item.row = r;
+            item.col = c;
+            item.mask = ITEM_TEXT | ITEM_FORMAT;
+            item.nFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
+            item.strText = r == 0 ? (c == 0 ? "No." : "Name") : c == 0 ? std::to_string(r) : names[r - 1];
+            pGrid->SetItem(item);
+        }
+    pGrid->SetSelectedRange(1, 0, 1, 1);
+    pGrid->SetGridLineColour(ColorRef(51, 153, 255));
+    pGrid->SetFocusCell(1, 1);
+    return pGrid;
+}
+}  // namespace
+
+TEST_F(GridCtrlTest, SevenByTwoPresetGridDrawsHeadingsLinesAndTheSelectedRow)
+{
+    CGridCtrl* pGrid = MakeGrid(7, 2, 1, 1, wxRect(10, 10, 300, 200));
+    LayOutPresets(pGrid);
+    const int nRowHeight = pGrid->GetRowHeight(1);
+    const int w = pGrid->GetFixedColumnWidth();
+    pGrid->SetSize(wxSize(w + 262 + 2, 7 * nRowHeight + 2));
+    m_pFrame->Show();
+    SaveScreenshot(CaptureWindow(*m_pFrame), "grid_7x2");
+
+    const wxImage image = DrawGrid(*pGrid);
+    const int h = pGrid->GetFixedRowHeight();
+    EXPECT_EQ(PixelAt(image, w + 20, h + nRowHeight - 1), wxColour(51, 153, 255));  // horizontal line
+    EXPECT_EQ(PixelAt(image, w + 261, h + 5), wxColour(51, 153, 255));               // vertical line
+    EXPECT_EQ(PixelAt(image, w + 3, h + 3), System(wxSYS_COLOUR_HIGHLIGHT));        // the focus row, selected
+    EXPECT_EQ(PixelAt(image, w + 3, h + nRowHeight + 3), System(wxSYS_COLOUR_WINDOW));
+    EXPECT_EQ(PixelAt(image, w + 10, 5), System(wxSYS_COLOUR_3DFACE));              // a heading
+    // The heading of the focus column is sunken: its top edge is dark, the other heading's light.
+    EXPECT_EQ(PixelAt(image, w + 10, 0), System(wxSYS_COLOUR_3DDKSHADOW));
+    EXPECT_EQ(PixelAt(image, 10, 0), System(wxSYS_COLOUR_3DHIGHLIGHT));
+}
+
+TEST_F(GridCtrlTest, LargeGridScrolledToItsMiddle)
+{
+    auto* pGrid = new CGridCtrl(10000, 20, 1, 1);
+    for (int r = 0; r < 10000; ++r)
+        for (int c = 0; c < 20; ++c)
+            pGrid->SetItemText(r, c, r == 0 ? "C" + std::to_string(c) : c == 0 ? std::to_string(r) : "R" + std::to_string(r) + "C" + std::to_string(c));
+    ASSERT_TRUE(pGrid->Create(wxRect(0, 0, 540, 400), m_pPanel, 2724));
+    m_pFrame->Show();
+    Settle(50);
+    const CGridScrollBar& bar = pGrid->GetScrollBar(SB_VERT);
+    Scroll(pGrid, wxEVT_SCROLLWIN_THUMBTRACK, wxVERTICAL, bar.GetMax() / 2);
+    Scroll(pGrid, wxEVT_SCROLLWIN_THUMBRELEASE, wxVERTICAL, bar.GetMax() / 2);
+    const int nTop = pGrid->GetTopLeftScrollCell().row;
+    EXPECT_NEAR(nTop, 5000, 10);
+    EXPECT_EQ(pGrid->GetScrollPos(wxVERTICAL), bar.GetPos());
+    EXPECT_EQ(pGrid->GetScrollRange(wxVERTICAL), bar.GetMax() + 1);
+    EXPECT_EQ(pGrid->GetScrollThumb(wxVERTICAL), bar.GetPage());
+    SaveScreenshot(CaptureWindow(*m_pFrame), "grid_large_middle");
+}
+
+TEST_F(GridCtrlTest, ScrollBarsFollowTheGridAndGoWhenAllFits)
+{
+    CGridCtrl* pGrid = MakeGrid(40, 8, 1, 1, wxRect(0, 0, 300, 200));
+    m_pFrame->Show();
+    Settle(50);
+    Scroll(pGrid, wxEVT_SCROLLWIN_LINEDOWN, wxVERTICAL);
+    Scroll(pGrid, wxEVT_SCROLLWIN_LINEDOWN, wxHORIZONTAL);
+    EXPECT_EQ(pGrid->GetScrollPosition(SB_VERT), pGrid->GetRowHeight(1));
+    EXPECT_EQ(pGrid->GetScrollPosition(SB_HORZ), pGrid->GetColumnWidth(1));
+    EXPECT_EQ(pGrid->GetScrollPos(wxVERTICAL), pGrid->GetScrollPosition(SB_VERT));
+    EXPECT_EQ(pGrid->GetScrollPos(wxHORIZONTAL), pGrid->GetScrollPosition(SB_HORZ));
+    Scroll(pGrid, wxEVT_SCROLLWIN_BOTTOM, wxVERTICAL);
+    EXPECT_EQ(pGrid->GetScrollPos(wxVERTICAL), pGrid->GetScrollBar(SB_VERT).GetLimit());
+    EXPECT_EQ(pGrid->GetFullyVisibleCellRange().GetMaxRow(), 39);
+    pGrid->SetRowCount(3);
+    pGrid->SetColumnCount(2);
+    EXPECT_EQ(pGrid->GetScrollBar(SB_VERT).GetMax(), 0);
+    EXPECT_GE(pGrid->GetScrollThumb(wxVERTICAL), pGrid->GetScrollRange(wxVERTICAL));  // nothing to scroll
+}
+
+TEST_F(GridCtrlTest, KeysMoveTheFocusAndTheOwnerHearsOfIt)
+{
+    CGridCtrl* pGrid = MakeGrid(5, 4, 1, 1, wxRect(0, 0, 400, 200));
+    pGrid->SetItemText(2, 1, "Rock");
+    pGrid->SetFocusCell(1, 1);
+    Key(pGrid, WXK_DOWN);
+    EXPECT_EQ(pGrid->GetFocusCell(), CGridCellPos(2, 1));
+    Key(pGrid, WXK_DELETE);
+    EXPECT_EQ(pGrid->GetItemText(2, 1), "");
+    Key(pGrid, WXK_TAB);
+    EXPECT_EQ(pGrid->GetFocusCell(), CGridCellPos(2, 2));
+    EXPECT_EQ(m_notes, (std::vector<Notified>{{2724, 1, 1, GRIDN_FOCUS_CHANGED},
+                                              {2724, 1, 1, GRIDN_FOCUS_CHANGING},
+                                              {2724, 2, 1, GRIDN_CELL_CLEARED},
+                                              {2724, 2, 1, GRIDN_FOCUS_CHANGING}}));
+    Key(pGrid, 'A', true);
+    EXPECT_EQ(pGrid->GetSelectedRange(), CGridCellRange(1, 1, 4, 3));
+    Key(pGrid, WXK_END);
+    EXPECT_EQ(pGrid->GetFocusCell(), CGridCellPos(4, 2));
+}
+
+TEST_F(GridCtrlTest, TheWheelScrollsTheLinesTheSettingsGive)
+{
+    Settings().WriteString("Control Panel/Desktop", "WheelScrollLines", "2");
+    CGridCtrl* pGrid = MakeGrid(40, 3, 1, 1, wxRect(0, 0, 300, 200));
+    Settings().DeleteValue("Control Panel/Desktop", "WheelScrollLines");
+    EXPECT_EQ(pGrid->GetWheelLines(), 2);
+    m_pFrame->Show();
+    Settle(50);
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelRotation = -120;
+    wheel.m_wheelDelta = 120;
+    wheel.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
+    pGrid->GetEventHandler()->ProcessEvent(wheel);
+    EXPECT_EQ(pGrid->GetScrollPosition(SB_VERT), 2 * pGrid->GetRowHeight(1));
+    EXPECT_EQ(pGrid->GetScrollPos(wxVERTICAL), 2 * pGrid->GetRowHeight(1));
+}
+
+TEST_F(GridCtrlTest, AFontSetsTheDefaultSizesAndEveryCellsFont)
+{
+    CGridCtrl* pGrid = MakeGrid(3, 2, 1, 1, wxRect(0, 0, 300, 200));
+    const int nOldHeight = pGrid->GetRowHeight(1);
+    pGrid->SetFont(MakeFont("Arial", 24, 700));
+    const GridFont& font = pGrid->GetFontDescription();
+    EXPECT_EQ(*pGrid->GetItemFont(2, 1), font);
+    EXPECT_GT(pGrid->GetMargin(), 0);
+    EXPECT_GE(pGrid->GetDefaultRowHeight(), 24 + 2 * pGrid->GetMargin());
+    EXPECT_EQ(pGrid->GetRowHeight(1), nOldHeight);
+    pGrid->SetRowCount(4);
+    EXPECT_EQ(pGrid->GetRowHeight(3), pGrid->GetDefaultRowHeight());
+}
+
+TEST_F(GridCtrlTest, FocusLooksAndTheSamePictureWithoutDoubleBuffering)
+{
+    CGridCtrl* pGrid = MakeGrid(4, 3, 1, 1, wxRect(0, 0, 300, 150));
+    pGrid->SetFocusCell(2, 2);
+    Rect rc;
+    ASSERT_TRUE(pGrid->GetCellRect(2, 2, rc));
+    wxImage image = DrawGrid(*pGrid);
+    EXPECT_EQ(PixelAt(image, rc.left, rc.top + 5), *wxBLACK);  // the focus frame of an editable grid
+    EXPECT_EQ(PixelAt(image, rc.left + 3, rc.top + 3), System(wxSYS_COLOUR_WINDOW));
+    pGrid->SetItemBackColour(1, 1, ColorRef(200, 10, 10));
+    ASSERT_TRUE(pGrid->GetCellRect(1, 1, rc));
+    image = DrawGrid(*pGrid);
+    EXPECT_EQ(PixelAt(image, rc.left + 3, rc.top + 3), wxColour(200, 10, 10));
+
+    m_pFrame->Show();
+    const wxImage buffered = CaptureWindow(*m_pFrame);
+    pGrid->SetDoubleBuffering(false);
+    pGrid->Refresh();
+    const wxImage direct = CaptureWindow(*m_pFrame);
+    ASSERT_EQ(buffered.GetSize(), direct.GetSize());
+    EXPECT_EQ(0, memcmp(buffered.GetData(), direct.GetData(), size_t(buffered.GetWidth()) * buffered.GetHeight() * 3));
+}
+
+TEST_F(GridCtrlTest, DragImageIsTheFocusCell)
+{
+    CGridCtrl* pGrid = MakeGrid(4, 3, 1, 1, wxRect(0, 0, 300, 150));
+    wxPoint hot;
+    EXPECT_FALSE(pGrid->CreateDragImage(&hot).IsOk());
+    pGrid->SetFocusCell(1, 1);
+    const wxBitmap bmp = pGrid->CreateDragImage(&hot);
+    ASSERT_TRUE(bmp.IsOk());
+    EXPECT_EQ(bmp.GetWidth(), pGrid->GetColumnWidth(1));
+    EXPECT_EQ(hot, wxPoint(pGrid->GetColumnWidth(1) - 1, pGrid->GetRowHeight(1) - 1));
+}
