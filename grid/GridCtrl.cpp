@@ -8,6 +8,8 @@
 #include <wx/settings.h>
 #include <wx/utils.h>
 
+#include <array>
+
 #include "controls/ControlIds.h"
 #include "controls/GdiConvert.h"
 #include "controls/WinKeys.h"
@@ -141,7 +143,17 @@ public:
         const wxFontMetrics metrics = dc.GetFontMetrics();
         return {metrics.height, metrics.externalLeading, metrics.averageWidth};
     }
-    COLORREF GetSysColour(int nIndex) const override { return SysColour(nIndex); }
+    // The system colours as last read: the toolkit looks each one up in its theme, too slowly
+    // for every cell of a paint.
+    COLORREF GetSysColour(int nIndex) const override
+    {
+        return nIndex >= 0 && nIndex < int(m_sysColours.size()) ? m_sysColours[nIndex] : 0;
+    }
+    void ReadSystemColours()
+    {
+        for (int i = 0; i < int(m_sysColours.size()); ++i)
+            m_sysColours[i] = SysColour(i);
+    }
     bool HasFocus() const override { return m_grid.HasFocus(); }
     void TakeFocus() override
     {
@@ -171,11 +183,13 @@ public:
 
 private:
     CGridCtrl& m_grid;
+    std::array<COLORREF, COLOR_3DDKSHADOW + 1> m_sysColours{};
 };
 
 CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
     : m_pHost(std::make_unique<CWindowHost>(*this)), m_autoScroll(this)
 {
+    m_pHost->ReadSystemColours();
     InitGrid(*m_pHost, nRows, nCols, nFixedRows, nFixedCols);
 }
 
@@ -202,6 +216,7 @@ bool CGridCtrl::Create(const wxRect& rc, wxWindow* pParent, int nCtrlId, long nS
     Bind(wxEVT_CHAR, &CGridCtrl::OnCharEvent, this);
     Bind(wxEVT_MOUSEWHEEL, &CGridCtrl::OnWheelEvent, this);
     Bind(wxEVT_SYS_COLOUR_CHANGED, [this](wxSysColourChangedEvent& event) {
+        m_pHost->ReadSystemColours();
         OnSysColorChange();
         Refresh(false);
         event.Skip();
@@ -275,6 +290,9 @@ void CGridCtrl::OnDraw(wxDC& dc)
     if (clip.IsEmpty())
         clip = wxRect(dc.GetSize());
     const GridPaintPlan plan = PlanGridPaint(*this, FromWx(clip));
+    m_pTextDc = &dc;
+    m_bTextFontSet = false;
+    m_textColour = wxNullColour;
     dc.SetPen(*wxTRANSPARENT_PEN);
     for (const GridPaintFill& fill : plan.fills) {
         dc.SetBrush(wxBrush(ToColour(fill.cr)));
@@ -290,6 +308,7 @@ void CGridCtrl::OnDraw(wxDC& dc)
     for (const GridPaintLine& line : plan.lines)
         dc.DrawLine(line.from.x, line.from.y, line.to.x, line.to.y);
     dc.SetPen(wxNullPen);
+    m_pTextDc = nullptr;
 }
 
 void CGridCtrl::DrawText(wxDC& dc, const GridCellLook& look, wxRect rc)
@@ -299,18 +318,58 @@ void CGridCtrl::DrawText(wxDC& dc, const GridCellLook& look, wxRect rc)
     rc.width -= 2 * nMargin;
     if (rc.width <= 0 || rc.height <= 0 || look.strText.empty())
         return;
-    dc.SetFont(FontFor(look.font));
-    dc.SetTextForeground(ToColour(look.crText));
-    wxString strText = wxString::FromUTF8(look.strText);
-    int nAlign = (look.nFormat & DT_RIGHT) ? wxALIGN_RIGHT : (look.nFormat & DT_CENTER) ? wxALIGN_CENTER_HORIZONTAL : wxALIGN_LEFT;
-    if (look.nFormat & DT_SINGLELINE) {
-        strText.Replace(wxS("\n"), wxS(" "));
-        nAlign |= (look.nFormat & DT_VCENTER) ? wxALIGN_CENTER_VERTICAL : (look.nFormat & DT_BOTTOM) ? wxALIGN_BOTTOM : wxALIGN_TOP;
-        if (look.nFormat & DT_END_ELLIPSIS)
-            strText = wxControl::Ellipsize(strText, dc, wxELLIPSIZE_END, rc.width);
+    // Setting a font or a text colour makes the toolkit build its font anew: during a paint,
+    // only on a change.
+    const wxFont& font = FontFor(look.font);
+    const wxColour colour = ToColour(look.crText);
+    const bool bInPaint = &dc == m_pTextDc;
+    if (!bInPaint || !m_bTextFontSet || !(m_textFont == look.font)) {
+        dc.SetFont(font);
+        m_textFont = look.font;
+        m_bTextFontSet = bInPaint;
+        m_textColour = wxNullColour;
     }
+    if (!bInPaint || colour != m_textColour) {
+        dc.SetTextForeground(colour);
+        m_textColour = colour;
+    }
+
+    wxString strText = wxString::FromUTF8(look.strText);
     wxDCClipper clipper(dc, rc);
-    dc.DrawLabel(strText, rc, nAlign);
+    const bool bSingleLine = (look.nFormat & DT_SINGLELINE) != 0;
+    if (!bSingleLine && strText.find('\n') != wxString::npos) {
+        const int nAlign = (look.nFormat & DT_RIGHT)    ? wxALIGN_RIGHT
+                           : (look.nFormat & DT_CENTER) ? wxALIGN_CENTER_HORIZONTAL
+                                                        : wxALIGN_LEFT;
+        dc.DrawLabel(strText, rc, nAlign);
+        return;
+    }
+    if (bSingleLine)
+        strText.Replace(wxS("\n"), wxS(" "));
+    const bool bLeftTop = (look.nFormat & (DT_RIGHT | DT_CENTER)) == 0 &&
+                          (!bSingleLine || (look.nFormat & (DT_VCENTER | DT_BOTTOM)) == 0);
+    if (bLeftTop && !(bSingleLine && (look.nFormat & DT_END_ELLIPSIS))) {
+        dc.DrawText(strText, rc.x, rc.y);
+        return;
+    }
+    wxCoord w = 0;
+    wxCoord h = 0;
+    dc.GetTextExtent(strText, &w, &h);
+    if (bSingleLine && (look.nFormat & DT_END_ELLIPSIS) && w > rc.width) {
+        strText = wxControl::Ellipsize(strText, dc, wxELLIPSIZE_END, rc.width);
+        dc.GetTextExtent(strText, &w, &h);
+    }
+    int x = rc.x;
+    if (look.nFormat & DT_RIGHT)
+        x = rc.GetRight() + 1 - w;
+    else if (look.nFormat & DT_CENTER)
+        x = rc.x + (rc.width - w) / 2;
+    int y = rc.y;
+    if (bSingleLine && (look.nFormat & DT_VCENTER))
+        y = rc.y + (rc.height - h) / 2;
+    else if (bSingleLine && (look.nFormat & DT_BOTTOM))
+        y = rc.GetBottom() + 1 - h;
+    dc.DrawText(strText, x, y);
 }
 
 bool CGridCtrl::DrawFixedCell(wxDC& dc, int nRow, int nCol, const Rect& rcCell, bool)
@@ -325,17 +384,17 @@ bool CGridCtrl::DrawFixedCell(wxDC& dc, int nRow, int nCol, const Rect& rcCell, 
     const Rect& r = rcCell;
     if (look.bSunken) {
         // A sunken edge round the cell and the grid line after it.
-        dc.SetPen(wxPen(ToColour(SysColour(COLOR_3DDKSHADOW))));
+        dc.SetPen(wxPen(ToColour(m_pHost->GetSysColour(COLOR_3DDKSHADOW))));
         dc.DrawLine(r.right, r.top, r.left, r.top);
         dc.DrawLine(r.left, r.top, r.left, r.bottom + 1);
-        dc.SetPen(wxPen(ToColour(SysColour(COLOR_3DHIGHLIGHT))));
+        dc.SetPen(wxPen(ToColour(m_pHost->GetSysColour(COLOR_3DHIGHLIGHT))));
         dc.DrawLine(r.left, r.bottom, r.right + 1, r.bottom);
         dc.DrawLine(r.right, r.top, r.right, r.bottom);
     } else {
-        dc.SetPen(wxPen(ToColour(SysColour(COLOR_3DHIGHLIGHT))));
+        dc.SetPen(wxPen(ToColour(m_pHost->GetSysColour(COLOR_3DHIGHLIGHT))));
         dc.DrawLine(r.right, r.top, r.left, r.top);
         dc.DrawLine(r.left, r.top, r.left, r.bottom);
-        dc.SetPen(wxPen(ToColour(SysColour(COLOR_3DDKSHADOW))));
+        dc.SetPen(wxPen(ToColour(m_pHost->GetSysColour(COLOR_3DDKSHADOW))));
         dc.DrawLine(r.right, r.top, r.right, r.bottom);
         dc.DrawLine(r.right, r.bottom, r.left, r.bottom);
     }

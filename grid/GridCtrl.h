@@ -51,4 +51,9 @@ private:
     wxTimer m_autoScroll;
     GridFont m_lastFont;
     wxFont m_font;
+    // The dc OnDraw paints, with the font and text colour last set on it.
+    const wxDC* m_pTextDc = nullptr;
+    GridFont m_textFont;
+    bool m_bTextFontSet = false;
+    wxColour m_textColour;
 };
