@@ -436,6 +436,22 @@ bool CGridCore::RedrawCell(int nRow, int nCol)
     return true;
 }
 
+bool CGridCore::RedrawRow(int nRow)
+{
+    bool bAll = true;
+    for (int c = 0; c < GetColumnCount(); ++c)
+        bAll = RedrawCell(nRow, c) && bAll;
+    return bAll;
+}
+
+bool CGridCore::RedrawColumn(int nCol)
+{
+    bool bAll = true;
+    for (int r = 0; r < GetRowCount(); ++r)
+        bAll = RedrawCell(r, nCol) && bAll;
+    return bAll;
+}
+
 bool CGridCore::InvalidateCellRect(const CGridCellPos& cell)
 {
     Rect rc;

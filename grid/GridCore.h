@@ -170,6 +170,9 @@ public:
     // --- Repainting.
     // Marks one cell for repainting now (false when drawing is off or it is not shown).
     bool RedrawCell(int nRow, int nCol);
+    // Every cell of a row or a column; true when each one was marked.
+    bool RedrawRow(int nRow);
+    bool RedrawColumn(int nCol);
     bool InvalidateCellRect(const CGridCellPos& cell);
     bool InvalidateCellRange(const CGridCellRange& range);
     // How a cell is painted; false while drawing is off or where there is no cell.

@@ -16,6 +16,7 @@
 #include "controls/WndMessages.h"
 #include "platform/MessageIds.h"
 #include "grid/GridPaint.h"
+#include "model/StdAfx.h"
 #include "res/Fonts.h"
 
 namespace {
@@ -191,6 +192,10 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 {
     m_pHost->ReadSystemColours();
     InitGrid(*m_pHost, nRows, nCols, nFixedRows, nFixedCols);
+    const bool bChinese = g_bChinese != 0;
+    m_menuPreset.Append(WxId(714), wxString::FromUTF8(bChinese ? "加载 机器预置场景(&E)" : "Load Machine Preset(&E)"));
+    m_menuPreset.Append(WxId(713), wxString::FromUTF8(bChinese ? "另存为 机器预置场景(&I)" : "Save As Machine Preset(&I)"));
+    m_menuPreset.Append(WxId(715), wxString::FromUTF8(bChinese ? "删除 机器预置场景(&D)" : "Delete Machine Preset(&D)"));
 }
 
 CGridCtrl::~CGridCtrl()
@@ -223,6 +228,14 @@ bool CGridCtrl::Create(const wxRect& rc, wxWindow* pParent, int nCtrlId, long nS
     });
     Bind(wxEVT_MOUSE_CAPTURE_CHANGED,
          [this](wxMouseCaptureChangedEvent& event) { OnCaptureChanged(event.GetCapturedWindow() == this); });
+    Bind(wxEVT_SET_CURSOR, [this](wxSetCursorEvent& event) {
+        switch (GetMouseMode()) {
+        case MOUSE_OVER_COLUMN_DIVIDER: event.SetCursor(wxCursor(wxCURSOR_SIZEWE)); break;
+        case MOUSE_OVER_ROW_DIVIDER: event.SetCursor(wxCursor(wxCURSOR_SIZENS)); break;
+        case MOUSE_DRAGGING: event.Skip(); break;
+        default: event.SetCursor(*wxSTANDARD_CURSOR); break;
+        }
+    });
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { OnCaptureChanged(false); });
     Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
         const wxPoint pt = ScreenToClient(wxGetMousePosition());
@@ -253,15 +266,17 @@ bool CGridCtrl::SetFont(const wxFont& font)
     desc.nWeight = font.GetNumericWeight();
     desc.bItalic = font.GetStyle() == wxFONTSTYLE_ITALIC;
     desc.strFace = font.GetFaceName().utf8_string();
-    // The description is what the font was made from, so cells draw in this very font.
-    m_lastFont = desc;
-    m_font = font;
+    // Cells with this description draw in this very font.
+    m_givenDesc = desc;
+    m_givenFont = font;
     SetGridFont(desc, true);
     return true;
 }
 
 const wxFont& CGridCtrl::FontFor(const GridFont& font)
 {
+    if (m_givenFont.IsOk() && font == m_givenDesc)
+        return m_givenFont;
     if (!m_font.IsOk() || !(font == m_lastFont)) {
         m_font = MakeFont(font.strFace.c_str(), font.nHeight, font.nWeight, font.bItalic);
         m_lastFont = font;

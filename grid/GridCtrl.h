@@ -6,6 +6,7 @@
 // hears from the grid through WM_NOTIFY (controls/WndMessages.h), sent with the grid's control id
 // in wParam and a GridNotify in lParam, valid during the call. UI thread only.
 #include <wx/bitmap.h>
+#include <wx/menu.h>
 #include <wx/timer.h>
 #include <wx/window.h>
 
@@ -30,6 +31,11 @@ public:
     // Paint one cell in its inclusive rectangle; false while drawing is off or without a cell.
     virtual bool DrawFixedCell(wxDC& dc, int nRow, int nCol, const Rect& rc, bool bErase = false);
     virtual bool DrawCell(wxDC& dc, int nRow, int nCol, const Rect& rc, bool bErase = false);
+    // The right-button menu of the stored presets: commands 714 (load), 713 (save as) and 715
+    // (delete, whose text the one who opens the menu sets), in the language of the moment the
+    // grid was made. The commands go to the grid's parent.
+    wxMenu& GetPresetMenu() { return m_menuPreset; }
+
     // The picture of the focus cell that a drag carries, hot spot at its far corner; a null
     // bitmap without a focus cell shown.
     wxBitmap CreateDragImage(wxPoint* pHotSpot);
@@ -48,8 +54,11 @@ private:
     const wxFont& FontFor(const GridFont& font);
 
     std::unique_ptr<CWindowHost> m_pHost;
+    wxMenu m_menuPreset;
     wxTimer m_autoScroll;
-    GridFont m_lastFont;
+    GridFont m_givenDesc;  // the font last given through SetFont, and its description
+    wxFont m_givenFont;
+    GridFont m_lastFont;  // the last other description drawn or measured, and its font
     wxFont m_font;
     // The dc OnDraw paints, with the font and text colour last set on it.
     const wxDC* m_pTextDc = nullptr;

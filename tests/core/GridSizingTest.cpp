@@ -245,6 +245,20 @@ TEST(GridPaint, CellLooks)
     EXPECT_FALSE(f.grid.GetCellLook(9, 1, false, look));
 }
 
+TEST(GridPaint, RowsAndColumnsAreMarkedCellByCell)
+{
+    GridFixture f(10, 4);
+    EXPECT_TRUE(f.grid.RedrawRow(2));
+    EXPECT_EQ(f.host.invalidated.size(), 4u);
+    EXPECT_FALSE(f.grid.RedrawColumn(1));  // rows 5 to 9 are not shown
+    EXPECT_EQ(f.host.invalidated.size(), 4u + 5u);
+    f.grid.EnableDrawing(false);
+    EXPECT_FALSE(f.grid.RedrawRow(2));
+    f.host.Clear();
+    f.grid.EnableDrawing(true);  // switched back on: the whole window
+    EXPECT_TRUE(f.host.InvalidatedAll());
+}
+
 TEST(GridColours, ColoursLeftAtTheirDefaultFollowTheSystem)
 {
     GridFixture f(2, 2);

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "controls/WndMessages.h"
+#include "controls/ControlIds.h"
 #include "grid/GridCtrl.h"
+#include "model/StdAfx.h"
 #include "platform/MessageIds.h"
 #include "platform/SettingsStore.h"
 #include "res/Fonts.h"
@@ -262,4 +264,23 @@ TEST_F(GridCtrlTest, DragImageIsTheFocusCell)
     ASSERT_TRUE(bmp.IsOk());
     EXPECT_EQ(bmp.GetWidth(), pGrid->GetColumnWidth(1));
     EXPECT_EQ(hot, wxPoint(pGrid->GetColumnWidth(1) - 1, pGrid->GetRowHeight(1) - 1));
+}
+
+TEST_F(GridCtrlTest, PresetMenuIsInTheLanguageOfTheGridsMaking)
+{
+    const char* const expected[2][3] = {
+        {"Load Machine Preset(&E)", "Save As Machine Preset(&I)", "Delete Machine Preset(&D)"},
+        {"加载 机器预置场景(&E)", "另存为 机器预置场景(&I)", "删除 机器预置场景(&D)"}};
+    for (const int nChinese : {0, 1}) {
+        g_bChinese = nChinese;
+        CGridCtrl* pGrid = MakeGrid(7, 2, 1, 1, wxRect(0, 0, 300, 200));
+        g_bChinese = 0;
+        wxMenu& menu = pGrid->GetPresetMenu();
+        ASSERT_EQ(menu.GetMenuItemCount(), 3u);
+        const int ids[] = {714, 713, 715};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(menu.FindItemByPosition(i)->GetId(), WxId(ids[i]));
+            EXPECT_EQ(menu.FindItemByPosition(i)->GetItemLabel(), wxString::FromUTF8(expected[nChinese][i]));
+        }
+    }
 }
