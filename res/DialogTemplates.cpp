@@ -128,6 +128,12 @@ constexpr DlgItem kAbout[] = {
     {1, Button, 178, 7, 50, 14, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP},
 };
 
+// Start view: two buttons without skins, left and right.
+constexpr DlgItem kCaptionView[] = {
+    {1837, Button, 40, 98, 170, 40},
+    {1781, Button, 261, 98, 170, 40},
+};
+
 constexpr DlgTemplate kAboutTemplate{100, 235, 55, "About", "Arial", 8, kAbout};
 constexpr DlgTemplate kMainViewTemplate{101, 624, 390, "", "Arial", 10, kMainView};
 constexpr DlgTemplate kDisplayTemplate{104, 200, 42, "Data transmission", "Arial", 10, kDisplay};
@@ -136,6 +142,7 @@ constexpr DlgTemplate kMessageBoxTemplate{116, 183, 78, "", "Arial", 9, kMessage
 constexpr DlgTemplate kConnectTemplate{144, 200, 104, "Link", "Arial", 9, kConnect};
 constexpr DlgTemplate kVersionTemplate{269, 203, 84, "About", "Arial", 9, kVersion};
 constexpr DlgTemplate kUpgradeTemplate{270, 226, 72, "软件升级", "Arial", 9, kUpgrade};
+constexpr DlgTemplate kCaptionViewTemplate{227, 471, 237, "", "Arial", 10, kCaptionView};
 constexpr DlgTemplate kWarnTemplate{676, 180, 72, "", "Arial", 9, kWarn};
 constexpr DlgTemplate kSaveDataTemplate{719, 200, 75, "", "Arial", 9, kSaveData};
 
@@ -143,6 +150,7 @@ constexpr DlgTemplate kSaveDataTemplate{719, 200, 75, "", "Arial", 9, kSaveData}
 const DlgTemplate* const kTemplates[] = {
     &kAboutTemplate,      &kMainViewTemplate, &kDisplayTemplate, &kLockDataTemplate, &kMessageBoxTemplate,
     &kConnectTemplate,    &kVersionTemplate,  &kUpgradeTemplate, &kWarnTemplate,     &kSaveDataTemplate,
+    &kCaptionViewTemplate,
     &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg, &g_tplDataViewDlg,
 };
 }  // namespace

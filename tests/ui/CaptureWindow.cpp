@@ -1,3 +1,6 @@
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <wx/toplevel.h>
 
@@ -30,4 +33,22 @@ wxImage CaptureWindow(wxTopLevelWindow& wnd)
     if (client == wxPoint(0, 0) && size == wxSize(nWidth, nHeight))
         return image;
     return image.GetSubImage(wxRect(client, size).Intersect(wxRect(0, 0, nWidth, nHeight)));
+}
+
+std::vector<wxRect> WindowShape(wxTopLevelWindow& wnd)
+{
+    Settle(100);
+    GdkWindow* pWindow = gtk_widget_get_window(static_cast<GtkWidget*>(wnd.GetHandle()));
+    std::vector<wxRect> rects;
+    if (pWindow == nullptr || !GDK_IS_X11_WINDOW(pWindow))
+        return rects;
+    Display* pDisplay = GDK_WINDOW_XDISPLAY(pWindow);
+    int nCount = 0;
+    int nOrdering = 0;
+    XRectangle* pRects = XShapeGetRectangles(pDisplay, GDK_WINDOW_XID(pWindow), ShapeBounding, &nCount, &nOrdering);
+    for (int i = 0; i < nCount; ++i)
+        rects.emplace_back(pRects[i].x, pRects[i].y, pRects[i].width, pRects[i].height);
+    if (pRects != nullptr)
+        XFree(pRects);
+    return rects;
 }

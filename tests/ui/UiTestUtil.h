@@ -16,6 +16,7 @@
 #include <ostream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "controls/DrawnControl.h"
 
@@ -76,6 +77,9 @@ inline wxColour PixelAt(const wxImage& image, int x, int y)
 // an image of its own rather than read back from the screen, so windows of tests running at the
 // same time on the same display never show in it.
 wxImage CaptureWindow(wxTopLevelWindow& wnd);
+// The rectangles of the window's shape on the X server (the bounding shape, in the window's own
+// coordinates); the whole window when it has no shape of its own.
+std::vector<wxRect> WindowShape(wxTopLevelWindow& wnd);
 
 inline bool SaveScreenshot(const wxImage& image, const std::string& strName)
 {
