@@ -78,6 +78,10 @@ public:
     // The mode buttons show mode nMode (0-3) as the current one; with bStore it becomes the mode
     // of the mode table.
     void SelectMode(int nMode, int bStore);
+    // One parameter of a mode's record in the mode table (0-3, 0-7), and the current mode's first
+    // six; the processor fills the records, nothing on the PC edits them.
+    void SetModeParam(int nMode, int nIndex, WORD nValue);
+    std::array<WORD, 6> GetModeParams() const;
     // With bSend music input nInput becomes the active input as a quick button chooses it;
     // either way the quick buttons show the active input (g_nCurInput).
     void SelectMusicInput(int nInput, int bSend);

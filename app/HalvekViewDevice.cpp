@@ -2,6 +2,7 @@
 // the view's own batches call them when a whole item or channel changes. Frames are queued at
 // once under g_csLink, and only while a link is open.
 #include <array>
+#include <algorithm>
 #include <iterator>
 #include <mutex>
 
@@ -346,4 +347,24 @@ void CHalvekView::ApplyLoadedRoles(int bKeepLock)
         g_bOutMapLocked = 0;
         m_pageOutput->ApplyOutputMapLock();
     }
+}
+
+// The link worker stores the processor's mode table under the link lock.
+void CHalvekView::SetModeParam(int nMode, int nIndex, WORD nValue)
+{
+    std::lock_guard lock(g_csLink);
+    if (nMode >= 0 && nMode < int(std::size(g_modeTable.m_nModeParam)) && nIndex >= 0 &&
+        nIndex < int(std::size(g_modeTable.m_nModeParam[0])))
+        g_modeTable.m_nModeParam[nMode][nIndex] = nValue;
+}
+
+// A mode byte from the processor that names no record reads as zeros.
+std::array<WORD, 6> CHalvekView::GetModeParams() const
+{
+    std::lock_guard lock(g_csLink);
+    std::array<WORD, 6> params{};
+    const int nMode = g_modeTable.m_byMode;
+    if (nMode < int(std::size(g_modeTable.m_nModeParam)))
+        std::copy_n(g_modeTable.m_nModeParam[nMode], params.size(), params.begin());
+    return params;
 }

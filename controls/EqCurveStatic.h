@@ -53,8 +53,10 @@ public:
     void DrawAxes(wxDC& dc);
     void DrawPlot(wxDC& dc);
 
-    // The notification tick (timer 3).
+    // The notification tick (timer 3), which the layout starts; stopped, the owner hears of no
+    // change until the next layout.
     void OnTimer(int nId);
+    void StopNotifyTimer() { m_timer.Stop(); }
 
 protected:
     void PreSubclassWindow() override;

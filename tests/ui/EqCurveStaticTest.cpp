@@ -229,6 +229,17 @@ TEST_F(EqCurveStaticTest, NodeDragPostsTheBandAndChannelOnTheNextTick)
     m_pGraph->m_bButtonUp = 0;  // the page has loaded the band
     Tick();
     EXPECT_EQ(Changes().size(), 3u);
+
+    // Without its tick the graph tells nothing, until a layout starts the tick again.
+    m_pGraph->StopNotifyTimer();
+    Press(Centre(pBand));
+    Mouse(wxEVT_MOTION, {press.x + 60, press.y - 80});
+    Release({press.x + 60, press.y - 80});
+    Tick();
+    EXPECT_EQ(Changes().size(), 3u);
+    m_pGraph->LayoutGrid();
+    Tick();
+    EXPECT_EQ(Changes().size(), 4u);
 }
 
 TEST_F(EqCurveStaticTest, CrossoverDragOnTheOutputGraph)

@@ -463,6 +463,24 @@ TEST_F(MainView, ModeAndInputButtonsShowTheCurrentChoiceAndQueueNothingWithoutAL
     EXPECT_EQ(m_pView->m_command.GetQueueCount(), 0);
 }
 
+TEST_F(MainView, ModeParametersAreSetOneByOneAndReadSixForTheCurrentMode)
+{
+    m_pView->SetModeParam(2, 0, 0x1234);
+    m_pView->SetModeParam(2, 5, 0xBEEF);
+    m_pView->SetModeParam(2, 6, 7);  // kept, but not among the six read
+    for (auto [nMode, nIndex] : {std::pair{4, 0}, {-1, 0}, {2, 8}, {2, -1}})
+        m_pView->SetModeParam(nMode, nIndex, 0xFFFF);  // names no parameter: nothing changes
+    EXPECT_EQ(g_modeTable.m_nModeParam[2][6], 7);
+    EXPECT_EQ(g_modeTable.m_nModeParam[3][0], 0);
+
+    g_modeTable.m_byMode = 2;
+    EXPECT_EQ(m_pView->GetModeParams(), (std::array<WORD, 6>{0x1234, 0, 0, 0, 0, 0xBEEF}));
+    g_modeTable.m_byMode = 1;
+    EXPECT_EQ(m_pView->GetModeParams(), (std::array<WORD, 6>{}));
+    g_modeTable.m_byMode = 200;  // as a processor might report it
+    EXPECT_EQ(m_pView->GetModeParams(), (std::array<WORD, 6>{}));
+}
+
 TEST_F(MainView, ExitPromptCancelKeepsTheProgramAndTheLinkRunning)
 {
     OpenUsbLink();
