@@ -3,6 +3,7 @@
 #include "res/DialogTemplate.h"
 #include "res/WinStyles.h"
 #include "grid/DataViewDlgIds.h"
+#include "pages/InMode_DlgIds.h"
 #include "pages/InPutDlgIds.h"
 #include "pages/Level_Delay_DlgIds.h"
 #include "pages/OutputDlgIds.h"
@@ -151,7 +152,7 @@ const DlgTemplate* const kTemplates[] = {
     &kAboutTemplate,      &kMainViewTemplate, &kDisplayTemplate, &kLockDataTemplate, &kMessageBoxTemplate,
     &kConnectTemplate,    &kVersionTemplate,  &kUpgradeTemplate, &kWarnTemplate,     &kSaveDataTemplate,
     &kCaptionViewTemplate,
-    &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg, &g_tplDataViewDlg,
+    &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg, &g_tplInMode_Dlg, &g_tplDataViewDlg,
 };
 }  // namespace
 

@@ -73,7 +73,13 @@ constexpr MenuRow kConnectMenu[] = {
     {0, 733, "Network", "Network"},
 };
 
-constexpr std::span<const MenuRow> kRelabelled[] = {kPresetMenu, kToolsMenu, kConnectMenu};
+// The music input page's mixer source pop-up: item 174 + source, 180 off.
+constexpr MenuRow kMixerMenu[] = {
+    {0, 174, "S/PDIF", "数字"}, {0, 175, "Hi.Level", "高电平"}, {0, 176, "Phone", "蓝牙"}, {0, 177, "AUX1", "AUX1"},
+    {0, 178, "AUX2", "AUX2"},   {0, 179, "AUX3", "AUX3"},     {0, 180, "OFF", "关闭"},
+};
+
+constexpr std::span<const MenuRow> kRelabelled[] = {kPresetMenu, kToolsMenu, kConnectMenu, kMixerMenu};
 
 // Appends rows[i...] of depth nDepth to pMenu; returns the index of the first row not taken.
 size_t AppendRows(wxMenu* pMenu, std::span<const MenuRow> rows, size_t i, int nDepth, bool bChinese)
@@ -114,6 +120,7 @@ wxMenu* LoadMenu(int nMenuId)
     case 112: return BuildMenu(kPresetMenu, g_bChinese != 0);
     case 113: return BuildMenu(kToolsMenu, g_bChinese != 0);
     case 114: return BuildMenu(kConnectMenu, g_bChinese != 0);
+    case 173: return BuildMenu(kMixerMenu, g_bChinese != 0);
     default: return nullptr;
     }
 }

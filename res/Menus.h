@@ -22,11 +22,12 @@ wxMenu* BuildMenu(std::span<const MenuRow> rows, bool bChinese);
 
 // A menu resource: 106 the speaker roles in Chinese, 107 the same in English (the top level holds
 // one pop-up, the role menu); 112 the preset pop-up, 113 the tools pop-up and 114 the connect
-// pop-up of the main view, in the language of the moment. nullptr for an unknown id.
+// pop-up of the main view and 173 the music input page's mixer source pop-up, in the language of
+// the moment. nullptr for an unknown id.
 wxMenu* LoadMenu(int nMenuId);
 
-// Gives every item of the menu (pop-ups included) that one of the pop-ups 112 to 114 names its text
-// in the language asked for; items of other ids keep theirs.
+// Gives every item of the menu (pop-ups included) that one of the pop-ups 112 to 114 or 173 names
+// its text in the language asked for; items of other ids keep theirs.
 void RelabelMenu(wxMenu& menu, bool bChinese);
 
 // The choice between several processors: "USB1", "USB2" ... (commands 6600 on, at most to

@@ -10,6 +10,11 @@ namespace {
 std::map<int, PngArt>& Catalog()
 {
     static std::map<int, PngArt> catalog;
+    static bool bLoaded = false;
+    if (!bLoaded) {
+        bLoaded = true;
+        RegisterProgramPngImages();
+    }
     return catalog;
 }
 

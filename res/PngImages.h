@@ -16,7 +16,10 @@ struct PngArt {
     void (*pfnPaint)(wxGraphicsContext& gc, const wxSize& size);
 };
 
-// Adds faces to the catalog; an id that is already known keeps its first description.
+// Adds faces to the catalog (the program's tables are added before the first look-up); an id that
+// is already known keeps its first description.
 void RegisterPngImages(std::span<const PngArt> arts);
+// The program's own tables (SkinCatalog.cpp).
+void RegisterProgramPngImages();
 // The face with its alpha channel; an invalid image (IsOk() false) for an unknown id.
 const wxImage& LoadPngImage(int nId);

@@ -1,7 +1,9 @@
 // The program's faces, by area. An area adds its table here.
 #include <wx/dc.h>
 
+#include "res/InputSkins.h"
 #include "res/OutputSkins.h"
+#include "res/PngImages.h"
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
 #include "res/ViewSkins.h"
@@ -53,4 +55,10 @@ void RegisterProgramSkins()
     RegisterSkins(kEqGraphSkins);
     RegisterViewSkins();
     RegisterOutputSkins();
+    RegisterInputSkins();
+}
+
+void RegisterProgramPngImages()
+{
+    RegisterInputPngImages();
 }

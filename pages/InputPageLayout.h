@@ -1,0 +1,91 @@
+#pragma once
+// The pixel plan of the music input page (1248 x 652): where its controls stand, shared by its
+// template (InPutDlgTemplate.cpp) and its background, whose panels and labels frame them
+// (res/InputSkins.cpp). Left: the EQ graph over fifteen band columns with their row labels;
+// right: the input select, mixer, Hi.Level mode and AUX mode panels; below: the selected input,
+// the connector strip and the whole-EQ commands.
+namespace InputPageLayout {
+struct Box {
+    int x, y, cx, cy;
+};
+
+constexpr int MUSIC_INPUTS = 6;
+constexpr int kBands = 15;
+
+constexpr Box kGraph{16, 12, 880, 220};
+
+// Band columns: a label column, then fifteen columns of kColumnPitch.
+constexpr int kRowLabelX = 16;
+constexpr int kRowLabelW = 52;
+constexpr int kFirstColumnX = 70;
+constexpr int kColumnPitch = 55;
+constexpr int ColumnX(int k)
+{
+    return kFirstColumnX + k * kColumnPitch;
+}
+constexpr int kRowH = 18;
+constexpr int kLabelRowY = 242;
+constexpr int kFreqRowY = 264;
+constexpr int kQRowY = 286;
+constexpr int kGainRowY = 308;
+constexpr int kFaderY = 330;
+constexpr int kFaderPeqH = 99;
+// The graphic layout's fader starts at the Q row and ends where the parametric one does.
+constexpr int kFaderGeqH = kFaderY + kFaderPeqH - kQRowY;
+constexpr int kLampRowY = 436;
+constexpr int kEditDx = 5;
+constexpr int kEditW = 45;
+// Faders: the thumb's column kFaderMargin pixels into every channel but the first.
+constexpr int kThumbW = 25;
+constexpr int kThumbH = 13;
+constexpr int kFaderMargin = 15;
+constexpr int FaderWidth(int k)
+{
+    return k == 0 ? kThumbW : kFaderMargin + kThumbW;
+}
+constexpr int FaderDx(int k)
+{
+    return k == 0 ? kFaderMargin : 0;
+}
+constexpr int kLampDx = kFaderMargin;
+// The graphic layout's row label: "dB" on the frequency row and the taller faders' scale.
+constexpr Box kGainRowLabel{kRowLabelX, kFreqRowY, kRowLabelW, kFaderY + kFaderPeqH - kFreqRowY};
+// The band panel around the row labels and the columns.
+constexpr Box kBandPanel{10, 238, 890, 220};
+constexpr int kLampW = kThumbW;
+
+// Right column: four panels.
+constexpr int kPanelX = 905;
+constexpr int kPanelW = 327;
+constexpr int kPanelH = 104;
+constexpr int kPanelPitch = 112;
+constexpr int kPanelTop = 12;
+constexpr int PanelY(int n)
+{
+    return kPanelTop + n * kPanelPitch;
+}
+constexpr int kPanelLabelH = 26;
+
+constexpr int kInputW = 64;
+constexpr int kInputH = 28;
+// The six slots of the input select buttons: two rows of three.
+constexpr Box InputSlot(int n)
+{
+    return {940 + (n % 3) * 95, PanelY(0) + 40 + (n / 3) * 36, kInputW, kInputH};
+}
+constexpr Box kMixer{990, PanelY(1) + 52, 160, 28};
+constexpr int kModeButtonW = 100;
+constexpr int kModeButtonH = 28;
+constexpr int kModeButtonGap = 10;
+constexpr Box kOneWay{960, PanelY(2) + 52, kModeButtonW, kModeButtonH};
+constexpr Box kAuxMode{910, PanelY(3) + 52, kModeButtonW, kModeButtonH};
+
+// Below: the selected input, the strip between, the whole-EQ commands.
+constexpr Box kSelInputPanel{10, 466, 200, 146};
+constexpr Box kSelInput{25, 519, 170, 64};
+constexpr int kStripX = 221;
+constexpr int kStripY = 462;
+constexpr Box kEqPanel{990, 466, 242, 146};
+constexpr Box kEqCommands{1006, 494, 210, 34};
+constexpr int kEqCommandPitch = 40;
+}  // namespace InputPageLayout
