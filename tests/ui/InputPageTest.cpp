@@ -24,6 +24,7 @@
 #include "pages/InPutDlgIds.h"
 #include "pages/InputPageRules.h"
 #include "pages/Level_Delay_Dlg.h"
+#include "app/ViewIds.h"
 #include "tests/ui/ControlHost.h"
 #include "tests/ui/ViewOnLink.h"
 
@@ -52,10 +53,15 @@ protected:
     }
     CMusic_InData& Music(int nInput) const { return *m_pView->m_pData->GetMusicData(nInput); }
     CFilter& Band(int nInput, int k) const { return *Music(nInput).GetBand(k); }
+    // As a user reaches the page: its selector in the top bar.
     void ShowInputPage()
     {
-        m_pView->ShowPage(0, 1);
+        if (g_nCurPage != 0)
+            SendCommandToParent(m_pView->GetDlgItem(IDC_PAGE_INPUT));
+        else
+            m_pView->ShowPage(0, 0);
         PumpPendingEvents();
+        ASSERT_TRUE(Page().IsShown());
     }
     // The processor's music bands at 1 kHz, 0 dB, 1.17 octaves, so that a step shows as one.
     void Connect()
@@ -565,5 +571,9 @@ TEST_F(InputPage, ScreenshotsOfEachLayoutAndModeInBothLanguages)
             Screenshot("input_page_mode" + std::to_string(nMode));
         }
         m_pView->SelectInputMode(0);
+        g_masterSettings.m_byNoInput = 1;
+        Page().RefreshChannelButtons();
+        Screenshot("input_page_no_input");
+        g_masterSettings.m_byNoInput = 0;
     }
 }
