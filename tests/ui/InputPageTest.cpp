@@ -462,6 +462,12 @@ TEST_F(InputPage, TheLevelPagesChoiceReachesThePage)
     ExpectSelectButtonsShowTheGlobals();
     EXPECT_TRUE(Item<CBitButton>(IDC_RESET_EQ)->IsThisEnabled());
     EXPECT_EQ(Item<CEqCurveStatic>(IDC_CURVE)->GetSourceCode(), 5);
+
+    // Whatever the buttons showed before, a refresh leaves the active input's alone checked.
+    for (int k = 0; k < MUSIC_CHANNELS; ++k)
+        Item<CBitButton>(IDC_INPUT + k)->SetCheck(true);
+    Page().RefreshChannelButtons();
+    ExpectSelectButtonsShowTheGlobals();
 }
 
 // While the processor reports no input the faders take no wheel.
