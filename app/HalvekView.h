@@ -108,9 +108,8 @@ public:
     // crossovers of all eight outputs (bAll 1), sent with the roles item.
     void SendOutputRoles(int nOutput, int bAll) override;
     void SendPresetNameAndClearCurrent(int nPreset);
-    // The bands of the current output and the outputs linked to it back to their start
-    // frequencies.
-    void ResetLinkedOutputFreqs() override;
+    // The bands of output nOutput and the outputs linked to it back to their start frequencies.
+    void ResetLinkedOutputFreqs(int nOutput) override;
     void ResetOutputChannelFreqs(int nChannel);
     void ResetMusicChannelFreqs(int nChannel) override;
     void CopyOutputAndSend(int nFrom, int nTo);

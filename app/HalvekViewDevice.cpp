@@ -212,7 +212,7 @@ void CHalvekView::ResetOutputChannelFreqs(int nChannel)
     QueueChannelBlock(*m_pCurOutData, BLOCK_OUTPUT, nChannel);
 }
 
-void CHalvekView::ResetLinkedOutputFreqs()
+void CHalvekView::ResetLinkedOutputFreqs(int nOutput)
 {
     {
         std::lock_guard lock(g_csLink);
@@ -220,11 +220,10 @@ void CHalvekView::ResetLinkedOutputFreqs()
         const bool bBracket = m_link.m_bOnline != 0;
         if (bBracket)
             MasterMuteBracket(0);
-        const int nCurrent = g_nCurOutput;
-        ResetOutputChannelFreqs(nCurrent);
-        if (IsOutput(nCurrent)) {
+        ResetOutputChannelFreqs(nOutput);
+        if (IsOutput(nOutput)) {
             for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
-                if (i != nCurrent && g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[nCurrent])
+                if (i != nOutput && g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[nOutput])
                     ResetOutputChannelFreqs(i);
             }
         }

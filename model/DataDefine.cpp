@@ -96,6 +96,16 @@ void CopySource::Reset()
         b = 0;
 }
 
+void CopySource::Select(int nOutput)
+{
+    if (nOutput < 0 || nOutput >= OUTPUT_CHANNELS)
+        return;
+    if (m_nSource >= 0 && m_nSource < OUTPUT_CHANNELS)
+        m_bMarked[m_nSource] = 0;
+    m_nSource = nOutput;
+    m_bMarked[nOutput] = 1;
+}
+
 void InitDeviceData()
 {
     ClearDeviceData();

@@ -193,6 +193,8 @@ struct CopySource {
     int m_nSource;  // -1 none
     int m_bMarked[OUTPUT_CHANNELS];
     void Reset();
+    // Output nOutput becomes the source, the only one marked.
+    void Select(int nOutput);
 };
 
 extern PresetImage g_liveImage;                        // the current preset

@@ -38,8 +38,9 @@ public:
 
     // Whole outputs, roles, links and the output map.
     virtual void SendOutputChannelBlock(int nOutput) = 0;
-    // The bands of the current output and of the outputs linked to it back to their defaults.
-    virtual void ResetLinkedOutputFreqs() = 0;
+    // The bands of output nOutput and of the outputs linked to it back to their defaults; the
+    // output page shows its bands again.
+    virtual void ResetLinkedOutputFreqs(int nOutput) = 0;
     // Output nOutput's role from the role table with its default crossover (bAll 0), or the roles
     // and crossovers of all outputs (bAll 1).
     virtual void SendOutputRoles(int nOutput, int bAll) = 0;

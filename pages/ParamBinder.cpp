@@ -139,6 +139,8 @@ bool CParamBinder::Commit(int nCtrlId)
         return pBinding != nullptr && CommitSlider(nCtrlId);
     const int v = pBinding->pSpin ? pBinding->pSpin->GetPos() : pBinding->pEdit->GetValue();
     Write(*pBinding, v);
+    if (m_fnCommit)
+        m_fnCommit(nCtrlId);
     return true;
 }
 

@@ -30,6 +30,7 @@ public:
     using TargetFn = std::function<ParamTarget()>;
     using ChangedFn = std::function<void(int nValue)>;
     using SliderFn = std::function<void(int nCtrlId, bool bDone)>;
+    using CommitFn = std::function<void(int nCtrlId)>;
 
     CParamBinder(wxWindow& owner, IPageHost& host);
     CParamBinder(const CParamBinder&) = delete;
@@ -42,6 +43,9 @@ public:
     // Gives a binding another row of the same kind (a delay in another unit) and reloads it.
     void SetRow(int nBinding, ParamId id);
     void SetSliderHandler(SliderFn fn) { m_fnSlider = std::move(fn); }
+    // Runs after every commit of a bound field or spin, changed or not (what a page shows of the
+    // field the user worked in).
+    void SetCommitHandler(CommitFn fn) { m_fnCommit = std::move(fn); }
 
     // Loads every binding, or one, from the model.
     void Load();
@@ -77,4 +81,5 @@ private:
     IPageHost& m_host;
     std::vector<Binding> m_bindings;
     SliderFn m_fnSlider;
+    CommitFn m_fnCommit;
 };

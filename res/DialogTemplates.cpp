@@ -6,6 +6,7 @@
 #include "pages/InMode_DlgIds.h"
 #include "pages/InPutDlgIds.h"
 #include "pages/Level_Delay_DlgIds.h"
+#include "pages/OutRoute_DlgIds.h"
 #include "pages/OutputDlgIds.h"
 
 namespace {
@@ -153,6 +154,7 @@ const DlgTemplate* const kTemplates[] = {
     &kConnectTemplate,    &kVersionTemplate,  &kUpgradeTemplate, &kWarnTemplate,     &kSaveDataTemplate,
     &kCaptionViewTemplate,
     &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg, &g_tplInMode_Dlg, &g_tplDataViewDlg,
+    &g_tplOutRoute_Dlg,
 };
 }  // namespace
 

@@ -79,10 +79,16 @@ constexpr MenuRow kMixerMenu[] = {
     {0, 178, "AUX2", "AUX2"},   {0, 179, "AUX3", "AUX3"},     {0, 180, "OFF", "关闭"},
 };
 
-constexpr std::span<const MenuRow> kRelabelled[] = {kPresetMenu, kToolsMenu, kConnectMenu, kMixerMenu};
+// The output strip's copy and paste.
+constexpr MenuRow kStripMenu[] = {
+    {0, 200, "Copy", "复制"},
+    {0, 201, "Paste", "粘贴"},
+};
+
+constexpr std::span<const MenuRow> kRelabelled[] = {kPresetMenu, kToolsMenu, kConnectMenu, kMixerMenu, kStripMenu};
 
 // Appends rows[i...] of depth nDepth to pMenu; returns the index of the first row not taken.
-size_t AppendRows(wxMenu* pMenu, std::span<const MenuRow> rows, size_t i, int nDepth, bool bChinese)
+size_t AppendRows(wxMenu* pMenu, std::span<const MenuRow> rows, size_t i, int nDepth, bool bChinese, bool bCheckable)
 {
     while (i < rows.size() && rows[i].nDepth == nDepth) {
         const MenuRow& row = rows[i];
@@ -93,36 +99,55 @@ size_t AppendRows(wxMenu* pMenu, std::span<const MenuRow> rows, size_t i, int nD
             continue;
         }
         if (row.nId != 0) {
-            pMenu->Append(WxId(row.nId), strText);
+            pMenu->Append(WxId(row.nId), strText, wxString(), bCheckable ? wxITEM_CHECK : wxITEM_NORMAL);
             ++i;
             continue;
         }
         auto* pPopup = new wxMenu;
-        i = AppendRows(pPopup, rows, i + 1, nDepth + 1, bChinese);
+        i = AppendRows(pPopup, rows, i + 1, nDepth + 1, bChinese, bCheckable);
         pMenu->AppendSubMenu(pPopup, strText);
     }
     return i;
 }
 }  // namespace
 
-wxMenu* BuildMenu(std::span<const MenuRow> rows, bool bChinese)
+wxMenu* BuildMenu(std::span<const MenuRow> rows, bool bChinese, bool bCheckable)
 {
     auto* pMenu = new wxMenu;
-    AppendRows(pMenu, rows, 0, 0, bChinese);
+    AppendRows(pMenu, rows, 0, 0, bChinese, bCheckable);
     return pMenu;
 }
 
 wxMenu* LoadMenu(int nMenuId)
 {
     switch (nMenuId) {
-    case 106: return BuildMenu(kSpeakerMenu, true);
-    case 107: return BuildMenu(kSpeakerMenu, false);
+    case 106: return BuildMenu(kSpeakerMenu, true, true);
+    case 107: return BuildMenu(kSpeakerMenu, false, true);
     case 112: return BuildMenu(kPresetMenu, g_bChinese != 0);
     case 113: return BuildMenu(kToolsMenu, g_bChinese != 0);
     case 114: return BuildMenu(kConnectMenu, g_bChinese != 0);
+    case 171: return BuildMenu(kStripMenu, g_bChinese != 0);
     case 173: return BuildMenu(kMixerMenu, g_bChinese != 0);
     default: return nullptr;
     }
+}
+
+std::unique_ptr<wxMenu> CloneMenu(const wxMenu& menu)
+{
+    auto pCopy = std::make_unique<wxMenu>();
+    for (const wxMenuItem* pItem : menu.GetMenuItems()) {
+        if (pItem->IsSeparator()) {
+            pCopy->AppendSeparator();
+        } else if (const wxMenu* pSub = pItem->GetSubMenu()) {
+            pCopy->AppendSubMenu(CloneMenu(*pSub).release(), pItem->GetItemLabel());
+        } else {
+            wxMenuItem* pNew = pCopy->Append(pItem->GetId(), pItem->GetItemLabel(), wxString(), pItem->GetKind());
+            if (pItem->IsCheckable())
+                pNew->Check(pItem->IsChecked());
+            pNew->Enable(pItem->IsEnabled());
+        }
+    }
+    return pCopy;
 }
 
 void RelabelMenu(wxMenu& menu, bool bChinese)

@@ -18,16 +18,22 @@ struct MenuRow {
     const char* szChinese;
 };
 
-wxMenu* BuildMenu(std::span<const MenuRow> rows, bool bChinese);
+// With bCheckable every command item can carry a check mark.
+wxMenu* BuildMenu(std::span<const MenuRow> rows, bool bChinese, bool bCheckable = false);
 
 // A menu resource: 106 the speaker roles in Chinese, 107 the same in English (the top level holds
-// one pop-up, the role menu); 112 the preset pop-up, 113 the tools pop-up and 114 the connect
-// pop-up of the main view and 173 the music input page's mixer source pop-up, in the language of
-// the moment. nullptr for an unknown id.
+// one pop-up, the role menu, whose items can be checked); 112 the preset pop-up, 113 the tools
+// pop-up and 114 the connect pop-up of the main view, 171 the output strips' copy and paste pop-up
+// and 173 the music input page's mixer source pop-up, in the language of the moment. nullptr for
+// an unknown id.
 wxMenu* LoadMenu(int nMenuId);
 
-// Gives every item of the menu (pop-ups included) that one of the pop-ups 112 to 114 or 173 names
-// its text in the language asked for; items of other ids keep theirs.
+// A top-level copy of a menu (a pop-up of another menu cannot be popped up on its own): the same
+// items, ids, texts, kinds, checks and enabled states, pop-ups copied in turn.
+std::unique_ptr<wxMenu> CloneMenu(const wxMenu& menu);
+
+// Gives every item of the menu (pop-ups included) that one of the pop-ups 112 to 114, 171 or 173
+// names its text in the language asked for; items of other ids keep theirs.
 void RelabelMenu(wxMenu& menu, bool bChinese);
 
 // The choice between several processors: "USB1", "USB2" ... (commands 6600 on, at most to

@@ -1,35 +1,160 @@
-// Faces of the output page. Sizes are the controls' sizes on the page; every face sits on the
-// page's panel ground.
+// Faces of the output page: its ground with the panels and captions, the band columns, the
+// crossover lists, the whole-EQ and output-map commands, polarity, master block, input indicator.
+// Sizes are the controls' sizes on the page (pages/OutputLayout.h); every face sits on a panel.
 #include "res/OutputSkins.h"
 
 #include <wx/dc.h>
+#include <wx/graphics.h>
 
+#include <cmath>
+#include <memory>
+
+#include "pages/OutputLayout.h"
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
+#include "res/ViewSkins.h"
 
 namespace {
+using namespace OutputLayout;
 using skin::Face;
 
-// Master fader: a dB scale in the left 25 pixels (where the thumb's margin starts), the track
-// under the thumb's centre. The fader spans 0..66, shown as -60..+6 dB.
-constexpr int kMasterChannelW = 52, kMasterChannelH = 206;
-constexpr int kMasterThumbW = 26, kMasterThumbH = 13;
-constexpr int kScaleW = 25;
+// The language of a face: fixed by its id, or the one asked for.
+enum Lang { kEnglish, kChinese, kAsked };
 
-void PaintMasterChannel(wxDC& dc, const wxSize& size, bool bChinese)
+constexpr bool Chinese(int nLang, bool bAsked)
+{
+    return nLang == kAsked ? bAsked : nLang == kChinese;
+}
+
+wxString Text(bool bChinese, const char* szEnglish, const char* szChinese)
+{
+    return wxString::FromUTF8(bChinese ? szChinese : szEnglish);
+}
+
+wxRect Wx(const PxRect& rc)
+{
+    return {rc.x, rc.y, rc.w, rc.h};
+}
+
+void PaintCaption(wxDC& dc, const PxRect& rc, const wxString& strText, bool bChinese, int nAlign = wxALIGN_LEFT)
+{
+    skin::PaintLabel(dc, Wx(rc), strText, skin::kLabelDim, bChinese, 12, false, nAlign | wxALIGN_CENTER_VERTICAL);
+}
+
+// Thumb travel of a fader: the centre's top and bottom pixel (margins top and bottom).
+struct Travel {
+    int yTop, yBottom;
+};
+constexpr Travel TravelOf(int y, int h, int nThumbH, int nMarginTop, int nMarginBottom)
+{
+    return {y + nMarginTop + nThumbH / 2, y + h - nMarginBottom - nThumbH / 2};
+}
+
+// A +12 / 0 / -12 dB scale right-aligned at x, for the travel of the band faders.
+void PaintGainScale(wxDC& dc, int xRight, const Travel& t, bool bChinese)
+{
+    const int yMid = (t.yTop + t.yBottom) / 2;
+    dc.SetPen(wxPen(skin::kLabelDim));
+    for (const auto& [y, szText] : {std::pair{t.yTop, "+12"}, std::pair{yMid, "0"}, std::pair{t.yBottom, "-12"}}) {
+        dc.DrawLine(xRight - 4, y, xRight, y);
+        skin::PaintLabel(dc, wxRect(xRight - 40, y - 6, 34, 12), wxString::FromUTF8(szText), skin::kLabelDim, bChinese,
+                         9, false, wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
+    }
+}
+
+// The car seen from above, front at the top: body, windscreen, rear window and wheels.
+void PaintCar(wxDC& dc, const PxRect& rc, bool bChinese)
+{
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::CreateFromUnknownDC(dc));
+    if (!gc)
+        return;
+    const wxColour body = skin::kPanel.ChangeLightness(125);
+    gc->SetPen(*wxTRANSPARENT_PEN);
+    gc->SetBrush(wxBrush(skin::kPanelFrame.ChangeLightness(80)));
+    for (const int y : {rc.y + 48, rc.y + rc.h - 78})
+        for (const int x : {rc.x - 6, rc.Right() - 6})
+            gc->DrawRoundedRectangle(x, y, 12, 40, 4);
+    gc->SetPen(wxPen(skin::kPanelFrame.ChangeLightness(130), 2));
+    gc->SetBrush(wxBrush(body));
+    gc->DrawRoundedRectangle(rc.x, rc.y, rc.w, rc.h, 34);
+    gc->SetPen(*wxTRANSPARENT_PEN);
+    gc->SetBrush(wxBrush(skin::kPageTop));
+    wxGraphicsPath screen = gc->CreatePath();
+    screen.MoveToPoint(rc.x + 14, rc.y + 96);
+    screen.AddLineToPoint(rc.Right() - 14, rc.y + 96);
+    screen.AddLineToPoint(rc.Right() - 24, rc.y + 120);
+    screen.AddLineToPoint(rc.x + 24, rc.y + 120);
+    screen.CloseSubpath();
+    gc->FillPath(screen);
+    wxGraphicsPath rear = gc->CreatePath();
+    rear.MoveToPoint(rc.x + 24, rc.y + rc.h - 96);
+    rear.AddLineToPoint(rc.Right() - 24, rc.y + rc.h - 96);
+    rear.AddLineToPoint(rc.Right() - 16, rc.y + rc.h - 78);
+    rear.AddLineToPoint(rc.x + 16, rc.y + rc.h - 78);
+    rear.CloseSubpath();
+    gc->FillPath(rear);
+    skin::PaintLabel(dc, wxRect(rc.x, rc.y + 128, rc.w, 16), Text(bChinese, "FRONT", "前"), skin::kLabelDim, bChinese, 10);
+    skin::PaintLabel(dc, wxRect(rc.x, rc.y + rc.h - 114, rc.w, 16), Text(bChinese, "REAR", "后"), skin::kLabelDim,
+                     bChinese, 10);
+}
+
+// The page ground: the car plan, the EQ and the master block as panels with their captions.
+template <int nLang>
+void PaintBack(wxDC& dc, const wxSize& size, bool bAsked)
+{
+    const bool bCn = Chinese(nLang, bAsked);
+    skin::PaintPageGround(dc, wxRect(size));
+    for (const PxRect& rc : {kPlanPanel, kEqPanel, kMasterPanel})
+        skin::PaintPanel(dc, Wx(rc));
+
+    // Car plan.
+    skin::PaintLabel(dc, Wx(kPlanTitle), Text(bCn, "Speaker Positions", "扬声器位置"), skin::kLabel, bCn, 13, true,
+                     wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
+    PaintCar(dc, kCar, bCn);
+    PaintCaption(dc, kUnitCaption, Text(bCn, "Delay unit", "延时单位"), bCn);
+
+    // EQ: captions of the column rows, the gain scale of the faders, crossover and polarity.
+    const int nCaptionX = kCaptionX + 2;
+    const auto row = [&](int y, const char* szEn, const char* szCn) {
+        PaintCaption(dc, {nCaptionX, y, kCaptionW, kFieldH}, Text(bCn, szEn, szCn), bCn);
+    };
+    row(kTypeRowY + 2, "Type", "类型");
+    row(kNumberRowY, "Band", "频段");
+    row(kFreqRowY, "Freq", "频率");
+    row(kWidthRowY, "Q", "Q值");
+    row(kPeqGainY, "Gain", "增益");
+    row(kBypassRowY + 2, "EQ", "均衡");
+    PaintGainScale(dc, kCaptionX + kCaptionW - 3, TravelOf(kPeqFaderY, kPeqFaderH, kBandThumbH, 1, 1), bCn);
+    dc.SetPen(wxPen(skin::kPanelFrame));
+    const int xRule = ColumnX(kColumnCount) + 2;
+    dc.DrawLine(xRule, kTypeRowY, xRule, kBypassRowY + 20);
+    dc.DrawLine(kGraph.x, kTypeRowY - 3, xRule - 4, kTypeRowY - 3);
+    for (const PxRect& rc : {kHpfCaption, kLpfCaption})
+        skin::PaintLabel(dc, Wx(rc), Text(bCn, rc.x == kHpfX ? "High-pass" : "Low-pass", rc.x == kHpfX ? "高通" : "低通"),
+                         skin::kLabel, bCn, 12, true);
+    PaintCaption(dc, kPolarityCaption, Text(bCn, "Polarity", "相位"), bCn);
+
+    // Master and output map.
+    skin::PaintLabel(dc, Wx(kMasterCaption), Text(bCn, "Master", "主音量"), skin::kLabel, bCn, 13, true);
+    PaintCaption(dc, kMapCaption, Text(bCn, "Output map", "输出配置"), bCn);
+    dc.SetPen(wxPen(skin::kPanelFrame));
+    dc.DrawLine(kInputShow.x - 6, kMasterPanel.y + 6, kInputShow.x - 6, kMasterPanel.Bottom() - 6);
+}
+
+// A band fader's channel: the track and ticks at +12, 0 and -12 dB; column 1's ticks reach the
+// scale on its left.
+template <bool bGraphic, bool bFirst>
+void PaintBandChannel(wxDC& dc, const wxSize& size, bool)
 {
     dc.SetBackground(wxBrush(skin::kPanel));
     dc.Clear();
-    skin::PaintFaderChannel(dc, wxRect(kScaleW, 0, kMasterThumbW, size.y), false);
-    // The thumb's centre runs from half a thumb below the top to half a thumb above the bottom.
-    const int yTop = kMasterThumbH / 2;
-    const int yBottom = size.y - 2 - kMasterThumbH / 2;
+    skin::PaintFaderChannel(dc, wxRect(size), false);
+    const Travel t = TravelOf(0, size.y, kBandThumbH, 1, 1);
     dc.SetPen(wxPen(skin::kLabelDim));
-    for (const int dB : {6, 0, -10, -20, -30, -40, -50, -60}) {
-        const int y = yTop + (yBottom - yTop) * (6 - dB) / 66;
-        dc.DrawLine(kScaleW - 5, y, kScaleW - 1, y);
-        skin::PaintLabel(dc, wxRect(0, y - 6, kScaleW - 6, 12), wxString::Format(wxS("%d"), dB), skin::kLabelDim,
-                         bChinese, 9, false, wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
+    const int xTrack = size.x / 2;
+    for (const int y : {t.yTop, (t.yTop + t.yBottom) / 2, t.yBottom}) {
+        dc.DrawLine(bFirst ? 0 : xTrack - 7, y, xTrack - 3, y);
+        dc.DrawLine(xTrack + 3, y, xTrack + 7, y);
     }
 }
 
@@ -39,32 +164,285 @@ void PaintThumb(wxDC& dc, const wxSize& size, bool)
     skin::PaintFaderThumb(dc, wxRect(size), face);
 }
 
-// Master on: the state in a word, on a teal face while the master is on.
-template <bool bOn, Face face>
-void PaintMasterOn(wxDC& dc, const wxSize& size, bool bChinese)
+// A button face on the panel ground with a word: nWord picks the word pair.
+struct Word {
+    const char* szEnglish;
+    const char* szChinese;
+};
+
+template <const Word& word, Face face, int nLang, int nPixels = 12>
+void PaintWordButton(wxDC& dc, const wxSize& size, bool bAsked)
+{
+    const bool bCn = Chinese(nLang, bAsked);
+    dc.SetBackground(wxBrush(skin::kPanel));
+    dc.Clear();
+    skin::PaintButtonFace(dc, wxRect(size), face, Text(bCn, word.szEnglish, word.szChinese), bCn, nPixels);
+}
+
+constexpr Word kOn{"ON", "开"}, kOff{"OFF", "关"};
+constexpr Word kPeq{"PEQ", "参量"}, kLowShelf{"LS", "低架"}, kHighShelf{"HS", "高架"};
+constexpr Word kPolNormal{"Pol+", "正相"}, kPolInverted{"Pol-", "反相"};
+constexpr Word kResetEqWord{"Reset EQ", "重置均衡"};
+constexpr Word kAllBypassOn{"All Bypass: ON", "全部直通: 开"}, kAllBypassOff{"All Bypass: OFF", "全部直通: 关"};
+constexpr Word kModeGeq{"Mode: GEQ", "模式: 图示均衡"}, kModePeq{"Mode: PEQ", "模式: 参量均衡"};
+constexpr Word kLock{"Lock", "锁定"}, kLocked{"Locked", "已锁定"};
+constexpr Word kLinkLR{"L/R Link", "左右联调"}, kLinkedLR{"L/R Linked", "已联调"};
+constexpr Word kResetMap{"Reset", "重置"}, kLoadMap{"Load", "加载"}, kSaveMap{"Save", "保存"};
+constexpr Word kLevelPageWord{"Level & Delay  >", "电平与延时  >"};
+
+// A drop-down list's face: a field with a small arrow on the right (the button draws the text).
+template <bool bHover, bool bDisabled>
+void PaintListFace(wxDC& dc, const wxSize& size, bool)
 {
     dc.SetBackground(wxBrush(skin::kPanel));
     dc.Clear();
-    const char* szWord = bOn ? (bChinese ? "开" : "ON") : (bChinese ? "关" : "OFF");
-    skin::PaintButtonFace(dc, wxRect(size), face, wxString::FromUTF8(szWord), bChinese);
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::CreateFromUnknownDC(dc));
+    if (!gc)
+        return;
+    const wxColour ground = bDisabled ? wxColour(48, 56, 72) : bHover ? wxColour(70, 86, 114) : wxColour(56, 68, 92);
+    gc->SetPen(wxPen(bDisabled ? skin::kPanelFrame : skin::kPanelFrame.ChangeLightness(130)));
+    gc->SetBrush(wxBrush(ground));
+    gc->DrawRoundedRectangle(0.5, 0.5, size.x - 1, size.y - 1, 3);
+    const double s = size.y / 5.0;
+    const double cx = size.x - 2 - s * 1.6;
+    const double cy = size.y / 2.0 - s / 2;
+    gc->SetPen(*wxTRANSPARENT_PEN);
+    gc->SetBrush(wxBrush(bDisabled ? skin::kPanelFrame : skin::kLabelDim));
+    wxGraphicsPath arrow = gc->CreatePath();
+    arrow.MoveToPoint(cx - s, cy);
+    arrow.AddLineToPoint(cx + s, cy);
+    arrow.AddLineToPoint(cx, cy + s);
+    arrow.CloseSubpath();
+    gc->FillPath(arrow);
 }
 
-constexpr int kOnW = 75, kOnH = 22;
+// The plate over the caption column in the graphic layout: the gain caption beside the gain
+// fields, the scale of the taller faders and the layout's name.
+template <int nLang>
+void PaintGeqLabel(wxDC& dc, const wxSize& size, bool bAsked)
+{
+    const bool bCn = Chinese(nLang, bAsked);
+    dc.SetBackground(wxBrush(skin::kPanel));
+    dc.Clear();
+    const int y0 = kGeqLabel.y;
+    PaintCaption(dc, {2, kGeqGainY - y0, size.x, kFieldH}, Text(bCn, "Gain", "增益"), bCn);
+    const Travel t = TravelOf(kGeqFaderY - y0, kGeqFaderH, kBandThumbH, 1, 1);
+    PaintGainScale(dc, size.x, t, bCn);
+    skin::PaintLabel(dc, wxRect(2, kPeqGainY - y0, size.x - 2, kFieldH), Text(bCn, "GEQ", "图示"), skin::kTeal.ChangeLightness(150),
+                     bCn, 12, true, wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
+}
+
+// Polarity pictures: one period of a sine, starting up (normal) or down (inverted).
+template <bool bInverted>
+void PaintPolarityPicture(wxDC& dc, const wxSize& size, bool)
+{
+    dc.SetBackground(wxBrush(skin::kPanel));
+    dc.Clear();
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::CreateFromUnknownDC(dc));
+    if (!gc)
+        return;
+    const double yMid = size.y / 2.0;
+    gc->SetPen(wxPen(skin::kPanelFrame.ChangeLightness(130)));
+    gc->StrokeLine(4, yMid, size.x - 4, yMid);
+    wxGraphicsPath wave = gc->CreatePath();
+    const double amplitude = (size.y - 8) / 2.0 * (bInverted ? -1 : 1);
+    for (int x = 4; x <= size.x - 4; ++x) {
+        const double y = yMid - amplitude * std::sin(2 * M_PI * (x - 4) / (size.x - 8));
+        if (x == 4)
+            wave.MoveToPoint(x, y);
+        else
+            wave.AddLineToPoint(x, y);
+    }
+    gc->SetPen(wxPen(bInverted ? skin::kTeal.ChangeLightness(150) : skin::kLabel, 2));
+    gc->StrokePath(wave);
+}
+
+// The input indicator: which music input the processor plays.
+constexpr Word kInputNames[6] = {{"S/PDIF", "数字"}, {"Hi.Level", "高电平"}, {"Phone", "蓝牙"},
+                                 {"AUX1", "AUX1"},   {"AUX2", "AUX2"},       {"AUX3", "AUX3"}};
+
+template <int nInput, int nLang>
+void PaintInputShow(wxDC& dc, const wxSize& size, bool bAsked)
+{
+    const bool bCn = Chinese(nLang, bAsked);
+    dc.SetBackground(wxBrush(skin::kPanel));
+    dc.Clear();
+    skin::PaintPanel(dc, wxRect(size));
+    const int nSplit = size.x / 2;
+    skin::PaintLabel(dc, wxRect(8, 0, nSplit - 8, size.y), Text(bCn, "Input", "输入"), skin::kLabelDim, bCn, 12, false,
+                     wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
+    const Word& name = kInputNames[nInput];
+    skin::PaintLabel(dc, wxRect(nSplit, 0, nSplit - 8, size.y), Text(bCn, name.szEnglish, name.szChinese),
+                     skin::kTeal.ChangeLightness(160), bCn, 13, true, wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
+}
+
+// Master fader: a dB scale in the left 25 pixels (where the thumb's margin starts), the track
+// under the thumb's centre. The fader spans 0..66, shown as -60..+6 dB.
+constexpr int kMasterThumbW = 26, kMasterThumbH = 13;
+constexpr int kScaleW = 25;
+
+void PaintMasterChannel(wxDC& dc, const wxSize& size, bool bChinese)
+{
+    dc.SetBackground(wxBrush(skin::kPanel));
+    dc.Clear();
+    skin::PaintFaderChannel(dc, wxRect(kScaleW, 0, kMasterThumbW, size.y), false);
+    const Travel t = TravelOf(0, size.y, kMasterThumbH, 0, 2);
+    dc.SetPen(wxPen(skin::kLabelDim));
+    for (const int dB : {6, 0, -10, -20, -30, -40, -50, -60}) {
+        const int y = t.yTop + (t.yBottom - t.yTop) * (6 - dB) / 66;
+        dc.DrawLine(kScaleW - 5, y, kScaleW - 1, y);
+        skin::PaintLabel(dc, wxRect(0, y - 6, kScaleW - 6, 12), wxString::Format(wxS("%d"), dB), skin::kLabelDim,
+                         bChinese, 9, false, wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
+    }
+}
+
+constexpr int kOnW = kMasterOn.w, kOnH = kMasterOn.h;
+constexpr int kBypassW = 48, kBypassH = 20;
+constexpr int kTypeW = 29, kTypeH = 20;
+constexpr int kWideW = kAllBypass.w, kWideH = kAllBypass.h;
+constexpr int kMapW = kMapLock.w, kMapH = kMapLock.h;
 
 constexpr SkinArt kOutputSkins[] = {
-    {357, kMasterChannelW, kMasterChannelH, PaintMasterChannel},
+    {286, 1248, 652, PaintBack<kEnglish>},
+    {287, 1248, 652, PaintBack<kChinese>},
+    // Master block; its on/off faces are the strips' too.
+    {357, kMasterFader.w, kMasterFader.h, PaintMasterChannel},
     {358, kMasterThumbW, kMasterThumbH, PaintThumb<Face::Normal>},
     {282, kMasterThumbW, kMasterThumbH, PaintThumb<Face::Checked>},
-    {526, kOnW, kOnH, PaintMasterOn<true, Face::Checked>},
-    {527, kOnW, kOnH, PaintMasterOn<true, Face::CheckedHover>},
-    {528, kOnW, kOnH, PaintMasterOn<true, Face::CheckedPressed>},
-    {529, kOnW, kOnH, PaintMasterOn<false, Face::Normal>},
-    {530, kOnW, kOnH, PaintMasterOn<false, Face::Hover>},
-    {531, kOnW, kOnH, PaintMasterOn<false, Face::Pressed>},
+    {526, kOnW, kOnH, PaintWordButton<kOn, Face::Checked, kAsked>},
+    {527, kOnW, kOnH, PaintWordButton<kOn, Face::CheckedHover, kAsked>},
+    {528, kOnW, kOnH, PaintWordButton<kOn, Face::CheckedPressed, kAsked>},
+    {529, kOnW, kOnH, PaintWordButton<kOff, Face::Normal, kAsked>},
+    {530, kOnW, kOnH, PaintWordButton<kOff, Face::Hover, kAsked>},
+    {531, kOnW, kOnH, PaintWordButton<kOff, Face::Pressed, kAsked>},
+    // Band columns.
+    {610, kFaderW, kPeqFaderH, PaintBandChannel<false, false>},
+    {615, kFaderW, kPeqFaderH, PaintBandChannel<false, true>},
+    {614, kFaderW, kGeqFaderH, PaintBandChannel<true, false>},
+    {616, kFaderW, kGeqFaderH, PaintBandChannel<true, true>},
+    {611, kBandThumbW, kBandThumbH, PaintThumb<Face::Normal>},
+    {613, kBandThumbW, kBandThumbH, PaintThumb<Face::Checked>},
+    {612, kBandThumbW, kBandThumbH, PaintThumb<Face::Disabled>},
+    {8830, kBypassW, kBypassH, PaintWordButton<kOn, Face::Checked, kAsked, 11>},
+    {8831, kBypassW, kBypassH, PaintWordButton<kOn, Face::CheckedHover, kAsked, 11>},
+    {8832, kBypassW, kBypassH, PaintWordButton<kOff, Face::Normal, kAsked, 11>},
+    {8833, kBypassW, kBypassH, PaintWordButton<kOff, Face::Hover, kAsked, 11>},
+    {2830, kTypeW, kTypeH, PaintWordButton<kPeq, Face::Normal, kAsked, 10>},
+    {2831, kTypeW, kTypeH, PaintWordButton<kPeq, Face::Hover, kAsked, 10>},
+    {2832, kTypeW, kTypeH, PaintWordButton<kPeq, Face::Checked, kAsked, 10>},
+    {2833, kTypeW, kTypeH, PaintWordButton<kLowShelf, Face::Normal, kAsked, 10>},
+    {2834, kTypeW, kTypeH, PaintWordButton<kLowShelf, Face::Hover, kAsked, 10>},
+    {2835, kTypeW, kTypeH, PaintWordButton<kLowShelf, Face::Checked, kAsked, 10>},
+    {2836, kTypeW, kTypeH, PaintWordButton<kHighShelf, Face::Normal, kAsked, 10>},
+    {2837, kTypeW, kTypeH, PaintWordButton<kHighShelf, Face::Hover, kAsked, 10>},
+    {2838, kTypeW, kTypeH, PaintWordButton<kHighShelf, Face::Checked, kAsked, 10>},
+    {2827, kFieldW, 18, PaintListFace<false, false>},
+    {2828, kFieldW, 18, PaintListFace<true, false>},
+    {797, kGeqLabel.w, kGeqLabel.h, PaintGeqLabel<kEnglish>},
+    {796, kGeqLabel.w, kGeqLabel.h, PaintGeqLabel<kChinese>},
+    // Crossover lists.
+    {697, kXoverW, 22, PaintListFace<false, false>},
+    {698, kXoverW, 22, PaintListFace<true, false>},
+    {699, kXoverW, 22, PaintListFace<false, true>},
+    // Whole-EQ commands.
+    {359, kWideW, kWideH, PaintWordButton<kResetEqWord, Face::Normal, kEnglish>},
+    {360, kWideW, kWideH, PaintWordButton<kResetEqWord, Face::Hover, kEnglish>},
+    {7004, kWideW, kWideH, PaintWordButton<kResetEqWord, Face::Normal, kChinese>},
+    {7003, kWideW, kWideH, PaintWordButton<kResetEqWord, Face::Hover, kChinese>},
+    {8822, kWideW, kWideH, PaintWordButton<kAllBypassOn, Face::Checked, kEnglish>},
+    {8823, kWideW, kWideH, PaintWordButton<kAllBypassOn, Face::CheckedHover, kEnglish>},
+    {8820, kWideW, kWideH, PaintWordButton<kAllBypassOff, Face::Normal, kEnglish>},
+    {8821, kWideW, kWideH, PaintWordButton<kAllBypassOff, Face::Hover, kEnglish>},
+    {7002, kWideW, kWideH, PaintWordButton<kAllBypassOn, Face::Checked, kChinese>},
+    {7001, kWideW, kWideH, PaintWordButton<kAllBypassOn, Face::CheckedHover, kChinese>},
+    {7000, kWideW, kWideH, PaintWordButton<kAllBypassOff, Face::Normal, kChinese>},
+    {7005, kWideW, kWideH, PaintWordButton<kAllBypassOff, Face::Hover, kChinese>},
+    // The mode button; hovering the parametric mode shows the graphic one it leads to.
+    {742, kWideW, kWideH, PaintWordButton<kModeGeq, Face::Checked, kEnglish>},
+    {741, kWideW, kWideH, PaintWordButton<kModeGeq, Face::CheckedHover, kEnglish>},
+    {740, kWideW, kWideH, PaintWordButton<kModePeq, Face::Normal, kEnglish>},
+    {743, kWideW, kWideH, PaintWordButton<kModePeq, Face::Pressed, kEnglish>},
+    {746, kWideW, kWideH, PaintWordButton<kModeGeq, Face::Checked, kChinese>},
+    {745, kWideW, kWideH, PaintWordButton<kModeGeq, Face::CheckedHover, kChinese>},
+    {744, kWideW, kWideH, PaintWordButton<kModePeq, Face::Normal, kChinese>},
+    {747, kWideW, kWideH, PaintWordButton<kModePeq, Face::Hover, kChinese>},
+    // Polarity of the shown output, and its pictures.
+    {4350, kPolarity.w, kPolarity.h, PaintWordButton<kPolNormal, Face::Normal, kEnglish>},
+    {4351, kPolarity.w, kPolarity.h, PaintWordButton<kPolNormal, Face::Hover, kEnglish>},
+    {4352, kPolarity.w, kPolarity.h, PaintWordButton<kPolNormal, Face::Pressed, kEnglish>},
+    {4353, kPolarity.w, kPolarity.h, PaintWordButton<kPolInverted, Face::Checked, kEnglish>},
+    {4354, kPolarity.w, kPolarity.h, PaintWordButton<kPolInverted, Face::CheckedHover, kEnglish>},
+    {4355, kPolarity.w, kPolarity.h, PaintWordButton<kPolInverted, Face::CheckedPressed, kEnglish>},
+    {4360, kPolarity.w, kPolarity.h, PaintWordButton<kPolNormal, Face::Normal, kChinese>},
+    {4361, kPolarity.w, kPolarity.h, PaintWordButton<kPolNormal, Face::Hover, kChinese>},
+    {4362, kPolarity.w, kPolarity.h, PaintWordButton<kPolNormal, Face::Pressed, kChinese>},
+    {4363, kPolarity.w, kPolarity.h, PaintWordButton<kPolInverted, Face::Checked, kChinese>},
+    {4364, kPolarity.w, kPolarity.h, PaintWordButton<kPolInverted, Face::CheckedHover, kChinese>},
+    {4365, kPolarity.w, kPolarity.h, PaintWordButton<kPolInverted, Face::CheckedPressed, kChinese>},
+    {712, kPolarityPicture.w, kPolarityPicture.h, PaintPolarityPicture<false>},
+    {713, kPolarityPicture.w, kPolarityPicture.h, PaintPolarityPicture<true>},
+    // Output map commands.
+    {600, kMapW, kMapH, PaintWordButton<kLock, Face::Normal, kEnglish>},
+    {599, kMapW, kMapH, PaintWordButton<kLock, Face::Hover, kEnglish>},
+    {597, kMapW, kMapH, PaintWordButton<kLock, Face::Pressed, kEnglish>},
+    {4412, kMapW, kMapH, PaintWordButton<kLocked, Face::Checked, kEnglish>},
+    {607, kMapW, kMapH, PaintWordButton<kLocked, Face::CheckedHover, kEnglish>},
+    {4394, kMapW, kMapH, PaintWordButton<kLock, Face::Normal, kChinese>},
+    {4392, kMapW, kMapH, PaintWordButton<kLock, Face::Hover, kChinese>},
+    {4390, kMapW, kMapH, PaintWordButton<kLock, Face::Pressed, kChinese>},
+    {4411, kMapW, kMapH, PaintWordButton<kLocked, Face::Checked, kChinese>},
+    {4393, kMapW, kMapH, PaintWordButton<kLocked, Face::CheckedHover, kChinese>},
+    {604, kMapW, kMapH, PaintWordButton<kLinkLR, Face::Normal, kEnglish>},
+    {603, kMapW, kMapH, PaintWordButton<kLinkLR, Face::Hover, kEnglish>},
+    {601, kMapW, kMapH, PaintWordButton<kLinkLR, Face::Pressed, kEnglish>},
+    {4414, kMapW, kMapH, PaintWordButton<kLinkedLR, Face::Checked, kEnglish>},
+    {608, kMapW, kMapH, PaintWordButton<kLinkedLR, Face::CheckedHover, kEnglish>},
+    {4399, kMapW, kMapH, PaintWordButton<kLinkLR, Face::Normal, kChinese>},
+    {4397, kMapW, kMapH, PaintWordButton<kLinkLR, Face::Hover, kChinese>},
+    {4395, kMapW, kMapH, PaintWordButton<kLinkLR, Face::Pressed, kChinese>},
+    {4413, kMapW, kMapH, PaintWordButton<kLinkedLR, Face::Checked, kChinese>},
+    {4398, kMapW, kMapH, PaintWordButton<kLinkedLR, Face::CheckedHover, kChinese>},
+    {4407, kMapW, kMapH, PaintWordButton<kResetMap, Face::Normal, kEnglish>},
+    {4406, kMapW, kMapH, PaintWordButton<kResetMap, Face::Hover, kEnglish>},
+    {4403, kMapW, kMapH, PaintWordButton<kResetMap, Face::Normal, kChinese>},
+    {4402, kMapW, kMapH, PaintWordButton<kResetMap, Face::Hover, kChinese>},
+    {4940, kMapW, kMapH, PaintWordButton<kLoadMap, Face::Normal, kEnglish>},
+    {4941, kMapW, kMapH, PaintWordButton<kLoadMap, Face::Hover, kEnglish>},
+    {4942, kMapW, kMapH, PaintWordButton<kLoadMap, Face::Pressed, kEnglish>},
+    {4930, kMapW, kMapH, PaintWordButton<kLoadMap, Face::Normal, kChinese>},
+    {4931, kMapW, kMapH, PaintWordButton<kLoadMap, Face::Hover, kChinese>},
+    {4932, kMapW, kMapH, PaintWordButton<kLoadMap, Face::Pressed, kChinese>},
+    {4943, kMapW, kMapH, PaintWordButton<kSaveMap, Face::Normal, kEnglish>},
+    {4944, kMapW, kMapH, PaintWordButton<kSaveMap, Face::Hover, kEnglish>},
+    {4945, kMapW, kMapH, PaintWordButton<kSaveMap, Face::Pressed, kEnglish>},
+    {4933, kMapW, kMapH, PaintWordButton<kSaveMap, Face::Normal, kChinese>},
+    {4934, kMapW, kMapH, PaintWordButton<kSaveMap, Face::Hover, kChinese>},
+    {4935, kMapW, kMapH, PaintWordButton<kSaveMap, Face::Pressed, kChinese>},
+    // The level page button and the input indicator.
+    {691, kLevelPage.w, kLevelPage.h, PaintWordButton<kLevelPageWord, Face::Normal, kEnglish, 13>},
+    {692, kLevelPage.w, kLevelPage.h, PaintWordButton<kLevelPageWord, Face::Hover, kEnglish, 13>},
+    {693, kLevelPage.w, kLevelPage.h, PaintWordButton<kLevelPageWord, Face::Pressed, kEnglish, 13>},
+    {694, kLevelPage.w, kLevelPage.h, PaintWordButton<kLevelPageWord, Face::Normal, kChinese, 13>},
+    {695, kLevelPage.w, kLevelPage.h, PaintWordButton<kLevelPageWord, Face::Hover, kChinese, 13>},
+    {696, kLevelPage.w, kLevelPage.h, PaintWordButton<kLevelPageWord, Face::Pressed, kChinese, 13>},
+    {452, kInputShow.w, kInputShow.h, PaintInputShow<0, kEnglish>},
+    {453, kInputShow.w, kInputShow.h, PaintInputShow<1, kEnglish>},
+    {454, kInputShow.w, kInputShow.h, PaintInputShow<2, kEnglish>},
+    {455, kInputShow.w, kInputShow.h, PaintInputShow<3, kEnglish>},
+    {456, kInputShow.w, kInputShow.h, PaintInputShow<4, kEnglish>},
+    {457, kInputShow.w, kInputShow.h, PaintInputShow<5, kEnglish>},
+    {459, kInputShow.w, kInputShow.h, PaintInputShow<0, kChinese>},
+    {460, kInputShow.w, kInputShow.h, PaintInputShow<1, kChinese>},
+    {461, kInputShow.w, kInputShow.h, PaintInputShow<2, kChinese>},
+    {462, kInputShow.w, kInputShow.h, PaintInputShow<3, kChinese>},
+    {463, kInputShow.w, kInputShow.h, PaintInputShow<4, kChinese>},
+    {464, kInputShow.w, kInputShow.h, PaintInputShow<5, kChinese>},
 };
 }  // namespace
 
 void RegisterOutputSkins()
 {
     RegisterSkins(kOutputSkins);
+    RegisterOutputStripSkins();
+    RegisterOutputPlanSkins();
 }

@@ -61,4 +61,5 @@ void RegisterProgramSkins()
 void RegisterProgramPngImages()
 {
     RegisterInputPngImages();
+    RegisterOutputPngImages();
 }

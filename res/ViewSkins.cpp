@@ -262,10 +262,8 @@ constexpr SkinArt kViewSkins[] = {
     {kSystemFaceBase, kPopW, kBarH, PaintBarButton<kSystem, Face::Normal, kAsked>},
     {kSystemFaceBase + 1, kPopW, kBarH, PaintBarButton<kSystem, Face::Hover, kAsked>},
     {kSystemFaceBase + 2, kPopW, kBarH, PaintBarButton<kSystem, Face::Pressed, kAsked>},
-    // Page grounds: output (286 English, 287 Chinese), level and delay (523, 7030); the music
-    // input page draws its own (res/InputSkins.cpp).
-    {286, kPageWidth, kPageHeight, PaintPageBack},
-    {287, kPageWidth, kPageHeight, PaintPageBack},
+    // Page grounds: level and delay (523, 7030); the music input page and the output page draw
+    // their own (res/InputSkins.cpp, res/OutputSkins.cpp).
     {523, kPageWidth, kPageHeight, PaintPageBack},
     {7030, kPageWidth, kPageHeight, PaintPageBack},
 };

@@ -28,7 +28,7 @@ public:
     void ResetMusicChannelFreqs(int nInput) override { Note("ResetMusicChannelFreqs", nInput); }
     void RefreshInputSourceButtons() override { Note("RefreshInputSourceButtons"); }
     void SendOutputChannelBlock(int nOutput) override { Note("SendOutputChannelBlock", nOutput); }
-    void ResetLinkedOutputFreqs() override { Note("ResetLinkedOutputFreqs"); }
+    void ResetLinkedOutputFreqs(int nOutput) override { Note("ResetLinkedOutputFreqs", nOutput); }
     void SendOutputRoles(int nOutput, int bAll) override { Note("SendOutputRoles", nOutput, bAll); }
     int LinkOutputPairs(int nDirection) override
     {

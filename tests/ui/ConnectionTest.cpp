@@ -583,8 +583,8 @@ TEST_F(ViewOnUsb, DeviceStateCommandsQueueTheirFramesByteForByte)
     EXPECT_EQ(m_pView->LinkOutputPairs(2), 0);  // not a direction
     EXPECT_TRUE(TakeQueued(command).empty());
 
-    // Resetting the bands of the current output resets the output linked to it too.
-    m_pView->ResetLinkedOutputFreqs();
+    // Resetting the bands of an output resets the output linked to it too.
+    m_pView->ResetLinkedOutputFreqs(5);
     EXPECT_EQ(Hex(TakeQueued(command)), (std::vector<std::string>{framed(kMasterOff), block(BLOCK_OUTPUT, 5, 1),
                                                                    block(BLOCK_OUTPUT, 4, 1), framed(kMasterOn)}));
     m_pView->UnlinkAllOutputs();
