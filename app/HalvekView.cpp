@@ -33,6 +33,8 @@
 #include "model/HalvekDoc.h"
 #include "model/SpeakerGroupTable.h"
 #include "model/StdAfx.h"
+#include "pages/Adv_Seting.h"
+#include "pages/CurSYSDlg.h"
 #include "pages/InPutDlg.h"
 #include "pages/Level_Delay_Dlg.h"
 #include "pages/OutputDlg.h"
@@ -283,8 +285,6 @@ void CHalvekView::LayoutControls()
     m_menuPreset.reset(LoadMenu(112));
     m_menuTools.reset(LoadMenu(113));
     m_menuConnect.reset(LoadMenu(114));
-    // "Advanced" comes back once its dialog is part of the program.
-    m_menuTools->Destroy(WxId(ID_ADVANCED));
 }
 
 CBitButton* CHalvekView::PageSelector(int nPage) const
@@ -540,6 +540,20 @@ void CHalvekView::OnAbout()
     dlg.DoModal();
 }
 
+// The advanced settings dialog, reached by the view and the link through g_pAdvDlg while open.
+void CHalvekView::OnAdvanced()
+{
+    CAdv_Seting dlg(*this, *m_pData);
+    dlg.DoModal(this);
+    g_pAdvDlg = nullptr;
+}
+
+void CHalvekView::OnSystem()
+{
+    CCurSYSDlg dlg(*this, *m_pData);
+    dlg.DoModal(this);
+}
+
 void CHalvekView::OnMinimize()
 {
     if (auto* pFrame = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this)))
@@ -578,6 +592,7 @@ void CHalvekView::BindHandlers()
     onButton(IDC_PAGE_LEVEL, &CHalvekView::OnPageLevel);
     onButton(IDC_PRESET_MENU, &CHalvekView::OnPresetMenu);
     onButton(IDC_TOOLS_MENU, &CHalvekView::OnToolsMenu);
+    onButton(IDC_SYSTEM, &CHalvekView::OnSystem);
     onButton(IDC_MINIMIZE, &CHalvekView::OnMinimize);
     onButton(IDC_CLOSE, &CHalvekView::OnExit);
     for (int i = 0; i < kModes; ++i)
@@ -596,6 +611,7 @@ void CHalvekView::BindHandlers()
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnHelp(); }, WxId(ID_HELP));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnAbout(); }, WxId(ID_ABOUT));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnFirmwareUpdate(); }, WxId(ID_FIRMWARE_UPDATE));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnAdvanced(); }, WxId(ID_ADVANCED));
     BindFileCommands();
     BindMessage(this, WM_UPDATE_FINISHED, [this](WPARAM, LPARAM lParam) -> LRESULT {
         OnUpdateFinished(lParam);

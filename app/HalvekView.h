@@ -204,6 +204,9 @@ public:
     void OnLanguage();
     void OnHelp();
     void OnAbout();
+    // Tools command 728: the advanced settings dialog; the System button: the dynamics dialog.
+    void OnAdvanced();
+    void OnSystem();
     void OnMinimize();
     void OnExit();
 

@@ -184,6 +184,17 @@ int IsChannelLinked(int nOutput)
     return 0;
 }
 
+std::vector<int> LinkedOutputs(int nOutput)
+{
+    std::vector<int> linked;
+    if (nOutput < 0 || nOutput >= OUTPUT_CHANNELS)
+        return linked;
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+        if (i != nOutput && g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[nOutput])
+            linked.push_back(i);
+    return linked;
+}
+
 void ResetHexParseState()
 {
     g_hexState = {};

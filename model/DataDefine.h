@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 static_assert(std::endian::native == std::endian::little,
               "the packed layouts below are the processor's little-endian wire format");
@@ -243,4 +244,7 @@ void InitDeviceData();
 void FixCrossoverDefaults();
 // True when another output shares the output's link group.
 int IsChannelLinked(int nOutput);
+// The other outputs of the output's link group, in output order (none for an output that does
+// not exist).
+std::vector<int> LinkedOutputs(int nOutput);
 void ResetHexParseState();

@@ -9,6 +9,7 @@
 #include "model/KTV_Data.h"
 #include "model/KTV_OutData.h"
 #include "model/Music_InData.h"
+#include "platform/LinkLock.h"
 
 namespace {
 constexpr int kDelayMax = 259;  // 5.396 ms, the last code every page offers
@@ -46,6 +47,59 @@ void SetMasterVolume(const ParamTarget&, int v)
     g_masterSettings.m_wVolume = WORD(v);
     if (g_masterSettings.m_byMasterOn == 0)
         g_masterSettings.m_byMasterOn = 1;
+}
+
+// Advanced settings dialog: the device-state bytes are shared with the link worker, which
+// writes them from replies and reads them into frames under the link lock.
+constexpr int kMixMax = 120;
+constexpr int kGroupDelayMax = 100;
+constexpr int kNoiseMax = 100;
+constexpr int kLimLevelMax = 420;  // +12 dBu
+constexpr int kCompLevelMax = 360;  // +6 dBu
+constexpr int kAttackMax = 206;     // 200 ms
+constexpr int kReleaseMin = 50;     // ms
+constexpr int kReleaseMax = 5000;
+constexpr int kRatioMax = 191;      // 20.0:1
+
+template <BYTE InputSettings::*Field>
+int GetInputByte(const ParamTarget&)
+{
+    return g_inputSettings.*Field;
+}
+
+template <BYTE InputSettings::*Field>
+void SetInputByte(const ParamTarget&, int v)
+{
+    std::lock_guard lock(g_csLink);
+    g_inputSettings.*Field = BYTE(v);
+}
+
+void SetGroupDelay(const ParamTarget&, int v)
+{
+    std::lock_guard lock(g_csLink);
+    g_masterSettings.m_byGroupDelay = BYTE(v);
+}
+
+// The processor takes its noise echo byte equal to the threshold.
+void SetNoiseThreshold(const ParamTarget&, int v)
+{
+    std::lock_guard lock(g_csLink);
+    g_masterSettings.m_byNoiseThreshold = BYTE(v);
+    g_masterSettings.m_byNoiseEcho = BYTE(v);
+}
+
+// Dynamics dialog: a limiter never starts below its compressor, nor a compressor above its
+// limiter; the other level, as received, is taken within the edited one's range.
+void SetLimLevelOverComp(const ParamTarget& t, int v)
+{
+    const int nComp = std::clamp<int>(Out(t).GetCompLevel(), 0, kLimLevelMax);
+    Out(t).SetLimLevel(std::int16_t(std::max(v, nComp)));
+}
+
+void SetCompLevelUnderLim(const ParamTarget& t, int v)
+{
+    const int nLim = std::clamp<int>(Out(t).GetLimLevel(), 0, kCompLevelMax);
+    Out(t).SetCompLevel(std::int16_t(std::min(v, nLim)));
 }
 
 constexpr ParamRow kRows[] = {
@@ -91,6 +145,55 @@ constexpr ParamRow kRows[] = {
     {ParamId::MusicLevel, "music input level", ParamScope::Music, 23, 0, kLevelMax, 0.1, 60.0, "", -1,
      ParamPending::None, false, [](const ParamTarget& t) { return Music(t).GetLevel(); },
      [](const ParamTarget& t, int v) { Music(t).SetLevel(v); }},
+    // Advanced settings dialog
+    {ParamId::MixThreshold, "mixer threshold", ParamScope::Device, 26, 0, kMixMax, 1.0, 120.0, "", -1,
+     ParamPending::Input, false, GetInputByte<&InputSettings::m_byMixThreshold>,
+     SetInputByte<&InputSettings::m_byMixThreshold>},
+    {ParamId::MixAtten, "mixer attenuation", ParamScope::Device, 26, 0, kMixMax, 1.0, 120.0, "dB", -1,
+     ParamPending::Input, false, GetInputByte<&InputSettings::m_byMixAtten>,
+     SetInputByte<&InputSettings::m_byMixAtten>},
+    {ParamId::MixRelease, "mixer release", ParamScope::Device, 20, 2, 30, 1.0, 1.0, "s", -1, ParamPending::Input,
+     false, GetInputByte<&InputSettings::m_byMixRelease>, SetInputByte<&InputSettings::m_byMixRelease>},
+    {ParamId::GroupDelay, "music group delay", ParamScope::Device, 14, 0, kGroupDelayMax, 0.01, 100.0, "s", -1,
+     ParamPending::Master, false, [](const ParamTarget&) { return int(g_masterSettings.m_byGroupDelay); },
+     SetGroupDelay},
+    {ParamId::NoiseThreshold, "noise threshold", ParamScope::Device, 23, 0, kNoiseMax, 1.0, 120.0, "dBu", -1,
+     ParamPending::Master, false, [](const ParamTarget&) { return int(g_masterSettings.m_byNoiseThreshold); },
+     SetNoiseThreshold},
+    {ParamId::AdvLimLevelDbu, "limiter level (dBu)", ParamScope::Output, 30, 0, kLimLevelMax, 0.1, 30.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
+     [](const ParamTarget& t, int v) { Out(t).SetLimLevel(std::int16_t(v)); }},
+    {ParamId::AdvLimLevelVolt, "limiter level (Vpp)", ParamScope::Output, 32, 0, kLimLevelMax, 0.1, 30.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
+     [](const ParamTarget& t, int v) { Out(t).SetLimLevel(std::int16_t(v)); }},
+    {ParamId::LimAttack, "limiter attack", ParamScope::Output, 5, 0, kAttackMax, 0.0, 0.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimAttack()); },
+     [](const ParamTarget& t, int v) { Out(t).SetLimAttack(std::int16_t(v)); }},
+    {ParamId::AdvLimRelease, "limiter release (code)", ParamScope::Output, 6, kReleaseMin, kReleaseMax, 0.0, 0.0,
+     "ms", -1, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimRelease()); },
+     [](const ParamTarget& t, int v) { Out(t).SetLimRelease(std::int16_t(v)); }},
+    // Dynamics dialog
+    {ParamId::DynLimLevel, "limiter level", ParamScope::Output, 24, 0, kLimLevelMax, 0.1, 30.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
+     SetLimLevelOverComp},
+    {ParamId::DynLimRelease, "limiter release", ParamScope::Output, 6, kReleaseMin, kReleaseMax, 0.0, 0.0, "ms", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return Out(t).GetLimRelease() + kReleaseMin; },
+     [](const ParamTarget& t, int v) { Out(t).SetLimRelease(std::int16_t(v - kReleaseMin)); }},
+    {ParamId::CompLevel, "compressor level", ParamScope::Output, 24, 0, kCompLevelMax, 0.1, 30.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetCompLevel()); },
+     SetCompLevelUnderLim},
+    {ParamId::CompRatio, "compressor ratio", ParamScope::Output, 40, 1, kRatioMax, 0.0, 0.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetCompRatio()); },
+     [](const ParamTarget& t, int v) { Out(t).SetCompRatio(BYTE(v)); }},
+    {ParamId::CompAttack, "compressor attack", ParamScope::Output, 5, 0, kAttackMax, 0.0, 0.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetCompAttack()); },
+     [](const ParamTarget& t, int v) { Out(t).SetCompAttack(std::int16_t(v)); }},
+    {ParamId::CompRelease, "compressor release", ParamScope::Output, 6, kReleaseMin, kReleaseMax, 0.0, 0.0, "ms", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return Out(t).GetCompRelease() + kReleaseMin; },
+     [](const ParamTarget& t, int v) { Out(t).SetCompRelease(std::int16_t(v - kReleaseMin)); }},
+    {ParamId::MusicGate, "music noise gate", ParamScope::Music, 23, 0, kNoiseMax, 1.0, 120.0, "", -1,
+     ParamPending::None, false, [](const ParamTarget& t) { return Music(t).GetGateThreshold(); },
+     [](const ParamTarget& t, int v) { Music(t).SetGateThreshold(v); }},
 };
 
 bool InRange(int n, int nCount)

@@ -25,6 +25,24 @@ enum class ParamId : int {
     MusicBandWidth,  // music input band k: bandwidth index 0..295
     MusicBandGain,   // music input band k: gain position
     MusicLevel,      // music input level code 0..600
+    // Advanced settings dialog
+    MixThreshold,     // system item 2: ducking threshold 0..120, shown as code - 120 dBu
+    MixAtten,         // system item 2: attenuation of the music 0..120, shown as code - 120 dB
+    MixRelease,       // system item 2: ducking release 2..30 s
+    GroupDelay,       // system item 5: music group delay 0..100 in 0.01 s
+    NoiseThreshold,   // system item 5: input noise threshold, 0 off, else code - 120 dBu
+    AdvLimLevelDbu,   // output limiter level 0..420 (code x 0.1 - 30 dBu), the top shown as off
+    AdvLimLevelVolt,  // the same level as a peak-to-peak voltage
+    LimAttack,        // output limiter attack code 0..206
+    AdvLimRelease,    // output limiter release code, shown as that many ms (50..5000)
+    // Dynamics dialog
+    DynLimLevel,      // output limiter level 0..420, never below the output's compressor level
+    DynLimRelease,    // output limiter release, shown as code + 50 ms
+    CompLevel,        // output compressor level 0..360, never above the output's limiter level
+    CompRatio,        // output compressor ratio code 1..191
+    CompAttack,       // output compressor attack code 0..206
+    CompRelease,      // output compressor release, shown as code + 50 ms
+    MusicGate,        // music input noise-gate threshold, 0 off, else code - 120 dB (0..100)
 };
 
 // Where a row's value lives, which fixes how the target's channel and band are read.

@@ -3,6 +3,9 @@
 #include "res/DialogTemplate.h"
 #include "res/WinStyles.h"
 #include "grid/DataViewDlgIds.h"
+#include "pages/Adv_SetingIds.h"
+#include "pages/CH_Link_DlgIds.h"
+#include "pages/CurSYSDlgIds.h"
 #include "pages/InMode_DlgIds.h"
 #include "pages/InPutDlgIds.h"
 #include "pages/Level_Delay_DlgIds.h"
@@ -154,7 +157,7 @@ const DlgTemplate* const kTemplates[] = {
     &kConnectTemplate,    &kVersionTemplate,  &kUpgradeTemplate, &kWarnTemplate,     &kSaveDataTemplate,
     &kCaptionViewTemplate,
     &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg, &g_tplInMode_Dlg, &g_tplDataViewDlg,
-    &g_tplOutRoute_Dlg,
+    &g_tplOutRoute_Dlg, &g_tplAdv_Seting, &g_tplCurSYSDlg, &g_tplCH_Link_Dlg,
 };
 }  // namespace
 

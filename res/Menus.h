@@ -24,8 +24,8 @@ wxMenu* BuildMenu(std::span<const MenuRow> rows, bool bChinese, bool bCheckable 
 // A menu resource: 106 the speaker roles in Chinese, 107 the same in English (the top level holds
 // one pop-up, the role menu, whose items can be checked); 112 the preset pop-up, 113 the tools
 // pop-up and 114 the connect pop-up of the main view, 171 the output strips' copy and paste pop-up
-// and 173 the music input page's mixer source pop-up, in the language of the moment. nullptr for
-// an unknown id.
+// and 173 the mixer source pop-up (of the music input page and the advanced settings dialog), in
+// the language of the moment. nullptr for an unknown id.
 wxMenu* LoadMenu(int nMenuId);
 
 // A top-level copy of a menu (a pop-up of another menu cannot be popped up on its own): the same

@@ -1,6 +1,7 @@
 // The program's faces, by area. An area adds its table here.
 #include <wx/dc.h>
 
+#include "res/AdvSkins.h"
 #include "res/InputSkins.h"
 #include "res/OutputSkins.h"
 #include "res/PngImages.h"
@@ -56,6 +57,7 @@ void RegisterProgramSkins()
     RegisterViewSkins();
     RegisterOutputSkins();
     RegisterInputSkins();
+    RegisterAdvSkins();
 }
 
 void RegisterProgramPngImages()

@@ -34,7 +34,23 @@ int ChangeMark(const ParamRow& row, CKTV_Data& data, const ParamTarget& t)
     case ParamId::MusicBandWidth:
     case ParamId::MusicBandGain: return data.GetMusicData(t.nChannel)->GetBand(t.nBand)->GetChanged();
     case ParamId::MusicLevel: return data.GetMusicData(t.nChannel)->GetBaseChanged();
-    case ParamId::MasterVolume: return 0;  // sent as a pending item, not by a change flag
+    case ParamId::AdvLimLevelDbu:
+    case ParamId::AdvLimLevelVolt:
+    case ParamId::LimAttack:
+    case ParamId::AdvLimRelease:
+    case ParamId::DynLimLevel:
+    case ParamId::DynLimRelease: return data.GetOutData(t.nChannel)->GetLimChanged();
+    case ParamId::CompLevel:
+    case ParamId::CompRatio:
+    case ParamId::CompAttack:
+    case ParamId::CompRelease: return data.GetOutData(t.nChannel)->GetCompChanged();
+    case ParamId::MusicGate: return data.GetMusicData(t.nChannel)->GetGateChanged();
+    case ParamId::MasterVolume:
+    case ParamId::MixThreshold:
+    case ParamId::MixAtten:
+    case ParamId::MixRelease:
+    case ParamId::GroupDelay:
+    case ParamId::NoiseThreshold: return 0;  // sent as a pending item, not by a change flag
     }
     return -1;
 }
@@ -42,14 +58,17 @@ int ChangeMark(const ParamRow& row, CKTV_Data& data, const ParamTarget& t)
 }  // namespace
 
 // A user who retypes what a field shows never changes what it shows: every code's text reads back
-// to that code, except in centimetres and inches, which are coarser than a delay step, where it
+// to that code, except in centimetres, inches and volts, which are coarser than a step, where it
 // reads back to a code with the same text.
 TEST(ParamRows, EveryShownTextReadsBackToItself)
 {
     for (const ParamRow& row : ParamRows()) {
         SCOPED_TRACE(row.szName);
+        if (CommitKindOf(row.nType) == NumEditCommit::None)
+            continue;  // a ratio is only stepped, never typed
         const NumEditFormat fmt = ParamFormat(row);
-        const bool bCoarse = row.id == ParamId::OutDelayCm || row.id == ParamId::OutDelayInch;
+        const bool bCoarse =
+            row.id == ParamId::OutDelayCm || row.id == ParamId::OutDelayInch || row.id == ParamId::AdvLimLevelVolt;
         for (int v = row.nMin; v <= row.nMax; ++v) {
             const std::string text = Shown(row, v);
             const std::optional<int> read = CommitNumEditEntry(fmt, text);
@@ -79,6 +98,20 @@ TEST(ParamRows, ShowTheirBoundsAsThePagesDo)
         {ParamId::OutDelayMs, 0, "0.000"},        {ParamId::OutDelayMs, 259, "5.396"},
         {ParamId::OutDelayCm, 259, "187"},        {ParamId::OutDelayInch, 259, "74"},
         {ParamId::MusicBandGain, 320, "12.0"},    {ParamId::MusicLevel, 600, "0.0dB"},
+        {ParamId::MixThreshold, 0, "-120dBu"},    {ParamId::MixThreshold, 120, "0dBu"},
+        {ParamId::MixAtten, 0, "-120dB"},         {ParamId::MixRelease, 2, "2s"},
+        {ParamId::MixRelease, 30, "30s"},         {ParamId::GroupDelay, 100, "1.00s"},
+        {ParamId::GroupDelay, 29, "0.29s"},       {ParamId::NoiseThreshold, 0, "OFF"},
+        {ParamId::NoiseThreshold, 1, "-119dBu"},  {ParamId::NoiseThreshold, 100, "-20dBu"},
+        {ParamId::AdvLimLevelDbu, 420, "OFF"},    {ParamId::AdvLimLevelDbu, 300, "0.0dBu"},
+        {ParamId::AdvLimLevelVolt, 420, "OFF"},   {ParamId::AdvLimLevelVolt, 300, "2.200Vpp"},
+        {ParamId::LimAttack, 0, "0.3ms"},         {ParamId::LimAttack, 206, "200ms"},
+        {ParamId::AdvLimRelease, 50, "50ms"},     {ParamId::DynLimLevel, 420, "12.0dBu"},
+        {ParamId::DynLimLevel, 0, "-30.0dBu"},    {ParamId::CompLevel, 360, "6.0dBu"},
+        {ParamId::CompRatio, 1, "1:1"},           {ParamId::CompRatio, 11, "2.0:1"},
+        {ParamId::CompRatio, 16, "2.5:1"},        {ParamId::CompRatio, 191, "20.0:1"},
+        {ParamId::DynLimRelease, 150, "150ms"},   {ParamId::MusicGate, 0, "OFF"},
+        {ParamId::MusicGate, 100, "-20.0dB"},
     };
     for (const Case& c : cases) {
         const ParamRow& row = ParamRowOf(c.id);
@@ -95,6 +128,9 @@ TEST_F(ParamTable, WritingMarksTheRowsGroupOnlyWhileSynchronised)
         SCOPED_TRACE(row.szName);
         for (const int bSynced : {0, 1}) {
             SetUp();
+            // No level rule of the dynamics dialog stands in the way.
+            Out(1).SetLimLevel(420);
+            Out(1).SetCompLevel(0);
             g_bSynced = bSynced;
             const ParamTarget t{&Data(), 1, 3};
             const int v = ReadParam(row, t) == row.nMax ? row.nMin + 1 : row.nMax;
@@ -175,4 +211,60 @@ TEST(ParamRows, DelayRowFollowsTheDisplayUnit)
     EXPECT_EQ(DelayParamOfUnit(0), ParamId::OutDelayMs);
     for (const int nUnit : {1, 2, 3})
         EXPECT_EQ(ParamRowOf(DelayParamOfUnit(nUnit)).nType, nUnit - 1);
+}
+
+// The dynamics dialog keeps each output's limiter at or above its compressor: a limiter set
+// below the compressor stops at it, a compressor set above the limiter stops at it.
+TEST_F(ParamTable, DynamicsLevelsKeepTheLimiterAtOrAboveTheCompressor)
+{
+    const ParamTarget t{&Data(), 2, 0};
+    Out(2).SetLimLevel(250);
+    Out(2).SetCompLevel(200);
+    WriteParam(ParamRowOf(ParamId::DynLimLevel), t, 100);
+    EXPECT_EQ(Out(2).GetLimLevel(), 200);
+    WriteParam(ParamRowOf(ParamId::DynLimLevel), t, 200);  // equal levels are allowed
+    EXPECT_EQ(Out(2).GetLimLevel(), 200);
+    Out(2).SetLimLevel(250);
+    WriteParam(ParamRowOf(ParamId::CompLevel), t, 300);
+    EXPECT_EQ(Out(2).GetCompLevel(), 250);
+    // The advanced dialog's limiter level knows no such rule.
+    WriteParam(ParamRowOf(ParamId::AdvLimLevelDbu), t, 10);
+    EXPECT_EQ(Out(2).GetLimLevel(), 10);
+}
+
+// The release fields of the dynamics dialog show the code + 50 ms, those of the advanced
+// dialog the code itself.
+TEST_F(ParamTable, ReleaseCodesShowAsTheirDialogsCountThem)
+{
+    const ParamTarget t{&Data(), 0, 0};
+    Out(0).SetLimRelease(100);
+    EXPECT_EQ(ReadParam(ParamRowOf(ParamId::DynLimRelease), t), 150);
+    EXPECT_EQ(ReadParam(ParamRowOf(ParamId::AdvLimRelease), t), 100);
+    WriteParam(ParamRowOf(ParamId::DynLimRelease), t, 50);
+    EXPECT_EQ(Out(0).GetLimRelease(), 0);
+    WriteParam(ParamRowOf(ParamId::CompRelease), t, 5000);
+    EXPECT_EQ(Out(0).GetCompRelease(), 4950);
+}
+
+// Fault mended: texts the dialogs show once read back to the step below ("0.29s" as 28); a
+// typed text now stores the code it shows.
+TEST(ParamRows, TypedTextsStoreTheCodesTheyShow)
+{
+    struct Case {
+        ParamId id;
+        const char* text;
+        int v;
+    };
+    const Case cases[] = {
+        {ParamId::GroupDelay, "0.29", 29},      {ParamId::GroupDelay, "0.29s", 29},
+        {ParamId::DynLimLevel, "-29.8dBu", 2},  {ParamId::AdvLimLevelDbu, "-29.8dBu", 2},
+        {ParamId::CompLevel, "-29.8", 2},       {ParamId::LimAttack, "0.6ms", 3},
+        {ParamId::CompAttack, "0.6", 3},        {ParamId::MixThreshold, "-37dBu", 83},
+        {ParamId::NoiseThreshold, "-119dBu", 1}, {ParamId::MusicGate, "-20.0dB", 100},
+    };
+    for (const Case& c : cases) {
+        const ParamRow& row = ParamRowOf(c.id);
+        SCOPED_TRACE(std::string(row.szName) + " " + c.text);
+        EXPECT_EQ(CommitNumEditEntry(ParamFormat(row), c.text), c.v);
+    }
 }

@@ -291,14 +291,14 @@ TEST_F(MainView, PresetPopUpGreysTheDeviceCommandsWhileNoLinkIsOpen)
     }
 }
 
-TEST_F(MainView, ToolsPopUpOffersLanguageFirmwareHelpAndAbout)
+TEST_F(MainView, ToolsPopUpOffersLanguageAdvancedFirmwareHelpAndAbout)
 {
     wxMenu* pMenu = PopUp(8802);
     ASSERT_NE(pMenu, nullptr);
     std::vector<int> ids;
     for (wxMenuItem* pItem : pMenu->GetMenuItems())
         ids.push_back(CtrlId(pItem->GetId()));
-    EXPECT_EQ(ids, (std::vector<int>{729, 727, 730, 731}));
+    EXPECT_EQ(ids, (std::vector<int>{729, 728, 727, 730, 731}));
 }
 
 // A pop-up menu takes the pointer without the button seeing it leave: the hover face goes when
@@ -361,6 +361,7 @@ TEST_F(MainView, LanguageCommandSwitchesEverySkinAndMenuTextAndBack)
     };
     const Text toolTexts[] = {
         {727, "Firmware Update", "固件更新"},
+        {728, "Advanced", "高级"},
         {729, "Chinese", "English"},
         {730, "Help(&F)", "帮助(&F)"},
         {731, "About(&A)", "关于(&A)..."},

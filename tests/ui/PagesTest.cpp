@@ -17,6 +17,9 @@
 #include "link/DisplayDlg.h"
 #include "link/LockDataDlg.h"
 #include "link/UpgradeDlg.h"
+#include "pages/Adv_Seting.h"
+#include "pages/CH_Link_Dlg.h"
+#include "pages/CurSYSDlg.h"
 #include "pages/InPutDlg.h"
 #include "pages/Level_Delay_Dlg.h"
 #include "pages/Level_Delay_DlgIds.h"
@@ -95,6 +98,9 @@ TEST_F(Pages, EveryControlAWindowMakesHasItsTemplateRow)
         [] { return new CConnectDlg; },
         [this] { return new CUpgradeDlg(*m_pView); },
         [this] { return new CDataViewDlg(*m_pView, *m_pView->m_pData); },
+        [this] { return new CAdv_Seting(*m_pView, *m_pView->m_pData); },
+        [this] { return new CCurSYSDlg(*m_pView, *m_pView->m_pData); },
+        [] { return new CCH_Link_Dlg; },
     };
     for (const auto& make : dialogs) {
         CTemplateDialog* pDialog = make();

@@ -87,6 +87,7 @@ protected:
         g_nCurPage = 1;
         g_bOutMapLocked = 0;
         m_doc.OnNewDocument();
+        m_doc.m_data.InitOutputLinks();  // the fresh device state lost them, as start-up does not
         if (way == LinkWay::Net) {
             m_pServer = std::make_unique<CEmulatorTcpServer>(m_emulator);
             std::lock_guard lock(g_csEndpoint);
