@@ -399,6 +399,9 @@ void COutputDlg::BindHandlers()
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SetShelfType(0, FILTER_LOW_SHELF); }, WxId(IDC_LOW_SHELF));
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SetShelfType(9, FILTER_PEQ); }, WxId(IDC_BAND10_PEQ));
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SetShelfType(9, FILTER_HIGH_SHELF); }, WxId(IDC_HIGH_SHELF));
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnAllBypass(); }, WxId(IDC_ALL_BYPASS));
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnEqModeConvert(); }, WxId(IDC_EQ_MODE));
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnResetAllEq(); }, WxId(IDC_RESET_EQ));
     for (const int nId : {IDC_HPF_FREQ, IDC_HPF_SPIN})
         Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnXoverFreq(false); }, WxId(nId));
     for (const int nId : {IDC_LPF_FREQ, IDC_LPF_SPIN})

@@ -124,6 +124,13 @@ private:
     void FillSlopeList(CComBoxBtn& list);
     void FillAlignList(CComBoxBtn& list);
 
+    // Whole-EQ commands (OutputDlgCommands.cpp).
+    void OnAllBypass();
+    void OnEqModeConvert();
+    void OnResetAllEq();
+    void ClearBandSelection();
+    void ShowAfterEqCommand(int nOutput);
+
     // The car plan and the strips.
     void RefreshDiagram();
     void ShowPosition(int nRole, bool bCurrent, int nOutput);

@@ -9,8 +9,10 @@
 #include "pages/InMode_DlgIds.h"
 #include "pages/InPutDlgIds.h"
 #include "pages/Level_Delay_DlgIds.h"
+#include "pages/All_Link_DlgIds.h"
 #include "pages/OutRoute_DlgIds.h"
 #include "pages/OutputDlgIds.h"
+#include "pages/ReMap_DlgIds.h"
 
 namespace {
 using enum DlgClass;
@@ -157,7 +159,8 @@ const DlgTemplate* const kTemplates[] = {
     &kConnectTemplate,    &kVersionTemplate,  &kUpgradeTemplate, &kWarnTemplate,     &kSaveDataTemplate,
     &kCaptionViewTemplate,
     &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg, &g_tplInMode_Dlg, &g_tplDataViewDlg,
-    &g_tplOutRoute_Dlg, &g_tplAdv_Seting, &g_tplCurSYSDlg, &g_tplCH_Link_Dlg,
+    &g_tplOutRoute_Dlg, &g_tplAdv_Seting, &g_tplCurSYSDlg, &g_tplCH_Link_Dlg, &g_tplReMap_Dlg,
+    &g_tplAll_Link_Dlg,
 };
 }  // namespace
 

@@ -18,6 +18,7 @@
 #include "link/LockDataDlg.h"
 #include "link/UpgradeDlg.h"
 #include "pages/Adv_Seting.h"
+#include "pages/All_Link_Dlg.h"
 #include "pages/CH_Link_Dlg.h"
 #include "pages/CurSYSDlg.h"
 #include "pages/InPutDlg.h"
@@ -25,6 +26,7 @@
 #include "pages/Level_Delay_DlgIds.h"
 #include "pages/OutputDlg.h"
 #include "pages/OutputDlgIds.h"
+#include "pages/ReMap_Dlg.h"
 #include "tests/ui/ViewOnLink.h"
 
 namespace {
@@ -101,6 +103,8 @@ TEST_F(Pages, EveryControlAWindowMakesHasItsTemplateRow)
         [this] { return new CAdv_Seting(*m_pView, *m_pView->m_pData); },
         [this] { return new CCurSYSDlg(*m_pView, *m_pView->m_pData); },
         [] { return new CCH_Link_Dlg; },
+        [] { return new CReMap_Dlg; },
+        [] { return new CAll_Link_Dlg; },
     };
     for (const auto& make : dialogs) {
         CTemplateDialog* pDialog = make();

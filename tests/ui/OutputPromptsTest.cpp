@@ -1,0 +1,151 @@
+// The two questions of the output page's map commands: the output map reset prompt and the
+// left/right link dialog, their answers by button, Enter, Escape and the close box, and their
+// texts in both languages.
+#include <gtest/gtest.h>
+#include <wx/radiobut.h>
+
+#include <functional>
+#include <string>
+
+#include "controls/FontStatic.h"
+#include "model/StdAfx.h"
+#include "pages/All_Link_Dlg.h"
+#include "pages/All_Link_DlgIds.h"
+#include "pages/ReMap_Dlg.h"
+#include "pages/ReMap_DlgIds.h"
+#include "platform/MessageBox.h"
+#include "tests/ui/UiTestUtil.h"
+
+namespace {
+
+enum class Answer { Button1, Default, Button2, Enter, Escape, CloseBox };
+
+void Press(wxDialog& dlg, int nCtrlId)
+{
+    wxWindow* pButton = dlg.FindWindow(WxId(nCtrlId));
+    ASSERT_NE(pButton, nullptr);
+    wxCommandEvent click(wxEVT_BUTTON, pButton->GetId());
+    click.SetEventObject(pButton);
+    pButton->ProcessWindowEvent(click);
+}
+
+void Give(wxDialog& dlg, Answer answer)
+{
+    auto key = [&dlg](int nKey) {
+        wxKeyEvent event(wxEVT_CHAR_HOOK);
+        event.m_keyCode = nKey;
+        event.SetEventObject(&dlg);
+        dlg.ProcessWindowEvent(event);
+    };
+    switch (answer) {
+    case Answer::Button1: Press(dlg, 1); break;
+    case Answer::Default: Press(dlg, ReMap_DlgIds::IDC_DEFAULT); break;
+    case Answer::Button2: Press(dlg, 2); break;
+    case Answer::Enter: key(WXK_RETURN); break;
+    case Answer::Escape: key(WXK_ESCAPE); break;
+    case Answer::CloseBox: dlg.Close(); break;
+    }
+}
+
+template <class Dialog>
+int RunModal(Dialog& dlg, std::function<void(Dialog&)> act)
+{
+    wxTheApp->CallAfter([&dlg, act] { act(dlg); });
+    return dlg.DoModal();
+}
+
+wxString Label(wxDialog& dlg, int nId)
+{
+    return dlg.FindWindow(WxId(nId))->GetLabel();
+}
+
+class OutputPrompts : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        g_bChinese = 0;
+        PumpPendingEvents();
+    }
+};
+}  // namespace
+
+TEST_F(OutputPrompts, ResetPromptAnswersByButtonKeyAndCloseBox)
+{
+    struct Case {
+        Answer answer;
+        int nChoice;
+    };
+    for (const Case c : {Case{Answer::Button1, 1}, {Answer::Default, 2}, {Answer::Button2, 0}, {Answer::Enter, 1},
+                         {Answer::Escape, 0}, {Answer::CloseBox, 0}}) {
+        SCOPED_TRACE(int(c.answer));
+        CReMap_Dlg dlg;
+        RunModal<CReMap_Dlg>(dlg, [&](CReMap_Dlg& d) { Give(d, c.answer); });
+        EXPECT_EQ(dlg.m_nChoice, c.nChoice);
+    }
+}
+
+TEST_F(OutputPrompts, ResetPromptSpeaksTheLanguageInForceWhenItOpens)
+{
+    for (const bool bChinese : {false, true}) {
+        g_bChinese = bChinese ? 1 : 0;
+        CReMap_Dlg dlg;
+        RunModal<CReMap_Dlg>(dlg, [&](CReMap_Dlg& d) {
+            EXPECT_EQ(d.GetTitle(), wxString::FromUTF8(bChinese ? "提示" : "Prompting"));
+            EXPECT_EQ(Label(d, ReMap_DlgIds::IDC_QUESTION),
+                      wxString::FromUTF8(bChinese ? "输出配置清空或恢复默认" : "The output map emptied or restore default"));
+            EXPECT_EQ(Label(d, 1), wxString::FromUTF8(bChinese ? "清空" : "Emptied"));
+            EXPECT_EQ(Label(d, ReMap_DlgIds::IDC_DEFAULT), wxString::FromUTF8(bChinese ? "默认" : "Default"));
+            EXPECT_EQ(Label(d, 2), wxString::FromUTF8(bChinese ? "取消" : "Cancel"));
+            EXPECT_TRUE(SaveScreenshot(CaptureWindow(d), std::string("output_map_reset_") + (bChinese ? "cn" : "en")));
+            Give(d, Answer::Escape);
+        });
+    }
+}
+
+// OK at once copies left into right (0); the other radio button, then OK, right into left (1).
+TEST_F(OutputPrompts, LinkDialogReturnsTheChosenDirection)
+{
+    CAll_Link_Dlg first;
+    EXPECT_EQ(RunModal<CAll_Link_Dlg>(first, [](CAll_Link_Dlg& d) { Give(d, Answer::Button1); }), IDOK);
+    EXPECT_EQ(first.m_nDirection, 0);
+
+    CAll_Link_Dlg second;
+    const int nResult = RunModal<CAll_Link_Dlg>(second, [](CAll_Link_Dlg& d) {
+        auto* pRadio = dynamic_cast<wxRadioButton*>(d.FindWindow(WxId(All_Link_DlgIds::IDC_RIGHT_TO_LEFT)));
+        ASSERT_NE(pRadio, nullptr);
+        pRadio->SetValue(true);
+        wxCommandEvent click(wxEVT_RADIOBUTTON, pRadio->GetId());
+        click.SetEventObject(pRadio);
+        click.SetInt(1);
+        pRadio->ProcessWindowEvent(click);
+        Give(d, Answer::Enter);
+    });
+    EXPECT_EQ(nResult, IDOK);
+    EXPECT_EQ(second.m_nDirection, 1);
+
+    for (const Answer answer : {Answer::Button2, Answer::Escape, Answer::CloseBox}) {
+        CAll_Link_Dlg dlg;
+        EXPECT_EQ(RunModal<CAll_Link_Dlg>(dlg, [&](CAll_Link_Dlg& d) { Give(d, answer); }), IDCANCEL)
+            << int(answer);
+    }
+}
+
+TEST_F(OutputPrompts, LinkDialogSpeaksTheLanguageInForceWhenItOpens)
+{
+    for (const bool bChinese : {false, true}) {
+        g_bChinese = bChinese ? 1 : 0;
+        CAll_Link_Dlg dlg;
+        RunModal<CAll_Link_Dlg>(dlg, [&](CAll_Link_Dlg& d) {
+            using namespace All_Link_DlgIds;
+            EXPECT_EQ(d.GetTitle(), wxString::FromUTF8(bChinese ? "提示" : "Prompting"));
+            EXPECT_EQ(Label(d, IDC_NOTE), wxString::FromUTF8(bChinese ? "联调前需要同步左右通道的数据,\n请选择同步方式"
+                                                                       : "Need to synchronize the data transfer, \nplease select sync mode"));
+            EXPECT_EQ(Label(d, IDC_LEFT_TO_RIGHT), wxString::FromUTF8(bChinese ? "从左复制到右" : "Copy from left to right"));
+            EXPECT_EQ(Label(d, IDC_RIGHT_TO_LEFT), wxString::FromUTF8(bChinese ? "从右复制到左" : "Copy from right to left "));
+            EXPECT_EQ(Label(d, 1), wxString::FromUTF8(bChinese ? "确定" : "OK"));
+            EXPECT_EQ(Label(d, 2), wxString::FromUTF8(bChinese ? "取消" : "Cancel"));
+            EXPECT_TRUE(SaveScreenshot(CaptureWindow(d), std::string("output_link_lr_") + (bChinese ? "cn" : "en")));
+            Give(d, Answer::Button2);
+        });
+    }
+}
