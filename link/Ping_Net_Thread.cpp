@@ -1,6 +1,7 @@
 #include "link/Ping_Net_Thread.h"
 
 #include "link/Net_Socket.h"
+#include "platform/ThreadName.h"
 
 CPing_Net_Thread::CPing_Net_Thread() : m_thread([this] { Run(); }) {}
 
@@ -52,6 +53,7 @@ bool CPing_Net_Thread::Pause(std::chrono::milliseconds time)
 
 void CPing_Net_Thread::Run()
 {
+    SetThreadName("link check");
     std::unique_lock lock(m_mutex);
     while (!m_bQuit) {
         if (!m_bRunning) {

@@ -11,6 +11,7 @@
 #include "platform/LinkLock.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageIds.h"
+#include "platform/ThreadName.h"
 #include "platform/Trace.h"
 
 CManualEvent g_hSendDone;
@@ -140,7 +141,10 @@ int CSerialPort::StartMonitoring()
         return 0;
     m_bThreadAlive = true;  // before the thread runs, so that an early ClosePort waits for it
     try {
-        m_thread = std::thread([this] { CommThread(); });
+        m_thread = std::thread([this] {
+            SetThreadName("serial port");
+            CommThread();
+        });
     } catch (const std::system_error&) {
         m_bThreadAlive = false;
         return 0;

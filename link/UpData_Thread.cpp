@@ -1,6 +1,7 @@
 #include "link/UpData_Thread.h"
 
 #include "platform/MessageIds.h"
+#include "platform/ThreadName.h"
 
 CUpData_Thread::CUpData_Thread(WndHandle hOwner, std::function<int(int bRetry)> fnTry)
     : m_hOwner(hOwner), m_fnTry(std::move(fnTry)), m_thread([this] { Run(); })
@@ -52,6 +53,7 @@ int CUpData_Thread::GetTickCount() const
 
 void CUpData_Thread::Run()
 {
+    SetThreadName("update link");
     std::unique_lock lock(m_mutex);
     while (!m_bQuit) {
         if (!m_bRunning) {

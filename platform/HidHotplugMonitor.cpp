@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/DeviceChange.h"
+#include "platform/ThreadName.h"
 #include "platform/Trace.h"
 
 namespace {
@@ -75,6 +76,7 @@ bool CHidHotplugMonitor::Start(WndHandle hWnd, const HidDeviceId& id)
         return false;
     }
     m_thread = std::thread([this, pMonitor, hWnd, id, release] {
+        SetThreadName("hot-plug");
         Run(pMonitor, hWnd, id);
         release();
     });
