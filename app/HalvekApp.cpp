@@ -51,6 +51,12 @@ bool SplashSwitch(const wxString& strCmdLine)
 }
 }  // namespace
 
+void SendIdleEventsOnlyWhereAsked()
+{
+    wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
+    wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
+}
+
 wxString CommandLineOf(int argc, const wxArrayString& argv)
 {
     wxString strCmdLine;
@@ -82,6 +88,7 @@ bool CHalvekApp::InitInstance()
         return false;
     InstallWindowMessagePoster();
     InstallMessageBox();
+    SendIdleEventsOnlyWhereAsked();
     InitDeviceData();
     g_nSystemLcid = SystemDefaultLcid();
     g_bChinese = g_nSystemLcid == LCID_CHINESE_SIMPLIFIED ? 1 : 0;

@@ -34,5 +34,11 @@ wxDECLARE_APP(CHalvekApp);
 // The system's default language id, read at start-up.
 extern int g_nSystemLcid;
 
+// Idle and update-UI events go only to the windows that ask for them (wxWS_EX_PROCESS_IDLE,
+// wxWS_EX_PROCESS_UI_UPDATES), which none of the program's windows does. The toolkit sends them
+// to every window after each message, and a connected program has a status message some hundred
+// times a second.
+void SendIdleEventsOnlyWhereAsked();
+
 // The command line after the program's name, its arguments joined by blanks.
 wxString CommandLineOf(int argc, const wxArrayString& argv);

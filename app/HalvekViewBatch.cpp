@@ -36,9 +36,6 @@
 #include "res/UiText.h"
 
 namespace {
-constexpr int STATUS_REPLY_BYTES = 16;
-constexpr int STATUS_ACTIVE_INPUT = 14;
-constexpr int STATUS_MIX_SOURCE = 15;
 constexpr int PRESET_TITLE_BYTES = 13;
 constexpr char kCustomCn[] = "自定义";
 

@@ -6,6 +6,7 @@
 #include "link/FirmwareCommands.h"
 #include "link/LinkState.h"
 #include "link/ProgressTarget.h"
+#include "model/ActiveInput.h"
 #include "model/CommandFrame.h"
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
@@ -94,6 +95,13 @@ int CKTVCommand::OnSerialByte(BYTE by)
     return ParseReceived(1);
 }
 
+void CKTVCommand::AddSendData(std::unique_ptr<CSendData> pFrame)
+{
+    m_queue.Add(std::move(pFrame));
+    if (m_pQueued)
+        m_pQueued->Set();
+}
+
 void CKTVCommand::RemoveHead()
 {
     if (!m_queue.RemoveHead())
@@ -106,6 +114,7 @@ void CKTVCommand::ClearQueue()
 {
     m_queue.Clear();
     ResetParser();
+    m_nLastStatusLength = -1;  // the first status of a link is always news
 }
 
 void CKTVCommand::ResetParser()
@@ -304,10 +313,19 @@ void CKTVCommand::StoreSystemItem()
         copyInto(&g_inputSettings, sizeof(g_inputSettings));
         break;
     case SYS_STATUS: {
+        // The view is told only of a status it would act on: one that differs from the last (in
+        // what it reads: the stored bytes and the length), or that names an input it would
+        // follow. An idle link's unchanged status then wakes nothing, a hundred times a second.
+        bool bNews = nLength != m_nLastStatusLength;
         const int nInts = std::min(nLength, static_cast<int>(std::size(g_nDevStatus)));
-        for (int i = 0; i < nInts; ++i)
+        for (int i = 0; i < nInts; ++i) {
+            bNews = bNews || g_nDevStatus[i] != pPayload[i];
             g_nDevStatus[i] = pPayload[i];
-        Notify(WM_STATUS_RECEIVED, 0, nLength);
+        }
+        m_nLastStatusLength = nLength;
+        bNews = bNews || (nLength == STATUS_REPLY_BYTES && IsReportedInputNew(g_nDevStatus[STATUS_ACTIVE_INPUT]));
+        if (bNews)
+            Notify(WM_STATUS_RECEIVED, 0, nLength);
         break;
     }
     case SYS_VERSION: {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "link/SendDataQueue.h"
+#include "platform/Event.h"
 #include "platform/Message.h"
 
 class CKTVCommand {
@@ -30,12 +31,18 @@ public:
     int OnNetworkData(int nCount);
     int OnSerialByte(BYTE by);
 
-    void AddSendData(std::unique_ptr<CSendData> pFrame) { m_queue.Add(std::move(pFrame)); }
+    // Queues a frame, and sets the queued-work event (when there is one: the link worker's, which
+    // it waits on between passes).
+    void AddSendData(std::unique_ptr<CSendData> pFrame);
+    // Puts a frame in front of the others (the worker's data-model frame, taken late).
+    void AddSendDataFirst(std::unique_ptr<CSendData> pFrame) { m_queue.AddFirst(std::move(pFrame)); }
+    void SetQueuedEvent(CManualEvent* pEvent) { m_pQueued = pEvent; }
     CSendData* GetHead() const { return m_queue.GetHead(); }
     int GetQueueCount() const { return m_queue.GetCount(); }
     // Deletes the head frame and clears the serial transaction state; nothing on an empty queue.
     void RemoveHead();
-    // Deletes every frame and returns the parser to the hunt for a sync sequence.
+    // Deletes every frame and returns the parser to the hunt for a sync sequence; the next status
+    // reply reaches the view whatever it holds.
     void ClearQueue();
     void ResetParser();
     // The head frame goes out again from its first byte.
@@ -54,6 +61,7 @@ private:
     void Notify(unsigned nMsg, WPARAM wParam, LPARAM lParam) const;
 
     WndHandle m_hNotifyWnd = 0;
+    CManualEvent* m_pQueued = nullptr;
     int m_nExpectedLength = 0;    // of the reply being collected, counted from its 0xEE byte
     BYTE m_byFrame[BUFFER_SIZE];  // the reply from its 0xEE byte: frame byte k at index k - 3
     BYTE m_byStaging[BUFFER_SIZE];
@@ -69,6 +77,7 @@ private:
     int m_bInFrame = 0;
     int m_bProgramText = 0;  // the update status line shows the programming text
     int m_nSum_Pos = 0;      // firmware progress steps
+    int m_nLastStatusLength = -1;  // of the last status reply told to the view; -1 none yet
 };
 
 // The command manager, for the serial transport.

@@ -10,6 +10,7 @@
 #include "model/KTV_Data.h"
 #include "platform/LinkLock.h"
 #include "platform/MessageIds.h"
+#include "platform/ThreadName.h"
 #include "platform/Trace.h"
 
 namespace {
@@ -21,6 +22,7 @@ CLinkController::CLinkController(CKTVCommand& command, IHidBackend& hid, CUsbInU
     : m_command(command), m_hid(hid), m_usbInUse(usbInUse), m_netSocket(netSocket), m_timeouts(timeouts)
 {
     m_netSocket.SetCancelEvent(&m_hLinkEvents[EV_QUIT]);
+    m_command.SetQueuedEvent(&m_workQueued);
 }
 
 CLinkController::~CLinkController()
@@ -28,6 +30,7 @@ CLinkController::~CLinkController()
     m_hotplug.Stop();
     StopLinkThread(0);
     m_netSocket.SetCancelEvent(nullptr);
+    m_command.SetQueuedEvent(nullptr);
     CloseHidDevice();
 }
 
@@ -78,17 +81,12 @@ void CLinkController::StopLinkThread(int bFull)
 
 bool CLinkController::Pause(std::chrono::milliseconds time) const
 {
-    // A pause no longer than a slice (the pause between passes) is a plain sleep: it is taken
-    // hundreds of times a second on an idle link, and a plain sleep costs the least to wake from.
-    if (time <= m_timeouts.slice) {
-        std::this_thread::sleep_for(time);
-        return !Stopping();
-    }
     return !m_hLinkEvents[EV_QUIT].Wait(time);
 }
 
 void CLinkController::LinkThreadProc()
 {
+    SetThreadName("link worker");
     m_resume.Wait();
     for (;;) {
         m_bLinkThreadRunning = 1;
@@ -132,12 +130,62 @@ void CLinkController::LinkThreadProc()
                 else if (g_nLinkType == LINK_NET)
                     NetTransfer();
             }
-            Pause(m_timeouts.passPause);
+            WaitForNextPass();
             break;
         default:
             break;
         }
     }
+}
+
+// The next normal pass comes a pause after this one, as always. A pass that would only take the
+// data model's next frame (the queue being empty) is not made on its own: the worker sleeps until
+// a frame is queued or that frame is due to go, a pause later, and takes it then. An idle link
+// thus wakes once per meter poll besides its reply, and the processor sees the same frames in the
+// same order and spacing: a frame queued before the data model's would have been taken goes
+// first, one queued after goes behind it.
+void CLinkController::WaitForNextPass()
+{
+    if (!m_hLinkEvents[EV_NORMAL].IsSet())
+        return;  // the link failed: nothing follows
+    const auto nextPass = std::chrono::steady_clock::now() + m_timeouts.passPause;
+    m_workQueued.Reset();
+    bool bQueueEmpty = false;
+    {
+        std::lock_guard lock(g_csLink);
+        bQueueEmpty = m_command.GetHead() == nullptr;
+    }
+    if (bQueueEmpty) {
+        const auto dataFrameDue = nextPass + m_timeouts.passPause;
+        constexpr int WORK_QUEUED = 3;
+        const int nEvent = WaitAnyUntil({&m_hLinkEvents[EV_QUIT], &m_hLinkEvents[EV_SUSPEND],
+                                         &m_hLinkEvents[EV_FIRMWARE], &m_workQueued},
+                                        dataFrameDue);
+        if (nEvent >= 0 && nEvent != WORK_QUEUED)
+            return;  // quit, suspend or firmware traffic: the main loop takes it
+        if (nEvent < 0 || std::chrono::steady_clock::now() >= nextPass) {
+            TakeDataModelFrame();
+            WaitUntil(dataFrameDue);
+            return;
+        }
+    }
+    WaitUntil(nextPass);
+}
+
+// The frame the data model gives when it is asked (a changed group, a device-state item, else a
+// meter poll), put in front of anything queued since it would have been taken.
+void CLinkController::TakeDataModelFrame()
+{
+    if (g_bUpdateAbort || g_bTrafficPaused)
+        return;
+    std::lock_guard lock(g_csLink);
+    if (std::unique_ptr<CSendData> pFrame = NextChangedFrame())
+        m_command.AddSendDataFirst(std::move(pFrame));
+}
+
+void CLinkController::WaitUntil(std::chrono::steady_clock::time_point deadline) const
+{
+    WaitAnyUntil({&m_hLinkEvents[EV_QUIT]}, deadline);
 }
 
 void CLinkController::LinkFailed(LPARAM lParam)

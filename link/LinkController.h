@@ -107,6 +107,11 @@ private:
     void LinkThreadProc();
     // False when the worker was told to quit during the pause.
     bool Pause(std::chrono::milliseconds time) const;
+    // Waits, until the deadline, unless told to quit.
+    void WaitUntil(std::chrono::steady_clock::time_point deadline) const;
+    // Between normal passes: waits for the next one, taking the data model's frame when it is due.
+    void WaitForNextPass();
+    void TakeDataModelFrame();
     bool Stopping() const { return m_hLinkEvents[EV_QUIT].IsSet(); }
     std::chrono::steady_clock::duration Elapsed() const { return std::chrono::steady_clock::now() - m_liTxStart; }
     // Posts the link failure once and parks normal traffic: the view stops the worker.
@@ -150,6 +155,7 @@ private:
 
     CManualEvent m_hLinkEvents[EV_COUNT];
     CManualEvent m_resume;  // a new worker waits for it before its first wait
+    CManualEvent m_workQueued;  // set by every frame queued
     std::unique_ptr<std::thread> m_pLinkThread;
     std::chrono::steady_clock::time_point m_liTxStart;
 

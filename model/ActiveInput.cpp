@@ -84,9 +84,14 @@ InputChange ChooseInputMode(int nMode)
     return change;
 }
 
+bool IsReportedInputNew(int nInput)
+{
+    return IsMusicInput(nInput) && nInput != g_nCurInput;
+}
+
 bool FollowReportedInput(int nInput, int nSourceByte)
 {
-    if (!IsMusicInput(nInput) || nInput == g_nCurInput)
+    if (!IsReportedInputNew(nInput))
         return false;
     g_masterSettings.m_byNoInput = 0;
     g_inputSettings.m_bySource = static_cast<BYTE>(nSourceByte);

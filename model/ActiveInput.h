@@ -49,6 +49,9 @@ int InputInMode(int nInput, int nMode);
 InputChange ChooseActiveInput(int nInput, InputChangeBy by);
 // The music input page's choice of AUX mode: the active input is brought into the mode's range.
 InputChange ChooseInputMode(int nMode);
+// Whether a status report naming nInput as the processor's active input is followed: nInput is
+// a music input (0-5) other than the active one.
+bool IsReportedInputNew(int nInput);
 // A status report naming nInput as the processor's active input, with its mixer-source byte.
 // True when nInput (0-5) differs from the active one and was taken; nothing is to be sent.
 bool FollowReportedInput(int nInput, int nSourceByte);

@@ -211,6 +211,11 @@ extern BYTE g_byDevRoles[OUTPUT_CHANNELS];
 // the next-frame choice while the main view reads it for its name button.
 extern std::atomic<BYTE> g_byCurPreset;
 extern int g_nDevStatus[16];        // last status reply, one int per payload byte
+// The status reply: its length, and where it names the processor's active music input and that
+// input's mixer source.
+constexpr int STATUS_REPLY_BYTES = 16;
+constexpr int STATUS_ACTIVE_INPUT = 14;
+constexpr int STATUS_MIX_SOURCE = 15;
 extern int g_nReadBackItems[6];     // system items read back after connecting
 extern OutputLinkTable g_outLinks;
 extern int g_bLinkLR;

@@ -54,6 +54,11 @@ void CManualEvent::Wait() const
 
 int WaitAny(std::initializer_list<const CManualEvent*> events, std::chrono::milliseconds timeout)
 {
+    return WaitAnyUntil(events, std::chrono::steady_clock::now() + timeout);
+}
+
+int WaitAnyUntil(std::initializer_list<const CManualEvent*> events, std::chrono::steady_clock::time_point deadline)
+{
     auto firstSet = [&events]() {
         int i = 0;
         for (const CManualEvent* e : events) {
@@ -65,6 +70,6 @@ int WaitAny(std::initializer_list<const CManualEvent*> events, std::chrono::mill
     };
     std::unique_lock lock(EventMutex());
     int index = -1;
-    EventChanged().wait_for(lock, timeout, [&] { return (index = firstSet()) >= 0; });
+    EventChanged().wait_until(lock, deadline, [&] { return (index = firstSet()) >= 0; });
     return index;
 }

@@ -20,9 +20,11 @@ public:
     void Wait() const;
 
 private:
-    friend int WaitAny(std::initializer_list<const CManualEvent*>, std::chrono::milliseconds);
+    friend int WaitAnyUntil(std::initializer_list<const CManualEvent*>, std::chrono::steady_clock::time_point);
     bool m_bSet;  // guarded by the events' shared mutex
 };
 
 // Index of the first set event in the list, or -1 when none became set within the limit.
 int WaitAny(std::initializer_list<const CManualEvent*> events, std::chrono::milliseconds timeout);
+// The same with a deadline instead of a limit.
+int WaitAnyUntil(std::initializer_list<const CManualEvent*> events, std::chrono::steady_clock::time_point deadline);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -403,6 +404,50 @@ TEST_F(CommandManager, SystemItemsFillTheDeviceState)
     EXPECT_EQ(m_posted.Posted()[2].nMsg, WM_STATUS_RECEIVED);
     EXPECT_EQ(m_posted.Posted()[2].lParam, 20);
     EXPECT_EQ(m_posted.Posted()[3].nMsg, WM_VERSION_RECEIVED);
+}
+
+// The view acts on a status only when it changed or names an input the program would follow:
+// an idle link's unchanged status is stored and wakes nothing.
+TEST_F(CommandManager, AStatusReachesTheViewOnlyWhenItIsNews)
+{
+    std::vector<BYTE> status(STATUS_REPLY_BYTES, 0);
+    status[STATUS_ACTIVE_INPUT] = 2;
+    g_nCurInput = 2;
+    struct Step {
+        const char* name;
+        std::function<void(std::vector<BYTE>&)> change;
+        bool bNews;
+    };
+    const Step steps[] = {
+        {"the first of a link", [](std::vector<BYTE>&) {}, true},
+        {"the same again", [](std::vector<BYTE>&) {}, false},
+        {"a meter moved", [](std::vector<BYTE>& b) { b[6] = 0x05; }, true},
+        {"the same again", [](std::vector<BYTE>&) {}, false},
+        {"shorter", [](std::vector<BYTE>& b) { b.resize(15); }, true},
+        {"back to 16 bytes", [](std::vector<BYTE>& b) { b.resize(STATUS_REPLY_BYTES, 0); }, true},
+        {"the same while the program chose input 0", [](std::vector<BYTE>&) { g_nCurInput = 0; }, true},
+        {"and again, as long as they differ", [](std::vector<BYTE>&) {}, true},
+        {"the program back on input 2", [](std::vector<BYTE>&) { g_nCurInput = 2; }, false},
+        {"an input no processor has", [](std::vector<BYTE>& b) { b[STATUS_ACTIVE_INPUT] = 9; }, true},
+        {"the same again", [](std::vector<BYTE>&) {}, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.change(status);
+        m_posted.Clear();
+        Queue();
+        FeedUsb(Data(BLOCK_SYSTEM, SYS_STATUS, status));
+        EXPECT_EQ(m_posted.Count(WM_STATUS_RECEIVED), step.bNews ? 1 : 0);
+        EXPECT_EQ(g_nDevStatus[6], status[6]);
+        EXPECT_EQ(m_cmd.GetQueueCount(), 0);
+    }
+    // A new link starts afresh.
+    m_cmd.ClearQueue();
+    m_posted.Clear();
+    Queue();
+    FeedUsb(Data(BLOCK_SYSTEM, SYS_STATUS, status));
+    EXPECT_EQ(m_posted.Count(WM_STATUS_RECEIVED), 1);
+    g_nCurInput = 0;
 }
 
 // Fault mended: short items fill only what they carry; the version is zero-filled.

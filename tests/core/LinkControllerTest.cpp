@@ -48,6 +48,21 @@ std::vector<EmuRequest> RequestsOf(const CProcessorEmulator& emulator, int nBloc
     return found;
 }
 
+// The meter polls the processor has answered. (The view hears only of status replies that
+// change something, so the posted messages do not count them.)
+int Polls(const CProcessorEmulator& emulator)
+{
+    int nPolls = 0;
+    for (const EmuRequest& request : emulator.Log())
+        nPolls += request.byIndex == SYS_STATUS && request.answer == EmuAnswer::Data;
+    return nPolls;
+}
+
+bool WaitForPolls(const CProcessorEmulator& emulator, int nCount)
+{
+    return WaitUntil([&] { return Polls(emulator) >= nCount; }, WAIT);
+}
+
 // A master-settings write with a value the emulator does not hold yet.
 std::unique_ptr<CSendData> MasterWrite()
 {
@@ -131,7 +146,7 @@ TEST_P(LinkBothWays, AnIdleLinkPollsTheMetersSteadily)
     });
     rig.Start();
 
-    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 20, WAIT));
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 20));
     for (int i = 0; i < 14; ++i)
         EXPECT_EQ(g_nDevStatus[i], (0x11 * (i + 1)) & 0xFF) << i;
     for (const EmuRequest& request : rig.emulator.Log()) {
@@ -142,6 +157,29 @@ TEST_P(LinkBothWays, AnIdleLinkPollsTheMetersSteadily)
     EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
 }
 
+// Between passes an idle worker sleeps until the data model's next frame is due, a pause after the
+// pause the pass that took it used to make: it waits once per poll besides its reply, and polls
+// no faster than two pauses apart.
+TEST_P(LinkBothWays, AnIdleWorkerWakesOncePerPollBesidesItsReply)
+{
+    const CLinkTimeouts timeouts = FastLinkTimeouts();
+    CLinkRig& rig = Rig(timeouts);
+    rig.Start();
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 5));
+    const long nWaitsBefore = ThreadWaits("link worker");
+    const int nPollsBefore = Polls(rig.emulator);
+    constexpr auto SPAN = 1s;
+    std::this_thread::sleep_for(SPAN);
+    const long nWaits = ThreadWaits("link worker") - nWaitsBefore;
+    const int nPolls = Polls(rig.emulator) - nPollsBefore;
+    rig.Stop();
+    ASSERT_GT(nPolls, 10);
+    EXPECT_LE(nPolls, SPAN / (2 * timeouts.passPause) + 1);
+    // The in-memory USB pipe has each reply ready at once; over TCP the worker waits for it.
+    const double dReplyWaits = IsUsb() ? 0 : 1;
+    EXPECT_LT(static_cast<double>(nWaits) / nPolls, 1.5 + dReplyWaits) << nWaits << " waits, " << nPolls << " polls";
+}
+
 TEST_P(LinkBothWays, AnEmptyQueueTakesTheDataModelsNextFrame)
 {
     CLinkRig& rig = Rig();
@@ -149,7 +187,7 @@ TEST_P(LinkBothWays, AnEmptyQueueTakesTheDataModelsNextFrame)
     g_bSendMaster = 1;
     rig.Start();
 
-    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 2, WAIT));
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 1));
     const std::vector<EmuRequest> log = rig.emulator.Log();
     EXPECT_EQ(log[0].byClass, FRAME_WRITE);
     EXPECT_EQ(log[0].byIndex, SYS_MASTER);
@@ -251,8 +289,7 @@ TEST_P(LinkBothWays, AFaultyReplyIsRecoveredOnTheNetworkAndEndsTheLinkOnUsb)
         EXPECT_EQ(rig.pServer->Connections(), 2);
         EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
         // The next frames are answered as if nothing had happened.
-        const int nPolls = m_posted.Count(WM_STATUS_RECEIVED);
-        EXPECT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, nPolls + 3, WAIT));
+        EXPECT_TRUE(WaitForPolls(rig.emulator, Polls(rig.emulator) + 3));
     }
 }
 
@@ -279,7 +316,7 @@ TEST_P(LinkBothWays, PausedTrafficSendsNothingAndDoesNotSpin)
 {
     CLinkRig& rig = Rig();
     rig.Start();
-    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 3, WAIT));
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 3));
     g_bTrafficPaused = 1;
     std::this_thread::sleep_for(100ms);  // the transaction in flight ends
     rig.emulator.ClearLog();
@@ -328,12 +365,11 @@ TEST_F(UsbLink, RemovalOfAnotherDeviceLeavesTheLinkAlone)
     rig.hid.Plug("/dev/hidraw-other", other);
     ASSERT_TRUE(rig.Open());
     rig.Start();
-    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 2, WAIT));
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 2));
 
     rig.hid.Unplug("/dev/hidraw-other");
     EXPECT_EQ(rig.link.FindHidDevices(), 1);
-    const int nPolls = m_posted.Count(WM_STATUS_RECEIVED);
-    EXPECT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, nPolls + 5, WAIT));
+    EXPECT_TRUE(WaitForPolls(rig.emulator, Polls(rig.emulator) + 5));
     EXPECT_TRUE(rig.link.IsHidOpen());
     EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
 }
@@ -343,7 +379,7 @@ TEST_F(UsbLink, UnpluggingTheProcessorFailsTheLinkOnce)
     CLinkRig rig(LinkWay::Usb, FastLinkTimeouts(), NoAdapterInSubnet());
     ASSERT_TRUE(rig.Open());
     rig.Start();
-    ASSERT_TRUE(m_posted.WaitFor(WM_STATUS_RECEIVED, 2, WAIT));
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 2));
     rig.hid.Unplug(CLinkRig::USB_PATH);
     ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
     std::this_thread::sleep_for(200ms);

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -480,6 +481,44 @@ TEST_F(MainView, ModeParametersAreSetOneByOneAndReadSixForTheCurrentMode)
     EXPECT_EQ(m_pView->GetModeParams(), (std::array<WORD, 6>{}));
     g_modeTable.m_byMode = 200;  // as a processor might report it
     EXPECT_EQ(m_pView->GetModeParams(), (std::array<WORD, 6>{}));
+}
+
+// A connected program polls the meters some hundred times a second, each reply a posted status
+// message. With the program's idle settings no window gets idle or update-UI events after them,
+// and a status that changes nothing has nothing repainted.
+TEST_F(MainView, AnIdleLinkRepaintsNothingAndSendsNoWindowIdleEvents)
+{
+    SendIdleEventsOnlyWhereAsked();
+    struct RestoreModes {
+        ~RestoreModes()
+        {
+            wxIdleEvent::SetMode(wxIDLE_PROCESS_ALL);
+            wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_ALL);
+        }
+    } restore;
+    m_hid.Plug(kUsbPath, m_emulator);
+    ASSERT_EQ(m_pView->ConnectUsbPath(kUsbPath), 1);
+    ASSERT_TRUE(SettleUntil([] { return g_bSynced && !g_bTransferring; }));
+    Settle(300);  // the read-back's progress goes, the first status sets what the view shows
+    int nIdle = 0, nUpdateUi = 0, nPaints = 0;
+    std::function<void(wxWindow*)> watch = [&](wxWindow* pWnd) {
+        pWnd->Bind(wxEVT_IDLE, [&](wxIdleEvent& event) { ++nIdle; event.Skip(); });
+        pWnd->Bind(wxEVT_UPDATE_UI, [&](wxUpdateUIEvent& event) { ++nUpdateUi; event.Skip(); });
+        pWnd->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) { ++nPaints; event.Skip(); });
+        for (wxWindow* pChild : pWnd->GetChildren())
+            watch(pChild);
+    };
+    watch(m_pFrame);
+    m_emulator.ClearLog();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (std::chrono::steady_clock::now() < end) {
+        Settle(10);
+        wxTheApp->ProcessIdle();  // as the main loop does after its messages
+    }
+    EXPECT_GE(m_emulator.Log().size(), 10u);  // polled all along
+    EXPECT_EQ(nIdle, 0);
+    EXPECT_EQ(nUpdateUi, 0);
+    EXPECT_EQ(nPaints, 0);
 }
 
 TEST_F(MainView, ExitPromptCancelKeepsTheProgramAndTheLinkRunning)
