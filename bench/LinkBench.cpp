@@ -1,7 +1,8 @@
 // The link worker against the processor emulator over TCP on 127.0.0.1. The design allows one
 // transaction per worker pass: the round trip of the frame plus the 5 ms pause between passes.
-// Each benchmark reports its figure as a ratio to that limit (goal: at least 0.9), and the idle
-// worker's CPU time while it polls the meters (goal: under 1 % of one core).
+// Each benchmark reports its figure as a ratio to that limit (goal: at least 0.9). The idle cost
+// of the worker, with the program's real messages to its window, is measured on the whole
+// program (StartupBench.cpp).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -19,7 +20,6 @@
 #include "platform/TcpClient.h"
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageRecorder.h"
-#include "tests/support/ThreadChecks.h"
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -177,49 +177,6 @@ void BM_ReadAllPresets(benchmark::State& state)
     TimeBatch(state, AllPresetReads, WM_ALL_PRESETS_RECEIVED);
 }
 BENCHMARK(BM_ReadAllPresets)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-// What the machine charges a thread that does nothing but the pause between passes, twice per
-// meter poll: the part of the idle worker's CPU time that the design itself sets.
-constexpr std::chrono::seconds SPAN{2};
-
-double SleepFloorPercent()
-{
-    std::thread sleeper([] {
-        for (const auto end = Clock::now() + SPAN; Clock::now() < end;)
-            std::this_thread::sleep_for(g_timeouts.passPause);
-    });
-    std::this_thread::sleep_for(SPAN - 100ms);
-    const auto cpu = ThreadCpuTime(sleeper);
-    sleeper.join();
-    return 100.0 * Seconds(cpu) / Seconds(SPAN - 100ms);
-}
-
-// The worker's CPU time while an idle link polls the meters for 10 s.
-void BM_IdleWorkerCpu(benchmark::State& state)
-{
-    constexpr auto IDLE = 10s;
-    CMessageRecorder posted;
-    CLinkRig rig(LinkWay::Net, g_timeouts);
-    if (!rig.Open()) {
-        state.SkipWithError("the emulator cannot be reached");
-        return;
-    }
-    for (auto _ : state) {
-        rig.Start();
-        std::thread& worker = *rig.link.GetLinkThread();
-        const auto cpuBefore = ThreadCpuTime(worker);
-        const int nPollsBefore = posted.Count(WM_STATUS_RECEIVED);
-        std::this_thread::sleep_for(IDLE);
-        const auto cpu = ThreadCpuTime(worker) - cpuBefore;
-        const int nPolls = posted.Count(WM_STATUS_RECEIVED) - nPollsBefore;
-        rig.link.StopLinkThread(0);
-        state.SetIterationTime(Seconds(IDLE).count());
-        state.counters["cpu_percent"] = 100.0 * Seconds(cpu) / Seconds(IDLE);
-        state.counters["polls_per_s"] = nPolls / Seconds(IDLE).count();
-        state.counters["sleep_floor_percent"] = SleepFloorPercent();
-    }
-}
-BENCHMARK(BM_IdleWorkerCpu)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,8 +7,9 @@
 //
 // It prints "Processor: meters polled" once the program has only polled the meters for 2 s
 // (connected and idle), passes termination signals on to the program and ends with the program's
-// exit code (128 + the signal when a signal ended it); the program dies with it. Exit code 77: no
-// network to set up.
+// exit code (128 + the signal when a signal ended it), saying how many polls came from the first
+// line on ("Processor: N meter polls in S s"); the program dies with it. Exit code 77: no network
+// to set up.
 #include <arpa/inet.h>
 #include <net/if.h>
 #include <netinet/in.h>
@@ -67,24 +68,39 @@ bool SetUpNetwork()
     return bOk;
 }
 
+struct PollCount {
+    std::size_t nPolls = 0;  // since the program settled
+    std::chrono::steady_clock::time_point settled;
+};
+
 // Tells once that the program has polled the meters for a while (its read-back and everything
-// that showed it are over); the log is emptied as it is read, so it stays small.
-void WatchForPolls(CProcessorEmulator& emulator, const std::atomic<bool>& bStop)
+// that showed it are over), and counts the polls from then on. The log is emptied as it is read,
+// so it stays small.
+PollCount WatchForPolls(CProcessorEmulator& emulator, const std::atomic<bool>& bStop)
 {
     constexpr auto SLICE = std::chrono::milliseconds(100);
     constexpr int SETTLED_SLICES = 20;
+    const auto isPoll = [](const EmuRequest& request) {
+        return request.byBlock == BLOCK_SYSTEM && request.byIndex == SYS_STATUS;
+    };
+    PollCount count;
     int nPolledSlices = 0;
     while (!bStop) {
         std::this_thread::sleep_for(SLICE);
         const std::vector<EmuRequest> log = emulator.Log();
         emulator.ClearLog();
-        const bool bOnlyPolls = !log.empty() && std::all_of(log.begin(), log.end(), [](const EmuRequest& request) {
-            return request.byBlock == BLOCK_SYSTEM && request.byIndex == SYS_STATUS;
-        });
+        if (nPolledSlices >= SETTLED_SLICES) {
+            count.nPolls += static_cast<std::size_t>(std::count_if(log.begin(), log.end(), isPoll));
+            continue;
+        }
+        const bool bOnlyPolls = !log.empty() && std::all_of(log.begin(), log.end(), isPoll);
         nPolledSlices = bOnlyPolls ? nPolledSlices + 1 : 0;
-        if (nPolledSlices == SETTLED_SLICES)
+        if (nPolledSlices == SETTLED_SLICES) {
+            count.settled = std::chrono::steady_clock::now();
             std::fprintf(stderr, "Processor: meters polled\n");
+        }
     }
+    return count;
 }
 }  // namespace
 
@@ -101,7 +117,8 @@ int main(int argc, char** argv)
     CProcessorEmulator emulator;
     CEmulatorTcpServer server(emulator, g_szDefaultDeviceIP, DEFAULT_DEVICE_PORT);
     std::atomic<bool> bStop{false};
-    std::thread watcher([&] { WatchForPolls(emulator, bStop); });
+    PollCount polls;
+    std::thread watcher([&] { polls = WatchForPolls(emulator, bStop); });
 
     for (int nSignal : {SIGTERM, SIGHUP, SIGINT})
         signal(nSignal, PassOn);
@@ -118,5 +135,9 @@ int main(int argc, char** argv)
     }
     bStop = true;
     watcher.join();
+    if (polls.nPolls > 0) {
+        const std::chrono::duration<double> span = std::chrono::steady_clock::now() - polls.settled;
+        std::fprintf(stderr, "Processor: %zu meter polls in %.2f s\n", polls.nPolls, span.count());
+    }
     return WIFSIGNALED(nStatus) ? 128 + WTERMSIG(nStatus) : WEXITSTATUS(nStatus);
 }

@@ -6,13 +6,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 extern char** environ;
 
-CProgramRun::CProgramRun(const std::string& strProgram, const std::vector<std::string>& args)
+CProgramRun::CProgramRun(const std::string& strProgram, const std::vector<std::string>& args, bool bTrace)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -21,7 +23,8 @@ CProgramRun::CProgramRun(const std::string& strProgram, const std::vector<std::s
     for (char** p = environ; *p != nullptr; ++p)
         if (std::strncmp(*p, "TARVI_TRACE=", 12) != 0)
             env.emplace_back(*p);
-    env.emplace_back("TARVI_TRACE=1");
+    if (bTrace)
+        env.emplace_back("TARVI_TRACE=1");
     std::vector<char*> envp;
     for (std::string& s : env)
         envp.push_back(s.data());
@@ -115,4 +118,17 @@ long CProgramRun::ResidentKb() const
         if (strLine.rfind("VmRSS:", 0) == 0)
             return std::atol(strLine.c_str() + 6);
     return 0;
+}
+
+std::string NetworkNamespaceRunner()
+{
+    const char* szPath = std::getenv("PATH");
+    std::stringstream folders(szPath != nullptr ? szPath : "");
+    for (std::string strFolder; std::getline(folders, strFolder, ':');) {
+        const std::string strFile = strFolder + "/unshare";
+        if (access(strFile.c_str(), X_OK) != 0)
+            continue;
+        return std::system((strFile + " -rn true").c_str()) == 0 ? strFile : std::string();
+    }
+    return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The program run in a child process with its trace lines on (TARVI_TRACE), its stderr watched:
-// for the tests of the whole program and the start-up benchmark.
+// The program run in a child process with its trace lines on (TARVI_TRACE) unless asked otherwise,
+// its stderr watched: for the tests of the whole program and its benchmarks.
 #include <sys/types.h>
 
 #include <chrono>
@@ -11,12 +11,13 @@
 
 class CProgramRun {
 public:
-    CProgramRun(const std::string& strProgram, const std::vector<std::string>& args);
+    CProgramRun(const std::string& strProgram, const std::vector<std::string>& args, bool bTrace = true);
     ~CProgramRun();  // kills the program if it still runs
     CProgramRun(const CProgramRun&) = delete;
     CProgramRun& operator=(const CProgramRun&) = delete;
 
     bool Started() const { return m_pid > 0; }
+    pid_t Pid() const { return m_pid; }
     // Reads the program's stderr until a line holding the text; false when the output ends or
     // the time runs out first.
     bool WaitForLine(std::string_view text, std::chrono::milliseconds limit);
@@ -36,3 +37,8 @@ private:
     bool m_bExited = false;
     std::string m_strOutput;
 };
+
+// The path of "unshare" when this machine lets a process make a network namespace of its own
+// (unshare -rn), where the emulated processor can take its factory address
+// (tests/support/ProcessorOnNetwork.cpp); empty when it does not.
+std::string NetworkNamespaceRunner();

@@ -2,12 +2,9 @@
 // pieces of start-up that decide them (the switch scan, the splash window).
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <unistd.h>
 #include <wx/image.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <sstream>
 #include <string>
 
 #include "app/HalvekModule.h"
@@ -21,19 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr char kShownLine[] = "Main window shown";
-
-// The path of a program on PATH; empty when there is none.
-std::string FindOnPath(const std::string& strName)
-{
-    const char* szPath = std::getenv("PATH");
-    std::stringstream folders(szPath != nullptr ? szPath : "");
-    for (std::string strFolder; std::getline(folders, strFolder, ':');) {
-        const std::string strFile = strFolder + "/" + strName;
-        if (access(strFile.c_str(), X_OK) == 0)
-            return strFile;
-    }
-    return {};
-}
 }  // namespace
 
 TEST(CommandLine, ServerSwitchesAreTheWholeRestAfterADashOrSlash)
@@ -85,8 +69,8 @@ TEST(Program, StartsWithOtherTextAfterASwitchAndEndsCleanlyOnATerminationSignal)
 // its factory address, so the program finds, pings and connects to it as to a real one.
 TEST(Program, EndsOnATerminationSignalWhileConnected)
 {
-    const std::string strUnshare = FindOnPath("unshare");
-    if (strUnshare.empty() || std::system((strUnshare + " -rn true").c_str()) != 0)
+    const std::string strUnshare = NetworkNamespaceRunner();
+    if (strUnshare.empty())
         GTEST_SKIP() << "this machine lets no network namespace be made";
     for (const int nSignal : {SIGTERM, SIGHUP, SIGINT}) {
         SCOPED_TRACE(nSignal);
