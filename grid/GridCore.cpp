@@ -29,6 +29,9 @@ public:
     void SetWaitCursor(bool) override {}
     void KillTimer(int) override {}
     bool ClipboardHasText() override { return false; }
+    bool SetClipboardText(const std::string&) override { return false; }
+    std::optional<std::string> GetClipboardText() override { return std::nullopt; }
+    int DoDragDrop(const std::string&) override { return DROPEFFECT_NONE; }
 };
 CNoWindowHost g_noWindowHost;
 

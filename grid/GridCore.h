@@ -5,6 +5,7 @@
 // CGridCtrl (grid/GridCtrl.h) is the wx window on top; subclasses override the virtual hooks
 // (item texts, cell creation, editing, the edit commands) as on any grid. Key codes are the
 // system's virtual-key numbers (controls/VirtualKeys.h); the window translates its keys once.
+#include <optional>
 #include <string>
 
 #include "grid/GridCellStore.h"
@@ -198,14 +199,35 @@ public:
     CGridCellPos FindNextCell(const CGridCellPos& cell, unsigned nFlags) const;
 
     // --- Edit commands (Ctrl+C, X, V, A reach them) and their command states.
-    virtual void OnEditCopy() {}
-    virtual void OnEditCut() {}
-    virtual void OnEditPaste() {}
+    // Copy puts the selected cells' text on the clipboard; cut (editable grid) copies and then
+    // empties them; paste (editable grid) writes the clipboard's text from the focus cell, or
+    // without one from the top-left scroll cell.
+    virtual void OnEditCopy();
+    virtual void OnEditCut();
+    virtual void OnEditPaste();
     virtual void OnEditSelectAll() { SelectAllCells(); }
+    // The text of the selected range (grid/GridClipText.h); none with nothing selected.
+    virtual std::optional<std::string> CopyTextFromGrid() const;
+    // Writes the text's fields into the cells from the start cell on, skipping cells outside the
+    // grid and cells that cannot be edited; false (nothing written) when the start cell cannot
+    // be edited.
+    virtual bool PasteTextToGrid(const CGridCellPos& start, const std::string& strText);
     bool OnUpdateEditCopy() const;
     bool OnUpdateEditCut() const;
     bool OnUpdateEditPaste() const;
     bool OnUpdateEditSelectAll() const { return m_bEnableSelection; }
+
+    // --- Drag and drop of cell texts (only with the drag-and-drop flag set). The window's drop
+    // target reports a drag over the grid: bText when it carries text, pt in client coordinates;
+    // the answers are DROPEFFECT_ codes (copy with Ctrl held, else move).
+    // Drags the selected cells' text; a move empties them once it is dropped.
+    void OnBeginDrag();
+    int OnDragEnter(bool bText, Point pt, GridKeyState keys);
+    int OnDragOver(bool bText, Point pt, GridKeyState keys);
+    void OnDragLeave();
+    // The dragged text dropped on the drag-over cell; true when it was pasted there.
+    bool OnDrop(const std::string& strText);
+    CGridCellPos GetDragOverCell() const { return m_cellDragOver; }
 
     // --- Keyboard. Each returns whether the grid handled the key (else the window's default
     // handling takes it).
@@ -306,4 +328,5 @@ private:
     int m_nRowsPerWheelNotch = 3;
     bool m_bAscending = true;
     int m_nSortColumn = -1;
+    CGridCellPos m_cellDragOver;
 };

@@ -5,6 +5,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/dnd.h>
 #include <wx/settings.h>
 #include <wx/utils.h>
 
@@ -15,6 +16,7 @@
 #include "controls/WinKeys.h"
 #include "controls/WndMessages.h"
 #include "platform/MessageIds.h"
+#include "grid/GridDropTarget.h"
 #include "grid/GridPaint.h"
 #include "model/StdAfx.h"
 #include "res/Fonts.h"
@@ -181,6 +183,29 @@ public:
         wxTheClipboard->Close();
         return bText;
     }
+    bool SetClipboardText(const std::string& strText) override
+    {
+        const wxClipboardLocker lock;
+        return !!lock && wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(strText)));
+    }
+    std::optional<std::string> GetClipboardText() override
+    {
+        const wxClipboardLocker lock;
+        wxTextDataObject data;
+        if (!lock || !wxTheClipboard->IsSupported(data.GetFormat()) || !wxTheClipboard->GetData(data))
+            return std::nullopt;
+        return data.GetText().utf8_string();
+    }
+    int DoDragDrop(const std::string& strText) override
+    {
+        wxTextDataObject data(wxString::FromUTF8(strText));
+        wxDropSource source(data, &m_grid);
+        switch (source.DoDragDrop(wxDrag_AllowMove)) {
+        case wxDragCopy: return DROPEFFECT_COPY;
+        case wxDragMove: return DROPEFFECT_MOVE;
+        default: return DROPEFFECT_NONE;
+        }
+    }
 
 private:
     CGridCtrl& m_grid;
@@ -241,6 +266,18 @@ bool CGridCtrl::Create(const wxRect& rc, wxWindow* pParent, int nCtrlId, long nS
         const wxPoint pt = ScreenToClient(wxGetMousePosition());
         OnTimer(GRID_AUTOSCROLL_TIMER, {pt.x, pt.y});
     });
+
+    for (const auto& [nId, command] : {std::pair{ID_EDIT_COPY, &CGridCore::OnEditCopy}, {ID_EDIT_CUT, &CGridCore::OnEditCut},
+                                       {ID_EDIT_PASTE, &CGridCore::OnEditPaste},
+                                       {ID_EDIT_SELECT_ALL, &CGridCore::OnEditSelectAll}})
+        Bind(wxEVT_MENU, [this, command](wxCommandEvent&) { (this->*command)(); }, WxId(nId));
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(OnUpdateEditCopy()); }, WxId(ID_EDIT_COPY));
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(OnUpdateEditCut()); }, WxId(ID_EDIT_CUT));
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(OnUpdateEditPaste()); }, WxId(ID_EDIT_PASTE));
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(OnUpdateEditSelectAll()); },
+         WxId(ID_EDIT_SELECT_ALL));
+    if (auto pTarget = std::make_unique<CGridDropTarget>(); pTarget->Register(this))
+        pTarget.release();  // the window owns its drop target
 
     SetGridFont(GetFontDescription(), false);
     for (int r = 0; r < GetRowCount(); ++r)

@@ -218,3 +218,8 @@ constexpr unsigned FIND_TO_RIGHT = 0x800;
 
 // The auto-scroll timer's id (a mouse selection outside the cells).
 constexpr int GRID_AUTOSCROLL_TIMER = 513;
+
+// What a drop does with the dragged text (a drag source allows both).
+constexpr int DROPEFFECT_NONE = 0;
+constexpr int DROPEFFECT_COPY = 1;
+constexpr int DROPEFFECT_MOVE = 2;

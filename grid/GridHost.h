@@ -3,6 +3,7 @@
 // tests use a recording fake. Until a host is attached, the grid runs on a host without a window:
 // nothing is painted, measured or told.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "grid/GridDefs.h"
@@ -35,4 +36,11 @@ public:
     virtual void KillTimer(int nId) = 0;
     // Whether the clipboard offers text.
     virtual bool ClipboardHasText() = 0;
+    // Puts UTF-8 text on the clipboard; false when the clipboard cannot be had.
+    virtual bool SetClipboardText(const std::string& strText) = 0;
+    // The clipboard's text, none when it offers none.
+    virtual std::optional<std::string> GetClipboardText() = 0;
+    // Drags the text from the grid with copy and move allowed until it is dropped or given up
+    // (the drag holds the mouse meanwhile); the DROPEFFECT_ of the drop.
+    virtual int DoDragDrop(const std::string& strText) = 0;
 };

@@ -251,7 +251,7 @@ TEST(GridEditCommands, CtrlLettersRunTheCommandsAndTheirStates)
     EXPECT_EQ(f.grid.GetSelectedRange(), CGridCellRange(1, 1, 4, 3));
     EXPECT_TRUE(f.grid.OnUpdateEditCut());
     EXPECT_FALSE(f.grid.OnUpdateEditPaste());
-    f.host.bClipboardText = true;
+    f.host.clipboard = "x";
     EXPECT_TRUE(f.grid.OnUpdateEditPaste());
     f.grid.SetEditable(false);
     EXPECT_FALSE(f.grid.OnUpdateEditCut());

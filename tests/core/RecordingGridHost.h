@@ -1,6 +1,7 @@
 #pragma once
 // A grid host without a window system: a client area of a chosen size, texts measured at 7
 // pixels a character (4 for a space) and 16 high, and a log of what the grid asked of its window.
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -65,7 +66,21 @@ public:
     void TakeFocus() override { bFocus = true; }
     void SetWaitCursor(bool bWait) override { waits.push_back(bWait); }
     void KillTimer(int nId) override { killed.push_back(nId); }
-    bool ClipboardHasText() override { return bClipboardText; }
+    bool ClipboardHasText() override { return clipboard.has_value(); }
+    bool SetClipboardText(const std::string& strText) override
+    {
+        if (!bClipboardOpens)
+            return false;
+        clipboard = strText;
+        return true;
+    }
+    std::optional<std::string> GetClipboardText() override { return clipboard; }
+    int DoDragDrop(const std::string& strText) override
+    {
+        dragged.push_back(strText);
+        nMouseModeInDrag = pGrid != nullptr ? pGrid->GetMouseMode() : -1;
+        return onDrag ? onDrag(strText) : DROPEFFECT_NONE;
+    }
 
     void Clear()
     {
@@ -83,7 +98,13 @@ public:
 
     bool bWindow = true;
     bool bFocus = true;
-    bool bClipboardText = false;
+    std::optional<std::string> clipboard;  // none: the clipboard offers no text
+    bool bClipboardOpens = true;
+    // What a drag does: the drop's effect (it may drop on a grid first); none drops nothing.
+    std::function<int(const std::string&)> onDrag;
+    std::vector<std::string> dragged;
+    const CGridCore* pGrid = nullptr;  // the grid whose mouse mode a drag notes
+    int nMouseModeInDrag = -1;
     GridSize client{200, 100};
     GridFontMetrics metrics{16, 0, 7};
     std::vector<GridNote> notes;
