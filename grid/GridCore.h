@@ -265,6 +265,15 @@ public:
     void StretchRowsToFit();
     void StretchToFit();
 
+    // --- Comma-separated text files (grid/GridCsv.h): every row and column's text, row 0 first.
+    // Failures and files that are not as written are told in a message box of the current
+    // language. A save replaces the file whole or leaves it as it was.
+    bool SaveCsvFile(const std::string& strPath) const;
+    // Rebuilds the grid from the file: its first line gives the columns and their headings (row
+    // 0), the others the rows; no fixed rows or columns. A file that cannot be read or is not
+    // UTF-8 text leaves the grid as it was (false).
+    bool LoadCsvFile(const std::string& strPath);
+
     // --- Sorting and heading clicks.
     virtual void OnFixedRowClick(const CGridCellPos& cell);
     virtual void OnFixedColumnClick(const CGridCellPos& cell);
