@@ -5,6 +5,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/dcprint.h>
 #include <wx/dnd.h>
 #include <wx/settings.h>
 #include <wx/utils.h>
@@ -74,6 +75,12 @@ int ScrollCode(wxEventType type)
     if (type == wxEVT_SCROLLWIN_BOTTOM)
         return SB_BOTTOM;
     return -1;
+}
+
+// Printing leaves out the marks of the focus, the selection and a drop, and the headings' ground.
+bool IsPrinting(const wxDC& dc)
+{
+    return dc.IsKindOf(wxCLASSINFO(wxPrinterDC));
 }
 
 GridKeyState KeysOf(const wxKeyEvent& event)
@@ -427,12 +434,15 @@ void CGridCtrl::DrawText(wxDC& dc, const GridCellLook& look, wxRect rc)
 bool CGridCtrl::DrawFixedCell(wxDC& dc, int nRow, int nCol, const Rect& rcCell, bool)
 {
     GridCellLook look;
-    if (!GetCellLook(nRow, nCol, false, look))
+    const bool bPrinting = IsPrinting(dc);
+    if (!GetCellLook(nRow, nCol, bPrinting, look))
         return false;
     wxRect rc = Covered(rcCell);
     dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(ToColour(look.crBack)));
-    dc.DrawRectangle(rc);
+    if (!bPrinting) {
+        dc.SetBrush(wxBrush(ToColour(look.crBack)));
+        dc.DrawRectangle(rc);
+    }
     const Rect& r = rcCell;
     if (look.bSunken) {
         // A sunken edge round the cell and the grid line after it.
@@ -458,7 +468,7 @@ bool CGridCtrl::DrawFixedCell(wxDC& dc, int nRow, int nCol, const Rect& rcCell, 
 bool CGridCtrl::DrawCell(wxDC& dc, int nRow, int nCol, const Rect& rcCell, bool)
 {
     GridCellLook look;
-    if (!GetCellLook(nRow, nCol, false, look))
+    if (!GetCellLook(nRow, nCol, IsPrinting(dc), look))
         return false;
     wxRect rc = Covered(rcCell);
     dc.SetPen(*wxTRANSPARENT_PEN);

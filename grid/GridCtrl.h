@@ -11,8 +11,11 @@
 #include <wx/window.h>
 
 #include <memory>
+#include <vector>
 
 #include "grid/GridCore.h"
+#include "grid/GridPrintLayout.h"
+#include "grid/PrinterJob.h"
 
 class CGridCtrl : public CGridCore, public wxWindow {
 public:
@@ -40,6 +43,19 @@ public:
     // bitmap without a focus cell shown.
     wxBitmap CreateDragImage(wxPoint* pHotSpot);
 
+    // --- Printing (grid/GridCtrlPrint.cpp): the grid's rows page by page below a header and the
+    // headings, above a footer with the page number, on the printer's paper. Print runs the job
+    // through the print dialog (grid/PrinterJob.h); a grid without rows below its headings prints
+    // nothing. The steps are the job's, in order: begin, each page, end; a page prints its header,
+    // headings and footer through the three below, in the rectangle info.m_rectDraw gives.
+    void Print();
+    virtual void OnBeginPrinting(wxDC& dc, CPrintInfo& info);
+    virtual void OnPrint(wxDC& dc, CPrintInfo& info);
+    virtual void OnEndPrinting(wxDC& dc, CPrintInfo& info);
+    virtual void PrintColumnHeadings(wxDC& dc, CPrintInfo& info);
+    virtual void PrintHeader(wxDC& dc, CPrintInfo& info);
+    virtual void PrintFooter(wxDC& dc, CPrintInfo& info);
+
 private:
     class CWindowHost;
     friend class CWindowHost;
@@ -51,6 +67,7 @@ private:
     void OnCharEvent(wxKeyEvent& event);
     void OnWheelEvent(wxMouseEvent& event);
     void DrawText(wxDC& dc, const GridCellLook& look, wxRect rc);
+    void PrintGridLines(wxDC& dc, const wxRect& rcCell, int nRow, int nCol, bool bFirstRow);
     const wxFont& FontFor(const GridFont& font);
 
     std::unique_ptr<CWindowHost> m_pHost;
@@ -65,4 +82,8 @@ private:
     GridFont m_textFont;
     bool m_bTextFontSet = false;
     wxColour m_textColour;
+    // The job being printed: its font, its page and the first row of each page.
+    wxFont m_printerFont;
+    GridPrintMetrics m_print;
+    std::vector<int> m_printFirstRows;
 };
