@@ -46,9 +46,12 @@ bool IsUtf8(std::string_view bytes)
     return true;
 }
 
+// A text that starts with a byte order mark is quoted too: at the start of a file the mark
+// would be taken for the file's own and dropped.
 bool NeedsQuotes(std::string_view field)
 {
-    return field.find_first_of(",\"\r\n") != std::string_view::npos;
+    return field.find_first_of(",\"\r\n") != std::string_view::npos ||
+           field.substr(0, kByteOrderMark.size()) == kByteOrderMark;
 }
 
 // Reads lines from the content, one field at a time.

@@ -1,8 +1,9 @@
 #pragma once
 // The grid's comma-separated text files, apart from any grid. A file holds one line per row,
 // each ended by a carriage return and a line feed, with one field per column separated by commas.
-// A field that holds a comma, a quote or a line break is quoted, its quotes doubled (RFC 4180),
-// so it reads back as it was; every other field is written as it stands. Files are UTF-8.
+// A field that holds a comma, a quote or a line break (or starts with a byte order mark) is
+// quoted, its quotes doubled (RFC 4180), so it reads back as it was; every other field is written
+// as it stands. Files are UTF-8.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -76,6 +76,7 @@ TEST(GridCsv, FieldsAreQuotedOnlyWhenTheyHoldACommaAQuoteOrALineBreak)
         {"quotes are doubled", {"say \"hi\""}, "\"say \"\"hi\"\"\"\r\n"},
         {"line breaks", {"a\nb", "c\r\nd", "e\rf"}, "\"a\nb\",\"c\r\nd\",\"e\rf\"\r\n"},
         {"spaces alone need no quotes", {" padded "}, " padded \r\n"},
+        {"a leading byte order mark", {"\xEF\xBB\xBFx", "y\xEF\xBB\xBF"}, "\"\xEF\xBB\xBFx\",y\xEF\xBB\xBF\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -141,7 +142,7 @@ TEST_F(GridCsvFiles, AGridSavesAsPlainLinesAndLoadsBackWithoutFixedCells)
 TEST_F(GridCsvFiles, EveryTextSurvivesASaveAndALoad)
 {
     GridFixture saved(3, 3, 1, 0);
-    const Lines texts{{"a,b", "\"quoted\"", "two\r\nlines"},
+    const Lines texts{{"\xEF\xBB\xBF" "a,b", "\"quoted\"", "two\r\nlines"},
                       {"前左高音, 低音", std::string(1500, 'w') + ",end", "line\nfeed"},
                       {"", "trailing,", "\""}};
     Fill(saved.grid, texts);
