@@ -217,11 +217,11 @@ public:
     bool OnUpdateEditPaste() const;
     bool OnUpdateEditSelectAll() const { return m_bEnableSelection; }
 
-    // --- Drag and drop of cell texts (only with the drag-and-drop flag set). The window's drop
-    // target reports a drag over the grid: bText when it carries text, pt in client coordinates;
-    // the answers are DROPEFFECT_ codes (copy with Ctrl held, else move).
+    // --- Drag and drop of cell texts (only with the drag-and-drop flag set).
     // Drags the selected cells' text; a move empties them once it is dropped.
     void OnBeginDrag();
+    // A drag over the grid, reported by the window's drop target: bText when it carries text, pt
+    // in client coordinates. The answers are DROPEFFECT_ codes: copy with Ctrl held, else move.
     int OnDragEnter(bool bText, Point pt, GridKeyState keys);
     int OnDragOver(bool bText, Point pt, GridKeyState keys);
     void OnDragLeave();
