@@ -339,8 +339,13 @@ bool IsTweeterRole(int nRole)
 
 const char* SpeakerRoleName(int nRole)
 {
+    return SpeakerRoleName(nRole, g_bChinese != 0);
+}
+
+const char* SpeakerRoleName(int nRole, bool bChinese)
+{
     const RoleInfo& info = ROLES[ValidRole(nRole)];
-    return LangText(info.szChinese, info.szEnglish);
+    return bChinese ? info.szChinese : info.szEnglish;
 }
 
 void ResetRoleStates()

@@ -21,8 +21,9 @@ constexpr int ROLE_MAX = SPEAKER_ROLES - 1;
 // index a table it counts as no role.
 int ValidRole(int nRole);
 bool IsTweeterRole(int nRole);
-// The role's name in the language of the moment (UTF-8).
+// The role's name in the language of the moment, or in the one given (UTF-8).
 const char* SpeakerRoleName(int nRole);
+const char* SpeakerRoleName(int nRole, bool bChinese);
 
 // Every byte of g_roleStates, the output roles included, becomes free (3).
 void ResetRoleStates();

@@ -1,10 +1,54 @@
 #include "pages/Level_Delay_Dlg.h"
 
+#include <algorithm>
+#include <mutex>
+
+#include <wx/event.h>
+
+#include "controls/BitButton.h"
+#include "controls/BitmapSlider.h"
+#include "controls/BtnPng.h"
+#include "controls/ControlIds.h"
+#include "controls/NumEdit.h"
+#include "controls/NumSpin.h"
+#include "controls/PictureStatic.h"
+#include "controls/SLamp.h"
+#include "controls/VirtualKeys.h"
+#include "controls/WndMessages.h"
+#include "model/DataDefine.h"
+#include "model/KTV_Data.h"
+#include "model/KTV_OutData.h"
+#include "model/ParamTable.h"
+#include "model/SpeakerGroupTable.h"
+#include "model/SpeakerRole.h"
+#include "model/StdAfx.h"
+#include "pages/InPutDlg.h"
+#include "pages/LevelRules.h"
 #include "pages/Level_Delay_DlgIds.h"
+#include "pages/PageHost.h"
+#include "platform/LinkLock.h"
+#include "platform/MessageIds.h"
+#include "platform/Trace.h"
+#include "res/WinStyles.h"
 
 using namespace Level_Delay_DlgIds;
 
 CLevel_Delay_Dlg* g_pLevelPage = nullptr;
+
+namespace {
+
+// Status elements 6 to 13 are the meter codes of outputs 0 to 7.
+constexpr int kFirstMeterStatus = 6;
+
+// The kind of speaker a role drives, which picks its position icon: tweeter, midrange, woofer,
+// mid-tweeter, mid-woofer, full range, subwoofer.
+int IconKindOfRole(int nRole)
+{
+    constexpr int kKinds[DELAY_POSITIONS] = {0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 0, 2, 5, 0, 2, 5, 0, 2, 5, 6, 6, 6};
+    return nRole >= 1 && nRole <= DELAY_POSITIONS ? kKinds[nRole - 1] : 0;
+}
+
+}  // namespace
 
 CLevel_Delay_Dlg::CLevel_Delay_Dlg(IPageHost& host, CKTV_Data& data) : CPage(IDD_LEVEL_DELAY, host, data)
 {
@@ -18,16 +62,596 @@ CLevel_Delay_Dlg::~CLevel_Delay_Dlg()
         g_pLevelPage = nullptr;
 }
 
+void CLevel_Delay_Dlg::CreateControls()
+{
+    m_btnMasterOn = CreateItem<CBitButton>(IDC_MASTER_ON);
+    m_sliderMaster = CreateItem<CBitmapSlider>(IDC_MASTER_SLIDER);
+    m_editMaster = CreateItem<CNumEdit>(IDC_MASTER_EDIT);
+    m_spinMaster = CreateItem<CNumSpin>(IDC_MASTER_SPIN);
+    m_picLinkLR = CreateItem<CPictureStatic>(IDC_LINK_LR);
+    for (int k = 0; k < kInputs; ++k) {
+        m_btnInput[k] = CreateItem<CBitButton>(IDC_INPUT_BUTTON + k);
+        m_sliderInput[k] = CreateItem<CBitmapSlider>(IDC_INPUT_SLIDER + k);
+        m_editInput[k] = CreateItem<CNumEdit>(IDC_INPUT_EDIT + k);
+        m_spinInput[k] = CreateItem<CNumSpin>(IDC_INPUT_SPIN + k);
+    }
+    for (int n = 0; n < kOutputs; ++n) {
+        m_btnRole[n] = CreateItem<CBitButton>(IDC_ROLE_FACE + n);
+        m_meter[n] = CreateItem<CSLamp>(IDC_METER + n);
+        m_btnNoRole[n] = CreateItem<CBitButton>(IDC_NO_ROLE + n);
+        m_sliderOut[n] = CreateItem<CBitmapSlider>(IDC_OUT_SLIDER + n);
+        m_editOut[n] = CreateItem<CNumEdit>(IDC_OUT_EDIT + n);
+        m_spinOut[n] = CreateItem<CNumSpin>(IDC_OUT_SPIN + n);
+        m_btnOn[n] = CreateItem<CBitButton>(IDC_OUT_ON + n);
+        m_btnPolarity[n] = CreateItem<CBitButton>(IDC_OUT_POLARITY + n);
+    }
+    for (int f = 0; f < DELAY_FIELDS; ++f) {
+        m_editDelay[f] = CreateItem<CNumEdit>(IDC_DELAY_EDIT + f);
+        m_spinDelay[f] = CreateItem<CNumSpin>(IDC_DELAY_SPIN + f);
+    }
+    for (int p = 0; p < DELAY_POSITIONS; ++p)
+        m_btnPosition[p] = CreateItem<CBtnPng>(IDC_POSITION + p);
+    for (int u = 0; u < 3; ++u)
+        m_btnUnit[u] = CreateItem<CBitButton>(IDC_UNIT_MS + u);
+    for (int b = 0; b < DELAY_LINK_BUTTONS; ++b)
+        m_btnLink[b] = CreateItem<CBtnPng>(IDC_GROUP_LINK + b);
+}
+
+bool CLevel_Delay_Dlg::OnInitDialog()
+{
+    InitLevelControls();
+    InitDelayControls();
+    BindEvents();
+    SetLanguage();
+    ClearOutputMeters();
+    m_editMaster->SetFocus();
+    return true;
+}
+
+void CLevel_Delay_Dlg::InitLevelControls()
+{
+    m_picLinkLR->SetBitmap(IDB_LINK_LR);
+    m_picLinkLR->Hide();
+
+    auto setUpSlider = [](CBitmapSlider* pSlider, int nChannel, int nThumb, ParamId id) {
+        pSlider->SetBitmapChannel(nChannel, 0);
+        pSlider->SetBitmapThumb(nThumb, IDB_THUMB_ACTIVE, true);
+        pSlider->SetRange(0, ParamRowOf(id).nMax);
+        pSlider->SetHoverNotify(true);
+    };
+    setUpSlider(m_sliderMaster, IDB_MASTER_CHANNEL, IDB_MASTER_THUMB, ParamId::MasterVolume);
+    m_sliderMaster->SetMargin(25, 0, 1, 2);
+    m_spinMaster->Hide();
+    m_btnMasterOn->SetHoverNotify(true);
+    m_nMasterBinding = m_binder.Bind(ParamId::MasterVolume, m_editMaster, m_spinMaster, m_sliderMaster,
+                                     [] { return ParamTarget{}; },
+                                     [this](int) {
+                                         m_btnMasterOn->SetCheck(g_masterSettings.m_byMasterOn != 0);
+                                         SelectOutputChannel(-1);
+                                     });
+
+    for (int k = 0; k < kInputs; ++k) {
+        setUpSlider(m_sliderInput[k], IDB_INPUT_CHANNEL, IDB_INPUT_THUMB, ParamId::MusicLevel);
+        m_sliderInput[k]->SetMargin(38, 0, 1, 2);
+        m_spinInput[k]->Hide();
+        m_btnInput[k]->SetHoverNotify(true);
+        m_binder.Bind(ParamId::MusicLevel, m_editInput[k], m_spinInput[k], m_sliderInput[k],
+                      [this, k] { return ParamTarget{m_pData, k}; }, [this](int) { SelectOutputChannel(-1); });
+    }
+
+    for (int n = 0; n < kOutputs; ++n) {
+        setUpSlider(m_sliderOut[n], IDB_OUT_CHANNEL, IDB_OUT_THUMB, ParamId::OutLevel);
+        m_sliderOut[n]->SetMargin(35, 4, 1, 4);
+        m_spinOut[n]->Hide();
+        m_nOutBinding[n] = m_binder.Bind(ParamId::OutLevel, m_editOut[n], m_spinOut[n], m_sliderOut[n],
+                                         [this, n] { return ParamTarget{m_pData, n}; },
+                                         [this, n](int) { OnOutputLevelChanged(n); });
+        m_btnOn[n]->SetBitmaps(IDB_OUT_OFF, IDB_OUT_OFF + 1, IDB_OUT_OFF + 2, IDB_OUT_ON, IDB_OUT_ON + 1, IDB_OUT_ON + 2);
+        m_btnOn[n]->SetDisabledBitmaps(IDB_OUT_DISABLED_OFF, IDB_OUT_DISABLED_ON);
+        m_btnOn[n]->SetHoverNotify(true);
+        m_btnPolarity[n]->SetHoverNotify(true);
+        m_btnRole[n]->Enable(false);
+        m_btnNoRole[n]->SetDisabledBitmaps(IDB_NO_ROLE, IDB_NO_ROLE);
+        m_btnNoRole[n]->Enable(false);
+        m_meter[n]->Layout();
+    }
+    m_binder.SetSliderHandler([this](int nCtrlId, bool bDone) { OnSliderDone(nCtrlId, bDone); });
+}
+
+void CLevel_Delay_Dlg::InitDelayControls()
+{
+    for (int p = 0; p < DELAY_POSITIONS; ++p) {
+        const int nFace = IDP_POSITION + 3 * IconKindOfRole(p + 1);
+        m_btnPosition[p]->SetImages(nFace, nFace + 1, nFace + 2);
+        m_btnPosition[p]->SetCheckedImages(nFace + 2, nFace + 2, nFace + 2);
+        m_btnPosition[p]->SetHoverNotify(true);
+    }
+    for (CBtnPng* pLink : m_btnLink) {
+        pLink->SetImages(IDP_LINK, IDP_LINK + 1, IDP_LINK + 2);
+        pLink->SetCheckedImages(IDP_LINK + 3, IDP_LINK + 4, IDP_LINK + 5);
+    }
+    const ParamRow& row = ParamRowOf(DelayParamOfUnit(g_nDelayUnit));
+    for (int f = 0; f < DELAY_FIELDS; ++f) {
+        CNumEdit* pEdit = m_editDelay[f];
+        CNumSpin* pSpin = m_spinDelay[f];
+        pEdit->CreateSpinOverlay(IDC_DELAY_OVERLAY + f);
+        pEdit->GetSpinOverlay().SetBitmaps(IDB_KNOB_IDLE, IDB_KNOB_LEFT, IDB_KNOB_ACTIVE, IDB_KNOB_RIGHT);
+        pEdit->SetOverlaySpin(IDC_DELAY_SPIN + f, pSpin);
+        pEdit->SetType(row.nType, wxString());
+        pSpin->SetBuddy(pEdit);
+        pSpin->SetRange(row.nMin, row.nMax);
+        pSpin->SetType(row.nSpinType);
+        pSpin->Hide();
+        pEdit->SetValue(0);
+    }
+}
+
+void CLevel_Delay_Dlg::BindEvents()
+{
+    auto onClick = [this](int nId, auto fn) {
+        Bind(wxEVT_BUTTON, [fn](wxCommandEvent&) { fn(); }, WxId(nId));
+    };
+    onClick(IDC_MASTER_ON, [this] { OnMasterOn(); });
+    for (int k = 0; k < kInputs; ++k)
+        onClick(IDC_INPUT_BUTTON + k, [this, k] { OnInputButton(k); });
+    for (int n = 0; n < kOutputs; ++n) {
+        onClick(IDC_OUT_ON + n, [this, n] { OnOutputOn(n); });
+        onClick(IDC_OUT_POLARITY + n, [this, n] { OnOutputPolarity(n); });
+    }
+    for (int f = 0; f < DELAY_FIELDS; ++f) {
+        onClick(IDC_DELAY_EDIT + f, [this, f] { OnDelayEdit(f, false); });
+        onClick(IDC_DELAY_SPIN + f, [this, f] { OnDelayEdit(f, true); });
+    }
+    for (int p = 0; p < DELAY_POSITIONS; ++p)
+        onClick(IDC_POSITION + p, [this, p] { OnPositionButton(p); });
+    for (int u = 0; u < 3; ++u)
+        onClick(IDC_UNIT_MS + u, [this, u] { OnDelayUnit(u + 1); });
+    for (int b = 0; b < DELAY_LINK_BUTTONS; ++b)
+        onClick(IDC_GROUP_LINK + b, [this, b] { OnGroupLink(b); });
+
+    BindMessage(this, WM_BUTTON_HOVER, [this](WPARAM, LPARAM lParam) {
+        OnButtonHover(static_cast<int>(lParam));
+        return LRESULT(0);
+    });
+    BindMessage(this, WM_DEVICE_INPUT_CHANGED, [this](WPARAM, LPARAM lParam) {
+        OnDeviceInputChanged(static_cast<int>(lParam));
+        return LRESULT(0);
+    });
+    BindMessage(this, WM_INPUT_SELECTED, [this](WPARAM wParam, LPARAM lParam) {
+        OnInputSelected(static_cast<int>(wParam), static_cast<int>(lParam));
+        return LRESULT(0);
+    });
+    BindMessage(this, WM_NUMEDIT_KEY, [this](WPARAM wParam, LPARAM lParam) {
+        OnNumEditKey(static_cast<int>(wParam), static_cast<int>(lParam));
+        return LRESULT(0);
+    });
+    BindMessage(this, WM_NUMSPIN_DELTA, [this](WPARAM wParam, LPARAM lParam) {
+        OnNumSpinDelta(static_cast<int>(wParam), static_cast<int>(lParam));
+        return LRESULT(0);
+    });
+    Bind(wxEVT_CHAR_HOOK, &CLevel_Delay_Dlg::OnCharHook, this);
+}
+
+void CLevel_Delay_Dlg::SetLanguage()
+{
+    const bool bCn = g_bChinese != 0;
+    ShowInputButtonFaces();
+    const int nMaster = bCn ? IDB_MASTER_ON_CN : IDB_MASTER_ON_EN;
+    m_btnMasterOn->SetBitmaps(nMaster, nMaster + 1, nMaster + 2, nMaster + 3, nMaster + 4, nMaster + 5);
+    const int nPolarity = bCn ? IDB_POLARITY_CN : IDB_POLARITY_EN;
+    for (int n = 0; n < kOutputs; ++n) {
+        m_btnPolarity[n]->SetBitmaps(nPolarity, nPolarity + 1, nPolarity + 2, nPolarity + 3, nPolarity + 4,
+                                     nPolarity + 5);
+        m_btnPolarity[n]->SetDisabledBitmaps(nPolarity + 8, nPolarity + 9);
+        const int nRole = (bCn ? IDB_ROLE_CN : IDB_ROLE_EN) + ValidRole(g_roleStates.m_byOutRole[n]);
+        m_btnRole[n]->SetDisabledBitmaps(nRole, nRole);
+    }
+    for (int u = 0; u < 3; ++u) {
+        const int nFace = (bCn ? IDB_UNIT_CN : IDB_UNIT_EN) + 3 * u;
+        m_btnUnit[u]->SetBitmaps(nFace, nFace + 1, nFace + 2, nFace + 2, nFace + 2, nFace + 2);
+    }
+    for (CNumEdit* pEdit : m_editDelay)
+        pEdit->RefreshLanguage();
+    CPage::SetLanguage();
+}
+
+void CLevel_Delay_Dlg::ShowInputButtonFaces()
+{
+    const bool bCn = g_bChinese != 0;
+    const int nBase = bCn ? IDB_INPUT_CN : IDB_INPUT_EN;
+    const int nChecked = g_masterSettings.m_byNoInput ? 30 : 20;
+    for (int k = 0; k < kInputs; ++k)
+        m_btnInput[k]->SetBitmaps(nBase + k, nBase + 10 + k, nBase + 20 + k, nBase + nChecked + k,
+                                  nBase + nChecked + k, nBase + nChecked + k);
+}
+
+void CLevel_Delay_Dlg::ShowActiveInput()
+{
+    const int nActive = ActiveInputButton();
+    for (int k = 0; k < kInputs; ++k)
+        m_btnInput[k]->SetCheck(k == nActive);
+}
+
 void CLevel_Delay_Dlg::UpdateAllControls()
 {
+    m_btnMasterOn->SetCheck(g_masterSettings.m_byMasterOn != 0);
+    m_picLinkLR->Show(g_bLinkLR != 0);
+
+    for (int k = 0; k < kInputs; ++k) {
+        m_sliderInput[k]->Enable(true);
+        m_editInput[k]->EnableWindow(true);
+    }
+    m_binder.Load();
+    // The AUX mode hides the inputs it joins: AUX3 in 4CH 2CH, AUX2 and AUX3 in 6 CH.
+    if (g_nInputMode >= 0 && g_nInputMode <= 2) {
+        for (int k = 4; k < kInputs; ++k) {
+            const bool bShow = k - 4 < 2 - g_nInputMode;
+            m_sliderInput[k]->Show(bShow);
+            m_editInput[k]->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+            m_btnInput[k]->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+        }
+    }
+    ShowInputButtonFaces();
+    ShowActiveInput();
+
+    for (int n = 0; n < kOutputs; ++n)
+        ShowOutput(n);
+    BindDelayControls();
+    SetDelayUnit(g_nDelayUnit);
     Refresh();
+}
+
+// A role byte beyond 24 (from the processor or a file) is shown and bound as no role.
+void CLevel_Delay_Dlg::ShowOutput(int n)
+{
+    const CKTV_OutData& out = *m_pData->GetOutData(n);
+    const int nRole = ValidRole(g_roleStates.m_byOutRole[n]);
+    const bool bRole = nRole != ROLE_NONE;
+    m_btnOn[n]->SetCheck(out.GetOn() != 0);
+    m_btnPolarity[n]->SetCheck(out.GetPolarity() != 0);
+    const int nFace = (g_bChinese ? IDB_ROLE_CN : IDB_ROLE_EN) + nRole;
+    m_btnRole[n]->SetDisabledBitmaps(nFace, nFace);
+    m_editOut[n]->ShowWindow(bRole ? SW_SHOW : SW_HIDE);
+    m_sliderOut[n]->Show(bRole);
+    m_btnOn[n]->ShowWindow(bRole ? SW_SHOW : SW_HIDE);
+    m_btnPolarity[n]->ShowWindow(bRole ? SW_SHOW : SW_HIDE);
+    m_meter[n]->Show(bRole);
+    m_btnNoRole[n]->ShowWindow(bRole ? SW_HIDE : SW_SHOW);
 }
 
 void CLevel_Delay_Dlg::UpdateOutputMeters()
 {
+    std::array<int, kOutputs> codes{};
+    {
+        std::lock_guard lock(g_csLink);
+        std::copy_n(g_nDevStatus + kFirstMeterStatus, kOutputs, codes.begin());
+    }
+    for (int n = 0; n < kOutputs; ++n)
+        m_meter[n]->SetLevel(codes[n]);
 }
 
 void CLevel_Delay_Dlg::ClearOutputMeters()
 {
-    Refresh();
+    for (CSLamp* pMeter : m_meter)
+        pMeter->Clear();
+}
+
+// ---- Master, levels, switches ----
+
+void CLevel_Delay_Dlg::OnMasterOn()
+{
+    const bool bOn = !m_btnMasterOn->GetCheck();
+    g_masterSettings.m_byMasterOn = bOn ? 1 : 0;
+    m_pView->SetMasterItemPending(1);
+    m_btnMasterOn->SetCheck(bOn);
+    SelectOutputChannel(-1);
+}
+
+// A new level switches a switched-off output on; the outputs linked to it took the level too.
+void CLevel_Delay_Dlg::OnOutputLevelChanged(int n)
+{
+    CKTV_OutData& out = *m_pData->GetOutData(n);
+    if (out.GetOn() == 0) {
+        out.SetOn(1);
+        m_btnOn[n]->SetCheck(true);
+    }
+    RefreshLinkedLevels(n);
+    SelectOutputIfChanged(n);
+}
+
+void CLevel_Delay_Dlg::RefreshLinkedLevels(int n)
+{
+    for (int i = 0; i < kOutputs; ++i) {
+        if (i == n || g_outLinks.m_nGroup[i] != g_outLinks.m_nGroup[n])
+            continue;
+        m_binder.Load(m_nOutBinding[i]);
+        MarkOutputPosition(i, true);
+    }
+}
+
+void CLevel_Delay_Dlg::OnOutputOn(int n)
+{
+    const bool bOn = !m_btnOn[n]->GetCheck();
+    m_pData->GetOutData(n)->SetOn(bOn ? 1 : 0);
+    m_btnOn[n]->SetCheck(bOn);
+    SelectOutputChannel(n);
+}
+
+void CLevel_Delay_Dlg::OnOutputPolarity(int n)
+{
+    const bool bInverted = !m_btnPolarity[n]->GetCheck();
+    m_pData->GetOutData(n)->SetPolarity(bInverted ? 1 : 0);
+    m_btnPolarity[n]->SetCheck(bInverted);
+    SelectOutputChannel(n);
+}
+
+void CLevel_Delay_Dlg::OnButtonHover(int nCtrlId)
+{
+    for (int n = 0; n < kOutputs; ++n) {
+        for (CBitButton* pButton : {m_btnOn[n], m_btnPolarity[n]}) {
+            if (pButton->GetCtrlId() == nCtrlId) {
+                SelectOutputChannel(n);
+                pButton->SetFocus();
+                return;
+            }
+        }
+    }
+}
+
+// A fader's move has been written by the binder; the page clears or moves the marks, and the
+// field of a fader whose drag has ended takes the focus.
+void CLevel_Delay_Dlg::OnSliderDone(int nCtrlId, bool bDone)
+{
+    CNumEdit* pEdit = nullptr;
+    if (nCtrlId == IDC_MASTER_SLIDER) {
+        pEdit = m_editMaster;
+        SelectOutputChannel(-1);
+    } else if (nCtrlId >= IDC_INPUT_SLIDER && nCtrlId < IDC_INPUT_SLIDER + kInputs) {
+        pEdit = m_editInput[nCtrlId - IDC_INPUT_SLIDER];
+        SelectOutputChannel(-1);
+    } else if (nCtrlId >= IDC_OUT_SLIDER && nCtrlId < IDC_OUT_SLIDER + kOutputs) {
+        const int n = nCtrlId - IDC_OUT_SLIDER;
+        pEdit = m_editOut[n];
+        SelectOutputIfChanged(n);
+    }
+    if (bDone && pEdit != nullptr)
+        pEdit->SetFocus();
+}
+
+// ---- The active input ----
+
+void CLevel_Delay_Dlg::OnInputButton(int k)
+{
+    const ActiveInputChoice choice = ChooseActiveInput(k, *m_pView);
+    if (g_pInputPage != nullptr)
+        PostMessage(g_pInputPage, WM_INPUT_SELECTED, WPARAM(choice.nNoInputBefore), LPARAM(choice.nInputBefore));
+    if (choice.bNoInputCleared)
+        ShowInputButtonFaces();
+    ShowActiveInput();
+    SelectOutputChannel(-1);
+}
+
+// The processor reports another active input; the music input page has taken it already.
+void CLevel_Delay_Dlg::OnDeviceInputChanged(int nInput)
+{
+    if (nInput == g_nCurInput)
+        ShowActiveInput();
+}
+
+// The music input page chose an input (its values from before the choice).
+void CLevel_Delay_Dlg::OnInputSelected(int nNoInputBefore, int nInputBefore)
+{
+    if (nNoInputBefore != g_masterSettings.m_byNoInput)
+        ShowInputButtonFaces();
+    if (nInputBefore != g_nCurInput)
+        ShowActiveInput();
+}
+
+// ---- Keyboard ----
+
+// Tab and Enter in a field move on as Right does; Left and Right move through the fields.
+void CLevel_Delay_Dlg::OnCharHook(wxKeyEvent& event)
+{
+    const int nKey = event.GetKeyCode();
+    const bool bMoveOn = nKey == WXK_TAB || nKey == WXK_RETURN || nKey == WXK_NUMPAD_ENTER;
+    auto* pEdit = dynamic_cast<CNumEdit*>(FindFocus());
+    if (!bMoveOn || pEdit == nullptr || pEdit->GetParent() != this || event.HasAnyModifiers()) {
+        event.Skip();
+        return;
+    }
+    PostMessage(this, WM_NUMEDIT_KEY, WPARAM(pEdit->GetCtrlId()), LPARAM(VK_RIGHT));
+}
+
+void CLevel_Delay_Dlg::OnNumEditKey(int nCtrlId, int nKey)
+{
+    if (nKey != VK_LEFT && nKey != VK_RIGHT)
+        return;
+    const int nNext = NextLevelField(nCtrlId, nKey == VK_RIGHT, [this](int nId) {
+        const wxWindow* pWnd = GetDlgItem(nId);
+        return pWnd != nullptr && pWnd->IsShown();
+    });
+    if (nNext == 0)
+        return;
+    GetDlgItem(nNext)->SetFocus();
+    FollowFocus(nNext);
+}
+
+void CLevel_Delay_Dlg::FollowFocus(int nCtrlId)
+{
+    if (nCtrlId >= IDC_OUT_EDIT && nCtrlId < IDC_OUT_EDIT + kOutputs) {
+        const int n = nCtrlId - IDC_OUT_EDIT;
+        RefreshLinkedLevels(n);
+        SelectOutputIfChanged(n);
+        MarkOutputPosition(n, true);
+    } else if (nCtrlId >= IDC_DELAY_EDIT && nCtrlId < IDC_DELAY_EDIT + DELAY_FIELDS) {
+        SelectOutputChannel(m_delayBind.OutputOfField(nCtrlId - IDC_DELAY_EDIT));
+    } else {
+        SelectOutputChannel(-1);
+    }
+}
+
+// ---- Position marks ----
+
+void CLevel_Delay_Dlg::MarkOutputPosition(int n, bool bMark)
+{
+    const int p = m_delayBind.PositionOfOutput(n);
+    if (p >= 0)
+        m_btnPosition[p]->SetCheck(bMark);
+}
+
+void CLevel_Delay_Dlg::SelectOutputChannel(int n)
+{
+    if (m_nSelOutput >= 0 && m_nSelOutput < kOutputs) {
+        for (int i = 0; i < kOutputs; ++i)
+            if (i == m_nSelOutput || g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[m_nSelOutput])
+                MarkOutputPosition(i, false);
+    }
+    if (n >= 0 && n < kOutputs) {
+        m_nSelOutput = n;
+        MarkOutputPosition(n, true);
+    }
+}
+
+void CLevel_Delay_Dlg::SelectOutputIfChanged(int n)
+{
+    if (n != m_nSelOutput)
+        SelectOutputChannel(n);
+}
+
+// ---- The car plan ----
+
+int CLevel_Delay_Dlg::ShownDelay(int n) const
+{
+    return std::clamp<int>(m_pData->GetOutData(n)->GetDelay(), 0, DELAY_CODE_MAX);
+}
+
+// Every field, spin and icon is reset before the roles bind them again, so a field that serves no
+// output any more names none.
+void CLevel_Delay_Dlg::BindDelayControls()
+{
+    for (CNumEdit* pEdit : m_editDelay) {
+        pEdit->ShowWindow(SW_HIDE);
+        pEdit->SetReadOnly(false);
+    }
+    for (CBtnPng* pIcon : m_btnPosition) {
+        pIcon->SetCheck(false);
+        pIcon->ShowWindow(SW_HIDE);
+    }
+    std::array<BYTE, OUTPUT_CHANNELS> roles{};
+    std::copy_n(g_roleStates.m_byOutRole, OUTPUT_CHANNELS, roles.begin());
+    m_delayBind.Bind(roles);
+    for (int f = 0; f < DELAY_FIELDS; ++f)
+        m_spinDelay[f]->SetItemData(m_delayBind.OutputOfField(f));
+    m_nSelOutput = -1;
+    for (int n = 0; n < kOutputs; ++n) {
+        const int f = m_delayBind.FieldOfOutput(n);
+        if (f < 0)
+            continue;
+        const int nStored = m_pData->GetOutData(n)->GetDelay();
+        if (nStored != ShownDelay(n))
+            Trace("output %d delay %d shown as %d\n", n, nStored, ShownDelay(n));
+        m_spinDelay[f]->SetPos(ShownDelay(n));
+        m_editDelay[f]->ShowWindow(SW_SHOW);
+        m_btnPosition[m_delayBind.PositionOfOutput(n)]->ShowWindow(SW_SHOW);
+    }
+    ShowGroupLinkButtons();
+}
+
+void CLevel_Delay_Dlg::ShowGroupLinkButtons()
+{
+    for (const DelayGroup group : kLinkableGroups) {
+        for (const int b : GroupLinkButtons(group))
+            m_btnLink[b]->ShowWindow(SW_HIDE);
+        const int nState = GroupLinkState(g_speakerGroups, group);
+        if (const int b = GroupLinkButton(g_speakerGroups, group); b >= 0) {
+            m_btnLink[b]->SetCheck(nState == 1);
+            m_btnLink[b]->ShowWindow(SW_SHOW);
+        }
+        if (nState == 1)
+            SetGroupDelaysReadOnly(group, true);
+    }
+}
+
+void CLevel_Delay_Dlg::SetGroupDelaysReadOnly(DelayGroup group, bool bReadOnly)
+{
+    for (const int m : GroupMembers(g_speakerGroups, group))
+        if (const int f = m_delayBind.FieldOfOutput(m); f >= 0)
+            m_editDelay[f]->SetReadOnly(bReadOnly);
+}
+
+void CLevel_Delay_Dlg::SetDelayUnit(int nUnit)
+{
+    g_nDelayUnit = nUnit >= 1 && nUnit <= 3 ? nUnit : 1;
+    for (int u = 0; u < 3; ++u)
+        m_btnUnit[u]->SetCheck(u + 1 == g_nDelayUnit);
+    const int nType = DelayDisplayType(g_nDelayUnit);
+    for (CNumEdit* pEdit : m_editDelay)
+        if (pEdit->GetType() != nType)
+            pEdit->SetType(nType, wxString());
+}
+
+void CLevel_Delay_Dlg::OnDelayUnit(int nUnit)
+{
+    if (nUnit == g_nDelayUnit && m_btnUnit[nUnit - 1]->GetCheck())
+        return;
+    SetDelayUnit(nUnit);
+    SelectOutputChannel(-1);
+}
+
+void CLevel_Delay_Dlg::ApplyDelay(int n, int nCode)
+{
+    WriteParam(ParamRowOf(ParamId::OutDelayMs), ParamTarget{m_pData, n}, nCode);
+    if (const int f = m_delayBind.FieldOfOutput(n); f >= 0)
+        m_spinDelay[f]->SetPos(ShownDelay(n));
+}
+
+// A field's commit or a step of its spin. A delay the field shows already is not written, so a
+// delay held beyond the range stays until the user changes it.
+void CLevel_Delay_Dlg::OnDelayEdit(int f, bool bFromSpin)
+{
+    const int n = m_delayBind.OutputOfField(f);
+    if (n < 0)
+        return;
+    const int nCode = m_spinDelay[f]->GetPos();
+    const bool bChanged = nCode != ShownDelay(n);
+    if (bChanged)
+        ApplyDelay(n, nCode);
+    if (bFromSpin)
+        m_delayBind.NoteStep(n, bChanged);
+    SelectOutputChannel(n);
+}
+
+// Posted by a delay spin after its own step: the outputs linked with it follow by one unit.
+void CLevel_Delay_Dlg::OnNumSpinDelta(int nSpinId, int nStep)
+{
+    const int f = nSpinId - IDC_DELAY_SPIN;
+    const int n = m_delayBind.OutputOfField(f);
+    if (n < 0)
+        return;
+    std::array<int, OUTPUT_CHANNELS> delays{};
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+        delays[i] = m_pData->GetOutData(i)->GetDelay();
+    const int nUnit = m_editDelay[f]->GetType() + 1;
+    for (const DelayChange& change : m_delayBind.FollowStep(g_speakerGroups, n, nStep, nUnit, delays))
+        ApplyDelay(change.nOutput, change.nCode);
+}
+
+void CLevel_Delay_Dlg::OnPositionButton(int p)
+{
+    const int n = m_delayBind.OutputOfPosition(p);
+    if (n < 0)
+        return;
+    SelectOutputChannel(n);
+    m_editDelay[m_delayBind.FieldOfOutput(n)]->SetFocus();
+}
+
+void CLevel_Delay_Dlg::OnGroupLink(int b)
+{
+    const DelayGroup group = GroupOfLinkButton(b);
+    const int nState = ToggleGroupLink(g_speakerGroups, group);
+    if (nState != 0 && nState != 1)
+        return;
+    SetGroupDelaysReadOnly(group, nState == 1);
+    m_btnLink[b]->SetCheck(nState == 1);
+    SelectOutputChannel(-1);
 }

@@ -1,7 +1,27 @@
 #pragma once
-// The level and delay page (page 2 of the main view): input and output levels, delays and the
-// output meters.
+// The level and delay page (page 2 of the main view): the master volume and switch, the six music
+// inputs' levels and the choice of the active input, each output's level, switch, polarity,
+// speaker role and level meter, and the car plan with every output's delay in ms, cm or inch.
+//
+// Levels, switches, polarities and delays go to the data model's setters (the link worker sends
+// the changed groups); the master and the input choice are device-state items the view sends.
+// The page keeps no value of its own: each refresh shows the model and the device state as they
+// are, so a change made on the output or music input page shows here when this page is shown,
+// and the reverse. The rules beyond reading and writing a value are in DelayPlan.h and
+// LevelRules.h.
+#include <array>
+
+#include "pages/DelayPlan.h"
 #include "pages/Page.h"
+
+class CBitButton;
+class CBitmapSlider;
+class CBtnPng;
+class CNumEdit;
+class CNumSpin;
+class CPictureStatic;
+class CSLamp;
+class wxKeyEvent;
 
 class CLevel_Delay_Dlg : public CPage {
 public:
@@ -9,15 +29,97 @@ public:
     ~CLevel_Delay_Dlg() override;
 
     void RefreshFromModel() override { UpdateAllControls(); }
+    void SetLanguage() override;
     // The meters go dark whenever a link ends.
     void OnLinkClosed() override { ClearOutputMeters(); }
 
+    // Every control from the model and the device state.
     void UpdateAllControls();
-    // The eight output meters from status elements 6 to 13: low four bits the lit lamps (0-9),
-    // bits 0x10, 0x20 and 0x40 three indicators.
+    // The eight output meters from status elements 6 to 13: the low four bits light that many
+    // bar lamps (10-15 leave the bar), bits 0x40, 0x20, 0x10 the three indicators. Only lamps
+    // that change are drawn again.
     void UpdateOutputMeters();
     // Every lamp off.
     void ClearOutputMeters();
+    // Makes unit nUnit (1 ms, 2 cm, 3 inch) the delay unit of both pages: its button alone is
+    // checked and every delay field shows its code in it.
+    void SetDelayUnit(int nUnit);
+
+protected:
+    void CreateControls() override;
+    bool OnInitDialog() override;
+
+private:
+    void InitLevelControls();
+    void InitDelayControls();
+    void BindEvents();
+
+    void OnMasterOn();
+    void OnOutputLevelChanged(int nOutput);
+    void OnOutputOn(int nOutput);
+    void OnOutputPolarity(int nOutput);
+    void OnButtonHover(int nCtrlId);
+    void OnSliderDone(int nCtrlId, bool bDone);
+    void OnInputButton(int nInput);
+    void OnDeviceInputChanged(int nInput);
+    void OnInputSelected(int nNoInputBefore, int nInputBefore);
+    void OnNumEditKey(int nCtrlId, int nKey);
+    void OnCharHook(wxKeyEvent& event);
+    void OnDelayEdit(int nField, bool bFromSpin);
+    void OnNumSpinDelta(int nSpinId, int nStep);
+    void OnPositionButton(int nPosition);
+    void OnDelayUnit(int nUnit);
+    void OnGroupLink(int nButton);
+
+    // The input buttons' faces in the language, checked faces by the no-input flag.
+    void ShowInputButtonFaces();
+    // Exactly the button of the active input is checked.
+    void ShowActiveInput();
+    void ShowOutput(int nOutput);
+    // The delay fields, their spins' outputs and the position icons from the roles.
+    void BindDelayControls();
+    void ShowGroupLinkButtons();
+    void SetGroupDelaysReadOnly(DelayGroup group, bool bReadOnly);
+    // Stores and shows a new delay of an output.
+    void ApplyDelay(int nOutput, int nCode);
+    int ShownDelay(int nOutput) const;
+    void RefreshLinkedLevels(int nOutput);
+    void SelectOutputChannel(int nOutput);
+    void SelectOutputIfChanged(int nOutput);
+    void MarkOutputPosition(int nOutput, bool bMark);
+    void FollowFocus(int nCtrlId);
+
+    static constexpr int kInputs = 6;
+    static constexpr int kOutputs = 8;
+
+    CNumEdit* m_editMaster = nullptr;
+    CNumSpin* m_spinMaster = nullptr;
+    CBitmapSlider* m_sliderMaster = nullptr;
+    CBitButton* m_btnMasterOn = nullptr;
+    CPictureStatic* m_picLinkLR = nullptr;
+    std::array<CNumEdit*, kInputs> m_editInput{};
+    std::array<CNumSpin*, kInputs> m_spinInput{};
+    std::array<CBitmapSlider*, kInputs> m_sliderInput{};
+    std::array<CBitButton*, kInputs> m_btnInput{};
+    std::array<CNumEdit*, kOutputs> m_editOut{};
+    std::array<CNumSpin*, kOutputs> m_spinOut{};
+    std::array<CBitmapSlider*, kOutputs> m_sliderOut{};
+    std::array<CBitButton*, kOutputs> m_btnOn{};
+    std::array<CBitButton*, kOutputs> m_btnPolarity{};
+    std::array<CBitButton*, kOutputs> m_btnRole{};
+    std::array<CBitButton*, kOutputs> m_btnNoRole{};
+    std::array<CSLamp*, kOutputs> m_meter{};
+    std::array<CNumEdit*, DELAY_FIELDS> m_editDelay{};
+    std::array<CNumSpin*, DELAY_FIELDS> m_spinDelay{};
+    std::array<CBtnPng*, DELAY_POSITIONS> m_btnPosition{};
+    std::array<CBitButton*, 3> m_btnUnit{};
+    std::array<CBtnPng*, DELAY_LINK_BUTTONS> m_btnLink{};
+
+    int m_nMasterBinding = -1;
+    std::array<int, kOutputs> m_nOutBinding{};
+    // Which output each delay field and position serves, and the steps its links follow.
+    CDelayPlan m_delayBind;
+    int m_nSelOutput = -1;  // the output whose position is marked, -1 none
 };
 
 // The level and delay page while it exists (UI thread); the music input page posts to it.

@@ -3,6 +3,7 @@
 
 #include "res/AdvSkins.h"
 #include "res/InputSkins.h"
+#include "res/LevelSkins.h"
 #include "res/OutputSkins.h"
 #include "res/PngImages.h"
 #include "res/SkinPaint.h"
@@ -58,10 +59,12 @@ void RegisterProgramSkins()
     RegisterOutputSkins();
     RegisterInputSkins();
     RegisterAdvSkins();
+    RegisterLevelSkins();
 }
 
 void RegisterProgramPngImages()
 {
     RegisterInputPngImages();
     RegisterOutputPngImages();
+    RegisterLevelPngImages();
 }

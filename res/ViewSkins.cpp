@@ -160,10 +160,6 @@ void PaintWindowButton(wxDC& dc, const wxSize& size, bool bChinese)
     }
 }
 
-void PaintPageBack(wxDC& dc, const wxSize& size, bool)
-{
-    skin::PaintPageGround(dc, wxRect(size));
-}
 
 constexpr int kSelW = 108, kSelH = 32;
 constexpr int kInW = 64, kBarH = 28;
@@ -262,10 +258,8 @@ constexpr SkinArt kViewSkins[] = {
     {kSystemFaceBase, kPopW, kBarH, PaintBarButton<kSystem, Face::Normal, kAsked>},
     {kSystemFaceBase + 1, kPopW, kBarH, PaintBarButton<kSystem, Face::Hover, kAsked>},
     {kSystemFaceBase + 2, kPopW, kBarH, PaintBarButton<kSystem, Face::Pressed, kAsked>},
-    // Page grounds: level and delay (523, 7030); the music input page and the output page draw
-    // their own (res/InputSkins.cpp, res/OutputSkins.cpp).
-    {523, kPageWidth, kPageHeight, PaintPageBack},
-    {7030, kPageWidth, kPageHeight, PaintPageBack},
+    // Page grounds: each page draws its own (res/InputSkins.cpp, res/OutputSkins.cpp,
+    // res/LevelSkins.cpp).
 };
 }  // namespace
 
