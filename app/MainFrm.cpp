@@ -49,6 +49,12 @@ CMainFrame::~CMainFrame()
     DestroyChildren();
 }
 
+wxVisualAttributes CMainFrame::GetDefaultAttributes() const
+{
+    static const wxVisualAttributes attributes = wxFrame::GetClassDefaultAttributes();
+    return attributes;
+}
+
 CHalvekView* CMainFrame::OpenDocument(CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& netOptions,
                                       const CLinkTimeouts& timeouts)
 {

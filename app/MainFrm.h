@@ -26,6 +26,9 @@ public:
 
     CMainFrame();
     ~CMainFrame() override;
+    // The theme's colours and font, asked once: each repaint of the window under a live control
+    // (a level meter) takes them, and GTK would look them up in its styles every time.
+    wxVisualAttributes GetDefaultAttributes() const override;
 
     // Opens the program's one document in the frame: the child frame and the main view, whose
     // start-up runs; the frame takes the view's size. Later main views are made the same way.

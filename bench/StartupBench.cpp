@@ -54,38 +54,6 @@ void BM_StartupToMainWindowShown(benchmark::State& state)
 }
 BENCHMARK(BM_StartupToMainWindowShown)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
-using ThreadTimes = std::map<std::string, double>;  // seconds on a processor, by thread name, summed
-
-// The time every thread of the process has run, by name (the main, UI, thread is "UI"), from the
-// scheduler's own count, which is exact where the clock-tick count only samples.
-ThreadTimes ThreadCpuSeconds(pid_t pid)
-{
-    ThreadTimes times;
-    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
-    std::error_code error;
-    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
-        std::ifstream commFile(task.path() / "comm");
-        std::ifstream schedFile(task.path() / "schedstat");
-        std::string strName;
-        double dNanoseconds = 0;
-        if (!std::getline(commFile, strName) || !(schedFile >> dNanoseconds))
-            continue;
-        if (task.path().filename() == std::to_string(pid))
-            strName = "UI";
-        times[strName] += dNanoseconds / 1e9;
-    }
-    return times;
-}
-
-// The program's one child: the program itself, below the emulated processor's launcher.
-pid_t ChildOf(pid_t pid)
-{
-    std::ifstream children("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/children");
-    pid_t child = 0;
-    children >> child;
-    return child;
-}
-
 // The program connected over the network to the emulated processor (on a network namespace of
 // its own), idle: 20 s of meter polling with the output page shown.
 void BM_IdleConnectedProgram(benchmark::State& state)

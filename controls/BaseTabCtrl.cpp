@@ -69,9 +69,16 @@ int CBaseTabCtrl::SetCurSel(int nIndex)
     return nOld;
 }
 
+// Measuring a line of text asks the font system each time, and the tabs are drawn whenever a
+// control on a page repaints over them: the height is measured again only for another font.
 int CBaseTabCtrl::TabHeight() const
 {
-    return GetCharHeight() + 8;
+    const wxFont font = GetFont();
+    if (!m_fontMeasured.IsOk() || font != m_fontMeasured) {
+        m_fontMeasured = font;
+        m_nCharHeight = GetCharHeight();
+    }
+    return m_nCharHeight + 8;
 }
 
 wxRect CBaseTabCtrl::GetItemRect(int nIndex) const

@@ -4,6 +4,7 @@
 // draw mode 2, paints everything through five overridable operations. Clicking a tab selects it
 // and tells the parent with wxEVT_NOTEBOOK_PAGE_CHANGED.
 #include <wx/colour.h>
+#include <wx/font.h>
 
 #include <vector>
 
@@ -62,4 +63,6 @@ private:
     bool m_bHover = false;
     std::vector<wxString> m_items;
     int m_nCurSel = -1;
+    mutable wxFont m_fontMeasured;  // the font TabHeight measured last
+    mutable int m_nCharHeight = 0;
 };

@@ -41,6 +41,12 @@ void CDrawnControl::InvalidateParentArea()
     Refresh();
 }
 
+wxVisualAttributes CDrawnControl::GetDefaultAttributes() const
+{
+    static const wxVisualAttributes attributes = wxControl::GetClassDefaultAttributes();
+    return attributes;
+}
+
 bool CDrawnControl::Enable(bool bEnable)
 {
     const bool bChanged = wxControl::Enable(bEnable);

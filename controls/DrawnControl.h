@@ -27,6 +27,11 @@ public:
     // Enabling or disabling repaints the control.
     bool Enable(bool bEnable = true) override;
 
+    // The toolkit's default colours and font of a control, asked of the theme once for all drawn
+    // controls: every paint's DC takes them, and GTK would look them up in its styles each time
+    // (a level meter following the status replies paints dozens of times a second).
+    wxVisualAttributes GetDefaultAttributes() const override;
+
 protected:
     // Runs once the window exists, before it is first shown: reads the style bits.
     virtual void PreSubclassWindow() {}

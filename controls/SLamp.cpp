@@ -50,6 +50,7 @@ void CSLamp::SetLevel(int nCode)
         if (m_current[i] != m_drawn[i]) {
             m_bRepaint = true;
             m_drawn[i] = m_current[i];
+            m_changed[i] = true;
         }
     }
     if (m_bRepaint) {
@@ -62,13 +63,18 @@ void CSLamp::Clear()
 {
     m_current.fill(0);
     m_drawn.fill(0);
+    m_changed.fill(true);
     m_bRepaint = true;
     DrawNow();
 }
 
 void CSLamp::DrawNow()
 {
-    RedrawNow();
+    for (int i = 0; i < kLamps; ++i) {
+        if (m_changed[i])
+            RefreshRect(wxRect(m_rcLamp.x + i * (m_nLampWidth + 1), m_rcLamp.y, m_nLampWidth, m_rcLamp.height), false);
+    }
+    m_changed.fill(false);
 }
 
 void CSLamp::Draw(wxDC& dc)

@@ -1,6 +1,8 @@
 #pragma once
 // A strip of twelve lamps: nine bar lamps lit from the left by count and three single lamps
-// switched by bits. A level that changes no lamp costs no drawing.
+// switched by bits. A level that changes no lamp costs no drawing, and one that changes some has
+// only those lamps drawn again, with the next paint of the window (many strips following one
+// status reply are painted together).
 #include <array>
 
 #include "controls/DrawnControl.h"
@@ -22,7 +24,7 @@ public:
 
 protected:
     void PreSubclassWindow() override;
-    // Shows the lamps as they are now.
+    // Has the lamps that changed since they were last shown drawn again.
     virtual void DrawNow();
 
 private:
@@ -32,5 +34,6 @@ private:
     int m_nLampHeight = 0;
     std::array<unsigned char, kLamps> m_current;
     std::array<unsigned char, kLamps> m_drawn;
+    std::array<bool, kLamps> m_changed{};  // to be drawn again
     bool m_bRepaint = true;
 };

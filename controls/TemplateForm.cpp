@@ -38,6 +38,12 @@ void CTemplateForm::SetBackgroundSkins(int nEnglish, int nChinese)
     Refresh();
 }
 
+wxVisualAttributes CTemplateForm::GetDefaultAttributes() const
+{
+    static const wxVisualAttributes attributes = wxPanel::GetClassDefaultAttributes();
+    return attributes;
+}
+
 const wxBitmap& CTemplateForm::GetSkinBackground() const
 {
     return LoadSkin(g_bChinese ? m_nBackChinese : m_nBackEnglish);

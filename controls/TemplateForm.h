@@ -25,6 +25,9 @@ public:
     // The ground: skin nEnglish, or nChinese while the language flag is set (0: none).
     void SetBackgroundSkins(int nEnglish, int nChinese);
     const wxBitmap& GetSkinBackground() const override;
+    // The toolkit's default colours and font of a panel, asked of the theme once (as for the
+    // drawn controls): every paint of the form's ground takes them.
+    wxVisualAttributes GetDefaultAttributes() const override;
 
 protected:
     virtual void CreateControls() {}

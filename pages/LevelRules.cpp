@@ -1,38 +1,9 @@
 #include "pages/LevelRules.h"
 
-#include <mutex>
-
 #include "model/DataDefine.h"
-#include "model/InputSourceTable.h"
 #include "pages/Level_Delay_DlgIds.h"
-#include "pages/PageHost.h"
-#include "platform/LinkLock.h"
 
 using namespace Level_Delay_DlgIds;
-
-ActiveInputChoice ChooseActiveInput(int nInput, IPageHost& host)
-{
-    std::lock_guard lock(g_csLink);
-    ActiveInputChoice choice{g_masterSettings.m_byNoInput, g_nCurInput, false, false};
-    if (g_masterSettings.m_byNoInput) {
-        g_masterSettings.m_byNoInput = 0;
-        host.SendSystemItem(SYS_MASTER, 0);
-        choice.bNoInputCleared = true;
-    }
-    if (nInput < 0 || nInput >= MUSIC_CHANNELS || nInput == g_nCurInput)
-        return choice;
-    g_nCurInput = nInput;
-    g_inputSettings.m_byInput = static_cast<BYTE>(nInput);
-    KeepInputSourceOffered();
-    host.SendSystemItem(SYS_INPUT, 0);
-    choice.bInputChanged = true;
-    return choice;
-}
-
-int ActiveInputButton()
-{
-    return g_nCurInput >= 0 && g_nCurInput < MUSIC_CHANNELS ? g_nCurInput : -1;
-}
 
 const std::array<int, LEVEL_TAB_COUNT>& LevelTabIds()
 {

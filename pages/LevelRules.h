@@ -1,29 +1,8 @@
 #pragma once
-// The level and delay page's own rules, without the toolkit: choosing the active music input,
-// which input button shows it, and the keyboard ring of the page's 30 numeric fields.
+// The level and delay page's own rules, without the toolkit: the keyboard ring of its 30 numeric
+// fields. (Choosing the active input is the view's routine for every page, model/ActiveInput.h.)
 #include <array>
 #include <functional>
-
-class IPageHost;
-
-// What choosing an input did. The music input page is told the no-input flag and the input as
-// they were before (WM_INPUT_SELECTED: wParam the flag, lParam the input).
-struct ActiveInputChoice {
-    int nNoInputBefore;
-    int nInputBefore;
-    bool bNoInputCleared;  // the input buttons' checked faces change
-    bool bInputChanged;
-};
-
-// The user chose music input nInput (0-5) on the level page, under the link lock:
-// 1. a set no-input flag of the master settings is cleared and system item 5 sent at once;
-// 2. an input other than the active one becomes active (g_nCurInput and the input settings),
-//    keeps only a mixer source it offers, and system item 2 is sent at once.
-// An input outside 0-5 changes nothing beyond step 1.
-ActiveInputChoice ChooseActiveInput(int nInput, IPageHost& host);
-
-// The input button that shows the active input (g_nCurInput); -1 when that is not 0-5.
-int ActiveInputButton();
 
 // The page's numeric fields in keyboard order: the master, the six inputs, the fifteen delays,
 // the eight outputs.

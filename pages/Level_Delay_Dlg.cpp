@@ -1,6 +1,7 @@
 #include "pages/Level_Delay_Dlg.h"
 
 #include <algorithm>
+#include <chrono>
 #include <mutex>
 
 #include <wx/event.h>
@@ -15,6 +16,7 @@
 #include "controls/SLamp.h"
 #include "controls/VirtualKeys.h"
 #include "controls/WndMessages.h"
+#include "model/ActiveInput.h"
 #include "model/DataDefine.h"
 #include "model/KTV_Data.h"
 #include "model/KTV_OutData.h"
@@ -22,7 +24,6 @@
 #include "model/SpeakerGroupTable.h"
 #include "model/SpeakerRole.h"
 #include "model/StdAfx.h"
-#include "pages/InPutDlg.h"
 #include "pages/LevelRules.h"
 #include "pages/Level_Delay_DlgIds.h"
 #include "pages/PageHost.h"
@@ -50,7 +51,8 @@ int IconKindOfRole(int nRole)
 
 }  // namespace
 
-CLevel_Delay_Dlg::CLevel_Delay_Dlg(IPageHost& host, CKTV_Data& data) : CPage(IDD_LEVEL_DELAY, host, data)
+CLevel_Delay_Dlg::CLevel_Delay_Dlg(IPageHost& host, CKTV_Data& data)
+    : CPage(IDD_LEVEL_DELAY, host, data), m_meterFrame([this] { ShowMeterCodes(); })
 {
     SetBackgroundSkins(IDB_BACK_EN, IDB_BACK_CN);
     g_pLevelPage = this;
@@ -141,7 +143,7 @@ void CLevel_Delay_Dlg::InitLevelControls()
 
     for (int n = 0; n < kOutputs; ++n) {
         setUpSlider(m_sliderOut[n], IDB_OUT_CHANNEL, IDB_OUT_THUMB, ParamId::OutLevel);
-        m_sliderOut[n]->SetMargin(35, 4, 1, 4);
+        m_sliderOut[n]->SetMargin(25, 0, 1, 2);  // the strips' fader face
         m_spinOut[n]->Hide();
         m_nOutBinding[n] = m_binder.Bind(ParamId::OutLevel, m_editOut[n], m_spinOut[n], m_sliderOut[n],
                                          [this, n] { return ParamTarget{m_pData, n}; },
@@ -188,27 +190,9 @@ void CLevel_Delay_Dlg::InitDelayControls()
 
 void CLevel_Delay_Dlg::BindEvents()
 {
-    auto onClick = [this](int nId, auto fn) {
-        Bind(wxEVT_BUTTON, [fn](wxCommandEvent&) { fn(); }, WxId(nId));
-    };
-    onClick(IDC_MASTER_ON, [this] { OnMasterOn(); });
-    for (int k = 0; k < kInputs; ++k)
-        onClick(IDC_INPUT_BUTTON + k, [this, k] { OnInputButton(k); });
-    for (int n = 0; n < kOutputs; ++n) {
-        onClick(IDC_OUT_ON + n, [this, n] { OnOutputOn(n); });
-        onClick(IDC_OUT_POLARITY + n, [this, n] { OnOutputPolarity(n); });
-    }
-    for (int f = 0; f < DELAY_FIELDS; ++f) {
-        onClick(IDC_DELAY_EDIT + f, [this, f] { OnDelayEdit(f, false); });
-        onClick(IDC_DELAY_SPIN + f, [this, f] { OnDelayEdit(f, true); });
-    }
-    for (int p = 0; p < DELAY_POSITIONS; ++p)
-        onClick(IDC_POSITION + p, [this, p] { OnPositionButton(p); });
-    for (int u = 0; u < 3; ++u)
-        onClick(IDC_UNIT_MS + u, [this, u] { OnDelayUnit(u + 1); });
-    for (int b = 0; b < DELAY_LINK_BUTTONS; ++b)
-        onClick(IDC_GROUP_LINK + b, [this, b] { OnGroupLink(b); });
-
+    // One handler for the page's own commands: every event the page gets (each paint, each idle
+    // turn) is looked up in its table of handlers, which one entry per control would make long.
+    Bind(wxEVT_BUTTON, &CLevel_Delay_Dlg::OnCommand, this);
     BindMessage(this, WM_BUTTON_HOVER, [this](WPARAM, LPARAM lParam) {
         OnButtonHover(static_cast<int>(lParam));
         return LRESULT(0);
@@ -230,6 +214,32 @@ void CLevel_Delay_Dlg::BindEvents()
         return LRESULT(0);
     });
     Bind(wxEVT_CHAR_HOOK, &CLevel_Delay_Dlg::OnCharHook, this);
+}
+
+void CLevel_Delay_Dlg::OnCommand(wxCommandEvent& event)
+{
+    const int nId = CtrlId(event.GetId());
+    auto indexIn = [nId](int nFirst, int nCount) { return nId >= nFirst && nId < nFirst + nCount ? nId - nFirst : -1; };
+    if (nId == IDC_MASTER_ON)
+        OnMasterOn();
+    else if (const int k = indexIn(IDC_INPUT_BUTTON, kInputs); k >= 0)
+        OnInputButton(k);
+    else if (const int n = indexIn(IDC_OUT_ON, kOutputs); n >= 0)
+        OnOutputOn(n);
+    else if (const int m = indexIn(IDC_OUT_POLARITY, kOutputs); m >= 0)
+        OnOutputPolarity(m);
+    else if (const int f = indexIn(IDC_DELAY_EDIT, DELAY_FIELDS); f >= 0)
+        OnDelayEdit(f, false);
+    else if (const int g = indexIn(IDC_DELAY_SPIN, DELAY_FIELDS); g >= 0)
+        OnDelayEdit(g, true);
+    else if (const int p = indexIn(IDC_POSITION, DELAY_POSITIONS); p >= 0)
+        OnPositionButton(p);
+    else if (const int u = indexIn(IDC_UNIT_MS, 3); u >= 0)
+        OnDelayUnit(u + 1);
+    else if (const int b = indexIn(IDC_GROUP_LINK, DELAY_LINK_BUTTONS); b >= 0)
+        OnGroupLink(b);
+    else
+        event.Skip();  // the level fields' commands go to their bindings
 }
 
 void CLevel_Delay_Dlg::SetLanguage()
@@ -265,11 +275,11 @@ void CLevel_Delay_Dlg::ShowInputButtonFaces()
                                   nBase + nChecked + k, nBase + nChecked + k);
 }
 
+// An active input outside 0-5 (a byte from a file) checks no button.
 void CLevel_Delay_Dlg::ShowActiveInput()
 {
-    const int nActive = ActiveInputButton();
     for (int k = 0; k < kInputs; ++k)
-        m_btnInput[k]->SetCheck(k == nActive);
+        m_btnInput[k]->SetCheck(k == g_nCurInput);
 }
 
 void CLevel_Delay_Dlg::UpdateAllControls()
@@ -298,6 +308,10 @@ void CLevel_Delay_Dlg::UpdateAllControls()
         ShowOutput(n);
     BindDelayControls();
     SetDelayUnit(g_nDelayUnit);
+    // A status that repeats the last one is not told to the view: a page shown while the meters
+    // stand still takes the last reply's codes itself.
+    if (m_pView->IsOnline())
+        UpdateOutputMeters();
     Refresh();
 }
 
@@ -321,17 +335,36 @@ void CLevel_Delay_Dlg::ShowOutput(int n)
 
 void CLevel_Delay_Dlg::UpdateOutputMeters()
 {
-    std::array<int, kOutputs> codes{};
     {
         std::lock_guard lock(g_csLink);
-        std::copy_n(g_nDevStatus + kFirstMeterStatus, kOutputs, codes.begin());
+        std::copy_n(g_nDevStatus + kFirstMeterStatus, kOutputs, m_nMeterCodes.begin());
     }
+    m_bMetersPending = true;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - m_lastMeterFrame >= std::chrono::milliseconds(kMeterFrameMs))
+        ShowMeterCodes();
+    else if (!m_meterFrame.IsRunning())
+        m_meterFrame.Start(kMeterFrameMs);  // shows these codes should no later reply come first
+}
+
+// A frame of the meters: the codes of the last reply. The timer only stands in for a reply that
+// does not come; while replies come, a due one shows its codes and stops it, so the program is
+// not woken for it.
+void CLevel_Delay_Dlg::ShowMeterCodes()
+{
+    m_meterFrame.Stop();
+    if (!m_bMetersPending)
+        return;
+    m_bMetersPending = false;
+    m_lastMeterFrame = std::chrono::steady_clock::now();
     for (int n = 0; n < kOutputs; ++n)
-        m_meter[n]->SetLevel(codes[n]);
+        m_meter[n]->SetLevel(m_nMeterCodes[n]);
 }
 
 void CLevel_Delay_Dlg::ClearOutputMeters()
 {
+    m_meterFrame.Stop();
+    m_bMetersPending = false;
     for (CSLamp* pMeter : m_meter)
         pMeter->Clear();
 }
@@ -420,12 +453,12 @@ void CLevel_Delay_Dlg::OnSliderDone(int nCtrlId, bool bDone)
 
 // ---- The active input ----
 
+// The view's routine clears a no-input report (item 5), makes the input active (item 2) and tells
+// the music input page what was active before (WM_INPUT_SELECTED).
 void CLevel_Delay_Dlg::OnInputButton(int k)
 {
-    const ActiveInputChoice choice = ChooseActiveInput(k, *m_pView);
-    if (g_pInputPage != nullptr)
-        PostMessage(g_pInputPage, WM_INPUT_SELECTED, WPARAM(choice.nNoInputBefore), LPARAM(choice.nInputBefore));
-    if (choice.bNoInputCleared)
+    const InputChange change = m_pView->SelectActiveInput(k, InputChangeBy::LevelPage);
+    if (change.bSendMaster)
         ShowInputButtonFaces();
     ShowActiveInput();
     SelectOutputChannel(-1);

@@ -10,6 +10,9 @@
 // and the reverse. The rules beyond reading and writing a value are in DelayPlan.h and
 // LevelRules.h.
 #include <array>
+#include <chrono>
+
+#include "controls/ControlTimer.h"
 
 #include "pages/DelayPlan.h"
 #include "pages/Page.h"
@@ -21,6 +24,7 @@ class CNumEdit;
 class CNumSpin;
 class CPictureStatic;
 class CSLamp;
+class wxCommandEvent;
 class wxKeyEvent;
 
 class CLevel_Delay_Dlg : public CPage {
@@ -37,8 +41,11 @@ public:
     void UpdateAllControls();
     // The eight output meters from status elements 6 to 13: the low four bits light that many
     // bar lamps (10-15 leave the bar), bits 0x40, 0x20, 0x10 the three indicators. Only lamps
-    // that change are drawn again.
+    // that change are drawn again, and the meters take new codes at most every kMeterFrameMs
+    // (the codes of the last reply within that time), so that replies about 96 a second cost
+    // the screen no more than 25 frames.
     void UpdateOutputMeters();
+    static constexpr int kMeterFrameMs = 40;
     // Every lamp off.
     void ClearOutputMeters();
     // Makes unit nUnit (1 ms, 2 cm, 3 inch) the delay unit of both pages: its button alone is
@@ -54,6 +61,7 @@ private:
     void InitDelayControls();
     void BindEvents();
 
+    void OnCommand(wxCommandEvent& event);
     void OnMasterOn();
     void OnOutputLevelChanged(int nOutput);
     void OnOutputOn(int nOutput);
@@ -76,6 +84,7 @@ private:
     // Exactly the button of the active input is checked.
     void ShowActiveInput();
     void ShowOutput(int nOutput);
+    void ShowMeterCodes();
     // The delay fields, their spins' outputs and the position icons from the roles.
     void BindDelayControls();
     void ShowGroupLinkButtons();
@@ -120,6 +129,11 @@ private:
     // Which output each delay field and position serves, and the steps its links follow.
     CDelayPlan m_delayBind;
     int m_nSelOutput = -1;  // the output whose position is marked, -1 none
+    // Meter codes of the last status reply, shown at the next frame of the meters.
+    std::array<int, kOutputs> m_nMeterCodes{};
+    bool m_bMetersPending = false;
+    std::chrono::steady_clock::time_point m_lastMeterFrame;
+    CControlTimer m_meterFrame;
 };
 
 // The level and delay page while it exists (UI thread); the music input page posts to it.

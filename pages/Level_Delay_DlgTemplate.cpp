@@ -37,9 +37,9 @@ constexpr std::array<DlgItem, kItemCount> MakeItems()
     const int xMaster = kMasterColX + kMasterColW / 2;
     items[i++] = Item(IDC_MASTER_ON, Button, xMaster - kMasterOnW / 2, kInputButtonY, kMasterOnW, kInputButtonH);
     items[i++] = Item(IDC_MASTER_SLIDER, Static, xMaster - kMasterThumbX - 13, kInputSliderY, kMasterSliderW,
-                      kInputSliderH);
-    items[i++] = Item(IDC_MASTER_EDIT, Edit, xMaster - kInputEditW / 2, kInputEditY, kInputEditW, kEditH, ES_CENTER);
-    items[i++] = Item(IDC_MASTER_SPIN, Static, xMaster + kInputEditW / 2, kInputEditY, 8, kEditH, UDS_ARROWKEYS);
+                      kMasterSliderH);
+    items[i++] = Item(IDC_MASTER_EDIT, Edit, xMaster - kInputEditW / 2, kMasterEditY, kInputEditW, kEditH, ES_CENTER);
+    items[i++] = Item(IDC_MASTER_SPIN, Static, xMaster + kInputEditW / 2, kMasterEditY, 8, kEditH, UDS_ARROWKEYS);
     items[i++] = Item(IDC_LINK_LR, Static, kLinkLr.x, kLinkLr.y, kLinkLr.cx, kLinkLr.cy, SS_BITMAP);
     for (int k = 0; k < kInputs; ++k) {
         const int x = kInputColX + k * kInputColW + kInputColW / 2;

@@ -124,9 +124,9 @@ void PaintLevelBack(wxDC& dc, const wxSize& size, bool bAsked)
 
 // ---- Faders: a dB scale left of the thumb's travel ----
 
-// A fader of 0..nMax shown as value / 10 - 60 dB (nMax 600) or value - 60 dB (nMax 66), with
-// the thumb's centre nTop + nThumbH / 2 below the top at the maximum.
-template <int nScaleW, int nMarginTop, int nMarginBottom, int nMax>
+// An input's fader: 0..600 shown as -60..0 dB, the thumb's centre nMarginTop + half a thumb
+// below the top at 0 dB.
+template <int nScaleW, int nMarginTop, int nMarginBottom>
 void PaintLevelChannel(wxDC& dc, const wxSize& size, bool bChinese)
 {
     constexpr int kThumbW = 26, kThumbH = 13;
@@ -157,24 +157,6 @@ void PaintWordButton(wxDC& dc, const wxSize& size, Face face, const wxString& st
     dc.SetBackground(wxBrush(skin::kPanel));
     dc.Clear();
     skin::PaintButtonFace(dc, wxRect(size), face, strWord, bChinese);
-}
-
-// The output switch while it cannot be used.
-template <bool bOn>
-void PaintDisabledSwitch(wxDC& dc, const wxSize& size, bool bChinese)
-{
-    PaintWordButton(dc, size, bOn ? Face::DisabledChecked : Face::Disabled,
-                    Text(bChinese, bOn ? "ON" : "OFF", bOn ? "开" : "关"), bChinese);
-}
-
-// Polarity: normal "Pol+", inverted (checked) "Pol-".
-template <int nLang, Face face>
-void PaintPolarity(wxDC& dc, const wxSize& size, bool bAsked)
-{
-    const bool bCn = Chinese(nLang, bAsked);
-    const bool bInverted = face == Face::Checked || face == Face::CheckedHover || face == Face::CheckedPressed ||
-                           face == Face::DisabledChecked;
-    PaintWordButton(dc, size, face, bInverted ? Text(bCn, "Pol-", "反相") : Text(bCn, "Pol+", "正相"), bCn);
 }
 
 // The master switch: "ON" on teal while the sound is on.
@@ -244,23 +226,7 @@ void PaintLinkLr(wxDC& dc, const wxSize& size, bool bChinese)
 
 // ---- The tables ----
 
-constexpr int kOnW = L::kOutButtonW, kOnH = L::kOutButtonH;
 constexpr int kThumbW = 26, kThumbH = 13;
-
-template <int nLang, int nBase>
-constexpr std::array<SkinArt, 8> PolarityFaces()
-{
-    return {{
-        {nBase, kOnW, kOnH, PaintPolarity<nLang, Face::Normal>},
-        {nBase + 1, kOnW, kOnH, PaintPolarity<nLang, Face::Hover>},
-        {nBase + 2, kOnW, kOnH, PaintPolarity<nLang, Face::Pressed>},
-        {nBase + 3, kOnW, kOnH, PaintPolarity<nLang, Face::Checked>},
-        {nBase + 4, kOnW, kOnH, PaintPolarity<nLang, Face::CheckedHover>},
-        {nBase + 5, kOnW, kOnH, PaintPolarity<nLang, Face::CheckedPressed>},
-        {nBase + 8, kOnW, kOnH, PaintPolarity<nLang, Face::Disabled>},
-        {nBase + 9, kOnW, kOnH, PaintPolarity<nLang, Face::DisabledChecked>},
-    }};
-}
 
 template <int nLang, int nBase>
 constexpr std::array<SkinArt, 6> MasterFaces()
@@ -307,8 +273,6 @@ constexpr std::array<SkinArt, 25> RoleFaces(std::integer_sequence<int, nRoles...
     return {{{nBase + nRoles, w, h, PaintRole<(nRoles == 0 ? kAsked : nLang), nRoles>}...}};
 }
 
-constexpr auto kPolarityEn = PolarityFaces<kEnglish, IDB_POLARITY_EN>();
-constexpr auto kPolarityCn = PolarityFaces<kChinese, IDB_POLARITY_CN>();
 constexpr auto kMasterEn = MasterFaces<kEnglish, IDB_MASTER_ON_EN>();
 constexpr auto kMasterCn = MasterFaces<kChinese, IDB_MASTER_ON_CN>();
 constexpr auto kUnitEn = UnitFaces<kEnglish, IDB_UNIT_EN>(std::make_integer_sequence<int, 3>());
@@ -321,12 +285,8 @@ constexpr auto kRoleCn = RoleFaces<kChinese, IDB_ROLE_CN>(std::make_integer_sequ
 constexpr SkinArt kLevelSkins[] = {
     {IDB_BACK_EN, kPageWidth, kPageHeight, PaintLevelBack<kEnglish>},
     {IDB_BACK_CN, kPageWidth, kPageHeight, PaintLevelBack<kChinese>},
-    {IDB_INPUT_CHANNEL, L::kInputSliderW, L::kInputSliderH, PaintLevelChannel<L::kInputThumbX, 0, 2, 600>},
+    {IDB_INPUT_CHANNEL, L::kInputSliderW, L::kInputSliderH, PaintLevelChannel<L::kInputThumbX, 0, 2>},
     {IDB_INPUT_THUMB, kThumbW, kThumbH, PaintThumb<Face::Normal>},
-    {IDB_OUT_CHANNEL, L::kOutSliderW, L::kOutSliderH, PaintLevelChannel<L::kOutThumbX, 4, 4, 600>},
-    {IDB_OUT_THUMB, kThumbW, kThumbH, PaintThumb<Face::Normal>},
-    {IDB_OUT_DISABLED_OFF, kOnW, kOnH, PaintDisabledSwitch<false>},
-    {IDB_OUT_DISABLED_ON, kOnW, kOnH, PaintDisabledSwitch<true>},
     {IDB_LINK_LR, L::kLinkLr.cx, L::kLinkLr.cy, PaintLinkLr},
 };
 
@@ -398,7 +358,7 @@ void RegisterLevelSkins()
 {
     RegisterSkins(kLevelSkins);
     for (const std::span<const SkinArt> faces :
-         {std::span<const SkinArt>(kPolarityEn), std::span<const SkinArt>(kPolarityCn), std::span<const SkinArt>(kMasterEn),
+         {std::span<const SkinArt>(kMasterEn),
           std::span<const SkinArt>(kMasterCn), std::span<const SkinArt>(kUnitEn), std::span<const SkinArt>(kUnitCn),
           std::span<const SkinArt>(kInputEn), std::span<const SkinArt>(kInputCn), std::span<const SkinArt>(kRoleEn),
           std::span<const SkinArt>(kRoleCn)})

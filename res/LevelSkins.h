@@ -1,7 +1,8 @@
 #pragma once
 // Faces of the level and delay page: its ground with the car plan, faders, buttons, role names
-// and the PNG faces of the positions and link buttons. The delay fields' knob (800-803) is the
-// output page's (res/OutputPlanSkins.cpp).
+// and the PNG faces of the positions and link buttons. Faces the page shares are drawn once, by
+// their first owner: the master fader and the switches by the output page, the outputs' fader and
+// polarity by its strips, the delay fields' knob by its car plan.
 
 // Adds the page's bitmap faces to the catalog (res/SkinCatalog.cpp).
 void RegisterLevelSkins();

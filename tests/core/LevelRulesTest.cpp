@@ -5,12 +5,10 @@
 
 #include "controls/NumEditTypes.h"
 #include "model/DataDefine.h"
-#include "model/InputSourceTable.h"
 #include "model/ParamTable.h"
 #include "model/StdAfx.h"
 #include "pages/LevelRules.h"
 #include "pages/Level_Delay_DlgIds.h"
-#include "tests/support/FakePageHost.h"
 
 using namespace Level_Delay_DlgIds;
 
@@ -24,7 +22,6 @@ protected:
         g_bChinese = 0;
         InitDeviceData();
     }
-    CFakePageHost m_host;
 };
 
 std::string Shown(ParamId id, int v)
@@ -71,64 +68,6 @@ TEST_F(LevelRules, LevelFieldsShowAndReadTheirCodes)
     EXPECT_EQ(Shown(ParamId::OutLevel, 0), "关闭");
     EXPECT_EQ(Shown(ParamId::MasterVolume, 0), "关闭");
     EXPECT_EQ(Typed(ParamId::OutLevel, "关闭"), 0);
-}
-
-// With the no-input flag set, choosing another input clears it and sends item 5, then makes the
-// input active and sends item 2; the music page hears the state from before.
-TEST_F(LevelRules, ChoosingAnotherInputSendsItemFiveThenTwo)
-{
-    g_nCurInput = 1;
-    g_inputSettings.m_byInput = 1;
-    g_masterSettings.m_byNoInput = 1;
-    const ActiveInputChoice choice = ChooseActiveInput(3, m_host);
-    EXPECT_EQ(m_host.calls, (std::vector<std::string>{"SendSystemItem(5, 0)", "SendSystemItem(2, 0)"}));
-    EXPECT_EQ(choice.nNoInputBefore, 1);
-    EXPECT_EQ(choice.nInputBefore, 1);
-    EXPECT_TRUE(choice.bNoInputCleared);
-    EXPECT_TRUE(choice.bInputChanged);
-    EXPECT_EQ(g_masterSettings.m_byNoInput, 0);
-    EXPECT_EQ(g_nCurInput, 3);
-    EXPECT_EQ(g_inputSettings.m_byInput, 3);
-}
-
-TEST_F(LevelRules, ChoosingTheActiveInputOnlyClearsTheNoInputFlag)
-{
-    g_nCurInput = 2;
-    g_masterSettings.m_byNoInput = 1;
-    EXPECT_FALSE(ChooseActiveInput(2, m_host).bInputChanged);
-    EXPECT_EQ(m_host.calls, (std::vector<std::string>{"SendSystemItem(5, 0)"}));
-    m_host.calls.clear();
-    const ActiveInputChoice choice = ChooseActiveInput(2, m_host);
-    EXPECT_TRUE(m_host.calls.empty());
-    EXPECT_FALSE(choice.bNoInputCleared);
-    // An input the page has no button for changes nothing.
-    for (const int nInput : {-1, 6, 255}) {
-        EXPECT_FALSE(ChooseActiveInput(nInput, m_host).bInputChanged);
-        EXPECT_EQ(g_nCurInput, 2);
-    }
-    EXPECT_TRUE(m_host.calls.empty());
-}
-
-// Mode 2 CH, mixer source AUX2: choosing Hi.Level turns the source off before item 2 goes out.
-TEST_F(LevelRules, ANewInputKeepsOnlyASourceItOffers)
-{
-    g_nCurInput = 2;
-    g_inputSourceTable.SelectRow(2, 0);
-    g_inputSourceTable.m_nSource = 4;
-    g_inputSettings.m_bySource = 4;
-    ChooseActiveInput(5, m_host);
-    EXPECT_EQ(g_inputSettings.m_bySource, 4);
-    ChooseActiveInput(1, m_host);
-    EXPECT_EQ(g_inputSettings.m_bySource, SOURCE_BYTE_OFF);
-    EXPECT_EQ(g_inputSourceTable.m_nSource, SOURCE_OFF);
-}
-
-TEST_F(LevelRules, OnlyAnInputOfThePageHasItsButtonChecked)
-{
-    for (const auto& [nCurrent, nButton] : {std::pair{0, 0}, {5, 5}, {6, -1}, {-1, -1}, {200, -1}}) {
-        g_nCurInput = nCurrent;
-        EXPECT_EQ(ActiveInputButton(), nButton) << nCurrent;
-    }
 }
 
 // Left and Right in a field move through the shown fields in the page's order and wrap at the

@@ -9,7 +9,8 @@
 // (connected and idle), passes termination signals on to the program and ends with the program's
 // exit code (128 + the signal when a signal ended it), saying how many polls came from the first
 // line on ("Processor: N meter polls in S s"); the program dies with it. Exit code 77: no network
-// to set up.
+// to set up. With TARVI_PROCESSOR_METERS=moving in its environment the output meters change about
+// every 10 ms, as with music playing.
 #include <arpa/inet.h>
 #include <net/if.h>
 #include <netinet/in.h>
@@ -24,6 +25,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 
@@ -102,6 +104,22 @@ PollCount WatchForPolls(CProcessorEmulator& emulator, const std::atomic<bool>& b
     }
     return count;
 }
+// Meter codes of the eight outputs that change like music: a new bar at most replies, an
+// indicator now and then.
+void MoveMeters(CProcessorEmulator& emulator, const std::atomic<bool>& bStop)
+{
+    for (unsigned nStep = 0; !bStop; ++nStep) {
+        emulator.Edit([nStep](EmuState& state) {
+            for (unsigned n = 0; n < 8; ++n) {
+                const unsigned x = (nStep * 2654435761u) ^ (n * 40503u);
+                const unsigned nBar = (x >> 7) % 10;
+                state.meters[6 + n] = static_cast<std::uint8_t>(nBar | ((x & 0x700) == 0x700 ? 0x10 : 0) |
+                                                                 (nBar >= 8 ? 0x40 : 0));
+            }
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -119,6 +137,10 @@ int main(int argc, char** argv)
     std::atomic<bool> bStop{false};
     PollCount polls;
     std::thread watcher([&] { polls = WatchForPolls(emulator, bStop); });
+    const char* szMeters = std::getenv("TARVI_PROCESSOR_METERS");
+    std::thread meters;
+    if (szMeters != nullptr && std::strcmp(szMeters, "moving") == 0)
+        meters = std::thread([&] { MoveMeters(emulator, bStop); });
 
     for (int nSignal : {SIGTERM, SIGHUP, SIGINT})
         signal(nSignal, PassOn);
@@ -135,6 +157,8 @@ int main(int argc, char** argv)
     }
     bStop = true;
     watcher.join();
+    if (meters.joinable())
+        meters.join();
     if (polls.nPolls > 0) {
         const std::chrono::duration<double> span = std::chrono::steady_clock::now() - polls.settled;
         std::fprintf(stderr, "Processor: %zu meter polls in %.2f s\n", polls.nPolls, span.count());

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -131,4 +132,31 @@ std::string NetworkNamespaceRunner()
         return std::system((strFile + " -rn true").c_str()) == 0 ? strFile : std::string();
     }
     return {};
+}
+
+ThreadTimes ThreadCpuSeconds(pid_t pid)
+{
+    ThreadTimes times;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream commFile(task.path() / "comm");
+        std::ifstream schedFile(task.path() / "schedstat");
+        std::string strName;
+        double dNanoseconds = 0;
+        if (!std::getline(commFile, strName) || !(schedFile >> dNanoseconds))
+            continue;
+        if (task.path().filename() == std::to_string(pid))
+            strName = "UI";
+        times[strName] += dNanoseconds / 1e9;
+    }
+    return times;
+}
+
+pid_t ChildOf(pid_t pid)
+{
+    std::ifstream children("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/children");
+    pid_t child = 0;
+    children >> child;
+    return child;
 }

@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,3 +43,10 @@ private:
 // (unshare -rn), where the emulated processor can take its factory address
 // (tests/support/ProcessorOnNetwork.cpp); empty when it does not.
 std::string NetworkNamespaceRunner();
+
+// The time every thread of a process has run, by name (the main, UI, thread is "UI"), from the
+// scheduler's own count, which is exact where the clock-tick count only samples.
+using ThreadTimes = std::map<std::string, double>;  // seconds on a processor, by thread name, summed
+ThreadTimes ThreadCpuSeconds(pid_t pid);
+// A process's one child (the program below the emulated processor's launcher); 0 for none.
+pid_t ChildOf(pid_t pid);

@@ -140,6 +140,17 @@ TEST_F(LevelPage, Screenshots)
         Settle(200);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_") + (bChinese ? "cn" : "en")));
     }
+    // Three-way fronts, a centre pair and the rear in inches, the front left linked.
+    SetRoles({1, 2, 3, 7, 8, 9, 19, 20});
+    g_nDelayUnit = 3;
+    m_pView->RefreshOutputPage();
+    Click(IDC_GROUP_LINK);
+    for (const bool bChinese : {false, true}) {
+        g_bChinese = bChinese ? 1 : 0;
+        m_pView->ToggleLanguage(0);
+        Settle(200);
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_plan_") + (bChinese ? "cn" : "en")));
+    }
 }
 
 // The page selector of the top bar and the output page's level-page button both lead to page 2.
@@ -572,4 +583,25 @@ TEST_F(LevelPage, HoverAndPositionIconsSelectAnOutput)
     Click(IDC_POSITION + 21);  // the left subwoofer, output 4
     EXPECT_TRUE(Item<CBtnPng>(IDC_POSITION + 21).GetCheck());
     EXPECT_FALSE(Item<CBtnPng>(IDC_POSITION + 17).GetCheck());
+}
+
+// Replies come about every 10 ms: the meters take a reply's codes at once when their last frame
+// is 40 ms old, else the last reply's codes at the next frame, also when no reply follows.
+TEST_F(LevelPage, MetersShowTheLastReplyOfEachFrame)
+{
+    ShowLevelPage();
+    CSLamp& meter = Item<CSLamp>(IDC_METER);
+    g_nDevStatus[6] = 0x03;
+    Page().UpdateOutputMeters();
+    EXPECT_TRUE(meter.IsLit(2));
+    EXPECT_FALSE(meter.IsLit(3));
+    g_nDevStatus[6] = 0x04;
+    Page().UpdateOutputMeters();
+    g_nDevStatus[6] = 0x06;
+    Page().UpdateOutputMeters();
+    EXPECT_FALSE(meter.IsLit(3));  // within the frame: not yet
+    EXPECT_TRUE(SettleUntil([&] { return meter.IsLit(5); }, std::chrono::milliseconds(500)));
+    EXPECT_FALSE(meter.IsLit(6));
+    Page().ClearOutputMeters();
+    EXPECT_FALSE(meter.IsLit(0));
 }
