@@ -8,7 +8,7 @@ PACKAGES=(
   libwxgtk3.2-dev libgtk-3-dev libhidapi-dev libudev-dev libxlsxwriter-dev
   libx11-dev libxext-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth iputils-ping poppler-utils unzip
+  xvfb xauth xdotool iputils-ping poppler-utils unzip
   clang libclang-rt-14-dev
   fonts-liberation fonts-wqy-microhei
 )
