@@ -1,5 +1,6 @@
 #pragma once
 // Windows virtual-key codes: the key codes the controls handle and post (Left = 37 ...).
+constexpr int VK_LBUTTON = 0x01;  // the left mouse button, as the first key of an edit the mouse starts
 constexpr int VK_BACK = 0x08;
 constexpr int VK_TAB = 0x09;
 constexpr int VK_RETURN = 0x0D;

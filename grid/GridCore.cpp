@@ -27,7 +27,11 @@ public:
     bool HasFocus() const override { return false; }
     void TakeFocus() override {}
     void SetWaitCursor(bool) override {}
+    void SetTimer(int, int) override {}
     void KillTimer(int) override {}
+    void CaptureMouse() override {}
+    void ReleaseMouse() override {}
+    void PostClickToOwner() override {}
     bool ClipboardHasText() override { return false; }
     bool SetClipboardText(const std::string&) override { return false; }
     std::optional<std::string> GetClipboardText() override { return std::nullopt; }
@@ -544,10 +548,9 @@ void CGridCore::OnEditCell(int nRow, int nCol, int nChar)
 
 void CGridCore::OnEndEditCell(int nRow, int nCol, const std::string& strText)
 {
-    if (GetItemText(nRow, nCol) == strText)
-        return;
-    SetModified(true, nRow, nCol);
-    SetItemText(nRow, nCol, strText);
+    // Only a text the setter took marks the cell: a column with options may refuse it.
+    if (GetItemText(nRow, nCol) != strText && SetItemText(nRow, nCol, strText))
+        SetModified(true, nRow, nCol);
 }
 
 void CGridCore::CreateInPlaceEditControl(const Rect&, unsigned, int, int, int, const std::string&, int) {}

@@ -246,6 +246,31 @@ public:
     void SetAutoScrollTimer(int nId) { m_nTimerId = nId; }
     int GetAutoScrollTimer() const { return m_nTimerId; }
 
+    // --- Mouse (grid/GridCoreMouse.cpp); points in client coordinates. A press on heading row 0
+    // selects nothing and a press on column 0 acts on column 1, as the stored-preset grid wants;
+    // a press on a divider of the headings sizes that column or row (while resizing is allowed).
+    void OnLButtonDown(Point pt, GridKeyState keys);
+    void OnLButtonUp(Point pt);
+    void OnLButtonDblClk(Point pt);
+    // The pointer moved, with the left button held or not: a drag selects, sizes or starts a
+    // drag of cells; without a button the mode tells whether the pointer is over a divider.
+    void OnMouseMove(Point pt, bool bLeftDown);
+    // The right button went down: selects the row under the pointer (or keeps the focus cell)
+    // and notes it as the menu cell; true when the preset menu is to open. The window calls
+    // OnPresetMenuClosed once the menu is gone.
+    bool OnRButtonDown(Point pt, GridKeyState keys);
+    void OnPresetMenuClosed();
+    // The cell under the pointer when the preset menu last opened.
+    CGridCellPos GetMenuCell() const { return m_cellMenu; }
+    CGridCellPos GetLButtonDownCell() const { return m_cellLButtonDown; }
+    // The cell under pt whose text does not fit in it, with its rectangle; false for none (also
+    // while title tips are off or a button gesture runs).
+    bool GetTitleTipCell(Point pt, CGridCellPos& cell, Rect& rcCell) const;
+    // The pixels between the pointer and where the left button went down before a drag of cells
+    // begins.
+    static constexpr int kDragThreshold = 4;
+    static constexpr int kAutoScrollInterval = 25;
+
     // --- Editing hooks.
     // Starts an in-place edit of a cell with a first character (VK_LBUTTON from the mouse).
     virtual void OnEditCell(int nRow, int nCol, int nChar);
@@ -298,6 +323,8 @@ private:
     void RepaintFixedCells(const CGridCellPos& cell, bool bColumn, bool bRow);
     void MarkFocus(const CGridCellPos& cell);
     void SortRows(int nLow, int nHigh, bool bAscending, const std::function<bool(int, int)>& less);
+    bool StartSizing(Point pt);
+    void DragSelectTo(Point pt);
 
     IGridHost* m_pHost;
 
@@ -338,4 +365,11 @@ private:
     bool m_bAscending = true;
     int m_nSortColumn = -1;
     CGridCellPos m_cellDragOver;
+    Point m_ptLButtonDown;
+    CGridCellPos m_cellLButtonDown;
+    CGridCellPos m_cellMenu;
+    bool m_bPressedSelected = false;  // the pressed cell was selected before the press
+    // The column or row being sized by the mouse, and where it starts (client coordinates).
+    int m_nSizing = -1;
+    int m_nSizingStart = 0;
 };

@@ -181,7 +181,27 @@ public:
         else
             wxEndBusyCursor();
     }
+    void SetTimer(int, int nElapse) override { m_grid.m_autoScroll.Start(nElapse); }
     void KillTimer(int) override { m_grid.m_autoScroll.Stop(); }
+    void CaptureMouse() override
+    {
+        if (!m_grid.HasCapture())
+            m_grid.CaptureMouse();
+    }
+    void ReleaseMouse() override
+    {
+        if (m_grid.HasCapture())
+            m_grid.ReleaseMouse();
+    }
+    void PostClickToOwner() override
+    {
+        wxWindow* pOwner = m_grid.GetParent();
+        if (pOwner == nullptr)
+            return;
+        auto* pEvent = new wxCommandEvent(wxEVT_BUTTON, m_grid.GetId());
+        pEvent->SetEventObject(&m_grid);
+        pOwner->GetEventHandler()->QueueEvent(pEvent);
+    }
     bool ClipboardHasText() override
     {
         if (!wxTheClipboard->Open())
@@ -270,9 +290,21 @@ bool CGridCtrl::Create(const wxRect& rc, wxWindow* pParent, int nCtrlId, long nS
     });
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { OnCaptureChanged(false); });
     Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+        // A tick scrolls on, then selects as a move to where the pointer is.
         const wxPoint pt = ScreenToClient(wxGetMousePosition());
         OnTimer(GRID_AUTOSCROLL_TIMER, {pt.x, pt.y});
+        OnMouseMove({pt.x, pt.y}, true);
     });
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK, wxEVT_RIGHT_DOWN, wxEVT_MOTION,
+                             wxEVT_LEAVE_WINDOW})
+        Bind(type, &CGridCtrl::OnMouseEvent, this);
+    if (GetTitleTips()) {
+        m_pTitleTip = new CTitleTip;
+        if (!m_pTitleTip->Create(this)) {
+            delete m_pTitleTip;
+            m_pTitleTip = nullptr;
+        }
+    }
 
     for (const auto& [nId, command] : {std::pair{ID_EDIT_COPY, &CGridCore::OnEditCopy}, {ID_EDIT_CUT, &CGridCore::OnEditCut},
                                        {ID_EDIT_PASTE, &CGridCore::OnEditPaste},
@@ -509,6 +541,8 @@ void CGridCtrl::OnSizeEvent(wxSizeEvent& event)
 
 void CGridCtrl::OnScrollEvent(wxScrollWinEvent& event)
 {
+    if (m_pTitleTip != nullptr)
+        m_pTitleTip->Hide();
     const int nCode = ScrollCode(event.GetEventType());
     if (nCode < 0)
         return;
@@ -520,6 +554,8 @@ void CGridCtrl::OnScrollEvent(wxScrollWinEvent& event)
 
 void CGridCtrl::OnKeyDownEvent(wxKeyEvent& event)
 {
+    if (m_pTitleTip != nullptr)
+        m_pTitleTip->Hide();
     const int nKey = WinKeyCode(event);
     const GridKeyState keys = KeysOf(event);
     if (!WantsKey(nKey, keys) || !OnKeyDown(nKey, keys))
@@ -535,7 +571,67 @@ void CGridCtrl::OnCharEvent(wxKeyEvent& event)
 
 void CGridCtrl::OnWheelEvent(wxMouseEvent& event)
 {
+    if (m_pTitleTip != nullptr)
+        m_pTitleTip->Hide();
     if (event.GetWheelAxis() == wxMOUSE_WHEEL_VERTICAL)
         OnMouseWheel(event.GetWheelRotation() * 120 / std::max(1, event.GetWheelDelta()));
     event.Skip();
+}
+
+void CGridCtrl::OnMouseEvent(wxMouseEvent& event)
+{
+    const Point pt{event.GetX(), event.GetY()};
+    const wxEventType type = event.GetEventType();
+    // The pointer leaves the grid for the tip laid over the cell: the tip stays.
+    if (m_pTitleTip != nullptr && type != wxEVT_MOTION &&
+        !(type == wxEVT_LEAVE_WINDOW && m_pTitleTip->IsShown() &&
+          m_pTitleTip->GetScreenRect().Contains(wxGetMousePosition())))
+        m_pTitleTip->Hide();
+    if (type == wxEVT_LEFT_DOWN)
+        OnLButtonDown(pt, {event.ShiftDown(), event.ControlDown()});
+    else if (type == wxEVT_LEFT_UP)
+        OnLButtonUp(pt);
+    else if (type == wxEVT_LEFT_DCLICK)
+        OnLButtonDblClk(pt);
+    else if (type == wxEVT_RIGHT_DOWN)
+        ShowPresetMenu(event.GetPosition(), {event.ShiftDown(), event.ControlDown()});
+    else if (type == wxEVT_MOTION) {
+        OnMouseMove(pt, event.LeftIsDown());
+        ShowTitleTip(pt);
+    } else if (type == wxEVT_LEAVE_WINDOW && !event.LeftIsDown())
+        OnMouseMove({-1, -1}, false);
+}
+
+void CGridCtrl::ShowTitleTip(Point pt)
+{
+    if (m_pTitleTip == nullptr)
+        return;
+    CGridCellPos cell;
+    Rect rc;
+    if (!GetTitleTipCell(pt, cell, rc)) {
+        m_pTitleTip->Hide();
+        return;
+    }
+    if (m_pTitleTip->IsShown() && cell == m_cellTitleTip)
+        return;
+    m_cellTitleTip = cell;
+    const wxRect rcCell = Covered(rc);
+    m_pTitleTip->Show(rcCell, wxString::FromUTF8(GetItemText(cell.row, cell.col)), GetMargin(), &rcCell,
+                      &FontFor(*GetItemFont(cell.row, cell.col)));
+}
+
+void CGridCtrl::ShowPresetMenu(const wxPoint& pt, GridKeyState keys)
+{
+    if (!OnRButtonDown({pt.x, pt.y}, keys))
+        return;
+    m_menuPreset.SetLabel(WxId(715), wxString::FromUTF8(g_bChinese ? "删除 机器预置场景(&D)" : "Delete Machine Preset(&D)"));
+    wxWindow* pOwner = GetParent();
+    if (pOwner != nullptr) {
+        const wxPoint ptOwner = pOwner->ScreenToClient(wxGetMousePosition());
+        if (m_fnPopup)
+            m_fnPopup(m_menuPreset, *pOwner, ptOwner);
+        else
+            pOwner->PopupMenu(&m_menuPreset, ptOwner);
+    }
+    OnPresetMenuClosed();
 }

@@ -10,12 +10,14 @@
 #include <wx/timer.h>
 #include <wx/window.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "grid/GridCore.h"
 #include "grid/GridPrintLayout.h"
 #include "grid/PrinterJob.h"
+#include "grid/TitleTip.h"
 
 class CGridCtrl : public CGridCore, public wxWindow {
 public:
@@ -38,6 +40,17 @@ public:
     // (delete, whose text the one who opens the menu sets), in the language of the moment the
     // grid was made. The commands go to the grid's parent.
     wxMenu& GetPresetMenu() { return m_menuPreset; }
+    // The right button down at pt (client coordinates): the row under the pointer is selected
+    // (or the focus cell kept), GetMenuCell() notes the cell, and the menu opens at the pointer
+    // with the grid's parent as its owner, command 715 reading "Delete Machine Preset(&D)" in
+    // the current language. Nothing on heading row 0 or outside the cells.
+    void ShowPresetMenu(const wxPoint& pt, GridKeyState keys = {});
+    // Opens a menu for the owner at a point of the owner's client area; tests replace it (an
+    // empty handler: the window system's pop-up menu).
+    using PopupHandler = std::function<void(wxMenu& menu, wxWindow& owner, const wxPoint& ptOwner)>;
+    void SetPopupHandler(PopupHandler handler) { m_fnPopup = std::move(handler); }
+    // The tip showing a cut-off text (none while title tips were off when the window was made).
+    CTitleTip* GetTitleTip() const { return m_pTitleTip; }
 
     // The picture of the focus cell that a drag carries, hot spot at its far corner; a null
     // bitmap without a focus cell shown.
@@ -66,12 +79,17 @@ private:
     void OnKeyDownEvent(wxKeyEvent& event);
     void OnCharEvent(wxKeyEvent& event);
     void OnWheelEvent(wxMouseEvent& event);
+    void OnMouseEvent(wxMouseEvent& event);
+    void ShowTitleTip(Point pt);
     void DrawText(wxDC& dc, const GridCellLook& look, wxRect rc);
     void PrintGridLines(wxDC& dc, const wxRect& rcCell, int nRow, int nCol, bool bFirstRow);
     const wxFont& FontFor(const GridFont& font);
 
     std::unique_ptr<CWindowHost> m_pHost;
     wxMenu m_menuPreset;
+    PopupHandler m_fnPopup;
+    CTitleTip* m_pTitleTip = nullptr;  // a child window of the grid
+    CGridCellPos m_cellTitleTip;
     wxTimer m_autoScroll;
     GridFont m_givenDesc;  // the font last given through SetFont, and its description
     wxFont m_givenFont;

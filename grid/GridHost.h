@@ -33,7 +33,15 @@ public:
     virtual bool HasFocus() const = 0;
     virtual void TakeFocus() = 0;
     virtual void SetWaitCursor(bool bWait) = 0;
+    // Starts (or restarts) the timer of that id, ticking every nElapse milliseconds.
+    virtual void SetTimer(int nId, int nElapse) = 0;
     virtual void KillTimer(int nId) = 0;
+    // The mouse: held by the grid while a button gesture runs, and given back.
+    virtual void CaptureMouse() = 0;
+    virtual void ReleaseMouse() = 0;
+    // Tells the owner, after the event in hand, that the grid was clicked (a command with the
+    // grid's control id).
+    virtual void PostClickToOwner() = 0;
     // Whether the clipboard offers text.
     virtual bool ClipboardHasText() = 0;
     // Puts UTF-8 text on the clipboard; false when the clipboard cannot be had.

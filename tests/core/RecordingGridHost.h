@@ -65,7 +65,11 @@ public:
     bool HasFocus() const override { return bFocus; }
     void TakeFocus() override { bFocus = true; }
     void SetWaitCursor(bool bWait) override { waits.push_back(bWait); }
+    void SetTimer(int nId, int nElapse) override { started.push_back({nId, nElapse}); }
     void KillTimer(int nId) override { killed.push_back(nId); }
+    void CaptureMouse() override { bCapture = true; }
+    void ReleaseMouse() override { bCapture = false; }
+    void PostClickToOwner() override { ++nClicks; }
     bool ClipboardHasText() override { return clipboard.has_value(); }
     bool SetClipboardText(const std::string& strText) override
     {
@@ -111,7 +115,10 @@ public:
     std::vector<std::optional<Rect>> invalidated;
     std::vector<Scroll> scrolls;
     std::vector<bool> waits;
+    std::vector<GridSize> started;  // timers: id and interval
     std::vector<int> killed;
+    bool bCapture = false;
+    int nClicks = 0;
     int nScrollBarUpdates = 0;
     int nColourTheme = 0;  // changes every system colour
 };

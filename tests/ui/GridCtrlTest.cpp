@@ -284,3 +284,126 @@ TEST_F(GridCtrlTest, PresetMenuIsInTheLanguageOfTheGridsMaking)
         }
     }
 }
+
+namespace {
+void Mouse(wxWindow* pWnd, wxEventType type, const wxPoint& pt, bool bLeftDown = false)
+{
+    wxMouseEvent event(type);
+    event.SetPosition(pt);
+    event.SetLeftDown(bLeftDown);
+    event.SetEventObject(pWnd);
+    pWnd->GetEventHandler()->ProcessEvent(event);
+}
+
+wxPoint InCell(const CGridCtrl& grid, int nRow, int nCol)
+{
+    Rect rc;
+    EXPECT_TRUE(grid.GetCellRect(nRow, nCol, rc));
+    return {rc.left + 5, rc.top + 5};
+}
+}  // namespace
+
+TEST_F(GridCtrlTest, ARightClickSelectsTheRowAndTheChosenCommandReachesTheOwner)
+{
+    CGridCtrl* pGrid = LayOutPresets(MakeGrid(7, 2, 1, 1, wxRect(10, 10, 300, 200)));
+    m_pFrame->Show();
+    Settle(50);
+    struct Heard {
+        CGridCellPos menuCell;
+        CGridCellRange selected;
+    };
+    std::vector<Heard> heard;
+    m_pPanel->Bind(
+        wxEVT_MENU, [&](wxCommandEvent&) { heard.push_back({pGrid->GetMenuCell(), pGrid->GetSelectedRange()}); },
+        WxId(713));
+    wxWindow* pOwner = nullptr;
+    wxString strDelete;
+    pGrid->SetPopupHandler([&](wxMenu& menu, wxWindow& owner, const wxPoint&) {
+        pOwner = &owner;
+        strDelete = menu.GetLabel(WxId(715));
+        // The user picks "Save As Machine Preset".
+        wxCommandEvent chosen(wxEVT_MENU, WxId(713));
+        owner.ProcessWindowEvent(chosen);
+    });
+
+    Mouse(pGrid, wxEVT_RIGHT_DOWN, InCell(*pGrid, 3, 0));
+    EXPECT_EQ(pOwner, m_pPanel);
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].menuCell, CGridCellPos(3, 0));
+    EXPECT_EQ(heard[0].selected, CGridCellRange(3, 1, 3, 1));
+    EXPECT_EQ(pGrid->GetFocusCell(), CGridCellPos());
+    EXPECT_EQ(strDelete, "Delete Machine Preset(&D)");
+    EXPECT_EQ(pGrid->GetMouseMode(), MOUSE_NONE);
+
+    // The delete command reads in the language of the moment the menu opens.
+    g_bChinese = 1;
+    Mouse(pGrid, wxEVT_RIGHT_DOWN, InCell(*pGrid, 5, 1));
+    g_bChinese = 0;
+    EXPECT_EQ(strDelete, wxString::FromUTF8("删除 机器预置场景(&D)"));
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[1].menuCell, CGridCellPos(5, 1));
+
+    // The heading row opens no menu.
+    Mouse(pGrid, wxEVT_RIGHT_DOWN, InCell(*pGrid, 0, 1));
+    EXPECT_EQ(heard.size(), 2u);
+}
+
+TEST_F(GridCtrlTest, ClicksAndDoubleClicksReachTheGridAndItsOwner)
+{
+    CGridCtrl* pGrid = LayOutPresets(MakeGrid(7, 2, 1, 1, wxRect(10, 10, 300, 200)));
+    m_pFrame->Show();
+    Settle(50);
+    int nClicks = 0;
+    m_pPanel->Bind(wxEVT_BUTTON, [&](wxCommandEvent& event) { nClicks += event.GetId() == WxId(2724); });
+    m_notes.clear();
+    const wxPoint pt = InCell(*pGrid, 4, 0);
+    Mouse(pGrid, wxEVT_LEFT_DOWN, pt, true);
+    EXPECT_EQ(pGrid->GetFocusCell(), CGridCellPos(4, 1));
+    Mouse(pGrid, wxEVT_LEFT_UP, pt);
+    Mouse(pGrid, wxEVT_LEFT_DCLICK, pt, true);
+    Mouse(pGrid, wxEVT_LEFT_UP, pt);
+    PumpPendingEvents();
+    EXPECT_EQ(nClicks, 2);
+    EXPECT_EQ(m_notes.back(), (Notified{2724, 4, 0, NM_DBLCLK}));
+    EXPECT_FALSE(pGrid->HasCapture());
+}
+
+TEST_F(GridCtrlTest, TheTitleTipShowsACutOffTextOverItsCell)
+{
+    CGridCtrl* pGrid = LayOutPresets(MakeGrid(7, 2, 1, 1, wxRect(10, 10, 300, 200)));
+    pGrid->SetColumnWidth(1, 120);
+    m_pFrame->Show();
+    Settle(50);
+    CTitleTip* pTip = pGrid->GetTitleTip();
+    ASSERT_NE(pTip, nullptr);
+    EXPECT_FALSE(pTip->IsShown());
+
+    Mouse(pGrid, wxEVT_MOTION, InCell(*pGrid, 1, 1));  // "Rock" fits
+    EXPECT_FALSE(pTip->IsShown());
+    Mouse(pGrid, wxEVT_MOTION, InCell(*pGrid, 4, 1));
+    ASSERT_TRUE(pTip->IsShown());
+    EXPECT_EQ(pTip->GetText(), "Jazz club with a very long name");
+    Rect rc;
+    ASSERT_TRUE(pGrid->GetCellRect(4, 1, rc));
+    const wxRect rcTip = pTip->GetScreenRect();
+    const wxPoint cellOnScreen = pGrid->ClientToScreen(wxPoint(rc.left, rc.top));
+    EXPECT_EQ(rcTip.GetTop(), cellOnScreen.y);
+    EXPECT_EQ(rcTip.GetLeft(), cellOnScreen.x + pGrid->GetMargin());
+    EXPECT_GT(rcTip.GetWidth(), rc.right - rc.left + 1);
+
+    // The pointer leaving the tip hides it; so does a press on it, which reaches the grid.
+    Mouse(pTip, wxEVT_LEAVE_WINDOW, wxPoint(-5, -5));
+    EXPECT_FALSE(pTip->IsShown());
+    Mouse(pGrid, wxEVT_MOTION, InCell(*pGrid, 4, 1));
+    ASSERT_TRUE(pTip->IsShown());
+    Mouse(pTip, wxEVT_LEFT_DOWN, wxPoint(5, 5), true);
+    EXPECT_FALSE(pTip->IsShown());
+    EXPECT_EQ(pGrid->GetFocusCell(), CGridCellPos(4, 1));
+    Mouse(pGrid, wxEVT_LEFT_UP, InCell(*pGrid, 4, 1));
+
+    // Off for a grid made without title tips.
+    auto* pPlain = new CGridCtrl(3, 2, 1, 1);
+    pPlain->EnableTitleTips(false);
+    ASSERT_TRUE(pPlain->Create(wxRect(10, 220, 200, 80), m_pPanel, 2725));
+    EXPECT_EQ(pPlain->GetTitleTip(), nullptr);
+}
