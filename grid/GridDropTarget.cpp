@@ -33,6 +33,14 @@ bool CGridDropTarget::Register(CGridCtrl* pGridCtrl)
     return true;
 }
 
+void CGridDropTarget::Revoke()
+{
+    if (!m_bRegistered)
+        return;
+    m_bRegistered = false;
+    m_pGridCtrl->SetDropTarget(nullptr);  // the window deletes its target
+}
+
 wxDragResult CGridDropTarget::OnEnter(wxCoord x, wxCoord y, wxDragResult)
 {
     Trace("In CGridDropTarget::OnDragEnter\n");

@@ -16,6 +16,9 @@ public:
     // Makes this the grid window's drop target, owned by the window from then on. False when it
     // is registered already or there is no grid window.
     bool Register(CGridCtrl* pGridCtrl);
+    // Takes a registered target off its window, which deletes it: nothing of it may be used
+    // afterwards. A target not registered stays as it is.
+    void Revoke();
 
     wxDragResult OnEnter(wxCoord x, wxCoord y, wxDragResult def) override;
     wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult def) override;

@@ -4,6 +4,8 @@
 #include <wx/clipbrd.h>
 #include <wx/frame.h>
 
+#include <memory>
+
 #include "controls/ControlIds.h"
 #include "grid/GridCtrl.h"
 #include "grid/GridDropTarget.h"
@@ -132,4 +134,18 @@ TEST_F(GridTransferTest, TheDropTargetHandsTheDragToTheGrid)
     EXPECT_EQ(m_pGrid->GetItemText(3, 1), "甲");
     EXPECT_EQ(m_pGrid->GetItemText(3, 2), "乙");
     EXPECT_FALSE(m_pGrid->GetItemState(3, 1) & CELL_DROP_TARGET);
+}
+
+TEST_F(GridTransferTest, ARevokedTargetLeavesTheGridWithoutOne)
+{
+    auto pLoose = std::make_unique<CGridDropTarget>();
+    pLoose->Revoke();  // never registered: nothing to take off
+    EXPECT_NE(m_pGrid->GetDropTarget(), nullptr) << "the grid's own target stays";
+
+    auto* pTarget = new CGridDropTarget;
+    ASSERT_TRUE(pTarget->Register(m_pGrid));
+    pTarget->Revoke();
+    EXPECT_EQ(m_pGrid->GetDropTarget(), nullptr);
+    ASSERT_TRUE(pLoose->Register(m_pGrid)) << "a new target takes its place";
+    EXPECT_EQ(m_pGrid->GetDropTarget(), pLoose.release());
 }

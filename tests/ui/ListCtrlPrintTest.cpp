@@ -149,6 +149,35 @@ TEST_F(ListCtrlPrint, RowsThatExactlyFillAPagePrintOnePage)
     }
 }
 
+TEST_F(ListCtrlPrint, TheLastPageRulesEmptyCellsDownToThePagesRowCount)
+{
+    const int nPerPage = RowsPerPage();
+    FillRows(nPerPage + 1);
+    const std::string strPath = Print("ruled");
+    ASSERT_EQ(PdfPageCount(strPath), 2);
+    EXPECT_EQ(RowsOn(strPath, 2), std::set<int>{nPerPage});
+    // The one row of the last page stands over empty ruled cells, ruled as the full first page.
+    const std::vector<double> first = PdfPageRules(strPath, 1);
+    const std::vector<double> last = PdfPageRules(strPath, 2);
+    EXPECT_GE(first.size(), std::size_t(nPerPage));
+    ASSERT_EQ(last.size(), first.size());
+    for (std::size_t i = 0; i < first.size(); ++i)
+        EXPECT_NEAR(last[i], first[i], 1.0) << "rule " << i;
+}
+
+TEST_F(ListCtrlPrint, AColumnTitleIsCutAt127Characters)
+{
+    auto* pList = new CReportList;
+    ASSERT_TRUE(pList->Create(m_pFrame, 1368, wxRect(0, 0, 400, 260)));
+    pList->InsertColumn(0, wxString('l', 127) + "END", LVCFMT_LEFT, 400);
+    pList->InsertItem(0, "Row 0");
+    CListCtrlPrint print;
+    print.m_pList = pList;
+    const std::string strText = PdfPageText(PrintJob(print, "title"), 1);
+    EXPECT_NE(strText.find(std::string(127, 'l')), std::string::npos);
+    EXPECT_EQ(strText.find("END"), std::string::npos);
+}
+
 TEST_F(ListCtrlPrint, ThePageIsThePrintersPaperAtItsResolution)
 {
     FillRows(200);

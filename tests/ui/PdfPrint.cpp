@@ -5,6 +5,7 @@
 #include <wx/dcprint.h>
 #include <wx/gtk/print.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -174,4 +175,34 @@ std::vector<PdfWord> PdfPageWords(const std::string& strPath, int nPage)
         words.push_back({Number(m[1]), Number(m[2]), Number(m[3]), Number(m[4]), Unescaped(m[5])});
     }
     return words;
+}
+
+std::vector<double> PdfPageRules(const std::string& strPath, int nPage, double fMinShare)
+{
+    constexpr int kDpi = 100;
+    constexpr unsigned char kDark = 160;
+    const std::string strPage = std::to_string(nPage);
+    const std::string strPgm = Run("pdftoppm -gray -r " + std::to_string(kDpi) + " -f " + strPage + " -l " + strPage +
+                                   " " + Quoted(strPath) + " 2>/dev/null");
+    // A binary PGM: "P5", width, height, the largest value, one white space, then the bytes.
+    static const std::regex kHeader(R"(^P5\s+(\d+)\s+(\d+)\s+(\d+)\s)");
+    std::smatch match;
+    if (!std::regex_search(strPgm, match, kHeader))
+        return {};
+    const std::size_t nWidth = std::stoul(match[1]);
+    const std::size_t nHeight = std::stoul(match[2]);
+    const std::size_t nStart = std::size_t(match.length(0));
+    if (strPgm.size() < nStart + nWidth * nHeight)
+        return {};
+    std::vector<double> rules;
+    bool bInLine = false;
+    for (std::size_t y = 0; y < nHeight; ++y) {
+        const char* pRow = strPgm.data() + nStart + y * nWidth;
+        const auto nDark = std::count_if(pRow, pRow + nWidth, [](char ch) { return static_cast<unsigned char>(ch) < kDark; });
+        const bool bLine = double(nDark) >= fMinShare * double(nWidth);
+        if (bLine && !bInLine)
+            rules.push_back(double(y) * 72.0 / kDpi);
+        bInLine = bLine;
+    }
+    return rules;
 }

@@ -30,3 +30,7 @@ struct PdfWord {
 };
 // The words of one page with their boxes.
 std::vector<PdfWord> PdfPageWords(const std::string& strPath, int nPage);
+
+// The horizontal lines of one page that run across at least fMinShare of its width, as points
+// from its top, read from the page rendered at 100 dpi (a thick or blurred line counts once).
+std::vector<double> PdfPageRules(const std::string& strPath, int nPage, double fMinShare = 0.5);
