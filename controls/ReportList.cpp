@@ -267,8 +267,28 @@ void CReportList::Draw(wxDC& dc)
     const int nEnd = std::min(GetItemCount(), m_nTopIndex + VisibleRows() + 1);
     for (int nItem = m_nTopIndex; nItem < nEnd; ++nItem)
         DrawRow(dc, nItem);
+    if (m_bGridLines)
+        DrawGridLines(dc);
     if (m_nHeaderHeight > 0)
         DrawHeader(dc);
+}
+
+void CReportList::SetGridLines(bool bGridLines)
+{
+    m_bGridLines = bGridLines;
+    Refresh();
+}
+
+void CReportList::DrawGridLines(wxDC& dc)
+{
+    const wxSize size = GetClientSize();
+    dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+    for (int y = m_nHeaderHeight + m_nRowHeight - 1; y < size.GetHeight(); y += m_nRowHeight)
+        dc.DrawLine(0, y, size.GetWidth(), y);
+    for (int i = 0; i < GetColumnCount(); ++i) {
+        const int x = GetHeaderItemRect(i).GetRight();
+        dc.DrawLine(x, m_nHeaderHeight, x, size.GetHeight());
+    }
 }
 
 void CReportList::OnPaint(wxPaintEvent&)

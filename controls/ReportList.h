@@ -47,6 +47,10 @@ public:
     wxColour GetTextColor() const { return m_clrText; }
     wxColour GetTextBkColor() const { return m_clrTextBack; }
 
+    // Lines between the cells, down to the bottom of the list as on a ruled page.
+    void SetGridLines(bool bGridLines);
+    bool GetGridLines() const { return m_bGridLines; }
+
     int GetSelectionMark() const { return m_nSelected; }
     void SetSelectionMark(int nItem);
     int GetTopIndex() const { return m_nTopIndex; }
@@ -78,6 +82,7 @@ private:
     };
 
     int VisibleRows() const;
+    void DrawGridLines(wxDC& dc);
     void ScrollTo(int nTop);
     void UpdateScrollBar();
     void OnPaint(wxPaintEvent& event);
@@ -95,4 +100,5 @@ private:
     int m_nTopIndex = 0;
     int m_nRowHeight = 17;
     int m_nHeaderHeight = 20;
+    bool m_bGridLines = false;
 };

@@ -49,6 +49,7 @@ bool CDataViewDlg::OnInitDialog()
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnBtnPrint(); }, WxId(IDC_PRINT));
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnBtnExport(); }, WxId(IDC_EXPORT));
 
+    m_lstParams->SetGridLines(true);
     m_lstParams->SetBkColor(kListBack);
     m_lstParams->SetTextColor(kListText);
     m_lstParams->SetTextBkColor(kListBack);

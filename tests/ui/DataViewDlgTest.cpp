@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <wx/button.h>
+#include <wx/dcmemory.h>
 #include <wx/frame.h>
+#include <wx/settings.h>
 
 #include <filesystem>
 #include <memory>
@@ -95,6 +97,35 @@ TEST_F(DataViewDlg, OpensWithTheParametersInTheLanguageChosen)
         EXPECT_TRUE(dlg.MissingItems().empty());
         dlg.Destroy();
     }
+}
+
+TEST_F(DataViewDlg, TheListIsRuledBetweenItsCells)
+{
+    CDataViewDlg dlg(m_host, *m_pData);
+    ASSERT_TRUE(dlg.Create(nullptr));
+    CReportList& list = dlg.ParameterList();
+    auto draw = [&list] {
+        wxBitmap bitmap(list.GetClientSize(), 24);
+        {
+            wxMemoryDC dc(bitmap);
+            list.Draw(dc);
+        }
+        return bitmap.ConvertToImage();
+    };
+    const wxColour line = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
+    const int nColumnEdge = list.GetHeaderItemRect(0).GetRight();
+    const int nRowEdge = list.GetHeaderHeight() + list.GetRowHeight() - 1;
+    const int nInside = list.GetHeaderHeight() + 2;
+    ASSERT_TRUE(list.GetGridLines());
+    const wxImage ruled = draw();
+    EXPECT_EQ(PixelAt(ruled, nColumnEdge, nInside), line);
+    EXPECT_EQ(PixelAt(ruled, 2, nRowEdge), line);
+    EXPECT_EQ(PixelAt(ruled, 2, nInside), wxColour(247, 247, 255));
+    list.SetGridLines(false);
+    const wxImage plain = draw();
+    EXPECT_EQ(PixelAt(plain, nColumnEdge, nInside), wxColour(247, 247, 255));
+    EXPECT_EQ(PixelAt(plain, 2, nRowEdge), wxColour(247, 247, 255));
+    dlg.Destroy();
 }
 
 TEST_F(DataViewDlg, PrintsThePagesOfTheListWhileItsOwnerStaysDisabled)
