@@ -518,6 +518,12 @@ void CHalvekView::OnPresetMenu()
     PopupBelow(*m_menuPreset, *m_btnPresetMenu);
 }
 
+void CHalvekView::OnPresetManager(PresetManagerMode mode)
+{
+    RunPresetManager(*this, mode);
+    g_pProgramDlg = nullptr;
+}
+
 void CHalvekView::OnToolsMenu()
 {
     PopupBelow(*m_menuTools, *m_btnToolsMenu);
@@ -612,6 +618,10 @@ void CHalvekView::BindHandlers()
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnAbout(); }, WxId(ID_ABOUT));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnFirmwareUpdate(); }, WxId(ID_FIRMWARE_UPDATE));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnAdvanced(); }, WxId(ID_ADVANCED));
+    for (auto [nId, mode] : {std::pair{ID_LOAD_DEVICE_PRESET, PresetManagerMode::Load},
+                             {ID_SAVE_DEVICE_PRESET, PresetManagerMode::SaveAs},
+                             {ID_DELETE_DEVICE_PRESET, PresetManagerMode::Delete}})
+        Bind(wxEVT_MENU, [this, mode](wxCommandEvent&) { OnPresetManager(mode); }, WxId(nId));
     BindFileCommands();
     BindMessage(this, WM_UPDATE_FINISHED, [this](WPARAM, LPARAM lParam) -> LRESULT {
         OnUpdateFinished(lParam);

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "controls/TemplateForm.h"
+#include "grid/GridServices.h"
 #include "link/ClientSocket.h"
 #include "link/FirmwareUpdate.h"
 #include "link/KTVCommand.h"
@@ -42,7 +43,7 @@ class CShow_Link;
 class CXPButton;
 class wxMenu;
 
-class CHalvekView : public CTemplateForm, public IUpgradeView, public IPageHost {
+class CHalvekView : public CTemplateForm, public IUpgradeView, public IPageHost, public IPresetManagerHost {
 public:
     // The link runs over hid (the system's HID devices, or an emulated processor in tests).
     CHalvekView(CHalvekDoc& doc, IHidBackend& hid, const CNetOptions& netOptions = {},
@@ -107,7 +108,7 @@ public:
     // Output nOutput's role from g_roleStates with its default crossover (bAll 0), or the
     // crossovers of all eight outputs (bAll 1), sent with the roles item.
     void SendOutputRoles(int nOutput, int bAll) override;
-    void SendPresetNameAndClearCurrent(int nPreset);
+    void SendPresetNameAndClearCurrent(int nPreset) override;
     // The bands of output nOutput and the outputs linked to it back to their start frequencies.
     void ResetLinkedOutputFreqs(int nOutput) override;
     void ResetOutputChannelFreqs(int nChannel);
@@ -129,9 +130,9 @@ public:
     void ShowVersionMismatch();
     // Reads preset 0 (current; the caller holds g_csLink and the batch count goes on) or a stored
     // preset 1-6 into the live preset.
-    void ReadPreset(int nPreset);
+    void ReadPreset(int nPreset) override;
     // Writes the live preset into preset 0-6; with bPackLive every channel is packed first.
-    void WritePreset(int nPreset, int bPackLive);
+    void WritePreset(int nPreset, int bPackLive) override;
     // Command 726: asks for the file, then reads the six stored presets; 1 when reading started.
     int ReadAllPresets();
     // Writes the live and the six stored presets and the device-state items; the caller holds
@@ -139,7 +140,7 @@ public:
     void WriteAllPresets();
     // The live preset's name on the preset-name button and in the name edit.
     void ShowPresetName(const std::string& strName);
-    void UpdatePresetName(int bSend);
+    void UpdatePresetName(int bSend) override;
     void ShowReceivedPresetName();
     void ShowLoadedPresetName();
 
@@ -200,6 +201,8 @@ public:
     void OnPageInput();
     void OnPageLevel();
     void OnPresetMenu();
+    // Commands 720-722: the stored-preset manager in load, save-as or delete mode.
+    void OnPresetManager(PresetManagerMode mode);
     void OnToolsMenu();
     void OnLanguage();
     void OnHelp();
@@ -286,6 +289,9 @@ private:
     void TellPagesOfDeviceInput(int nSourceByte);
     void OnDeviceSettingsReceived();
     void OnPresetModified();
+    // 0x477: the effect takes the live image's effect block (nothing posts it); 0x478 does
+    // nothing.
+    void OnEffectRefresh();
     // Shows the name on the preset-name button (checked when not empty) and in the name edit.
     void SetPresetNameText(const wxString& strName);
     void OnCharHook(wxKeyEvent& event);

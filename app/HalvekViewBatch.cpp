@@ -273,6 +273,12 @@ void CHalvekView::OnPresetModified()
     g_bSendName = 1;
 }
 
+void CHalvekView::OnEffectRefresh()
+{
+    std::lock_guard lock(g_csLink);
+    m_pData->GetEffectData()->LoadFromDevice(g_liveImage.m_effect);
+}
+
 void CHalvekView::SetPresetNameText(const wxString& strName)
 {
     if (auto* pEdit = dynamic_cast<wxTextCtrl*>(GetDlgItem(IDC_NAME_EDIT)))
@@ -349,6 +355,8 @@ void CHalvekView::BindLinkHandlers()
     onMessage(WM_STATUS_RECEIVED, [this](WPARAM, LPARAM lParam) { OnStatusReceived(lParam); });
     onMessage(WM_DEVICE_SETTINGS_RECEIVED, [this](WPARAM, LPARAM) { OnDeviceSettingsReceived(); });
     onMessage(WM_PRESET_MODIFIED, [this](WPARAM, LPARAM) { OnPresetModified(); });
+    onMessage(WM_EFFECT_REFRESH, [this](WPARAM, LPARAM) { OnEffectRefresh(); });
+    onMessage(WM_NOTHING_478, [](WPARAM, LPARAM) {});
     onMessage(WM_DEVICE_FAULT, [this](WPARAM, LPARAM) { OnDeviceFault(); });
     onMessage(WM_AUTO_CONNECT, [this](WPARAM, LPARAM) { OnAutoConnect(); });
     onMessage(WM_DEVICECHANGE, [this](WPARAM wParam, LPARAM lParam) { OnDeviceChange(wParam, lParam); });

@@ -7,6 +7,11 @@
 #include "platform/Gbk.h"
 
 namespace {
+bool IsPrintableAscii(wxUniChar c)
+{
+    return c >= ' ' && c <= '~';
+}
+
 std::string GbkOf(const wxString& text)
 {
     std::string strGbk;
@@ -34,7 +39,7 @@ void CChEnEdit::OnChar(wxKeyEvent& event)
         return;
     }
     std::string strChar;
-    if (!Utf8ToGbk(wxString(c).utf8_string(), strChar))
+    if ((m_bAsciiOnly && !IsPrintableAscii(c)) || !Utf8ToGbk(wxString(c).utf8_string(), strChar))
         return;  // the field cannot store it
     long nFrom = 0, nTo = 0;
     GetSelection(&nFrom, &nTo);
@@ -62,6 +67,17 @@ void CChEnEdit::OnKillFocus(wxFocusEvent& event)
 void CChEnEdit::OnText(wxCommandEvent& event)
 {
     event.Skip();
+    if (m_bAsciiOnly) {
+        wxString strKept;
+        for (const wxUniChar c : GetValue())
+            if (IsPrintableAscii(c))
+                strKept += c;
+        if (strKept != GetValue()) {
+            const long nInsertion = GetInsertionPoint();
+            ChangeValue(strKept);
+            SetInsertionPoint(std::min(nInsertion, GetLastPosition()));
+        }
+    }
     if (m_nLimitBytes == 0)
         return;
     std::string strGbk;

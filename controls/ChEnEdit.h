@@ -12,10 +12,18 @@ class CChEnEdit : public wxTextCtrl {
 public:
     CChEnEdit();
     bool Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, long nStyle = 0);
+    // A dialog template's item (its style bits and text are the system's and not used).
+    bool Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, unsigned, const wxString&, unsigned)
+    {
+        return Create(pParent, nCtrlId, rc);
+    }
 
     void EnableDbcsAlign(bool bOn) { m_bAlign = bOn; }
     // The most GBK bytes the text may take (0: no limit).
     void SetLimitText(int nBytes) { m_nLimitBytes = nBytes > 0 ? static_cast<std::size_t>(nBytes) : 0; }
+    // Printable ASCII only (space to tilde): other characters are not typed, and text that comes
+    // in otherwise loses them at once.
+    void SetAsciiOnly(bool bOn) { m_bAsciiOnly = bOn; }
 
     void OnChar(wxKeyEvent& event);
     void OnKillFocus(wxFocusEvent& event);
@@ -23,5 +31,6 @@ public:
 
 private:
     bool m_bAlign = true;
+    bool m_bAsciiOnly = false;
     std::size_t m_nLimitBytes = 0;
 };

@@ -26,6 +26,11 @@ public:
 
     // Makes the window; every row and column then takes the default size of the grid's font.
     bool Create(const wxRect& rc, wxWindow* pParent, int nCtrlId, long nStyle = wxBORDER_SIMPLE);
+    // A dialog template's item (its style bits and text are the system's and not used).
+    bool Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, unsigned, const wxString&, unsigned)
+    {
+        return Create(rc, pParent, nCtrlId);
+    }
     int GetCtrlId() const;
 
     // The grid's font: every cell takes its description, the margin and default sizes follow it.

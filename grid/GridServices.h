@@ -23,12 +23,16 @@ public:
     // Sends stored preset nPreset's name and makes the live preset come from no stored slot
     // (after the current preset was deleted).
     virtual void SendPresetNameAndClearCurrent(int nPreset) = 0;
+    // Queues a write of system item nItem of preset nPreset (a stored preset's name after its
+    // delete) while a link is open.
+    virtual void SendSystemItem(int nItem, int nPreset) = 0;
+    // Whether a link is open.
+    virtual int IsOnline() const = 0;
 };
 
-// Runs the stored-preset manager modally for the host; bOnline is the view's link state when it
-// opens. While it is open g_pProgramDlg (link/DisplayDlg.h) points to it; the caller sets
-// g_pProgramDlg back to none when this returns.
-void RunPresetManager(IPresetManagerHost& host, int bOnline, PresetManagerMode mode);
+// Runs the stored-preset manager modally for the host. While it is open g_pProgramDlg
+// (link/DisplayDlg.h) points to it; the caller sets g_pProgramDlg back to none when this returns.
+void RunPresetManager(IPresetManagerHost& host, PresetManagerMode mode);
 
 // Runs the report of the parameters of the data root modally (list, print, spreadsheet export).
 // No command of the program opens it.

@@ -33,6 +33,10 @@ constexpr unsigned WM_PRESET_RECEIVED = 0x46E;
 constexpr unsigned WM_ALL_PRESETS_RECEIVED = 0x46F;
 constexpr unsigned WM_DEVICE_SETTINGS_RECEIVED = 0x470;
 constexpr unsigned WM_STATUS_RECEIVED = 0x471;
+// The effect takes the live image's effect block again; the view handles it, nothing posts it.
+constexpr unsigned WM_EFFECT_REFRESH = 0x477;
+// Handled by the view, which does nothing with it; nothing posts it.
+constexpr unsigned WM_NOTHING_478 = 0x478;
 constexpr unsigned WM_TRANSFER_DONE = 0x496;
 constexpr unsigned WM_UPDATE_FINISHED = 0x497;
 constexpr unsigned WM_LINK_FAILED = 0x49A;

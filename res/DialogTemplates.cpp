@@ -3,6 +3,8 @@
 #include "res/DialogTemplate.h"
 #include "res/WinStyles.h"
 #include "grid/DataViewDlgIds.h"
+#include "grid/ProgramDlgIds.h"
+#include "grid/SaveDlgIds.h"
 #include "pages/Adv_SetingIds.h"
 #include "pages/CH_Link_DlgIds.h"
 #include "pages/CurSYSDlgIds.h"
@@ -160,7 +162,7 @@ const DlgTemplate* const kTemplates[] = {
     &kCaptionViewTemplate,
     &g_tplOutputDlg, &g_tplInPutDlg, &g_tplLevel_Delay_Dlg, &g_tplInMode_Dlg, &g_tplDataViewDlg,
     &g_tplOutRoute_Dlg, &g_tplAdv_Seting, &g_tplCurSYSDlg, &g_tplCH_Link_Dlg, &g_tplReMap_Dlg,
-    &g_tplAll_Link_Dlg,
+    &g_tplAll_Link_Dlg, &g_tplProgramDlg, &g_tplSaveDlg,
 };
 }  // namespace
 

@@ -13,6 +13,8 @@
 #include "controls/BitButton.h"
 #include "controls/NumEdit.h"
 #include "grid/DataViewDlg.h"
+#include "grid/ProgramDlg.h"
+#include "grid/SaveDlg.h"
 #include "link/ConnectDlg.h"
 #include "link/DisplayDlg.h"
 #include "link/LockDataDlg.h"
@@ -105,6 +107,8 @@ TEST_F(Pages, EveryControlAWindowMakesHasItsTemplateRow)
         [] { return new CCH_Link_Dlg; },
         [] { return new CReMap_Dlg; },
         [] { return new CAll_Link_Dlg; },
+        [this] { return new CProgramDlg(*m_pView, PresetManagerMode::SaveAs); },
+        [] { return new CSaveDlg; },
     };
     for (const auto& make : dialogs) {
         CTemplateDialog* pDialog = make();
