@@ -117,8 +117,8 @@ bool CProgramDlgLogic::SaveAs(int nPreset, const std::string& strName)
         AfxMessageBox(CheckText(check, g_bChinese != 0), MB_OK, PromptCaption());
         return false;
     }
-    // The worker sends a marked live name when it finds the queue empty: the names and the batch
-    // go in as one, so that name follows the batch.
+    // The names and the batch go in at one time, so the worker never finds the new names without
+    // the batch that stores them.
     std::lock_guard lock(g_csLink);
     BYTE* pStored = NameField(g_devImages[nPreset - 1]);
     StringToBytes(pStored, kNameBytes, strName);

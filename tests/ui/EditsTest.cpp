@@ -6,17 +6,6 @@
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
-void Type(wxWindow* pEdit, const wxString& text)
-{
-    for (const wxUniChar c : text) {
-        wxKeyEvent event(wxEVT_CHAR);
-        event.m_uniChar = static_cast<wxChar>(c.GetValue());
-        event.m_keyCode = c.GetValue() < 128 ? static_cast<int>(c.GetValue()) : WXK_NONE;
-        event.SetEventObject(pEdit);
-        pEdit->ProcessWindowEvent(event);
-    }
-}
-
 void LoseFocus(wxWindow* pEdit)
 {
     wxFocusEvent event(wxEVT_KILL_FOCUS, pEdit->GetId());

@@ -50,6 +50,18 @@ bool SettleUntil(Done done, std::chrono::milliseconds timeout = std::chrono::sec
     return true;
 }
 
+// Each character of the text typed into the window, as the keyboard's character events.
+inline void Type(wxWindow* pWnd, const wxString& text)
+{
+    for (const wxUniChar c : text) {
+        wxKeyEvent event(wxEVT_CHAR);
+        event.m_uniChar = static_cast<wxChar>(c.GetValue());
+        event.m_keyCode = c.GetValue() < 128 ? static_cast<int>(c.GetValue()) : WXK_NONE;
+        event.SetEventObject(pWnd);
+        pWnd->ProcessWindowEvent(event);
+    }
+}
+
 // The control drawn through its Draw into a bitmap of its client size.
 inline wxImage DrawToImage(CDrawnControl& ctrl)
 {
