@@ -2,6 +2,8 @@
 
 #include <wx/button.h>
 
+#include <tuple>
+
 #include "controls/WndMessages.h"
 #include "grid/GridCtrl.h"
 #include "grid/ProgramDlgIds.h"
@@ -57,6 +59,14 @@ bool CProgramDlg::OnInitDialog()
     m_btnQuit = static_cast<wxButton*>(GetDlgItem(IDC_QUIT));
     m_btnAction = static_cast<wxButton*>(GetDlgItem(IDC_ACTION));
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnActionButton(); }, WxId(IDC_ACTION));
+    // The grid's menu runs a loop of its own: its commands act once it has closed.
+    for (auto [nCommand, nMsg, pCell] : {std::tuple{ID_MENU_LOAD, WM_PRESET_LOAD, &m_cellLoad},
+                                         {ID_MENU_SAVE_AS, WM_PRESET_SAVE_AS, &m_cellSaveAs},
+                                         {ID_MENU_DELETE, WM_PRESET_DELETE, &m_cellDelete}})
+        Bind(wxEVT_MENU, [this, nMsg, pCell](wxCommandEvent&) {
+            *pCell = m_grid->GetMenuCell();
+            PostMessage(this, nMsg, 0, 0);
+        }, WxId(nCommand));
     BindMessage(this, WM_NOTIFY, [this](WPARAM wParam, LPARAM lParam) -> LRESULT {
         if (int(wParam) == IDC_PRESET_GRID && lParam != 0)
             OnGridNotify(*reinterpret_cast<const GridNotify*>(lParam));

@@ -1,9 +1,9 @@
 #pragma once
 // The stored-preset manager (template 170): the six presets stored in the processor, by number
 // and name, in a grid, with one action button for the mode it was opened in (load, save as or
-// delete) and Quit. The action button and a double click on a row act as the mode says; the
-// grid's right-button menu (commands 714 load, 713 save as, 715 delete) and its Delete key offer
-// every operation on the row they come from. Save as asks for the name in the preset name dialog
+// delete) and Quit. The action button (on the focus cell's row) and a double click on a row act
+// as the mode says; the grid's right-button menu (commands 714 load, 713 save as, 715 delete, on
+// the row clicked) and its Delete key offer every operation whatever the mode. Save as asks for the name in the preset name dialog
 // (grid/SaveDlg.h). The operations and their checks are CProgramDlgLogic's; the main view does
 // the sending. The dialog stays open after each operation, its texts in the language of the
 // moment it opened. While it is open g_pProgramDlg points to it, so the progress dialog of a

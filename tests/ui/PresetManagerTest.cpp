@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/clipbrd.h>
+#include <wx/menu.h>
 
 #include <cstdio>
 #include <cstring>
@@ -53,6 +54,21 @@ void KeyDown(wxWindow* pWnd, int nKey, bool bCtrl = false)
     key.SetControlDown(bCtrl);
     key.SetEventObject(pWnd);
     pWnd->GetEventHandler()->ProcessEvent(key);
+}
+
+void Mouse(wxWindow& wnd, wxEventType type, const wxPoint& pt)
+{
+    wxMouseEvent event(type);
+    event.SetPosition(pt);
+    event.SetEventObject(&wnd);
+    wnd.GetEventHandler()->ProcessEvent(event);
+}
+
+wxPoint InCell(const CGridCtrl& grid, int nRow, int nCol)
+{
+    Rect rc;
+    EXPECT_TRUE(grid.GetCellRect(nRow, nCol, rc));
+    return {rc.left + 5, rc.top + 5};
 }
 
 std::string ClipboardText()
@@ -328,6 +344,58 @@ TEST_F(PresetManager, SaveAsSendsTheNamesTheCurrentPresetAndTheBlocks)
     EXPECT_EQ(std::memcmp(state.images[3].data() + emu::MUSIC_OFFSET, g_liveImage.m_music, emu::MUSIC_SIZE * 6), 0);
     EXPECT_EQ(Label(m_pView->GetDlgItem(2770)), "Rock");
     EXPECT_TRUE(m_boxes.shown.empty());
+}
+
+// The mouse: a right click on row 3's number and the menu's "Save As Machine Preset" save into
+// slot 3, whatever the mode; the right click left no focus cell, so the action button does
+// nothing until a left click chooses a row; a double click acts as the mode says.
+TEST_F(PresetManager, TheMouseChoosesTheRowEachOperationActsOn)
+{
+    WithManager(720, [&](CProgramDlg& dlg) {
+        CGridCtrl& grid = dlg.Grid();
+        std::vector<std::string> offered;
+        grid.SetPopupHandler([&](wxMenu& menu, wxWindow& owner, const wxPoint&) {
+            for (wxMenuItem* pItem : menu.GetMenuItems())
+                offered.push_back(pItem->GetItemLabel().utf8_string());
+            wxCommandEvent chosen(wxEVT_MENU, WxId(ID_MENU_SAVE_AS));
+            owner.ProcessWindowEvent(chosen);
+        });
+        Mouse(grid, wxEVT_RIGHT_DOWN, InCell(grid, 3, 0));
+        EXPECT_EQ(offered, (std::vector<std::string>{"Load Machine Preset(&E)", "Save As Machine Preset(&I)",
+                                                     "Delete Machine Preset(&D)"}));
+        AnswerNameDialog("Rock", true,
+                         [](CSaveDlg& name) { EXPECT_EQ(Label(name.FindWindow(WxId(2725))), "No.3"); });
+        EXPECT_TRUE(SettleUntil([&] { return m_bNameAsked; }));
+        EXPECT_EQ(Cell(dlg, 3), "Rock");
+        EXPECT_GE(WaitReceived(18).size(), 18u);
+        EXPECT_EQ(StoredName(3), Field("Rock"));
+
+        EXPECT_EQ(grid.GetFocusCell(), CGridCellPos());
+        m_emulator.ClearLog();
+        Click(dlg.FindWindow(WxId(IDC_ACTION)));
+        Settle(150);
+        EXPECT_TRUE(Received().empty());
+
+        Mouse(grid, wxEVT_LEFT_DOWN, InCell(grid, 4, 0));
+        Mouse(grid, wxEVT_LEFT_UP, InCell(grid, 4, 0));
+        EXPECT_EQ(grid.GetFocusCell(), CGridCellPos(4, 1));
+        Click(dlg.FindWindow(WxId(IDC_ACTION)));
+        const std::vector<std::vector<BYTE>> received = WaitReceived(17);
+        ASSERT_GE(received.size(), 2u);
+        EXPECT_EQ(received[1], RecallFrame(4, BLOCK_MUSIC, 0));
+        EXPECT_EQ(g_byCurPreset, 4);
+    });
+    m_boxes.answer = IDNO;
+    WithManager(722, [&](CProgramDlg& dlg) {
+        CGridCtrl& grid = dlg.Grid();
+        Mouse(grid, wxEVT_LEFT_DOWN, InCell(grid, 2, 1));
+        Mouse(grid, wxEVT_LEFT_UP, InCell(grid, 2, 1));
+        Mouse(grid, wxEVT_LEFT_DCLICK, InCell(grid, 2, 1));
+        EXPECT_TRUE(SettleUntil([&] { return !m_boxes.shown.empty(); }));
+        EXPECT_EQ(Cell(dlg, 2), "Preset 2");
+    });
+    ASSERT_EQ(m_boxes.shown.size(), 1u);
+    EXPECT_EQ(m_boxes.shown[0].text, "Are you delete No.2 preset?");
 }
 
 // Load: the master off, the fourteen blocks of slot 5 recalled, its name as the live name, the
