@@ -19,6 +19,7 @@
 #include "platform/MessageIds.h"
 #include "grid/GridDropTarget.h"
 #include "grid/GridPaint.h"
+#include "grid/InPlaceEdit.h"
 #include "model/StdAfx.h"
 #include "res/Fonts.h"
 
@@ -295,6 +296,12 @@ bool CGridCtrl::Create(const wxRect& rc, wxWindow* pParent, int nCtrlId, long nS
         OnTimer(GRID_AUTOSCROLL_TIMER, {pt.x, pt.y});
         OnMouseMove({pt.x, pt.y}, true);
     });
+    BindMessage(this, WM_NOTIFY, [this](WPARAM wParam, LPARAM lParam) {
+        const auto* pNotify = reinterpret_cast<const GridItemNotify*>(lParam);
+        if (int(wParam) == IDC_INPLACE_EDIT && pNotify->hdr.code == GRIDN_END_EDIT)
+            OnInPlaceEditEnd(pNotify->item, {wxGetKeyState(WXK_SHIFT), wxGetKeyState(WXK_CONTROL)});
+        return LRESULT(0);
+    });
     for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK, wxEVT_RIGHT_DOWN, wxEVT_MOTION,
                              wxEVT_LEAVE_WINDOW})
         Bind(type, &CGridCtrl::OnMouseEvent, this);
@@ -564,9 +571,17 @@ void CGridCtrl::OnKeyDownEvent(wxKeyEvent& event)
 
 void CGridCtrl::OnCharEvent(wxKeyEvent& event)
 {
-    const int nChar = event.GetUnicodeKey() != WXK_NONE ? int(event.GetUnicodeKey()) : event.GetKeyCode();
-    OnChar(nChar, KeysOf(event));
+    // Only characters start an edit: a function key has no character to put in the cell.
+    if (event.GetUnicodeKey() != WXK_NONE)
+        OnChar(int(event.GetUnicodeKey()), KeysOf(event));
     event.Skip();
+}
+
+void CGridCtrl::CreateInPlaceEditControl(const Rect& rc, unsigned nStyle, int nId, int nRow, int nCol,
+                                         const std::string& strText, int nChar)
+{
+    // The window owns the editor, which goes when the edit ends.
+    new CInPlaceEdit(this, rc, nStyle, nId, nRow, nCol, strText, nChar);
 }
 
 void CGridCtrl::OnWheelEvent(wxMouseEvent& event)

@@ -36,6 +36,11 @@ public:
     // The grid's font: every cell takes its description, the margin and default sizes follow it.
     bool SetFont(const wxFont& font) override;
 
+    // The one-line in-place editor over the cell (grid/InPlaceEdit.h); its end comes back as
+    // WM_NOTIFY from control IDC_INPLACE_EDIT and goes to OnInPlaceEditEnd.
+    void CreateInPlaceEditControl(const Rect& rc, unsigned nStyle, int nId, int nRow, int nCol,
+                                  const std::string& strText, int nChar) override;
+
     // Paints what lies in the dc's clipping box (all of the client area without one).
     virtual void OnDraw(wxDC& dc);
     // Paint one cell in its inclusive rectangle; false while drawing is off or without a cell.
