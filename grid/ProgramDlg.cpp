@@ -87,16 +87,10 @@ bool CProgramDlg::OnInitDialog()
             DeletePreset(m_cellDelete.row);
         return 0;
     });
-    m_nPreset = 1;
-    InitGrid();
+    SetupGrid();
     FillPresetNames();
     g_pProgramDlg = this;
     return true;
-}
-
-void CProgramDlg::InitGrid()
-{
-    SetupGrid();
 }
 
 void CProgramDlg::SetupGrid()
@@ -252,10 +246,6 @@ void CProgramDlg::OnGridNotify(const GridNotify& notify)
         m_cellDelete = cell;
         if (TakeRequest(cell))
             DeletePreset(cell.row);
-        break;
-    case GRIDN_END_EDIT:
-        m_cellSaveAs = cell;
-        PostMessage(this, WM_PRESET_SAVE_AS, 0, 0);
         break;
     default: break;
     }

@@ -35,7 +35,6 @@ protected:
     bool PreTranslateKey(wxKeyEvent& event) override;
 
 private:
-    void InitGrid();
     void SetupGrid();
     void FillPresetNames();
     void UpdateTexts();
