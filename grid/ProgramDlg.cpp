@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "controls/WndMessages.h"
-#include "grid/GridCtrl.h"
+#include "grid/ComboGridCtrl.h"
 #include "grid/ProgramDlgIds.h"
 #include "grid/SaveDlg.h"
 #include "link/DisplayDlg.h"
@@ -51,7 +51,7 @@ CProgramDlg::~CProgramDlg()
 
 void CProgramDlg::CreateControls()
 {
-    m_grid = CreateItem<CGridCtrl>(IDC_PRESET_GRID);
+    m_grid = CreateItem<CComboGridCtrl>(IDC_PRESET_GRID);
 }
 
 bool CProgramDlg::OnInitDialog()

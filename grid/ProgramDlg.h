@@ -15,7 +15,7 @@
 #include "grid/GridServices.h"
 #include "grid/ProgramDlgLogic.h"
 
-class CGridCtrl;
+class CComboGridCtrl;
 class wxButton;
 
 class CProgramDlg : public CTemplateDialog {
@@ -24,7 +24,7 @@ public:
     // g_pProgramDlg never outlives the dialog it points to.
     ~CProgramDlg() override;
 
-    CGridCtrl& Grid() const { return *m_grid; }
+    CComboGridCtrl& Grid() const { return *m_grid; }
     PresetManagerMode Mode() const { return m_nMode; }
 
 protected:
@@ -57,7 +57,7 @@ private:
 
     PresetManagerMode m_nMode;
     CProgramDlgLogic m_logic;
-    CGridCtrl* m_grid = nullptr;
+    CComboGridCtrl* m_grid = nullptr;  // editing off, no option columns
     wxButton* m_btnAction = nullptr;
     wxButton* m_btnQuit = nullptr;
     int m_nPreset = 1;

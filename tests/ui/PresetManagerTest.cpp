@@ -17,7 +17,7 @@
 #include "controls/ChEnEdit.h"
 #include "controls/ControlIds.h"
 #include "controls/WndMessages.h"
-#include "grid/GridCtrl.h"
+#include "grid/ComboGridCtrl.h"
 #include "grid/ProgramDlg.h"
 #include "grid/ProgramDlgIds.h"
 #include "grid/SaveDlg.h"
