@@ -275,9 +275,6 @@ private:
     void QueueChannelBlock(Channel& channel, int nBlock, int nChannel);
     template <class Channel>
     void ResendChannel(Channel& channel, int nBlock, int nChannel);
-    // The output roles of g_byDevRoles into g_roleStates, a repeated role cleared (and cleared in
-    // g_byDevRoles too: then 1). Under g_csLink.
-    int TakeDeviceRoles();
     void OnPresetReceived(WPARAM nPreset);
     void OnAllPresetsReceived();
     void OnStatusReceived(LPARAM nLength);

@@ -323,18 +323,6 @@ void CHalvekView::UnlinkAllOutputs()
     m_pageOutput->ShowOutputsUnlinked();
 }
 
-int CHalvekView::TakeDeviceRoles()
-{
-    ResetRoleStates();
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
-        g_roleStates.m_byOutRole[i] = g_byDevRoles[i];
-    if (!ClearDuplicateRoles())
-        return 0;
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
-        g_byDevRoles[i] = g_roleStates.m_byOutRole[i];
-    return 1;
-}
-
 void CHalvekView::ApplyLoadedRoles(int bKeepLock)
 {
     {

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "model/ChannelGroups.h"
+#include "model/SpeakerRole.h"
 #include "platform/LinkLock.h"
 
 namespace {
@@ -147,6 +148,52 @@ CrossoverGroup FromRecord(const OutMapRecord& record)
             record.m_wLpfFreq, record.m_byLpfAlign, record.m_byLpfSlope};
 }
 
+constexpr int MAP_FREQ_MIN = 20;
+constexpr int MAP_FREQ_MAX = 20000;
+constexpr BYTE MAP_ALIGN_MAX = 2;
+constexpr BYTE MAP_SLOPE_MAX = 1;
+constexpr WORD TWEETER_HPF_MIN = 1000;
+constexpr WORD TWEETER_LPF = 20000;
+
+bool IsMapFrequency(WORD wHz)
+{
+    return wHz >= MAP_FREQ_MIN && wHz <= MAP_FREQ_MAX;
+}
+
+// A role no output can take, a frequency beyond 20 Hz - 20 kHz or an alignment the filters do
+// not have make the file damaged: it changes nothing.
+void CheckOutputMap(const OutMapContent& content)
+{
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
+        const OutMapRecord& r = content.m_xover[i];
+        if (content.m_byRoles[i] > ROLE_MAX || !IsMapFrequency(r.m_wHpfFreq) || !IsMapFrequency(r.m_wLpfFreq) ||
+            r.m_byHpfAlign > MAP_ALIGN_MAX || r.m_byLpfAlign > MAP_ALIGN_MAX)
+            throw CArchiveException("the output map holds a value no output can take");
+    }
+}
+
+// What the outputs can take of a good file: slopes the outputs have, no roles on outputs 7 and 8,
+// each role on its lowest-numbered output only, and a tweeter's high-pass not below 1 kHz with a
+// low-pass above it.
+void RepairOutputMap(OutMapContent& content)
+{
+    content.m_byRoles[6] = 0;
+    content.m_byRoles[7] = 0;
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
+        OutMapRecord& r = content.m_xover[i];
+        r.m_byHpfSlope = std::min(r.m_byHpfSlope, MAP_SLOPE_MAX);
+        r.m_byLpfSlope = std::min(r.m_byLpfSlope, MAP_SLOPE_MAX);
+        for (int j = 0; j < i; ++j)
+            if (content.m_byRoles[j] == content.m_byRoles[i])
+                content.m_byRoles[i] = ROLE_NONE;
+        if (!IsTweeterRole(content.m_byRoles[i]))
+            continue;
+        r.m_wHpfFreq = std::max(r.m_wHpfFreq, TWEETER_HPF_MIN);
+        if (r.m_wLpfFreq < r.m_wHpfFreq)
+            r.m_wLpfFreq = TWEETER_LPF;
+    }
+}
+
 }  // namespace
 
 int CHalvekDoc::OnNewDocument()
@@ -224,11 +271,12 @@ int CHalvekDoc::SerializeOutputMap(CArchive& ar)
     if (!ReadSignature(ar, g_strOutMapSig))
         return 0;
     ReadContent(ar, content);
+    CheckOutputMap(content);
+    RepairOutputMap(content);
     std::lock_guard lock(g_csLink);
     std::memcpy(g_byDevRoles, content.m_byRoles, sizeof(g_byDevRoles));
     for (int i = 0; i < OUTPUT_CHANNELS; ++i)
         g_outXover[i] = FromRecord(content.m_xover[i]);
-    ClearLastRoles();
     return 1;
 }
 

@@ -176,10 +176,15 @@ void CKTV_Data::PackAll()
         m_outRoute.GetAt(k)->PackAll();
 }
 
+// The frequencies the user set: the device frequency may still be walking towards them.
 void CKTV_Data::CollectCrossovers()
 {
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
-        m_outRoute.GetAt(i)->GetCrossoverGroup(g_outXover[i]);
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
+        const CKTV_OutData& out = *m_outRoute.GetAt(i);
+        out.GetCrossoverGroup(g_outXover[i]);
+        g_outXover[i].m_wHpfFreq = static_cast<WORD>(out.GetHPF()->GetFreq());
+        g_outXover[i].m_wLpfFreq = static_cast<WORD>(out.GetLPF()->GetFreq());
+    }
 }
 
 std::unique_ptr<CSendData> CKTV_Data::GetNextChangedFrame()

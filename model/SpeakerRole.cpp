@@ -419,6 +419,18 @@ void ReleaseSpeakerRole(int nRole, int nOutput)
     }
 }
 
+int TakeDeviceRoles()
+{
+    ResetRoleStates();
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+        g_roleStates.m_byOutRole[i] = g_byDevRoles[i];
+    if (!ClearDuplicateRoles())
+        return 0;
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+        g_byDevRoles[i] = g_roleStates.m_byOutRole[i];
+    return 1;
+}
+
 int ClearDuplicateRoles()
 {
     BYTE* pRoles = g_roleStates.m_byOutRole;

@@ -37,6 +37,9 @@ void ReleaseSpeakerRole(int nRole, int nOutput);
 // output roles change: the caller recomputes the availability.
 int ClearDuplicateRoles();
 int IsAnyRoleAssigned();
+// The roles of g_byDevRoles become the output roles of a reset g_roleStates, a repeated role
+// cleared there and in g_byDevRoles (then true); the caller recomputes the availability.
+int TakeDeviceRoles();
 // True when another output shares the output's link group.
 int IsOutputLinked(int nOutput);
 // Rebuild g_lrPairs and g_lrPairsLeftFirst (left output first); true when a pair was found.

@@ -30,7 +30,6 @@
 #include "pages/OutputDlgIds.h"
 #include "pages/OutputEqEdit.h"
 #include "pages/OutputLayout.h"
-#include "pages/OutputPlan.h"
 #include "pages/PageHost.h"
 #include "platform/MessageIds.h"
 #include "res/SharedGdi.h"
@@ -432,6 +431,16 @@ void COutputDlg::BindHandlers()
         return 0;
     });
     Bind(wxEVT_CHAR_HOOK, &COutputDlg::OnCharHook, this);
+    BindPlanHandlers();
+    BindMapHandlers();
+    BindMessage(this, WM_NUMEDIT_KEY, [this](WPARAM wParam, LPARAM lParam) -> LRESULT {
+        OnNumEditKey(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    });
+    BindMessage(this, WM_EDIT_NEXT_ROW, [this](WPARAM wParam, LPARAM) -> LRESULT {
+        OnEditNextRow(static_cast<int>(wParam));
+        return 0;
+    });
 }
 
 CKTV_OutData& COutputDlg::Out() const
@@ -468,9 +477,13 @@ void COutputDlg::ShowWindow(int nCmdShow)
     Show(nCmdShow != 0);
 }
 
+// Everything another page or a load may have changed: the level page shares the delays, the
+// links of the speaker groups, the delay unit and the master volume.
 void COutputDlg::RefreshPage()
 {
     RefreshChannel();
+    if (m_bReady)
+        SetDelayUnit(g_nDelayUnit);
     RefreshDiagram();
     m_btnLinkLR->SetCheck(g_bLinkLR != 0);
     m_btnLockMap->SetCheck(g_bOutMapLocked != 0);
@@ -521,10 +534,11 @@ void COutputDlg::OnSelectChannel(int nOutput)
 {
     if (nOutput == g_nCurOutput || nOutput < 0 || nOutput >= OUTPUT_CHANNELS)
         return;
+    SetPositionCheck(g_nCurOutput, false);
     ClearLinkedHighlights(g_nCurOutput);
     g_nCurOutput = nOutput;
+    SetPositionCheck(nOutput, true);
     RefreshChannel();
-    RefreshDiagram();
 }
 
 void COutputDlg::SetLanguage()
@@ -556,11 +570,6 @@ void COutputDlg::SetLanguage()
         pStrip->SetLanguage();
     }
     CPage::SetLanguage();
-}
-
-void COutputDlg::FocusFirstEdit()
-{
-    SetFocus();
 }
 
 void COutputDlg::ShowInputChannel(int nInput)
@@ -636,9 +645,7 @@ void COutputDlg::SetLinkedHighlights(int nOutput)
     const std::vector<int> linked = COutputEqEdit::LinkedOutputs(nOutput);
     for (const int i : linked) {
         m_strip[i]->SetCurrent(true);
-        const OutputPlan::RolePlace place = OutputPlan::PlaceOfRole(g_roleStates.m_byOutRole[i]);
-        if (place.nButton >= 0)
-            m_btnPosition[place.nButton]->SetCheck(true);
+        SetPositionCheck(i, true);
     }
     for (int i = 0; i < kLinkMarkers; ++i)
         GetDlgItem(IDC_LINK_MARKER + i)->Show(!linked.empty());
@@ -649,9 +656,7 @@ void COutputDlg::ClearLinkedHighlights(int nOutput)
 {
     for (const int i : COutputEqEdit::LinkedOutputs(nOutput)) {
         m_strip[i]->SetCurrent(false);
-        const OutputPlan::RolePlace place = OutputPlan::PlaceOfRole(g_roleStates.m_byOutRole[i]);
-        if (place.nButton >= 0)
-            m_btnPosition[place.nButton]->SetCheck(false);
+        SetPositionCheck(i, false);
     }
     for (int i = 0; i < kLinkMarkers; ++i)
         GetDlgItem(IDC_LINK_MARKER + i)->Hide();
@@ -668,99 +673,6 @@ void COutputDlg::RefreshLinkedLevels(int nOutput)
 {
     for (const int i : COutputEqEdit::LinkedOutputs(nOutput))
         m_strip[i]->LoadLevel();
-}
-
-// The plan shows outputs 0 to 5 (those with a shown strip) at the places of their roles.
-void COutputDlg::RefreshDiagram()
-{
-    if (!m_bReady)
-        return;
-    for (CNumEdit* pField : m_editDelay) {
-        pField->ShowWindow(SW_HIDE);
-        pField->SetReadOnly(false);
-    }
-    for (CBtnPng* pButton : m_btnPosition) {
-        pButton->SetCheck(false);
-        pButton->ShowWindow(SW_HIDE);
-    }
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
-        m_positions[i] = {};
-    const ParamRow& row = ParamRowOf(DelayParamOfUnit(g_nDelayUnit));
-    for (int i = 0; i < kShownStrips; ++i) {
-        ShowPosition(g_roleStates.m_byOutRole[i], i == g_nCurOutput, i);
-        if (m_positions[i].pSpin != nullptr)
-            m_positions[i].pSpin->SetPos(ShownParam(row, {m_pData, i, 0}));
-    }
-    RefreshGroupToggles();
-    if (!COutputEqEdit::LinkedOutputs(g_nCurOutput).empty())
-        SetLinkedHighlights(g_nCurOutput);
-}
-
-void COutputDlg::ShowPosition(int nRole, bool bCurrent, int nOutput)
-{
-    const OutputPlan::RolePlace place = OutputPlan::PlaceOfRole(nRole);
-    if (place.nButton < 0) {
-        m_positions[nOutput] = {};
-        return;
-    }
-    CBtnPng& button = *m_btnPosition[place.nButton];
-    button.SetCheck(bCurrent);
-    button.SetItemData(nOutput);
-    button.SetPartners(nullptr, nullptr);
-    button.ShowWindow(SW_SHOW);
-    m_spinDelay[place.nField]->SetItemData(nOutput);
-    m_editDelay[place.nField]->ShowWindow(SW_SHOW);
-    m_positions[nOutput] = {m_editDelay[place.nField], m_spinDelay[place.nField], &button};
-}
-
-void COutputDlg::RefreshGroupToggles()
-{
-    for (CNumEdit* pField : m_editDelay)
-        pField->SetReadOnly(false);
-    for (CBtnPng* pToggle : m_btnGroupLink)
-        pToggle->ShowWindow(SW_HIDE);
-    for (const OutputPlan::GroupToggle& toggle : OutputPlan::GroupToggles(g_speakerGroups)) {
-        CBtnPng& button = *m_btnGroupLink[toggle.nToggle];
-        button.SetCheck(toggle.bChecked);
-        button.ShowWindow(SW_SHOW);
-        if (!toggle.bChecked)
-            continue;
-        for (const int nOutput : toggle.members)
-            if (nOutput < OUTPUT_CHANNELS && m_positions[nOutput].pField != nullptr)
-                m_positions[nOutput].pField->SetReadOnly(true);
-    }
-}
-
-void COutputDlg::SetDelayUnit(int nUnit)
-{
-    nUnit = std::clamp(nUnit, 1, 3);
-    m_btnDelayUnit[g_nDelayUnit >= 1 && g_nDelayUnit <= 3 ? g_nDelayUnit - 1 : 0]->SetCheck(false);
-    g_nDelayUnit = nUnit;
-    m_btnDelayUnit[nUnit - 1]->SetCheck(true);
-    for (CNumEdit* pField : m_editDelay)
-        pField->SetType(nUnit - 1);
-}
-
-void COutputDlg::ApplyDelayStep(int nOutput, int nStep)
-{
-    if (nOutput < 0 || nOutput >= OUTPUT_CHANNELS)
-        return;
-    CNumSpin* pSpin = m_positions[nOutput].pSpin;
-    if (pSpin == nullptr)
-        return;
-    const int d = pSpin->GetPos();
-    int nNew = d + nStep;
-    if (pSpin->GetBuddyType() == 1)
-        nNew = DelayToCentimetres(d, nStep);
-    else if (pSpin->GetBuddyType() == 2)
-        nNew = DelayToInches(d, nStep);
-    const ParamRow& row = ParamRowOf(DelayParamOfUnit(g_nDelayUnit));
-    nNew = std::clamp(nNew, row.nMin, row.nMax);
-    CKTV_OutData& out = *m_pData->GetOutData(nOutput);
-    if (nNew == out.GetDelay())
-        return;
-    out.SetDelay(static_cast<std::int16_t>(nNew));
-    pSpin->SetPos(nNew);
 }
 
 // Enter and Tab in a field of the page move on through its fields (the page's handlers of

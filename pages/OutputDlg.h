@@ -12,6 +12,8 @@
 // beyond a field's range are shown at its bound and kept in the model.
 #include <array>
 
+#include "pages/DelayPlan.h"
+#include "pages/OutputFieldOrder.h"
 #include "pages/Page.h"
 
 class CBitButton;
@@ -45,7 +47,8 @@ public:
     void RefreshChannel();
     // Master volume, its fader and the master-on switch from the master settings.
     void ShowMasterVolume();
-    // Unless an edit has the focus, focuses the page's first edit (Tab and Enter on the page).
+    // Unless an edit has the focus, focuses the page's first field: the first delay field on the
+    // plan, else band 1's frequency (Tab and Enter on the page).
     void FocusFirstEdit();
     // The band columns and the whole-EQ buttons of the current output (after a band reset).
     void RefreshBands();
@@ -66,9 +69,6 @@ public:
     void ShowOutputsUnlinked();
     // The strips of the outputs linked to nOutput show their level again (the model copied it).
     void RefreshLinkedLevels(int nOutput);
-    // Steps output nOutput's delay by nStep in the unit of its field on the plan; nothing for an
-    // output that has no place there.
-    void ApplyDelayStep(int nOutput, int nStep);
 
     COutRoute_Dlg* GetStrip(int nOutput) const;
     CEqCurveStatic* GetGraph() const { return m_graph; }
@@ -80,12 +80,6 @@ protected:
 private:
     // What a band column field edits: 0 frequency, 1 bandwidth, 2 gain.
     enum FieldKind { kFreq = 0, kWidth = 1, kGain = 2 };
-    // The place of an output on the car plan (all null while it has none).
-    struct PositionBinding {
-        CNumEdit* pField = nullptr;
-        CNumSpin* pSpin = nullptr;
-        CBtnPng* pButton = nullptr;
-    };
 
     // Set-up (OutputDlg.cpp).
     void InitMasterControls();
@@ -131,11 +125,46 @@ private:
     void ClearBandSelection();
     void ShowAfterEqCommand(int nOutput);
 
-    // The car plan and the strips.
+    // The car plan (OutputDlgPlan.cpp): outputs 0-5 at the positions of their roles, with their
+    // delays in the unit of both pages and the links of the speaker groups.
+    void BindPlanHandlers();
     void RefreshDiagram();
-    void ShowPosition(int nRole, bool bCurrent, int nOutput);
+    void ShowPosition(int nOutput);
+    void SetPositionCheck(int nOutput, bool bChecked);
     void RefreshGroupToggles();
+    void SetGroupDelayReadOnly(DelayGroup group, bool bReadOnly);
     void SetDelayUnit(int nUnit);
+    void OnDelayUnit(int nUnit);
+    void OnPositionButton(int nButton);
+    void OnDelayEdit(int nField, bool bFromSpin);
+    void OnNumSpinDelta(int nSpinId, int nStep);
+    void OnGroupLink(int nButton);
+    void ApplyDelay(int nOutput, int nCode);
+
+    // The output map and link commands (OutputDlgMap.cpp).
+    void BindMapHandlers();
+    void OnSetSpeakerRole(int nOutput, int nRole);
+    void OnLockOutputMap();
+    void OnLinkLR();
+    void OnResetOutputMap();
+    void OnLoadOutputMap();
+    void OnSaveOutputMap();
+    void OnCopyChannel(int nSource, int nTarget);
+    // After the roles changed: strips, crossover of the current output, plan and graph.
+    void ShowRoleMap();
+    // After the lock flag changed: its button and the strips follow.
+    void ShowOutputMapLock();
+    void RefreshCrossoverControls();
+
+    // Keyboard moves between the fields (OutputDlgKeys.cpp).
+    void OnNumEditKey(int nCtrlId, int nKey);
+    void OnEditNextRow(int nCtrlId);
+    // The field in the order of OutputFieldOrder that a control id of a page or strip field names.
+    int FieldOfControl(int nCtrlId) const;
+    bool CanFocusField(int nField) const;
+    void ApplyFieldMove(const OutputFieldOrder::Move& move);
+    void MovePointerOffGraph();
+
     void LoadStrips();
     void ShowCurrentInput();
     void ShowPolarityPicture(bool bInverted);
@@ -208,7 +237,9 @@ private:
     std::array<CNumSpin*, 15> m_spinDelay{};
     std::array<CBtnPng*, 12> m_btnGroupLink{};
     std::array<CBitButton*, 3> m_btnDelayUnit{};
-    std::array<PositionBinding, 8> m_positions{};
+    // Which output each delay field and position serves (outputs 0-5), and the steps its links
+    // follow.
+    CDelayPlan m_delayPlan;
 
     std::array<COutRoute_Dlg*, 8> m_strip{};
     wxEventFilter* m_pClickFilter = nullptr;

@@ -1,27 +1,9 @@
 #pragma once
-// The car plan of the output page: which position button and delay field show an output of a
-// given speaker role, and which group link toggles the speaker groups show. Toolkit-free.
-#include <vector>
-
-class CSpeakerGroupTable;
-
+// The output page's speaker-position buttons: the car plan's positions (pages/DelayPlan.h, in
+// role order) sit under buttons 4600 + n of the page's own order. Toolkit-free.
 namespace OutputPlan {
-// The place of a role: position button 4600 + nButton and delay field 6000 + nField; both -1
-// for no role (and for a role byte beyond the known roles).
-struct RolePlace {
-    int nButton = -1;
-    int nField = -1;
-};
-RolePlace PlaceOfRole(int nRole);
-
-// A toggle (6800 + nToggle) a linkable speaker group shows, checked while the group is linked,
-// with the outputs of the group.
-struct GroupToggle {
-    int nToggle;
-    bool bChecked;
-    std::vector<int> members;
-};
-// The toggles to show, in the order centre, front left, front right, rear left, rear right,
-// subwoofers; a front group shows the toggle of its order code.
-std::vector<GroupToggle> GroupToggles(const CSpeakerGroupTable& groups);
+// The button (0-23) of a role's position; -1 for no role (and a role byte beyond the roles).
+int PositionButtonOfRole(int nRole);
+// The position (0-23) a button shows; -1 for a number outside 0-23.
+int PositionOfButton(int nButton);
 }  // namespace OutputPlan

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -220,6 +221,122 @@ TEST_F(PresetFiles, ForeignDamagedAndOverlongFilesChangeNothing)
     EXPECT_EQ(Load(*m_pDoc, FileKind::OutMap, "\x09tarvi_map" + files[2].substr(10)), 0);  // case counts
     EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
     EXPECT_TRUE(LinkLockIsFree());
+}
+
+// One output's record of a map file: HPF frequency, slope, alignment, then the LPF's.
+struct MapRecord {
+    int nHpf = 100, nHpfSlope = 1, nHpfAlign = 0, nLpf = 20000, nLpfSlope = 1, nLpfAlign = 0;
+};
+
+Bytes MapFile(const std::array<int, OUTPUT_CHANNELS>& roles, const std::array<MapRecord, OUTPUT_CHANNELS>& records)
+{
+    Bytes file = "\x09Tarvi_Map";
+    for (const int r : roles)
+        file += static_cast<char>(r);
+    for (const MapRecord& r : records)
+        for (const int n : {r.nHpf & 0xFF, r.nHpf >> 8, r.nHpfSlope, r.nHpfAlign, r.nLpf & 0xFF, r.nLpf >> 8, r.nLpfSlope,
+                            r.nLpfAlign})
+            file += static_cast<char>(n);
+    return file;
+}
+
+// Mended: the map file is read and checked whole before anything changes. A role no output can
+// take, a frequency outside 20 Hz - 20 kHz or an alignment the filters lack refuse the file (the
+// archive exception, which the view reports as "Read output map error!"); nothing changes.
+TEST_F(PresetFiles, AnOutputMapWithAValueNoOutputTakesIsRefusedWhole)
+{
+    const std::array<int, OUTPUT_CHANNELS> roles = {1, 3, 7, 9, 22, 23, 0, 0};
+    struct Case {
+        const char* szDefect;
+        int nOutput;
+        int nRole;
+        MapRecord record;
+    };
+    const Case cases[] = {
+        {"role 25", 2, 25, {}},
+        {"role 255", 7, 255, {}},
+        {"HPF at 19 Hz", 0, 1, {19, 1, 0, 20000, 1, 0}},
+        {"HPF at 0 Hz", 5, 23, {0, 1, 0, 20000, 1, 0}},
+        {"LPF at 20001 Hz", 3, 9, {100, 1, 0, 20001, 1, 0}},
+        {"LPF at 65535 Hz", 4, 22, {100, 1, 0, 65535, 1, 0}},
+        {"HPF alignment 3", 1, 3, {100, 1, 3, 20000, 1, 0}},
+        {"LPF alignment 255", 6, 0, {100, 1, 0, 20000, 1, 255}},
+    };
+    const Bytes good = MapFile(roles, {});
+    ASSERT_EQ(good.size(), OUT_MAP_FILE_SIZE);
+    ASSERT_EQ(Load(*m_pDoc, FileKind::OutMap, good), 1);
+    g_byDevRoles[0] = 12;
+    g_outXover[2].m_wHpfFreq = 4321;
+    const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szDefect);
+        std::array<int, OUTPUT_CHANNELS> badRoles = roles;
+        badRoles[static_cast<size_t>(c.nOutput)] = c.nRole;
+        std::array<MapRecord, OUTPUT_CHANNELS> records{};
+        records[static_cast<size_t>(c.nOutput)] = c.record;
+        EXPECT_EQ(Load(*m_pDoc, FileKind::OutMap, MapFile(badRoles, records)), -1);
+        EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
+    }
+    EXPECT_EQ(Load(*m_pDoc, FileKind::OutMap, good.substr(0, OUT_MAP_FILE_SIZE - 1)), -1);  // short by a byte
+    EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
+    EXPECT_TRUE(LinkLockIsFree());
+}
+
+// Mended: what a good file holds beyond what the outputs take is brought within it: a slope
+// above 1 becomes 1, outputs 7 and 8 lose their roles, a role repeated on a later output is
+// cleared there, and a tweeter's high-pass below 1 kHz becomes 1 kHz, its low-pass then below
+// the high-pass 20 kHz.
+TEST_F(PresetFiles, AnOutputMapIsBroughtWithinWhatTheOutputsTake)
+{
+    struct Case {
+        const char* szDefect;
+        std::array<int, OUTPUT_CHANNELS> roles;
+        MapRecord in;           // output 1's record in the file
+        std::array<int, OUTPUT_CHANNELS> rolesOut;
+        CrossoverGroup out;     // output 1's crossover as loaded
+    };
+    const Case cases[] = {
+        {"slopes above 1", {2, 0, 0, 0, 0, 0, 0, 0}, {100, 2, 1, 5000, 255, 2}, {2, 0, 0, 0, 0, 0, 0, 0},
+         {100, 1, 1, 5000, 2, 1}},
+        {"roles on outputs 7 and 8", {2, 0, 0, 0, 0, 0, 24, 21}, {}, {2, 0, 0, 0, 0, 0, 0, 0}, {100, 0, 1, 20000, 0, 1}},
+        {"a repeated role", {2, 5, 2, 0, 2, 0, 0, 0}, {}, {2, 5, 0, 0, 0, 0, 0, 0}, {100, 0, 1, 20000, 0, 1}},
+        {"a tweeter below 1 kHz", {1, 0, 0, 0, 0, 0, 0, 0}, {500, 1, 0, 800, 1, 0}, {1, 0, 0, 0, 0, 0, 0, 0},
+         {1000, 0, 1, 20000, 0, 1}},
+        {"a tweeter's low-pass above its new high-pass", {19, 0, 0, 0, 0, 0, 0, 0}, {500, 1, 0, 5000, 1, 0},
+         {19, 0, 0, 0, 0, 0, 0, 0}, {1000, 0, 1, 5000, 0, 1}},
+        {"a tweeter's low-pass between the old and the new high-pass", {7, 0, 0, 0, 0, 0, 0, 0},
+         {300, 1, 0, 600, 1, 0}, {7, 0, 0, 0, 0, 0, 0, 0}, {1000, 0, 1, 20000, 0, 1}},
+        {"a midrange below 1 kHz", {2, 0, 0, 0, 0, 0, 0, 0}, {500, 1, 0, 800, 1, 0}, {2, 0, 0, 0, 0, 0, 0, 0},
+         {500, 0, 1, 800, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szDefect);
+        std::array<MapRecord, OUTPUT_CHANNELS> records{};
+        records[0] = c.in;
+        ASSERT_EQ(Load(*m_pDoc, FileKind::OutMap, MapFile(c.roles, records)), 1);
+        for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+            EXPECT_EQ(g_byDevRoles[i], c.rolesOut[static_cast<size_t>(i)]) << i;
+        const CrossoverGroup& g = g_outXover[0];
+        EXPECT_EQ(g.m_wHpfFreq, c.out.m_wHpfFreq);
+        EXPECT_EQ(g.m_byHpfAlign, c.out.m_byHpfAlign);
+        EXPECT_EQ(g.m_byHpfSlope, c.out.m_byHpfSlope);
+        EXPECT_EQ(g.m_wLpfFreq, c.out.m_wLpfFreq);
+        EXPECT_EQ(g.m_byLpfAlign, c.out.m_byLpfAlign);
+        EXPECT_EQ(g.m_byLpfSlope, c.out.m_byLpfSlope);
+    }
+}
+
+// Mended: the map stores the frequencies set, not the device frequency on its way to them.
+TEST_F(PresetFiles, TheOutputMapStoresTheFrequencySet)
+{
+    g_bSynced = 1;  // a set frequency then reaches the processor an octave at a time
+    m_pDoc->m_data.GetOutData(0)->GetHPF()->SetFreq(3000, true);
+    m_pDoc->m_data.GetOutData(0)->GetLPF()->SetFreq(12000, true);
+    g_bSynced = 0;
+    ASSERT_NE(m_pDoc->m_data.GetOutData(0)->GetHPF()->GetDevFreq(), 3000);
+    const Bytes file = Save(*m_pDoc, FileKind::OutMap);
+    EXPECT_EQ(file.substr(18, 2), Bytes("\xB8\x0B", 2));
+    EXPECT_EQ(file.substr(22, 2), Bytes("\xE0\x2E", 2));
 }
 
 TEST(SafeFile, ASaveReplacesTheFileWholeOrNotAtAll)

@@ -1,13 +1,17 @@
 // Feeds arbitrary bytes to one of the document's file loaders, as a file the user picked. Built
 // once per file kind (FUZZ_FILE_KIND: 0 all presets, 1 one preset, 2 output map). No input may
 // crash, read out of bounds or leave the link lock held; a damaged file ends in the archive
-// exception, which the loader's caller reports.
+// exception, which the loader's caller reports. A refused output map changes nothing, and an
+// accepted one holds only what the outputs can take.
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 
+#include "model/ChannelGroups.h"
 #include "model/HalvekDoc.h"
+#include "model/SpeakerRole.h"
+#include "tests/support/DeviceStateSnapshot.h"
 #include "tests/support/ThreadChecks.h"
 
 namespace {
@@ -21,6 +25,32 @@ CHalvekDoc& Document()
     return *pDoc;
 }
 
+bool InRange(int n, int nMin, int nMax)
+{
+    return n >= nMin && n <= nMax;
+}
+
+// Roles 0-24 on outputs 1-6 only, none twice; frequencies 20 Hz - 20 kHz, alignments 0-2,
+// slopes 0-1; a tweeter's high-pass from 1 kHz with its low-pass above it.
+bool MapIsTakeable()
+{
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
+        const int nRole = g_byDevRoles[i];
+        if (nRole > ROLE_MAX || (i >= 6 && nRole != 0))
+            return false;
+        for (int j = 0; j < i; ++j)
+            if (nRole != 0 && g_byDevRoles[j] == nRole)
+                return false;
+        const CrossoverGroup& g = g_outXover[i];
+        if (!InRange(g.m_wHpfFreq, 20, 20000) || !InRange(g.m_wLpfFreq, 20, 20000) || g.m_byHpfAlign > 2 ||
+            g.m_byLpfAlign > 2 || g.m_byHpfSlope > 1 || g.m_byLpfSlope > 1)
+            return false;
+        if (IsTweeterRole(nRole) && (g.m_wHpfFreq < 1000 || g.m_wLpfFreq < g.m_wHpfFreq))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
@@ -28,16 +58,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     CHalvekDoc& doc = Document();
     std::istringstream in(std::string(reinterpret_cast<const char*>(pData), nSize));
     CArchive ar(in);
+    const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+    int bLoaded = 0;
     try {
         if constexpr (FUZZ_FILE_KIND == 0)
-            doc.SerializeAllPresets(ar);
+            bLoaded = doc.SerializeAllPresets(ar);
         else if constexpr (FUZZ_FILE_KIND == 1)
-            doc.SerializePreset(ar);
+            bLoaded = doc.SerializePreset(ar);
         else
-            doc.SerializeOutputMap(ar);
+            bLoaded = doc.SerializeOutputMap(ar);
     } catch (const CArchiveException&) {
     }
     if (!LinkLockIsFree())
+        std::abort();
+    if (!bLoaded && !(DeviceStateSnapshot::Take() == before))
+        std::abort();
+    if (FUZZ_FILE_KIND == 2 && bLoaded && !MapIsTakeable())
         std::abort();
     return 0;
 }

@@ -236,6 +236,9 @@ TEST_F(MainViewFiles, AnAllPresetsFileSavedAndLoadedRestoresEveryValue)
 TEST_F(MainViewFiles, AnOutputMapSavedAndLoadedRestoresRolesAndCrossovers)
 {
     MakeDistinctData();
+    // Each output with its role's crossover, as the program keeps them (a tweeter from 1 kHz).
+    for (int k = 0; k < OUTPUT_CHANNELS; ++k)
+        Data().GetOutData(k)->SetRole(g_byDevRoles[k]);
     Answer({Path("map")});
     ASSERT_EQ(m_pView->SaveOutputMapFile(), 1);
     const std::string saved = ReadFile(Path("map.TarviMAP1"));

@@ -207,19 +207,24 @@ TEST_F(OutputPage, ARefreshDuringSetUpFindsThePageReady)
     InitDeviceData();
 }
 
-// An output that has no place on the plan (no role, or a role byte the program does not know)
-// is never stepped.
-TEST_F(OutputPage, ADelayStepOfAnOutputWithoutAPlaceChangesNothing)
+// Mended: a role byte above 24 has no place on the plan. The output is never bound to a field,
+// and a step or command of a field that serves no output changes nothing.
+TEST_F(OutputPage, AnOutputWithoutAPlaceIsNeverStepped)
 {
     g_roleStates.m_byOutRole[4] = 200;
     m_pView->RefreshOutputPage();
-    for (const int nOutput : {4, 6, 7}) {
-        m_pPage->ApplyDelayStep(nOutput, 1);
-        EXPECT_EQ(Out(nOutput).GetDelay(), 0) << nOutput;
+    EXPECT_FALSE(Item(IDC_DELAY_EDIT + 12)->IsShown());  // output 4's left subwoofer field
+    for (int f = 0; f < kDelayFields; ++f) {
+        if (Item(IDC_DELAY_EDIT + f)->IsShown())
+            continue;
+        SendCommandToParent(Item(IDC_DELAY_SPIN + f));
+        PostMessage(m_pPage, WM_NUMSPIN_DELTA, IDC_DELAY_SPIN + f, 1);
     }
-    m_pPage->ApplyDelayStep(0, 1);  // front left full: the plan's field
-    EXPECT_EQ(Out(0).GetDelay(), 1);
-    EXPECT_EQ(Item<CNumEdit>(IDC_DELAY_EDIT + 1)->GetText(), "0.021");
+    PostMessage(m_pPage, WM_NUMSPIN_DELTA, IDC_DELAY_SPIN + 40, 1);  // no delay spin at all
+    PumpPendingEvents();
+    for (int n = 0; n < OUTPUT_CHANNELS; ++n)
+        EXPECT_EQ(Out(n).GetDelay(), 0) << n;
+    EXPECT_FALSE(AnythingMarked());
 }
 
 // A role byte above 24 shows as no role on the strip, and its menu as for an output without one.
