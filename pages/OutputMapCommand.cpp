@@ -88,9 +88,14 @@ void COutputMapCommand::ApplyRoleMap(CKTV_Data& data, std::span<const BYTE, OUTP
     g_speakerGroups.GroupOutputsByPosition();
 }
 
-void COutputMapCommand::SendAllRolesAndUnlock()
+void COutputMapCommand::ApplyAndSend(std::span<const BYTE, OUTPUT_CHANNELS> roles, const CrossoverGroup* pXover)
 {
-    m_host.SendOutputRoles(0, 1);
+    {
+        // The worker sends the new crossovers whole, as the view queues them, not part way.
+        std::lock_guard lock(g_csLink);
+        ApplyRoleMap(m_data, roles, pXover);
+        m_host.SendOutputRoles(0, 1);
+    }
     g_bOutMapLocked = 0;
 }
 
@@ -101,8 +106,7 @@ bool COutputMapCommand::Reset(int nChoice)
     std::array<BYTE, OUTPUT_CHANNELS> roles{};
     if (nChoice == 2)
         std::copy_n(g_defaultRoles.m_byOutRole, OUTPUT_CHANNELS, roles.begin());
-    ApplyRoleMap(m_data, roles, nullptr);
-    SendAllRolesAndUnlock();
+    ApplyAndSend(roles, nullptr);
     return true;
 }
 
@@ -117,8 +121,7 @@ bool COutputMapCommand::Load()
         std::copy_n(g_byDevRoles, OUTPUT_CHANNELS, roles.begin());
         std::copy_n(g_outXover, OUTPUT_CHANNELS, xover.begin());
     }
-    ApplyRoleMap(m_data, roles, xover.data());
-    SendAllRolesAndUnlock();
+    ApplyAndSend(roles, xover.data());
     return true;
 }
 

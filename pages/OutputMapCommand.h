@@ -53,8 +53,8 @@ public:
 private:
     static bool Ask(const char* szChinese, const char* szEnglish);
     static void Tell(const char* szChinese, const char* szEnglish);
-    // After a reset or a load: the roles go to the processor and a locked map is unlocked.
-    void SendAllRolesAndUnlock();
+    // A reset or a load: the roles applied and sent to the processor, a locked map unlocked.
+    void ApplyAndSend(std::span<const BYTE, OUTPUT_CHANNELS> roles, const CrossoverGroup* pXover);
 
     CKTV_Data& m_data;
     IPageHost& m_host;

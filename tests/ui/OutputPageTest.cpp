@@ -25,89 +25,10 @@
 #include "pages/OutputDlgIds.h"
 #include "res/SharedGdi.h"
 #include "tests/support/FakePageHost.h"
-#include "tests/ui/ControlHost.h"
-#include "tests/ui/ViewOnLink.h"
+#include "tests/ui/OutputPageFixture.h"
 
-namespace {
 using namespace OutputDlgIds;
 namespace Strip = OutRoute_DlgIds;
-
-// Where a group of output o lies in the processor's current image.
-std::size_t GroupOffset(int nOutput, int nGroup)
-{
-    return emu::OUTPUT_OFFSET + std::size_t(nOutput) * emu::OUTPUT_SIZE + std::size_t(nGroup) * emu::GROUP_SIZE;
-}
-
-void Click(wxWindow* pWnd)
-{
-    SendMouse(pWnd, wxEVT_LEFT_DOWN, wxPoint(3, 3), true);
-    SendMouse(pWnd, wxEVT_LEFT_UP, wxPoint(3, 3));
-    PumpPendingEvents();
-}
-
-class OutputPage : public ViewOnLink {
-protected:
-    void SetUp() override
-    {
-        Start(LinkWay::Usb, false);
-        m_pPage = m_pView->m_pageOutput;
-        m_pView->ShowPage(1, 1);
-    }
-    template <class T = wxWindow>
-    T* Item(int nId) const
-    {
-        return dynamic_cast<T*>(m_pPage->GetDlgItem(nId));
-    }
-    template <class T = wxWindow>
-    T* StripItem(int nOutput, int nId) const
-    {
-        return dynamic_cast<T*>(m_pPage->GetStrip(nOutput)->GetDlgItem(nId));
-    }
-    CKTV_OutData& Out(int i) { return *m_pView->m_pData->GetOutData(i); }
-    // Every change flag of every output, as the link worker would find them.
-    bool AnythingMarked()
-    {
-        for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
-            if (Out(i).GetBaseChanged() || Out(i).GetHPF()->GetChanged() || Out(i).GetLPF()->GetChanged())
-                return true;
-            for (int k = 0; k < CHANNEL_BANDS; ++k)
-                if (Out(i).GetBand(k)->GetChanged())
-                    return true;
-        }
-        return false;
-    }
-    // The processor starts with the program's own default channels (its factory image holds
-    // filler bytes), so edits start from known values.
-    void SeedProcessorWithDefaults()
-    {
-        m_pView->m_pData->PackAll();
-        m_emulator.Edit([](EmuState& state) {
-            std::memcpy(state.images[0].data() + emu::MUSIC_OFFSET, g_liveImage.m_music, sizeof(g_liveImage.m_music));
-            std::memcpy(state.images[0].data() + emu::OUTPUT_OFFSET, g_liveImage.m_out, sizeof(g_liveImage.m_out));
-        });
-    }
-    void Connect()
-    {
-        m_hid.Plug(kUsbPath, m_emulator);
-        ASSERT_EQ(m_pView->ConnectUsbPath(kUsbPath), 1);
-        ASSERT_TRUE(WaitSynced());
-    }
-    bool ImageHas(std::size_t nOffset, std::initializer_list<int> bytes)
-    {
-        return SettleUntil([&] {
-            const EmuState state = m_emulator.State();
-            std::size_t i = nOffset;
-            for (const int b : bytes)
-                if (state.images[0][i++] != b)
-                    return false;
-            return true;
-        });
-    }
-
-    COutputDlg* m_pPage = nullptr;
-};
-
-}  // namespace
 
 TEST_F(OutputPage, ShowsTheCurrentOutputAndSwitchesFromAStripAndFromTheView)
 {
