@@ -84,6 +84,8 @@ TEST_F(OutputPage, LoadingShowsClampedValuesSilentlyAndMarksNothing)
 {
     SeedProcessorWithDefaults();
     Connect();
+    // The live preset's name goes out last after the settings arrived.
+    ASSERT_TRUE(SettleUntil([&] { return !Received(emu::BLOCK_SYSTEM, emu::ITEM_NAME).empty(); }));
     g_bSynced = 0;  // as the processor's own data arrives: unmarked
     Out(0).GetBand(3)->SetGainPos(350);
     g_bSynced = 1;
