@@ -98,15 +98,6 @@ protected:
                 checked.push_back(u + 1);
         return checked;
     }
-    // The requests the emulated processor received, as hex frames of one block and index.
-    std::vector<std::string> Received(int nBlock, int nIndex)
-    {
-        std::vector<std::string> frames;
-        for (const EmuRequest& r : m_emulator.Log())
-            if (IsWrite(r, nBlock, nIndex))
-                frames.push_back(HexText(r.bytes.data(), static_cast<int>(r.bytes.size())));
-        return frames;
-    }
     bool WaitForWrite(int nBlock, int nIndex)
     {
         return SettleUntil([&] { return !Received(nBlock, nIndex).empty(); });

@@ -19,21 +19,13 @@
 #include "pages/OutputDlg.h"
 #include "pages/OutputDlgIds.h"
 #include "pages/OutputLayout.h"
-#include "tests/ui/ControlHost.h"
-#include "tests/ui/ViewOnLink.h"
+#include "tests/ui/OutputPageFixture.h"
 
 namespace {
 using namespace OutputDlgIds;
 
 constexpr int kBandGroupSize = 8;
 constexpr int kFlatGainCode = 600;  // 400 + 10 x (0 dB + 20)
-
-void Click(wxWindow* pWnd)
-{
-    SendMouse(pWnd, wxEVT_LEFT_DOWN, wxPoint(3, 3), true);
-    SendMouse(pWnd, wxEVT_LEFT_UP, wxPoint(3, 3));
-    PumpPendingEvents();
-}
 
 int Word(const std::vector<std::uint8_t>& bytes, std::size_t nOffset)
 {
@@ -66,20 +58,8 @@ private:
     IMessageBoxHandler* m_pPrevious = nullptr;
 };
 
-class OutputPageEq : public ViewOnLink {
+class OutputPageEq : public OutputPage {
 protected:
-    void SetUp() override
-    {
-        Start(LinkWay::Usb, false);
-        m_pPage = m_pView->m_pageOutput;
-        m_pView->ShowPage(1, 1);
-    }
-    template <class T = wxWindow>
-    T* Item(int nId) const
-    {
-        return dynamic_cast<T*>(m_pPage->GetDlgItem(nId));
-    }
-    CKTV_OutData& Out(int i) { return *m_pView->m_pData->GetOutData(i); }
     void ShowOutput(int nOutput)
     {
         Click(m_pPage->GetStrip(nOutput)->GetDlgItem(OutRoute_DlgIds::IDC_SELECT));
@@ -91,12 +71,10 @@ protected:
         m_emulator.Edit([](EmuState& state) {
             std::memcpy(state.images[0].data() + emu::OUTPUT_OFFSET, g_liveImage.m_out, sizeof(g_liveImage.m_out));
         });
-        m_hid.Plug(kUsbPath, m_emulator);
-        ASSERT_EQ(m_pView->ConnectUsbPath(kUsbPath), 1);
-        ASSERT_TRUE(WaitSynced());
+        OutputPage::Connect();
     }
     // A change as the processor's own data brings it: unmarked.
-    void Received(const std::function<void()>& change)
+    void AsReceived(const std::function<void()>& change)
     {
         const int bSynced = g_bSynced;
         g_bSynced = 0;
@@ -114,7 +92,6 @@ protected:
         return writes;
     }
 
-    COutputDlg* m_pPage = nullptr;
 };
 
 }  // namespace
@@ -124,7 +101,7 @@ protected:
 TEST_F(OutputPageEq, BypassAllSendsTheWholeBlockAfterYesAndNothingAfterNo)
 {
     Connect();
-    Received([&] {
+    AsReceived([&] {
         Out(0).GetBand(0)->SetGainPos(240);
         Out(0).GetBand(2)->SetGainPos(160);
     });
@@ -176,7 +153,7 @@ TEST_F(OutputPageEq, BypassAllSendsTheWholeBlockAfterYesAndNothingAfterNo)
 TEST_F(OutputPageEq, ConversionSendsFlatBandsInsideTheMasterMute)
 {
     Connect();
-    Received([&] { Out(0).GetBand(4)->SetGainPos(280); });
+    AsReceived([&] { Out(0).GetBand(4)->SetGainPos(280); });
     g_nCurOutput = 0;
     m_pView->RefreshOutputPage();
     CQuestionBox box;
@@ -246,7 +223,7 @@ TEST_F(OutputPageEq, AReportDuringTheQuestionDoesNotRedirectBypassAll)
 TEST_F(OutputPageEq, TouchingAFieldBeyondItsRangeWritesNothing)
 {
     g_bSynced = 1;
-    Received([&] { Out(0).GetBand(6)->SetGainPos(360); });
+    AsReceived([&] { Out(0).GetBand(6)->SetGainPos(360); });
     g_nCurOutput = 0;
     m_pView->RefreshOutputPage();
     auto* pField = Item<CNumEdit>(IDC_GAIN_EDIT + 6);

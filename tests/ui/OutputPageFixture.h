@@ -118,15 +118,6 @@ protected:
         SendFocus(pEdit, false);
         PumpPendingEvents();
     }
-    // The write requests of one block and index the processor received, as hex frames.
-    std::vector<std::string> Received(int nBlock, int nIndex)
-    {
-        std::vector<std::string> frames;
-        for (const EmuRequest& r : m_emulator.Log())
-            if (IsWrite(r, nBlock, nIndex))
-                frames.push_back(HexText(r.bytes.data(), static_cast<int>(r.bytes.size())));
-        return frames;
-    }
     // A frame as hex text around its body (class byte to the last payload byte).
     static std::string FrameText(const std::string& strBody)
     {

@@ -27,6 +27,7 @@
 #include "platform/UsbInUseList.h"
 #include "tests/support/EmulatedHid.h"
 #include "tests/support/EmulatorTcpServer.h"
+#include "tests/support/FrameBytes.h"
 #include "tests/support/FakePing.h"
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageBoxRecorder.h"
@@ -120,6 +121,15 @@ protected:
     bool Connected() const { return m_pView->IsOnline() && LampText() == "Connected device"; }
     // Connected, the version accepted and the current preset read back.
     bool WaitSynced() { return SettleUntil([this] { return Connected() && g_bSynced && !g_bTransferring; }); }
+    // The write requests of one block and index the processor received, as hex frames.
+    std::vector<std::string> Received(int nBlock, int nIndex)
+    {
+        std::vector<std::string> frames;
+        for (const EmuRequest& r : m_emulator.Log())
+            if (IsWrite(r, nBlock, nIndex))
+                frames.push_back(HexText(r.bytes.data(), static_cast<int>(r.bytes.size())));
+        return frames;
+    }
     bool WaitDisconnected()
     {
         return SettleUntil([this] { return !m_pView->IsOnline() && g_nLinkType == LINK_NONE; });
