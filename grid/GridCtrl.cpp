@@ -9,6 +9,7 @@
 #include <wx/dnd.h>
 #include <wx/settings.h>
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include <array>
 
@@ -170,7 +171,12 @@ public:
     {
         // GTK cannot move the focus while it lays out a window being shown (a resize comes
         // then), so the focus moves once the event loop is back.
-        m_grid.CallAfter([pGrid = &m_grid] {
+        // An in-place editor opened since the request keeps the focus (a double click asks for
+        // the focus and then opens one); an editor open at the request loses it and ends.
+        m_grid.CallAfter([pGrid = &m_grid, focusAtRequest = wxWeakRef<wxWindow>(wxWindow::FindFocus())] {
+            wxWindow* pFocus = wxWindow::FindFocus();
+            if (pFocus != nullptr && pFocus->GetParent() == pGrid && pFocus != focusAtRequest.get())
+                return;
             if (pGrid->IsShownOnScreen() && !pGrid->HasFocus())
                 pGrid->SetFocus();
         });
