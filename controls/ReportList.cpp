@@ -11,6 +11,7 @@
 namespace {
 constexpr int kTextMargin = 6;  // between a cell's edge and its text
 constexpr int kWheelRows = 3;
+constexpr int kLinePixels = 20;  // a horizontal scroll step
 
 int AlignmentOf(int nFormat)
 {
@@ -33,7 +34,7 @@ bool CReportList::Create(wxWindow* pParent, int nCtrlId, const wxRect& rc, long 
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     if (!wxControl::Create(pParent, WxId(nCtrlId), rc.GetPosition(), rc.GetSize(),
-                           nStyle | wxBORDER_SIMPLE | wxVSCROLL | wxWANTS_CHARS))
+                           nStyle | wxBORDER_SIMPLE | wxVSCROLL | wxHSCROLL | wxWANTS_CHARS))
         return false;
     SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
     const int nText = GetCharHeight();
@@ -60,6 +61,7 @@ int CReportList::InsertColumn(int nCol, const wxString& strHeading, int nFormat,
     m_columns.insert(m_columns.begin() + nCol, Column{strHeading, nFormat, nWidth});
     for (auto& item : m_items)
         item.insert(item.begin() + std::min<int>(nCol, static_cast<int>(item.size())), wxString());
+    UpdateScrollBar();
     Refresh();
     return nCol;
 }
@@ -173,7 +175,7 @@ wxRect CReportList::GetHeaderItemRect(int nCol) const
 {
     if (nCol < 0 || nCol >= GetColumnCount())
         return {};
-    int x = 0;
+    int x = -m_nScrollLeft;
     for (int i = 0; i < nCol; ++i)
         x += m_columns[static_cast<std::size_t>(i)].nWidth;
     return {x, 0, m_columns[static_cast<std::size_t>(nCol)].nWidth, m_nHeaderHeight};
@@ -202,6 +204,14 @@ int CReportList::VisibleRows() const
     return std::max((GetClientSize().GetHeight() - m_nHeaderHeight) / m_nRowHeight, 1);
 }
 
+int CReportList::ColumnsWidth() const
+{
+    int nWidth = 0;
+    for (const Column& column : m_columns)
+        nWidth += column.nWidth;
+    return nWidth;
+}
+
 void CReportList::ScrollTo(int nTop)
 {
     m_nTopIndex = std::clamp(nTop, 0, std::max(GetItemCount() - VisibleRows(), 0));
@@ -209,10 +219,19 @@ void CReportList::ScrollTo(int nTop)
     Refresh();
 }
 
+void CReportList::ScrollLeftTo(int nLeft)
+{
+    m_nScrollLeft = std::clamp(nLeft, 0, std::max(ColumnsWidth() - GetClientSize().GetWidth(), 0));
+    UpdateScrollBar();
+    Refresh();
+}
+
 void CReportList::UpdateScrollBar()
 {
-    if (GetHandle() != nullptr)
-        SetScrollbar(wxVERTICAL, m_nTopIndex, VisibleRows(), GetItemCount());
+    if (GetHandle() == nullptr)
+        return;
+    SetScrollbar(wxVERTICAL, m_nTopIndex, VisibleRows(), GetItemCount());
+    SetScrollbar(wxHORIZONTAL, m_nScrollLeft, GetClientSize().GetWidth(), ColumnsWidth());
 }
 
 void CReportList::GetCellColours(int, int, wxColour& text, wxColour& back) const
@@ -299,7 +318,12 @@ void CReportList::OnPaint(wxPaintEvent&)
 
 void CReportList::OnSize(wxSizeEvent& event)
 {
-    ScrollTo(m_nTopIndex);
+    // GTK sends the size without the scroll bars before the size with them; clamped at once, a
+    // list scrolled to its end would lose its last row or column.
+    CallAfter([this] {
+        ScrollTo(m_nTopIndex);
+        ScrollLeftTo(m_nScrollLeft);
+    });
     event.Skip();
 }
 
@@ -318,12 +342,38 @@ void CReportList::OnLeftDown(wxMouseEvent& event)
 
 void CReportList::OnWheel(wxMouseEvent& event)
 {
-    ScrollTo(m_nTopIndex - event.GetWheelRotation() / std::max(event.GetWheelDelta(), 1) * kWheelRows);
+    const int nSteps = event.GetWheelRotation() / std::max(event.GetWheelDelta(), 1);
+    // A tilted wheel turns right with a positive rotation; Shift turns the wheel's rolling upward
+    // into a move to the left.
+    if (event.GetWheelAxis() == wxMOUSE_WHEEL_HORIZONTAL)
+        ScrollLeftTo(m_nScrollLeft + nSteps * kWheelRows * kLinePixels);
+    else if (event.ShiftDown())
+        ScrollLeftTo(m_nScrollLeft - nSteps * kWheelRows * kLinePixels);
+    else
+        ScrollTo(m_nTopIndex - nSteps * kWheelRows);
 }
 
 void CReportList::OnScroll(wxScrollWinEvent& event)
 {
     const wxEventType type = event.GetEventType();
+    if (event.GetOrientation() == wxHORIZONTAL) {
+        const int nPage = GetClientSize().GetWidth();
+        if (type == wxEVT_SCROLLWIN_TOP)
+            ScrollLeftTo(0);
+        else if (type == wxEVT_SCROLLWIN_BOTTOM)
+            ScrollLeftTo(ColumnsWidth());
+        else if (type == wxEVT_SCROLLWIN_LINEUP)
+            ScrollLeftTo(m_nScrollLeft - kLinePixels);
+        else if (type == wxEVT_SCROLLWIN_LINEDOWN)
+            ScrollLeftTo(m_nScrollLeft + kLinePixels);
+        else if (type == wxEVT_SCROLLWIN_PAGEUP)
+            ScrollLeftTo(m_nScrollLeft - nPage);
+        else if (type == wxEVT_SCROLLWIN_PAGEDOWN)
+            ScrollLeftTo(m_nScrollLeft + nPage);
+        else
+            ScrollLeftTo(event.GetPosition());
+        return;
+    }
     if (type == wxEVT_SCROLLWIN_TOP)
         ScrollTo(0);
     else if (type == wxEVT_SCROLLWIN_BOTTOM)
@@ -350,6 +400,8 @@ void CReportList::OnKeyDown(wxKeyEvent& event)
     case WXK_END: SetSelectionMark(nLast); break;
     case WXK_PAGEUP: SetSelectionMark(std::max(m_nSelected - VisibleRows(), 0)); break;
     case WXK_PAGEDOWN: SetSelectionMark(std::min(m_nSelected + VisibleRows(), nLast)); break;
+    case WXK_LEFT: ScrollLeftTo(m_nScrollLeft - kLinePixels); break;
+    case WXK_RIGHT: ScrollLeftTo(m_nScrollLeft + kLinePixels); break;
     default: event.Skip(); break;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A report-style list drawn by our own code (GTK's list cannot colour single cells): a header
-// of column titles over rows of texts, one selected row, a vertical scroll bar, and keys that
+// of column titles over rows of texts, one selected row, a vertical scroll bar, a horizontal one
+// when the columns are wider than the list (the header scrolls with the cells), and keys that
 // move the selection. Columns keep the width they were given; dividers are not dragged.
 // Subclasses choose the colours of each cell and the look of the header. Draw paints the whole
 // control, so tests can draw it into a memory bitmap. Choosing a row sends the parent
@@ -54,11 +55,13 @@ public:
     int GetSelectionMark() const { return m_nSelected; }
     void SetSelectionMark(int nItem);
     int GetTopIndex() const { return m_nTopIndex; }
+    // How far the columns are scrolled to the left, in pixels.
+    int GetScrollLeft() const { return m_nScrollLeft; }
 
     int GetHeaderHeight() const { return m_nHeaderHeight; }
     int GetRowHeight() const { return m_nRowHeight; }
-    // The column's rectangle in the header, and a cell's label rectangle (empty when the cell is
-    // not in view).
+    // The column's rectangle in the header (as scrolled), and a cell's label rectangle (empty when
+    // the cell's row is not in view).
     wxRect GetHeaderItemRect(int nCol) const;
     wxRect GetCellRect(int nItem, int nCol) const;
     // The row at a client point, or -1.
@@ -82,8 +85,10 @@ private:
     };
 
     int VisibleRows() const;
+    int ColumnsWidth() const;
     void DrawGridLines(wxDC& dc);
     void ScrollTo(int nTop);
+    void ScrollLeftTo(int nLeft);
     void UpdateScrollBar();
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
@@ -98,6 +103,7 @@ private:
     wxColour m_clrText;
     int m_nSelected = -1;
     int m_nTopIndex = 0;
+    int m_nScrollLeft = 0;
     int m_nRowHeight = 17;
     int m_nHeaderHeight = 20;
     bool m_bGridLines = false;

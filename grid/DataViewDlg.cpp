@@ -63,7 +63,6 @@ void CDataViewDlg::FillParameterList()
         m_lstParams->InsertColumn(j, m_astrColTitles[std::size_t(j)], LVCFMT_CENTER, ParameterReport::ColumnWidth(j));
     for (int i = 0; i < ParameterReport::kRows; ++i)
         m_lstParams->InsertItem(i, m_astrRowNames[std::size_t(i)]);
-    // A channel without a column (the outputs 2 to 8) is refused by the list.
     for (const ParameterReport::Cell& cell : ParameterReport::ChannelTexts(*m_pData))
         m_lstParams->SetItemText(cell.nRow, cell.nChannel + 1, wxString::FromUTF8(cell.text));
 }

@@ -205,7 +205,13 @@ std::vector<std::string> RowNames(bool bChinese)
 
 std::vector<std::string> ColumnTitles(bool bChinese)
 {
-    return {bChinese ? "参数" : "Args", "CH1", "CH2", "CH3", "CH4", "CH5", "CH6", "", "", "", "", ""};
+    std::vector<std::string> titles{bChinese ? "参数" : "Args"};
+    for (int c = kMicChannel; c < kEffectChannel; ++c)
+        titles.push_back("CH" + std::to_string(c + 1));
+    titles.emplace_back("Effect");
+    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+        titles.push_back((bChinese ? "输出" : "Output ") + std::to_string(i + 1));
+    return titles;
 }
 
 int ColumnWidth(int nColumn)

@@ -142,6 +142,30 @@ TEST_F(ParameterReportTable, RowNamesNameTheRowsBesideThemInBothLanguages)
         EXPECT_EQ(english[std::size_t(c.nRow)], c.szEnglish);
         EXPECT_EQ(chinese[std::size_t(c.nRow)], c.szChinese);
     }
-    EXPECT_EQ(ColumnTitles(false), (std::vector<std::string>{"Args", "CH1", "CH2", "CH3", "CH4", "CH5", "CH6", "", "", "", "", ""}));
-    EXPECT_EQ(ColumnTitles(true)[0], "参数");
+}
+
+// Channel c goes to column c + 1: the titles name every channel's column, the last one output 8's.
+TEST_F(ParameterReportTable, EveryChannelHasATitledColumnUpToOutput8)
+{
+    const std::vector<std::string> kEnglish{"Args",     "CH1",      "CH2",      "CH3",      "CH4",     "CH5",
+                                            "CH6",      "CH7",      "Effect",   "Output 1", "Output 2", "Output 3",
+                                            "Output 4", "Output 5", "Output 6", "Output 7", "Output 8"};
+    const std::vector<std::string> kChinese{"参数",  "CH1",   "CH2",   "CH3",   "CH4",   "CH5",   "CH6",   "CH7",  "Effect",
+                                            "输出1", "输出2", "输出3", "输出4", "输出5", "输出6", "输出7", "输出8"};
+    EXPECT_EQ(ColumnTitles(false), kEnglish);
+    EXPECT_EQ(ColumnTitles(true), kChinese);
+    ASSERT_EQ(kColumns, kChannels + 1);
+
+    Out(7).SetLevel(300);
+    Out(7).SetDelay(48);
+    int nLastColumnCells = 0;
+    for (const Cell& cell : ChannelTexts(Data())) {
+        ASSERT_LT(cell.nChannel + 1, kColumns) << "row " << cell.nRow;
+        nLastColumnCells += cell.nChannel + 1 == kColumns - 1;
+    }
+    EXPECT_GT(nLastColumnCells, 20);
+    const Texts texts = Report();
+    EXPECT_EQ(texts(68, 15), "-30.0dB");
+    EXPECT_EQ(texts(67, 15), "1.000MS");
+    EXPECT_EQ(texts(0, 15), Out(7).GetBand(0)->GetTypeText());
 }

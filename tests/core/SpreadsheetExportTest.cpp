@@ -52,6 +52,12 @@ TEST_F(SpreadsheetExport, TitlesThenOneTextRowPerListRow)
         {"A4", "Delay"},    {"C4", "1.000ms"}, {"D4", "12"},  // a number-like text stays a text
     };
     EXPECT_EQ(sheet.cells, expected);
+
+    // A title may repeat: the titles are only the first row's texts.
+    ASSERT_TRUE(WriteSpreadsheet(strPath, "Pelmo", {{"CH1", "", "CH1"}, {{"a", "b", "c"}}}));
+    const std::map<std::string, std::string> repeated = {
+        {"A1", "CH1"}, {"C1", "CH1"}, {"A2", "a"}, {"B2", "b"}, {"C2", "c"}};
+    EXPECT_EQ(ReadFirstXlsxSheet(strPath).cells, repeated);
 }
 
 TEST_F(SpreadsheetExport, ReplacesAnOldFileAndLeavesItWhenTheWorkbookCannotBeWritten)
