@@ -16,6 +16,23 @@ long AlignStyle(unsigned nStyle)
 }
 }  // namespace
 
+void StartTyping(wxTextEntry& entry, int nChar, bool bList)
+{
+    switch (EditStartFor(nChar, bList)) {
+    case EditStart::CaretAtEnd: entry.SetInsertionPointEnd(); break;
+    case EditStart::DeleteLast:
+        entry.SetInsertionPointEnd();
+        if (!entry.IsEmpty())
+            entry.Remove(entry.GetLastPosition() - 1, entry.GetLastPosition());
+        break;
+    case EditStart::SelectAll: entry.SelectAll(); break;
+    case EditStart::ReplaceWithChar:
+        entry.SetValue(EditStartChar(nChar));
+        entry.SetInsertionPointEnd();
+        break;
+    }
+}
+
 void ReportEndEdit(CGridCtrl& grid, wxWindow& editor, int nRow, int nCol, const wxString& strText, int nLastKey)
 {
     GridItemNotify notify;
@@ -58,19 +75,7 @@ CInPlaceEdit::CInPlaceEdit(CGridCtrl* pGrid, const Rect& rc, unsigned nStyle, in
     Bind(wxEVT_CONTEXT_MENU, [](wxContextMenuEvent&) {});
     SetFocus();
 
-    switch (EditStartFor(nChar, false)) {
-    case EditStart::CaretAtEnd: SetInsertionPointEnd(); break;
-    case EditStart::DeleteLast:
-        SetInsertionPointEnd();
-        if (!IsEmpty())
-            Remove(GetLastPosition() - 1, GetLastPosition());
-        break;
-    case EditStart::SelectAll: SelectAll(); break;
-    case EditStart::ReplaceWithChar:
-        SetValue(EditStartChar(nChar));
-        SetInsertionPointEnd();
-        break;
-    }
+    StartTyping(*this, nChar, false);
 }
 
 void CInPlaceEdit::OnCharHook(wxKeyEvent& event)

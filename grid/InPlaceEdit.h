@@ -37,6 +37,8 @@ private:
     bool m_bEnded = false;
 };
 
+// Puts the caret or the first typed character into a new editor as the key that opened it asks.
+void StartTyping(wxTextEntry& entry, int nChar, bool bList);
 // Tells the grid that the editor pEditor ended with a text and a key (the in-place editors'
 // shared report).
 void ReportEndEdit(CGridCtrl& grid, wxWindow& editor, int nRow, int nCol, const wxString& strText, int nLastKey);

@@ -63,19 +63,7 @@ CInPlaceList::CInPlaceList(CGridCtrl* pGrid, const Rect& rc, unsigned nListStyle
     SetFocus();
     if (bListOnly)
         return;
-    switch (EditStartFor(nChar, true)) {
-    case EditStart::CaretAtEnd: SetInsertionPointEnd(); break;
-    case EditStart::DeleteLast:
-        SetInsertionPointEnd();
-        if (!GetValue().empty())
-            Remove(GetLastPosition() - 1, GetLastPosition());
-        break;
-    case EditStart::SelectAll: SelectAll(); break;
-    case EditStart::ReplaceWithChar:
-        SetValue(EditStartChar(nChar));
-        SetInsertionPointEnd();
-        break;
-    }
+    StartTyping(*this, nChar, true);
 }
 
 void CInPlaceList::OnCharHook(wxKeyEvent& event)
