@@ -4,13 +4,12 @@
 // second. The same with the curves of two crossover partners (line setting on), and a whole
 // repaint with the axes. Needs a display (bench.sh starts Xvfb when there is none).
 #include <benchmark/benchmark.h>
-#include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/init.h>
 
 #include <memory>
 
+#include "bench/WxBenchMain.h"
 #include "controls/EqCurveStatic.h"
 #include "model/DataDefine.h"
 #include "model/KTV_Data.h"
@@ -95,24 +94,9 @@ void BM_DragRepaintWholeOutputGraph(benchmark::State& state)
 }
 BENCHMARK(BM_DragRepaintWholeOutputGraph)->Unit(benchmark::kMillisecond);
 
-class CBenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    wxApp::SetInstance(new CBenchApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        fprintf(stderr, "cannot start wx (is DISPLAY set?)\n");
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
+    return RunBenchmarksInWx(argc, argv);
 }

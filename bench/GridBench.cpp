@@ -6,14 +6,13 @@
 // toolkit laying out and drawing the cells' texts. Needs a display (bench.sh starts Xvfb when
 // there is none).
 #include <benchmark/benchmark.h>
-#include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/init.h>
 
 #include <random>
 #include <string>
 
+#include "bench/WxBenchMain.h"
 #include "grid/GridCtrl.h"
 
 namespace {
@@ -78,24 +77,9 @@ void BM_SortByTextColumn(benchmark::State& state)
 }
 BENCHMARK(BM_SortByTextColumn)->Unit(benchmark::kMillisecond);
 
-class CBenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    wxApp::SetInstance(new CBenchApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        fprintf(stderr, "cannot start wx (is DISPLAY set?)\n");
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
+    return RunBenchmarksInWx(argc, argv);
 }

@@ -20,7 +20,6 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
-#include <wx/init.h>
 #include <wx/timer.h>
 
 #include <atomic>
@@ -30,6 +29,7 @@
 #include <string>
 #include <thread>
 
+#include "bench/WxBenchMain.h"
 #include "app/HalvekApp.h"
 #include "app/HalvekView.h"
 #include "app/MainFrm.h"
@@ -329,29 +329,18 @@ BENCHMARK(BM_LevelPageOnTheRunningProgram)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);
 
-class CBenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     UseFreshConfigFolder();
-    benchmark::Initialize(&argc, argv);
     UseFixedDpi();
-    wxApp::SetInstance(new CBenchApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        fprintf(stderr, "cannot start wx (is DISPLAY set?)\n");
-        return 1;
-    }
-    InstallWindowMessagePoster();
-    CreateSharedGdiObjects();
-    SendIdleEventsOnlyWhereAsked();  // as the program does at start-up
-    benchmark::RunSpecifiedBenchmarks();
-    DestroySharedGdiObjects();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
+    return RunBenchmarksInWx(
+        argc, argv,
+        [] {
+            InstallWindowMessagePoster();
+            CreateSharedGdiObjects();
+            SendIdleEventsOnlyWhereAsked();  // as the program does at start-up
+        },
+        DestroySharedGdiObjects);
 }

@@ -5,10 +5,10 @@
 #include <benchmark/benchmark.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
-#include <wx/init.h>
 
 #include <vector>
 
+#include "bench/WxBenchMain.h"
 #include "app/HalvekView.h"
 #include "app/MainFrm.h"
 #include "controls/DrawnControl.h"
@@ -112,31 +112,19 @@ void BM_SwitchToTheOutputPage(benchmark::State& state)
 }
 BENCHMARK(BM_SwitchToTheOutputPage)->Unit(benchmark::kMillisecond);
 
-class CBenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     // The view reads and writes its settings: in a folder of the run's own.
     UseFreshConfigFolder();
-    benchmark::Initialize(&argc, argv);
     UseFixedDpi();
-    wxApp::SetInstance(new CBenchApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        fprintf(stderr, "cannot start wx (is DISPLAY set?)\n");
-        return 1;
-    }
-    InstallWindowMessagePoster();
-    CreateSharedGdiObjects();
-    InitDeviceData();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    DestroySharedGdiObjects();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
+    return RunBenchmarksInWx(
+        argc, argv,
+        [] {
+            InstallWindowMessagePoster();
+            CreateSharedGdiObjects();
+            InitDeviceData();
+        },
+        DestroySharedGdiObjects);
 }
