@@ -21,7 +21,6 @@
 #include "model/KTV_Data.h"
 #include "model/KTV_OutData.h"
 #include "model/ParamTable.h"
-#include "model/SpeakerGroupTable.h"
 #include "model/SpeakerRole.h"
 #include "model/StdAfx.h"
 #include "pages/LevelRules.h"
@@ -52,7 +51,7 @@ int IconKindOfRole(int nRole)
 }  // namespace
 
 CLevel_Delay_Dlg::CLevel_Delay_Dlg(IPageHost& host, CKTV_Data& data)
-    : CPage(IDD_LEVEL_DELAY, host, data), m_meterFrame([this] { ShowMeterCodes(); })
+    : CPage(IDD_LEVEL_DELAY, host, data), m_planControls(data), m_meterFrame([this] { ShowMeterCodes(); })
 {
     SetBackgroundSkins(IDB_BACK_EN, IDB_BACK_CN);
     g_pLevelPage = this;
@@ -87,16 +86,21 @@ void CLevel_Delay_Dlg::CreateControls()
         m_btnOn[n] = CreateItem<CBitButton>(IDC_OUT_ON + n);
         m_btnPolarity[n] = CreateItem<CBitButton>(IDC_OUT_POLARITY + n);
     }
+    CDelayPlanControls::FieldArray fields{};
+    CDelayPlanControls::SpinArray spins{};
     for (int f = 0; f < DELAY_FIELDS; ++f) {
-        m_editDelay[f] = CreateItem<CNumEdit>(IDC_DELAY_EDIT + f);
-        m_spinDelay[f] = CreateItem<CNumSpin>(IDC_DELAY_SPIN + f);
+        fields[f] = CreateItem<CNumEdit>(IDC_DELAY_EDIT + f);
+        spins[f] = CreateItem<CNumSpin>(IDC_DELAY_SPIN + f);
     }
     for (int p = 0; p < DELAY_POSITIONS; ++p)
         m_btnPosition[p] = CreateItem<CBtnPng>(IDC_POSITION + p);
+    CDelayPlanControls::UnitArray units{};
     for (int u = 0; u < 3; ++u)
-        m_btnUnit[u] = CreateItem<CBitButton>(IDC_UNIT_MS + u);
+        units[u] = CreateItem<CBitButton>(IDC_UNIT_MS + u);
+    CDelayPlanControls::LinkArray links{};
     for (int b = 0; b < DELAY_LINK_BUTTONS; ++b)
-        m_btnLink[b] = CreateItem<CBtnPng>(IDC_GROUP_LINK + b);
+        links[b] = CreateItem<CBtnPng>(IDC_GROUP_LINK + b);
+    m_planControls.Attach(fields, spins, links, units);
 }
 
 bool CLevel_Delay_Dlg::OnInitDialog()
@@ -168,14 +172,14 @@ void CLevel_Delay_Dlg::InitDelayControls()
         m_btnPosition[p]->SetCheckedImages(nFace + 2, nFace + 2, nFace + 2);
         m_btnPosition[p]->SetHoverNotify(true);
     }
-    for (CBtnPng* pLink : m_btnLink) {
+    for (CBtnPng* pLink : m_planControls.LinkToggles()) {
         pLink->SetImages(IDP_LINK, IDP_LINK + 1, IDP_LINK + 2);
         pLink->SetCheckedImages(IDP_LINK + 3, IDP_LINK + 4, IDP_LINK + 5);
     }
     const ParamRow& row = ParamRowOf(DelayParamOfUnit(g_nDelayUnit));
     for (int f = 0; f < DELAY_FIELDS; ++f) {
-        CNumEdit* pEdit = m_editDelay[f];
-        CNumSpin* pSpin = m_spinDelay[f];
+        CNumEdit* pEdit = m_planControls.DelayFields()[f];
+        CNumSpin* pSpin = m_planControls.DelaySpins()[f];
         pEdit->CreateSpinOverlay(IDC_DELAY_OVERLAY + f);
         pEdit->GetSpinOverlay().SetBitmaps(IDB_KNOB_IDLE, IDB_KNOB_LEFT, IDB_KNOB_ACTIVE, IDB_KNOB_RIGHT);
         pEdit->SetOverlaySpin(IDC_DELAY_SPIN + f, pSpin);
@@ -209,8 +213,9 @@ void CLevel_Delay_Dlg::BindEvents()
         OnNumEditKey(static_cast<int>(wParam), static_cast<int>(lParam));
         return LRESULT(0);
     });
+    // Posted by a delay spin after its own step.
     BindMessage(this, WM_NUMSPIN_DELTA, [this](WPARAM wParam, LPARAM lParam) {
-        OnNumSpinDelta(static_cast<int>(wParam), static_cast<int>(lParam));
+        m_planControls.FollowStep(static_cast<int>(wParam) - IDC_DELAY_SPIN, static_cast<int>(lParam));
         return LRESULT(0);
     });
     Bind(wxEVT_CHAR_HOOK, &CLevel_Delay_Dlg::OnCharHook, this);
@@ -258,9 +263,9 @@ void CLevel_Delay_Dlg::SetLanguage()
     }
     for (int u = 0; u < 3; ++u) {
         const int nFace = (bCn ? IDB_UNIT_CN : IDB_UNIT_EN) + 3 * u;
-        m_btnUnit[u]->SetBitmaps(nFace, nFace + 1, nFace + 2, nFace + 2, nFace + 2, nFace + 2);
+        m_planControls.UnitButtons()[u]->SetBitmaps(nFace, nFace + 1, nFace + 2, nFace + 2, nFace + 2, nFace + 2);
     }
-    for (CNumEdit* pEdit : m_editDelay)
+    for (CNumEdit* pEdit : m_planControls.DelayFields())
         pEdit->RefreshLanguage();
     CPage::SetLanguage();
 }
@@ -307,7 +312,7 @@ void CLevel_Delay_Dlg::UpdateAllControls()
     for (int n = 0; n < kOutputs; ++n)
         ShowOutput(n);
     BindDelayControls();
-    SetDelayUnit(g_nDelayUnit);
+    m_planControls.SetDelayUnit(g_nDelayUnit);
     // A status that repeats the last one is not told to the view: a page shown while the meters
     // stand still takes the last reply's codes itself.
     if (m_pView->IsOnline())
@@ -517,7 +522,7 @@ void CLevel_Delay_Dlg::FollowFocus(int nCtrlId)
         SelectOutputIfChanged(n);
         MarkOutputPosition(n, true);
     } else if (nCtrlId >= IDC_DELAY_EDIT && nCtrlId < IDC_DELAY_EDIT + DELAY_FIELDS) {
-        SelectOutputChannel(m_delayBind.OutputOfField(nCtrlId - IDC_DELAY_EDIT));
+        SelectOutputChannel(m_planControls.Plan().OutputOfField(nCtrlId - IDC_DELAY_EDIT));
     } else {
         SelectOutputChannel(-1);
     }
@@ -527,7 +532,7 @@ void CLevel_Delay_Dlg::FollowFocus(int nCtrlId)
 
 void CLevel_Delay_Dlg::MarkOutputPosition(int n, bool bMark)
 {
-    const int p = m_delayBind.PositionOfOutput(n);
+    const int p = m_planControls.Plan().PositionOfOutput(n);
     if (p >= 0)
         m_btnPosition[p]->SetCheck(bMark);
 }
@@ -553,138 +558,53 @@ void CLevel_Delay_Dlg::SelectOutputIfChanged(int n)
 
 // ---- The car plan ----
 
-int CLevel_Delay_Dlg::ShownDelay(int n) const
-{
-    return std::clamp<int>(m_pData->GetOutData(n)->GetDelay(), 0, DELAY_CODE_MAX);
-}
-
-// Every field, spin and icon is reset before the roles bind them again, so a field that serves no
-// output any more names none.
+// The roles bind the outputs again, every icon is unchecked and hidden, and each bound output
+// shows its delay field and icon.
 void CLevel_Delay_Dlg::BindDelayControls()
 {
-    for (CNumEdit* pEdit : m_editDelay) {
-        pEdit->ShowWindow(SW_HIDE);
-        pEdit->SetReadOnly(false);
-    }
+    m_planControls.Rebind(kOutputs);
     for (CBtnPng* pIcon : m_btnPosition) {
         pIcon->SetCheck(false);
         pIcon->ShowWindow(SW_HIDE);
     }
-    std::array<BYTE, OUTPUT_CHANNELS> roles{};
-    std::copy_n(g_roleStates.m_byOutRole, OUTPUT_CHANNELS, roles.begin());
-    m_delayBind.Bind(roles);
-    for (int f = 0; f < DELAY_FIELDS; ++f)
-        m_spinDelay[f]->SetItemData(m_delayBind.OutputOfField(f));
     m_nSelOutput = -1;
+    const CDelayPlan& plan = m_planControls.Plan();
     for (int n = 0; n < kOutputs; ++n) {
-        const int f = m_delayBind.FieldOfOutput(n);
-        if (f < 0)
+        if (plan.FieldOfOutput(n) < 0)
             continue;
         const int nStored = m_pData->GetOutData(n)->GetDelay();
-        if (nStored != ShownDelay(n))
-            Trace("output %d delay %d shown as %d\n", n, nStored, ShownDelay(n));
-        m_spinDelay[f]->SetPos(ShownDelay(n));
-        m_editDelay[f]->ShowWindow(SW_SHOW);
-        m_btnPosition[m_delayBind.PositionOfOutput(n)]->ShowWindow(SW_SHOW);
+        if (nStored != m_planControls.ShownDelay(n))
+            Trace("output %d delay %d shown as %d\n", n, nStored, m_planControls.ShownDelay(n));
+        m_planControls.ShowDelay(n);
+        m_btnPosition[plan.PositionOfOutput(n)]->ShowWindow(SW_SHOW);
     }
-    ShowGroupLinkButtons();
-}
-
-void CLevel_Delay_Dlg::ShowGroupLinkButtons()
-{
-    for (const DelayGroup group : kLinkableGroups) {
-        for (const int b : GroupLinkButtons(group))
-            m_btnLink[b]->ShowWindow(SW_HIDE);
-        const int nState = GroupLinkState(g_speakerGroups, group);
-        if (const int b = GroupLinkButton(g_speakerGroups, group); b >= 0) {
-            m_btnLink[b]->SetCheck(nState == 1);
-            m_btnLink[b]->ShowWindow(SW_SHOW);
-        }
-        if (nState == 1)
-            SetGroupDelaysReadOnly(group, true);
-    }
-}
-
-void CLevel_Delay_Dlg::SetGroupDelaysReadOnly(DelayGroup group, bool bReadOnly)
-{
-    for (const int m : GroupMembers(g_speakerGroups, group))
-        if (const int f = m_delayBind.FieldOfOutput(m); f >= 0)
-            m_editDelay[f]->SetReadOnly(bReadOnly);
-}
-
-void CLevel_Delay_Dlg::SetDelayUnit(int nUnit)
-{
-    g_nDelayUnit = nUnit >= 1 && nUnit <= 3 ? nUnit : 1;
-    for (int u = 0; u < 3; ++u)
-        m_btnUnit[u]->SetCheck(u + 1 == g_nDelayUnit);
-    const int nType = DelayDisplayType(g_nDelayUnit);
-    for (CNumEdit* pEdit : m_editDelay)
-        if (pEdit->GetType() != nType)
-            pEdit->SetType(nType, wxString());
+    m_planControls.ShowGroupLinks();
 }
 
 void CLevel_Delay_Dlg::OnDelayUnit(int nUnit)
 {
-    if (nUnit == g_nDelayUnit && m_btnUnit[nUnit - 1]->GetCheck())
-        return;
-    SetDelayUnit(nUnit);
-    SelectOutputChannel(-1);
+    if (m_planControls.ChooseDelayUnit(nUnit))
+        SelectOutputChannel(-1);
 }
 
-void CLevel_Delay_Dlg::ApplyDelay(int n, int nCode)
-{
-    WriteParam(ParamRowOf(ParamId::OutDelayMs), ParamTarget{m_pData, n}, nCode);
-    if (const int f = m_delayBind.FieldOfOutput(n); f >= 0)
-        m_spinDelay[f]->SetPos(ShownDelay(n));
-}
-
-// A field's commit or a step of its spin. A delay the field shows already is not written, so a
-// delay held beyond the range stays until the user changes it.
 void CLevel_Delay_Dlg::OnDelayEdit(int f, bool bFromSpin)
 {
-    const int n = m_delayBind.OutputOfField(f);
-    if (n < 0)
-        return;
-    const int nCode = m_spinDelay[f]->GetPos();
-    const bool bChanged = nCode != ShownDelay(n);
-    if (bChanged)
-        ApplyDelay(n, nCode);
-    if (bFromSpin)
-        m_delayBind.NoteStep(n, bChanged);
-    SelectOutputChannel(n);
-}
-
-// Posted by a delay spin after its own step: the outputs linked with it follow by one unit.
-void CLevel_Delay_Dlg::OnNumSpinDelta(int nSpinId, int nStep)
-{
-    const int f = nSpinId - IDC_DELAY_SPIN;
-    const int n = m_delayBind.OutputOfField(f);
-    if (n < 0)
-        return;
-    std::array<int, OUTPUT_CHANNELS> delays{};
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
-        delays[i] = m_pData->GetOutData(i)->GetDelay();
-    const int nUnit = m_editDelay[f]->GetType() + 1;
-    for (const DelayChange& change : m_delayBind.FollowStep(g_speakerGroups, n, nStep, nUnit, delays))
-        ApplyDelay(change.nOutput, change.nCode);
+    if (const int n = m_planControls.CommitDelay(f, bFromSpin); n >= 0)
+        SelectOutputChannel(n);
 }
 
 void CLevel_Delay_Dlg::OnPositionButton(int p)
 {
-    const int n = m_delayBind.OutputOfPosition(p);
+    const CDelayPlan& plan = m_planControls.Plan();
+    const int n = plan.OutputOfPosition(p);
     if (n < 0)
         return;
     SelectOutputChannel(n);
-    m_editDelay[m_delayBind.FieldOfOutput(n)]->SetFocus();
+    m_planControls.DelayFields()[plan.FieldOfOutput(n)]->SetFocus();
 }
 
 void CLevel_Delay_Dlg::OnGroupLink(int b)
 {
-    const DelayGroup group = GroupOfLinkButton(b);
-    const int nState = ToggleGroupLink(g_speakerGroups, group);
-    if (nState != 0 && nState != 1)
-        return;
-    SetGroupDelaysReadOnly(group, nState == 1);
-    m_btnLink[b]->SetCheck(nState == 1);
-    SelectOutputChannel(-1);
+    if (m_planControls.FlipGroupLink(b))
+        SelectOutputChannel(-1);
 }

@@ -14,7 +14,7 @@
 
 #include "controls/ControlTimer.h"
 
-#include "pages/DelayPlan.h"
+#include "pages/DelayPlanControls.h"
 #include "pages/Page.h"
 
 class CBitButton;
@@ -48,9 +48,6 @@ public:
     static constexpr int kMeterFrameMs = 40;
     // Every lamp off.
     void ClearOutputMeters();
-    // Makes unit nUnit (1 ms, 2 cm, 3 inch) the delay unit of both pages: its button alone is
-    // checked and every delay field shows its code in it.
-    void SetDelayUnit(int nUnit);
 
 protected:
     void CreateControls() override;
@@ -74,7 +71,6 @@ private:
     void OnNumEditKey(int nCtrlId, int nKey);
     void OnCharHook(wxKeyEvent& event);
     void OnDelayEdit(int nField, bool bFromSpin);
-    void OnNumSpinDelta(int nSpinId, int nStep);
     void OnPositionButton(int nPosition);
     void OnDelayUnit(int nUnit);
     void OnGroupLink(int nButton);
@@ -87,11 +83,6 @@ private:
     void ShowMeterCodes();
     // The delay fields, their spins' outputs and the position icons from the roles.
     void BindDelayControls();
-    void ShowGroupLinkButtons();
-    void SetGroupDelaysReadOnly(DelayGroup group, bool bReadOnly);
-    // Stores and shows a new delay of an output.
-    void ApplyDelay(int nOutput, int nCode);
-    int ShownDelay(int nOutput) const;
     void RefreshLinkedLevels(int nOutput);
     void SelectOutputChannel(int nOutput);
     void SelectOutputIfChanged(int nOutput);
@@ -118,16 +109,13 @@ private:
     std::array<CBitButton*, kOutputs> m_btnRole{};
     std::array<CBitButton*, kOutputs> m_btnNoRole{};
     std::array<CSLamp*, kOutputs> m_meter{};
-    std::array<CNumEdit*, DELAY_FIELDS> m_editDelay{};
-    std::array<CNumSpin*, DELAY_FIELDS> m_spinDelay{};
     std::array<CBtnPng*, DELAY_POSITIONS> m_btnPosition{};
-    std::array<CBitButton*, 3> m_btnUnit{};
-    std::array<CBtnPng*, DELAY_LINK_BUTTONS> m_btnLink{};
 
     int m_nMasterBinding = -1;
     std::array<int, kOutputs> m_nOutBinding{};
-    // Which output each delay field and position serves, and the steps its links follow.
-    CDelayPlan m_delayBind;
+    // The delay fields, spins, link and unit buttons, and which output each field and position
+    // serves.
+    CDelayPlanControls m_planControls;
     int m_nSelOutput = -1;  // the output whose position is marked, -1 none
     // Meter codes of the last status reply, shown at the next frame of the meters.
     std::array<int, kOutputs> m_nMeterCodes{};

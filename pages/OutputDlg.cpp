@@ -124,7 +124,7 @@ private:
 };
 }  // namespace
 
-COutputDlg::COutputDlg(IPageHost& host, CKTV_Data& data) : CPage(IDD_OUTPUT, host, data)
+COutputDlg::COutputDlg(IPageHost& host, CKTV_Data& data) : CPage(IDD_OUTPUT, host, data), m_planControls(data)
 {
     SetBackgroundSkins(IDB_BACK_EN, IDB_BACK_CN);
 }
@@ -184,14 +184,18 @@ void COutputDlg::CreateControls()
 
     for (int i = 0; i < kPositions; ++i)
         m_btnPosition[i] = CreateItem<CBtnPng>(IDC_POSITION + i);
+    CDelayPlanControls::FieldArray fields{};
+    CDelayPlanControls::SpinArray spins{};
     for (int i = 0; i < kDelayFields; ++i) {
-        m_editDelay[i] = CreateItem<CNumEdit>(IDC_DELAY_EDIT + i);
-        m_spinDelay[i] = CreateItem<CNumSpin>(IDC_DELAY_SPIN + i);
+        fields[i] = CreateItem<CNumEdit>(IDC_DELAY_EDIT + i);
+        spins[i] = CreateItem<CNumSpin>(IDC_DELAY_SPIN + i);
     }
+    CDelayPlanControls::LinkArray links{};
     for (int i = 0; i < kGroupLinks; ++i)
-        m_btnGroupLink[i] = CreateItem<CBtnPng>(IDC_GROUP_LINK + i);
-    m_btnDelayUnit = {CreateItem<CBitButton>(IDC_UNIT_MS), CreateItem<CBitButton>(IDC_UNIT_CM),
-                      CreateItem<CBitButton>(IDC_UNIT_INCH)};
+        links[i] = CreateItem<CBtnPng>(IDC_GROUP_LINK + i);
+    m_planControls.Attach(fields, spins, links,
+                          {CreateItem<CBitButton>(IDC_UNIT_MS), CreateItem<CBitButton>(IDC_UNIT_CM),
+                           CreateItem<CBitButton>(IDC_UNIT_INCH)});
 }
 
 bool COutputDlg::OnInitDialog()
@@ -342,32 +346,34 @@ void COutputDlg::InitPlanControls()
         m_btnPosition[i]->Hide();
     }
     for (int i = 0; i < kGroupLinks; ++i) {
+        CBtnPng& link = *m_planControls.LinkToggles()[i];
         const int n = kGroupLinkImages[i];
-        m_btnGroupLink[i]->SetImages(n, n + 1, n + 2);
-        m_btnGroupLink[i]->SetCheckedImages(n + 3, n + 4, n + 5);
-        m_btnGroupLink[i]->Hide();
+        link.SetImages(n, n + 1, n + 2);
+        link.SetCheckedImages(n + 3, n + 4, n + 5);
+        link.Hide();
     }
     const ParamRow& row = ParamRowOf(DelayParamOfUnit(g_nDelayUnit));
     for (int k = 0; k < kDelayFields; ++k) {
-        CNumEdit& field = *m_editDelay[k];
+        CNumEdit& field = *m_planControls.DelayFields()[k];
+        CNumSpin& spin = *m_planControls.DelaySpins()[k];
         field.SetFont(g_fontOutput);
         field.CreateSpinOverlay(IDC_DELAY_OVERLAY + k);
-        field.SetOverlaySpin(IDC_DELAY_SPIN + k, m_spinDelay[k]);
+        field.SetOverlaySpin(IDC_DELAY_SPIN + k, &spin);
         field.GetSpinOverlay().SetBitmaps(IDB_KNOB, IDB_KNOB + 1, IDB_KNOB + 2, IDB_KNOB + 3);
         field.SetType(row.nType);
-        m_spinDelay[k]->SetBuddy(&field);
-        m_spinDelay[k]->SetRange(row.nMin, row.nMax);
-        m_spinDelay[k]->SetType(row.nSpinType);
-        m_spinDelay[k]->Hide();
+        spin.SetBuddy(&field);
+        spin.SetRange(row.nMin, row.nMax);
+        spin.SetType(row.nSpinType);
+        spin.Hide();
         field.SetValue(0);
         field.ShowWindow(SW_HIDE);
     }
-    for (CBitButton* pButton : m_btnDelayUnit) {
+    for (CBitButton* pButton : m_planControls.UnitButtons()) {
         pButton->SetBitmaps(IDB_UNIT + 1, IDB_UNIT, IDB_UNIT + 2, IDB_UNIT + 2, IDB_UNIT + 2, IDB_UNIT + 2);
         pButton->SetFonts(&g_fontEdit, &g_fontEdit, &g_fontEdit, &g_fontEdit, &g_fontEdit, &g_fontEdit);
         pButton->SetTextColors(skin::kLabel, *wxWHITE, *wxWHITE, *wxWHITE, *wxWHITE, *wxWHITE);
     }
-    SetDelayUnit(g_nDelayUnit);
+    m_planControls.SetDelayUnit(g_nDelayUnit);
 }
 
 void COutputDlg::InitStrips()
@@ -483,7 +489,7 @@ void COutputDlg::RefreshPage()
 {
     RefreshChannel();
     if (m_bReady)
-        SetDelayUnit(g_nDelayUnit);
+        m_planControls.SetDelayUnit(g_nDelayUnit);
     RefreshDiagram();
     m_btnLinkLR->SetCheck(g_bLinkLR != 0);
     m_btnLockMap->SetCheck(g_bOutMapLocked != 0);
@@ -563,7 +569,7 @@ void COutputDlg::SetLanguage()
     m_btnGeqLabel->SetCheck(g_bChinese != 0);
     static const char* const kUnits[3][2] = {{"ms", "毫秒"}, {"cm", "厘米"}, {"inch", "英寸"}};
     for (int i = 0; i < 3; ++i)
-        m_btnDelayUnit[i]->SetLabel(wxString::FromUTF8(kUnits[i][g_bChinese ? 1 : 0]));
+        m_planControls.UnitButtons()[i]->SetLabel(wxString::FromUTF8(kUnits[i][g_bChinese ? 1 : 0]));
     ShowCurrentInput();
     for (COutRoute_Dlg* pStrip : m_strip) {
         pStrip->ShowSpeakerRole();

@@ -12,7 +12,7 @@
 // beyond a field's range are shown at its bound and kept in the model.
 #include <array>
 
-#include "pages/DelayPlan.h"
+#include "pages/DelayPlanControls.h"
 #include "pages/OutputFieldOrder.h"
 #include "pages/Page.h"
 
@@ -131,15 +131,7 @@ private:
     void RefreshDiagram();
     void ShowPosition(int nOutput);
     void SetPositionCheck(int nOutput, bool bChecked);
-    void RefreshGroupToggles();
-    void SetGroupDelayReadOnly(DelayGroup group, bool bReadOnly);
-    void SetDelayUnit(int nUnit);
-    void OnDelayUnit(int nUnit);
     void OnPositionButton(int nButton);
-    void OnDelayEdit(int nField, bool bFromSpin);
-    void OnNumSpinDelta(int nSpinId, int nStep);
-    void OnGroupLink(int nButton);
-    void ApplyDelay(int nOutput, int nCode);
 
     // The output map and link commands (OutputDlgMap.cpp).
     void BindMapHandlers();
@@ -233,13 +225,9 @@ private:
 
     // Car plan.
     std::array<CBtnPng*, 24> m_btnPosition{};
-    std::array<CNumEdit*, 15> m_editDelay{};
-    std::array<CNumSpin*, 15> m_spinDelay{};
-    std::array<CBtnPng*, 12> m_btnGroupLink{};
-    std::array<CBitButton*, 3> m_btnDelayUnit{};
-    // Which output each delay field and position serves (outputs 0-5), and the steps its links
-    // follow.
-    CDelayPlan m_delayPlan;
+    // The delay fields, spins, link and unit buttons, and which output each field and position
+    // serves (outputs 0-5).
+    CDelayPlanControls m_planControls;
 
     std::array<COutRoute_Dlg*, 8> m_strip{};
     wxEventFilter* m_pClickFilter = nullptr;
