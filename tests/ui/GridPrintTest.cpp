@@ -12,17 +12,6 @@
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
-// The rows printed on a page: "Row n" texts in the first column.
-std::multiset<int> RowsOn(const std::string& strPath, int nPage)
-{
-    std::multiset<int> rows;
-    const std::vector<PdfWord> words = PdfPageWords(strPath, nPage);
-    for (std::size_t i = 0; i + 1 < words.size(); ++i)
-        if (words[i].text == "Row")
-            rows.insert(std::stoi(words[i + 1].text));
-    return rows;
-}
-
 class GridPrintTest : public testing::Test {
 protected:
     void SetUp() override
@@ -96,7 +85,7 @@ TEST_F(GridPrintTest, EveryRowPrintsOnceBelowTheHeaderAndHeadingsOfEachPage)
         EXPECT_NE(strText.find("No."), std::string::npos);
         EXPECT_NE(strText.find("Level"), std::string::npos);
         EXPECT_NE(strText.find("Page " + std::to_string(nPage) + " of " + std::to_string(nPages)), std::string::npos);
-        const std::multiset<int> rows = RowsOn(strPath, nPage);
+        const std::multiset<int> rows = PdfRowsOn(strPath, nPage);
         EXPECT_FALSE(rows.empty()) << "a page without a row";
         printed.insert(rows.begin(), rows.end());
     }
@@ -109,7 +98,7 @@ TEST_F(GridPrintTest, EveryRowPrintsOnceBelowTheHeaderAndHeadingsOfEachPage)
 TEST_F(GridPrintTest, RowsThatExactlyFillAPagePrintOnePage)
 {
     FillRows(200);
-    const int nPerPage = int(RowsOn(Print("grid-full"), 1).size());
+    const int nPerPage = int(PdfRowsOn(Print("grid-full"), 1).size());
     ASSERT_GT(nPerPage, 10);
     struct Case {
         int nRows;
@@ -121,7 +110,7 @@ TEST_F(GridPrintTest, RowsThatExactlyFillAPagePrintOnePage)
         FillRows(c.nRows);
         const std::string strPath = Print("grid-rows-" + std::to_string(c.nRows));
         ASSERT_EQ(PdfPageCount(strPath), c.nPages);
-        EXPECT_EQ(RowsOn(strPath, c.nPages).size(), std::size_t(c.nRows - (c.nPages - 1) * nPerPage));
+        EXPECT_EQ(PdfRowsOn(strPath, c.nPages).size(), std::size_t(c.nRows - (c.nPages - 1) * nPerPage));
         EXPECT_NE(PdfPageText(strPath, c.nPages).find("Page " + std::to_string(c.nPages) + " of " +
                                                        std::to_string(c.nPages)),
                   std::string::npos);
@@ -134,9 +123,9 @@ TEST_F(GridPrintTest, ARowTallerThanThePageHasAPageOfItsOwn)
     m_pGrid->SetRowHeight(2, 5000);
     const std::string strPath = Print("grid-tall-row");
     ASSERT_EQ(PdfPageCount(strPath), 3);
-    EXPECT_EQ(RowsOn(strPath, 1), std::multiset<int>{1});
-    EXPECT_EQ(RowsOn(strPath, 2), std::multiset<int>{2});
-    EXPECT_EQ(RowsOn(strPath, 3), std::multiset<int>{3});
+    EXPECT_EQ(PdfRowsOn(strPath, 1), std::multiset<int>{1});
+    EXPECT_EQ(PdfRowsOn(strPath, 2), std::multiset<int>{2});
+    EXPECT_EQ(PdfRowsOn(strPath, 3), std::multiset<int>{3});
 }
 
 TEST_F(GridPrintTest, AGridOfHeadingsAlonePrintsNothing)

@@ -22,17 +22,6 @@ wxString Repeated(const wxString& str, int nTimes)
     return out;
 }
 
-// The rows printed on a page: "Row n" texts in the first column.
-std::set<int> RowsOn(const std::string& strPath, int nPage)
-{
-    std::set<int> rows;
-    const std::vector<PdfWord> words = PdfPageWords(strPath, nPage);
-    for (std::size_t i = 0; i + 1 < words.size(); ++i)
-        if (words[i].text == "Row")
-            rows.insert(std::stoi(words[i + 1].text));
-    return rows;
-}
-
 class ListCtrlPrint : public testing::Test {
 protected:
     void SetUp() override
@@ -95,7 +84,7 @@ protected:
     {
         FillRows(200);
         const std::string strPath = Print("rows-per-page");
-        return static_cast<int>(RowsOn(strPath, 1).size());
+        return static_cast<int>(PdfRowsOn(strPath, 1).size());
     }
 
     wxFrame* m_pFrame = nullptr;
@@ -121,7 +110,7 @@ TEST_F(ListCtrlPrint, EveryRowPrintsOnceWithHeadHeadingsAndFootOnEachPage)
         EXPECT_NE(strText.find("CH2"), std::string::npos);
         EXPECT_NE(strText.find("Just a huar for the footers"), std::string::npos);
         EXPECT_NE(strText.find("eventually multiline too .."), std::string::npos);
-        const std::set<int> rows = RowsOn(strPath, nPage);
+        const std::multiset<int> rows = PdfRowsOn(strPath, nPage);
         EXPECT_FALSE(rows.empty()) << "a page without a row";
         printed.insert(rows.begin(), rows.end());
     }
@@ -155,7 +144,7 @@ TEST_F(ListCtrlPrint, TheLastPageRulesEmptyCellsDownToThePagesRowCount)
     FillRows(nPerPage + 1);
     const std::string strPath = Print("ruled");
     ASSERT_EQ(PdfPageCount(strPath), 2);
-    EXPECT_EQ(RowsOn(strPath, 2), std::set<int>{nPerPage});
+    EXPECT_EQ(PdfRowsOn(strPath, 2), std::multiset<int>{nPerPage});
     // The one row of the last page stands over empty ruled cells, ruled as the full first page.
     const std::vector<double> first = PdfPageRules(strPath, 1);
     const std::vector<double> last = PdfPageRules(strPath, 2);
@@ -199,12 +188,12 @@ TEST_F(ListCtrlPrint, ThePageIsThePrintersPaperAtItsResolution)
         EXPECT_NEAR(words300[i].xMin, words600[i].xMin, 1.0) << words300[i].text;
         EXPECT_NEAR(words300[i].yMin, words600[i].yMin, 1.0) << words300[i].text;
     }
-    EXPECT_NEAR(double(RowsOn(str300, 1).size()), double(RowsOn(str600, 1).size()), 1.0);
+    EXPECT_NEAR(double(PdfRowsOn(str300, 1).size()), double(PdfRowsOn(str600, 1).size()), 1.0);
     // The last row ends above the foot, which sits within the bottom margin's line.
     const auto foot = std::find_if(words300.begin(), words300.end(), [](const PdfWord& w) { return w.text == "Just"; });
     ASSERT_NE(foot, words300.end());
     EXPECT_LT(foot->yMax, 279.4 * kPointsPerMm - 10 * kPointsPerMm + 1.0);
-    const std::set<int> rows = RowsOn(str300, 1);
+    const std::multiset<int> rows = PdfRowsOn(str300, 1);
     ASSERT_FALSE(rows.empty());
     for (const PdfWord& w : words300) {
         if (w.text == std::to_string(*rows.rbegin()) + ".0dB") {
@@ -213,7 +202,7 @@ TEST_F(ListCtrlPrint, ThePageIsThePrintersPaperAtItsResolution)
     }
     // A4 holds more rows than Letter.
     const std::string strA4 = Print("a4");
-    EXPECT_GT(RowsOn(strA4, 1).size(), rows.size());
+    EXPECT_GT(PdfRowsOn(strA4, 1).size(), rows.size());
 }
 
 TEST_F(ListCtrlPrint, TheHeaderEndsWhereThePageNumberBegins)

@@ -162,6 +162,16 @@ std::string PdfPageText(const std::string& strPath, int nPage)
                " - 2>/dev/null");
 }
 
+std::multiset<int> PdfRowsOn(const std::string& strPath, int nPage)
+{
+    std::multiset<int> rows;
+    const std::vector<PdfWord> words = PdfPageWords(strPath, nPage);
+    for (std::size_t i = 0; i + 1 < words.size(); ++i)
+        if (words[i].text == "Row")
+            rows.insert(std::stoi(words[i + 1].text));
+    return rows;
+}
+
 std::vector<PdfWord> PdfPageWords(const std::string& strPath, int nPage)
 {
     static const std::regex kWord(

@@ -5,6 +5,7 @@
 // printer's resolution are the test's choice.
 #include <wx/print.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ struct PdfWord {
 };
 // The words of one page with their boxes.
 std::vector<PdfWord> PdfPageWords(const std::string& strPath, int nPage);
+// The rows a page prints, from its "Row n" texts (a row printed twice counts twice).
+std::multiset<int> PdfRowsOn(const std::string& strPath, int nPage);
 
 // The horizontal lines of one page that run across at least fMinShare of its width, as points
 // from its top, read from the page rendered at 100 dpi (a thick or blurred line counts once).
