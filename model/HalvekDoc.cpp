@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <mutex>
 #include <type_traits>
 
+#include "model/ActiveInput.h"
 #include "model/ChannelGroups.h"
+#include "model/PresetCheck.h"
 #include "model/SpeakerRole.h"
 #include "platform/LinkLock.h"
 
@@ -96,23 +99,49 @@ DeviceStateItems CollectItems()
     return items;
 }
 
-void ApplyItems(const DeviceStateItems& items)
+// The items into the settings and roles given; what the file does not carry stays.
+void ApplyItems(const DeviceStateItems& items, InputSettings& input, MasterSettings& master,
+                BYTE (&roles)[OUTPUT_CHANNELS])
 {
-    g_inputSettings.m_byInput = items.m_byInput;
-    g_masterSettings.m_byGroupDelay = items.m_byGroupDelay;
-    g_masterSettings.m_wVolume = items.m_wVolume;
-    g_inputSettings.m_byInputMode = items.m_byInputMode;
-    g_masterSettings.m_byNoiseThreshold = items.m_byNoiseThreshold;
-    g_inputSettings.m_byInput = items.m_byInputAgain;
-    g_inputSettings.m_byTwoWay = items.m_byTwoWay;
-    g_inputSettings.m_bySource = items.m_bySource;
-    g_inputSettings.m_byMixThreshold = items.m_byMixThreshold;
-    g_inputSettings.m_byMixAtten = items.m_byMixAtten;
-    g_inputSettings.m_byMixRelease = items.m_byMixRelease;
-    g_masterSettings.m_byNoInput = items.m_byNoInput;
-    g_masterSettings.m_byReserved = items.m_byReserved;
-    g_masterSettings.m_byMasterOn = items.m_byMasterOn;
-    std::memcpy(g_byDevRoles, items.m_byRoles, sizeof(g_byDevRoles));
+    input.m_byInput = items.m_byInput;
+    master.m_byGroupDelay = items.m_byGroupDelay;
+    master.m_wVolume = items.m_wVolume;
+    input.m_byInputMode = items.m_byInputMode;
+    master.m_byNoiseThreshold = items.m_byNoiseThreshold;
+    input.m_byInput = items.m_byInputAgain;
+    input.m_byTwoWay = items.m_byTwoWay;
+    input.m_bySource = items.m_bySource;
+    input.m_byMixThreshold = items.m_byMixThreshold;
+    input.m_byMixAtten = items.m_byMixAtten;
+    input.m_byMixRelease = items.m_byMixRelease;
+    master.m_byNoInput = items.m_byNoInput;
+    master.m_byReserved = items.m_byReserved;
+    master.m_byMasterOn = items.m_byMasterOn;
+    std::memcpy(roles, items.m_byRoles, sizeof roles);
+}
+
+// A value the processor does not take makes the file damaged: it changes nothing.
+void CheckTakeable(bool bTakeable)
+{
+    if (!bTakeable)
+        throw CArchiveException("the file holds a value the processor does not take");
+}
+
+// Both copies of the active input, and the rest as it would be applied.
+bool AreTakeableItems(const DeviceStateItems& items)
+{
+    InputSettings input{};
+    MasterSettings master{};
+    BYTE roles[OUTPUT_CHANNELS];
+    ApplyItems(items, input, master, roles);
+    return IsMusicInput(items.m_byInput) && IsTakeableInputSettings(input) && IsTakeableMasterSettings(master) &&
+        std::all_of(std::begin(roles), std::end(roles), IsTakeableRole);
+}
+
+void CheckAllPresets(const AllPresetsContent& content)
+{
+    CheckTakeable(std::all_of(std::begin(content.m_stored), std::end(content.m_stored), IsTakeablePresetImage) &&
+                  IsTakeablePresetImage(content.m_live) && AreTakeableItems(content.m_items));
 }
 
 // Outputs 7 and 8 never keep a speaker role from a file.
@@ -148,17 +177,9 @@ CrossoverGroup FromRecord(const OutMapRecord& record)
             record.m_wLpfFreq, record.m_byLpfAlign, record.m_byLpfSlope};
 }
 
-constexpr int MAP_FREQ_MIN = 20;
-constexpr int MAP_FREQ_MAX = 20000;
-constexpr BYTE MAP_ALIGN_MAX = 2;
 constexpr BYTE MAP_SLOPE_MAX = 1;
 constexpr WORD TWEETER_HPF_MIN = 1000;
 constexpr WORD TWEETER_LPF = 20000;
-
-bool IsMapFrequency(WORD wHz)
-{
-    return wHz >= MAP_FREQ_MIN && wHz <= MAP_FREQ_MAX;
-}
 
 // A role no output can take, a frequency beyond 20 Hz - 20 kHz or an alignment the filters do
 // not have make the file damaged: it changes nothing.
@@ -166,8 +187,9 @@ void CheckOutputMap(const OutMapContent& content)
 {
     for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
         const OutMapRecord& r = content.m_xover[i];
-        if (content.m_byRoles[i] > ROLE_MAX || !IsMapFrequency(r.m_wHpfFreq) || !IsMapFrequency(r.m_wLpfFreq) ||
-            r.m_byHpfAlign > MAP_ALIGN_MAX || r.m_byLpfAlign > MAP_ALIGN_MAX)
+        if (!IsTakeableRole(content.m_byRoles[i]) || !IsTakeableFrequency(r.m_wHpfFreq) ||
+            !IsTakeableFrequency(r.m_wLpfFreq) || !IsTakeableAlignment(r.m_byHpfAlign) ||
+            !IsTakeableAlignment(r.m_byLpfAlign))
             throw CArchiveException("the output map holds a value no output can take");
     }
 }
@@ -220,10 +242,11 @@ int CHalvekDoc::SerializeAllPresets(CArchive& ar)
     if (!ReadSignature(ar, g_strAllPresetSig))
         return 0;
     ReadContent(ar, *pContent);
+    CheckAllPresets(*pContent);
     std::lock_guard lock(g_csLink);
     std::memcpy(g_devImages, pContent->m_stored, sizeof(g_devImages));
     g_liveImage = pContent->m_live;
-    ApplyItems(pContent->m_items);
+    ApplyItems(pContent->m_items, g_inputSettings, g_masterSettings, g_byDevRoles);
     ClearLastRoles();
     m_data.LoadFromDevice(g_liveImage, -1);
     CorrectActiveInput();
@@ -246,6 +269,7 @@ int CHalvekDoc::SerializePreset(CArchive& ar)
     if (!ReadSignature(ar, g_strPresetSig))
         return 0;
     ReadContent(ar, *pImage);
+    CheckTakeable(IsTakeablePresetImage(*pImage));
     std::lock_guard lock(g_csLink);
     g_liveImage = *pImage;
     FixCrossoverDefaults();

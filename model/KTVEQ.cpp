@@ -177,7 +177,7 @@ BandGroup CKTVEQ::BandToGroup(int nBand) const
     const CFilter& band = *GetAt(nBand);
     BandGroup group{};
     group.m_wFreq = static_cast<WORD>(band.GetDevFreq());
-    group.m_nGain = static_cast<std::int16_t>(band.GetGainPos() + 400);
+    group.m_nGain = static_cast<std::int16_t>(band.GetGainPos() + GAIN_CODE_OFFSET);
     group.m_wBandwidth = static_cast<WORD>(band.GetBandwidthIndex());
     group.m_bySlope = band.GetSlopeByte();
     group.m_byType = band.GetTypeByte();
@@ -187,7 +187,7 @@ BandGroup CKTVEQ::BandToGroup(int nBand) const
 void CKTVEQ::GroupToBand(const BandGroup& group, int nBand)
 {
     CFilter& band = *GetAt(nBand);
-    band.SetGainPos(group.m_nGain - 400);
+    band.SetGainPos(group.m_nGain - GAIN_CODE_OFFSET);
     band.SetBandwidthIndex(static_cast<std::int16_t>(group.m_wBandwidth));
     band.SetSlope(group.m_bySlope, true);
     band.SetType(group.m_byType);

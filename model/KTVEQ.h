@@ -12,6 +12,11 @@
 
 class CArchive;
 
+// A band group's gain code is the gain position plus this offset; positions 0 to GAIN_POS_MAX
+// run from -20 dB to +20 dB in 0.1 dB steps, position 200 being 0 dB.
+constexpr int GAIN_CODE_OFFSET = 400;
+constexpr int GAIN_POS_MAX = 400;
+
 // Default band frequencies in Hz.
 extern const int g_nInBandFreq[15];
 extern const int g_nOutBandFreq[31];

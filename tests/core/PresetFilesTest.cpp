@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "model/ChannelGroups.h"
 #include "model/HalvekDoc.h"
@@ -337,6 +339,362 @@ TEST_F(PresetFiles, TheOutputMapStoresTheFrequencySet)
     const Bytes file = Save(*m_pDoc, FileKind::OutMap);
     EXPECT_EQ(file.substr(18, 2), Bytes("\xB8\x0B", 2));
     EXPECT_EQ(file.substr(22, 2), Bytes("\xE0\x2E", 2));
+}
+
+// ---- The values a preset file holds ----
+
+constexpr std::size_t PRESET_IMAGE_AT = 15;       // after "Tarvi_File_1.0"
+constexpr std::size_t STORED_IMAGES_AT = 18;      // after "Tarvi_ALLFile_1.0"
+constexpr std::size_t LIVE_IMAGE_AT = STORED_IMAGES_AT + STORED_PRESETS * sizeof(PresetImage);
+constexpr std::size_t ITEMS_AT = LIVE_IMAGE_AT + sizeof(PresetImage);
+
+template <typename T, typename F>
+void EditGroup(ParamGroup& group, F change)
+{
+    T value = ReadGroup<T>(group);
+    change(value);
+    WriteGroup(group, value);
+}
+
+ParamGroup& MusicGroup(PresetImage& image, int nGroup)
+{
+    return image.m_music[2].m_group[nGroup];
+}
+
+ParamGroup& OutGroup(PresetImage& image, int nGroup)
+{
+    return image.m_out[5].m_group[nGroup];
+}
+
+// One value of an image set to what the case names.
+struct ImageCase {
+    const char* szValue;
+    void (*pfnSet)(PresetImage&);
+};
+
+// The file with the image at nAt changed by the case.
+Bytes WithImageChanged(Bytes file, std::size_t nAt, const ImageCase& c)
+{
+    PresetImage image;
+    std::memcpy(&image, file.data() + nAt, sizeof image);
+    c.pfnSet(image);
+    file.replace(nAt, sizeof image, reinterpret_cast<const char*>(&image), sizeof image);
+    return file;
+}
+
+// The file with bytes of the device-state items replaced, from item byte nAt on.
+Bytes WithItemsChanged(Bytes file, std::size_t nAt, const Bytes& bytes)
+{
+    return file.replace(ITEMS_AT + nAt, bytes.size(), bytes);
+}
+
+// What a file load may change in the document's data: its fields as the data stores them.
+Bytes DataFields(CHalvekDoc& doc)
+{
+    std::ostringstream out;
+    CArchive ar(out);
+    doc.m_data.Serialize(ar);
+    return out.str();
+}
+
+class PresetFileValues : public PresetFiles {
+protected:
+    // Files of both kinds saved from a preset, stored presets and device state whose every value
+    // is one the processor takes, each away from its default.
+    PresetFileValues()
+    {
+        FillTakeableImage(g_liveImage, 40);
+        m_pDoc->m_data.LoadFromDevice(g_liveImage, -1);
+        SetDistinctDeviceState();
+        m_preset = Save(*m_pDoc, FileKind::Preset);
+        m_all = Save(*m_pDoc, FileKind::AllPresets);
+    }
+
+    // Each of the three places an image takes in the files, with the case applied there.
+    std::vector<std::pair<FileKind, Bytes>> FilesWith(const ImageCase& c) const
+    {
+        return {{FileKind::Preset, WithImageChanged(m_preset, PRESET_IMAGE_AT, c)},
+                {FileKind::AllPresets, WithImageChanged(m_all, STORED_IMAGES_AT + 3 * sizeof(PresetImage), c)},
+                {FileKind::AllPresets, WithImageChanged(m_all, LIVE_IMAGE_AT, c)}};
+    }
+
+    Bytes m_preset;
+    Bytes m_all;
+};
+
+// Mended: a preset file was checked for its signature and length only, so a file holding values
+// no processor holds (every byte 0xFF, say) was loaded and sent as it stood. Now one value outside
+// what the processor takes refuses the whole file with the archive exception, which the view
+// reports as a file it cannot read; nothing changes and no lock stays held.
+TEST_F(PresetFileValues, AFileHoldingAValueTheProcessorDoesNotTakeIsRefusedWhole)
+{
+    const ImageCase images[] = {
+        {"preset name with 0xFF", [](PresetImage& i) { i.m_szName[3] = '\xFF'; }},
+        {"preset name ending in half a character", [](PresetImage& i) { std::memcpy(i.m_szName, "AB\x81\0", 4); }},
+        {"effect band gain code 801",
+         [](PresetImage& i) { EditGroup<BandGroup>(i.m_effect.m_group[1], [](BandGroup& b) { b.m_nGain = 801; }); }},
+        {"effect low-pass alignment 3",
+         [](PresetImage& i) {
+             EditGroup<CrossoverGroup>(i.m_effect.m_group[EFFECT_GROUP_CROSSOVER],
+                                       [](CrossoverGroup& g) { g.m_byLpfAlign = 3; });
+         }},
+        {"microphone band type 5",
+         [](PresetImage& i) { EditGroup<BandGroup>(i.m_mic.m_group[8], [](BandGroup& b) { b.m_byType = 5; }); }},
+        {"microphone level 601",
+         [](PresetImage& i) {
+             EditGroup<MicBasicGroup>(i.m_mic.m_group[MIC_GROUP_BASE], [](MicBasicGroup& g) { g.m_nLevel = 601; });
+         }},
+        {"microphone gate 101", [](PresetImage& i) { i.m_mic.m_group[MIC_GROUP_GATE].m_by[0] = 101; }},
+        {"music band at 19 Hz",
+         [](PresetImage& i) { EditGroup<BandGroup>(MusicGroup(i, 4), [](BandGroup& b) { b.m_wFreq = 19; }); }},
+        {"music band at 20001 Hz",
+         [](PresetImage& i) { EditGroup<BandGroup>(MusicGroup(i, 30), [](BandGroup& b) { b.m_wFreq = 20001; }); }},
+        {"music band gain code 399",
+         [](PresetImage& i) { EditGroup<BandGroup>(MusicGroup(i, 0), [](BandGroup& b) { b.m_nGain = 399; }); }},
+        {"music band bandwidth 296",
+         [](PresetImage& i) { EditGroup<BandGroup>(MusicGroup(i, 7), [](BandGroup& b) { b.m_wBandwidth = 296; }); }},
+        {"music band slope 9",
+         [](PresetImage& i) { EditGroup<BandGroup>(MusicGroup(i, 9), [](BandGroup& b) { b.m_bySlope = 9; }); }},
+        {"music high-pass slope 255",
+         [](PresetImage& i) {
+             EditGroup<CrossoverGroup>(MusicGroup(i, MUSIC_GROUP_CROSSOVER), [](CrossoverGroup& g) { g.m_byHpfSlope = 255; });
+         }},
+        {"music high-pass at 0 Hz",
+         [](PresetImage& i) {
+             EditGroup<CrossoverGroup>(MusicGroup(i, MUSIC_GROUP_CROSSOVER), [](CrossoverGroup& g) { g.m_wHpfFreq = 0; });
+         }},
+        {"music delay 260",
+         [](PresetImage& i) {
+             EditGroup<MusicBasicGroup>(MusicGroup(i, MUSIC_GROUP_BASE), [](MusicBasicGroup& g) { g.m_nDelay = 260; });
+         }},
+        {"music level -1",
+         [](PresetImage& i) {
+             EditGroup<MusicBasicGroup>(MusicGroup(i, MUSIC_GROUP_BASE), [](MusicBasicGroup& g) { g.m_nLevel = -1; });
+         }},
+        {"music name with 0xFF", [](PresetImage& i) { MusicGroup(i, MUSIC_GROUP_NAME).m_by[0] = 0xFF; }},
+        {"output band at 0 Hz",
+         [](PresetImage& i) { EditGroup<BandGroup>(OutGroup(i, 12), [](BandGroup& b) { b.m_wFreq = 0; }); }},
+        {"output level 601",
+         [](PresetImage& i) {
+             EditGroup<OutBasicGroup>(OutGroup(i, OUT_GROUP_BASE), [](OutBasicGroup& g) { g.m_nLevel = 601; });
+         }},
+        {"output delay 260",
+         [](PresetImage& i) {
+             EditGroup<OutBasicGroup>(OutGroup(i, OUT_GROUP_BASE), [](OutBasicGroup& g) { g.m_nDelay = 260; });
+         }},
+        {"output role 25",
+         [](PresetImage& i) {
+             EditGroup<OutBasicGroup>(OutGroup(i, OUT_GROUP_BASE), [](OutBasicGroup& g) { g.m_byRole = 25; });
+         }},
+        {"compressor level 361",
+         [](PresetImage& i) {
+             EditGroup<CompressorGroup>(OutGroup(i, OUT_GROUP_COMPRESSOR), [](CompressorGroup& g) { g.m_nLevel = 361; });
+         }},
+        {"compressor attack 207",
+         [](PresetImage& i) {
+             EditGroup<CompressorGroup>(OutGroup(i, OUT_GROUP_COMPRESSOR), [](CompressorGroup& g) { g.m_nAttack = 207; });
+         }},
+        {"compressor release 5001",
+         [](PresetImage& i) {
+             EditGroup<CompressorGroup>(OutGroup(i, OUT_GROUP_COMPRESSOR), [](CompressorGroup& g) { g.m_nRelease = 5001; });
+         }},
+        {"compressor ratio 0",
+         [](PresetImage& i) {
+             EditGroup<CompressorGroup>(OutGroup(i, OUT_GROUP_COMPRESSOR), [](CompressorGroup& g) { g.m_byRatio = 0; });
+         }},
+        {"compressor ratio 192",
+         [](PresetImage& i) {
+             EditGroup<CompressorGroup>(OutGroup(i, OUT_GROUP_COMPRESSOR), [](CompressorGroup& g) { g.m_byRatio = 192; });
+         }},
+        {"limiter level 421",
+         [](PresetImage& i) {
+             EditGroup<LimiterGroup>(OutGroup(i, OUT_GROUP_LIMITER), [](LimiterGroup& g) { g.m_nLevel = 421; });
+         }},
+        {"limiter attack -1",
+         [](PresetImage& i) {
+             EditGroup<LimiterGroup>(OutGroup(i, OUT_GROUP_LIMITER), [](LimiterGroup& g) { g.m_nAttack = -1; });
+         }},
+        {"limiter release 5001",
+         [](PresetImage& i) {
+             EditGroup<LimiterGroup>(OutGroup(i, OUT_GROUP_LIMITER), [](LimiterGroup& g) { g.m_nRelease = 5001; });
+         }},
+        {"output name with 0xFF", [](PresetImage& i) { OutGroup(i, OUT_GROUP_NAME).m_by[1] = 0xFF; }},
+    };
+    struct ItemCase {
+        const char* szValue;
+        std::size_t nAt;
+        Bytes bytes;
+    };
+    const ItemCase items[] = {
+        {"input 6", 0, "\x06"},
+        {"the input's second copy 6", 6, "\x06"},
+        {"AUX mode 3", 4, "\x03"},
+        {"source 6", 8, "\x06"},
+        {"source 254", 8, "\xFE"},
+        {"mixer threshold 121", 9, "\x79"},
+        {"mixer attenuation 121", 10, "\x79"},
+        {"mixer release 1", 11, "\x01"},
+        {"mixer release 31", 11, "\x1F"},
+        {"volume 67", 2, Bytes("\x43\x00", 2)},
+        {"volume 256", 2, Bytes("\x00\x01", 2)},
+        {"group delay 101", 1, "\x65"},
+        {"noise threshold 101", 5, "\x65"},
+        {"role 25 on output 4", 18, "\x19"},
+    };
+
+    FillImage(g_liveImage, 9);
+    g_byDevRoles[6] = 3;
+    const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+    const Bytes fields = DataFields(*m_pDoc);
+    const auto refused = [&](FileKind kind, const Bytes& file) {
+        EXPECT_EQ(Load(*m_pDoc, kind, file), -1);
+        EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
+        EXPECT_TRUE(DataFields(*m_pDoc) == fields);
+        EXPECT_TRUE(LinkLockIsFree());
+    };
+    {
+        SCOPED_TRACE("every byte after the signature 0xFF");
+        refused(FileKind::Preset, m_preset.substr(0, PRESET_IMAGE_AT) + Bytes(sizeof(PresetImage), '\xFF'));
+        refused(FileKind::AllPresets, m_all.substr(0, STORED_IMAGES_AT) + Bytes(ALL_PRESETS_FILE_SIZE - STORED_IMAGES_AT, '\xFF'));
+    }
+    for (const ImageCase& c : images) {
+        for (const auto& [kind, file] : FilesWith(c)) {
+            SCOPED_TRACE(c.szValue);
+            refused(kind, file);
+        }
+    }
+    for (const ItemCase& c : items) {
+        SCOPED_TRACE(c.szValue);
+        refused(FileKind::AllPresets, WithItemsChanged(m_all, c.nAt, c.bytes));
+    }
+}
+
+// What the processor takes loads, however unusual: the ends of every range, groups never filled,
+// names in the Chinese code page or filling their field, and bytes whose meaning the program does
+// not know.
+TEST_F(PresetFileValues, ValuesInRangeHoweverUnusualLoad)
+{
+    const ImageCase images[] = {
+        {"the files as saved", [](PresetImage&) {}},
+        {"bands at the ends of their ranges",
+         [](PresetImage& i) {
+             EditGroup<BandGroup>(MusicGroup(i, 0), [](BandGroup& b) { b = {20, 400, 0, 0, 0}; });
+             EditGroup<BandGroup>(MusicGroup(i, 30), [](BandGroup& b) { b = {20000, 800, 295, 8, 4}; });
+             EditGroup<BandGroup>(i.m_mic.m_group[0], [](BandGroup& b) { b = {20000, 800, 295, 8, 4}; });
+         }},
+        {"crossovers at the ends of their ranges",
+         [](PresetImage& i) {
+             WriteGroup(MusicGroup(i, MUSIC_GROUP_CROSSOVER), CrossoverGroup{20, 0, 0, 20000, 2, 8});
+             WriteGroup(OutGroup(i, OUT_GROUP_CROSSOVER), CrossoverGroup{20000, 2, 8, 20, 0, 0});
+         }},
+        {"levels, delays, gates and roles at the ends of their ranges",
+         [](PresetImage& i) {
+             WriteGroup(OutGroup(i, OUT_GROUP_BASE), OutBasicGroup{1, 0, 600, 259, 0, 24});
+             WriteGroup(i.m_out[0].m_group[OUT_GROUP_BASE], OutBasicGroup{0, 1, 0, 0, 1, 0});
+             EditGroup<MusicBasicGroup>(MusicGroup(i, MUSIC_GROUP_BASE), [](MusicBasicGroup& g) {
+                 g.m_nDelay = 259;
+                 g.m_nLevel = 600;
+             });
+             MusicGroup(i, MUSIC_GROUP_GATE).m_by[0] = 100;
+         }},
+        {"dynamics at the ends of their ranges",
+         [](PresetImage& i) {
+             WriteGroup(OutGroup(i, OUT_GROUP_COMPRESSOR), CompressorGroup{360, 206, 5000, 191, 0xFF});
+             WriteGroup(i.m_out[1].m_group[OUT_GROUP_COMPRESSOR], CompressorGroup{0, 0, 0, 1, 0});
+             WriteGroup(OutGroup(i, OUT_GROUP_LIMITER), LimiterGroup{420, 206, 5000});
+         }},
+        {"names in the Chinese code page, filling the field, with anything after the zero",
+         [](PresetImage& i) {
+             std::memcpy(i.m_szName, "\xD6\xD0\xCE\xC4 \x80\x01\0\xFF\xFF", 11);
+             std::memcpy(OutGroup(i, OUT_GROUP_NAME).m_by, "ABCDEFGH", 8);
+             std::memcpy(MusicGroup(i, MUSIC_GROUP_NAME).m_by, "\xD2\xF4\xC0\xD6\0\xFF\xFF\xFF", 8);
+         }},
+        {"groups never filled",
+         [](PresetImage& i) {
+             i.m_mic = {};
+             i.m_effect = {};
+             i.m_music[5] = {};
+             i.m_out[7] = {};
+             MusicGroup(i, 3) = {};
+             OutGroup(i, OUT_GROUP_CROSSOVER) = {};
+             OutGroup(i, OUT_GROUP_COMPRESSOR) = {};
+         }},
+        {"bytes the program does not read",
+         [](PresetImage& i) {
+             std::memset(i.m_byReserved, 0xFF, sizeof i.m_byReserved);
+             OutGroup(i, OUT_GROUP_SPARE) = {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+             OutGroup(i, OUT_GROUP_LIMITER).m_by[7] = 0xFF;
+             MusicGroup(i, MUSIC_GROUP_BASE).m_by[0] = 0xFF;
+             MusicGroup(i, MUSIC_GROUP_LIMITER) = {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+             i.m_mic.m_group[MIC_GROUP_BASE].m_by[0] = 0xFF;
+             i.m_effect.m_group[EFFECT_GROUP_ECHO] = {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+             i.m_effect.m_group[9] = {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+             EditGroup<OutBasicGroup>(OutGroup(i, OUT_GROUP_BASE), [](OutBasicGroup& g) {
+                 g.m_byOn = 0xFF;
+                 g.m_byPolarity = 2;
+                 g.m_byGraphicEQ = 7;
+             });
+         }},
+    };
+    for (const ImageCase& c : images) {
+        for (const auto& [kind, file] : FilesWith(c)) {
+            SCOPED_TRACE(c.szValue);
+            EXPECT_EQ(Load(*m_pDoc, kind, file), 1);
+        }
+    }
+    const std::pair<std::size_t, Bytes> items[] = {
+        {8, "\xFF"},                                 // source off
+        {11, "\x02"},                                // mixer release 2 s
+        {11, "\x1E"},                                // and 30 s
+        {0, Bytes("\x05\x00\x42\x00\x02\x64", 6)},   // input 6, no group delay, volume 66, AUX mode 2, threshold 100
+        {7, "\x09"},                                 // a two-way flag of 9
+        {12, "\x05\xFF\x02"},                        // no-input flag, reserved byte, master switch
+        {15, Bytes("\x18\x00\x00\x00\x00\x00\x18\x18", 8)},  // role 24 thrice, then cleared where taken twice
+    };
+    for (const auto& [nAt, bytes] : items) {
+        SCOPED_TRACE(nAt);
+        EXPECT_EQ(Load(*m_pDoc, FileKind::AllPresets, WithItemsChanged(m_all, nAt, bytes)), 1);
+    }
+}
+
+// Conservative: every file the program writes loads again and saves to the same bytes: from the
+// defaults, from values away from them, and after a preset was read from the processor, which
+// leaves the microphone and effect blocks as the program started them.
+TEST_F(PresetFiles, EveryFileThePresetFilesWriteLoadsAgainByteForByte)
+{
+    struct Case {
+        const char* szFrom;
+        void (*pfnPrepare)(CHalvekDoc&);
+    };
+    const Case cases[] = {
+        {"the defaults", [](CHalvekDoc&) {}},
+        {"values away from the defaults",
+         [](CHalvekDoc& doc) {
+             FillTakeableImage(g_liveImage, 3);
+             doc.m_data.LoadFromDevice(g_liveImage, -1);
+             SetDistinctDeviceState();
+         }},
+        {"a preset read from the processor",
+         [](CHalvekDoc& doc) {
+             PresetImage received;
+             FillTakeableImage(received, 5);
+             std::memcpy(g_liveImage.m_music, received.m_music, sizeof received.m_music);
+             std::memcpy(g_liveImage.m_out, received.m_out, sizeof received.m_out);
+             FixCrossoverDefaults();
+             doc.m_data.LoadFromDevice(g_liveImage, 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szFrom);
+        InitDeviceData();
+        m_pDoc = std::make_unique<CHalvekDoc>();
+        c.pfnPrepare(*m_pDoc);
+        for (const FileKind kind : {FileKind::Preset, FileKind::AllPresets}) {
+            const Bytes file = Save(*m_pDoc, kind);
+            ASSERT_EQ(Load(*m_pDoc, kind, file), 1);
+            EXPECT_TRUE(Save(*m_pDoc, kind) == file);
+        }
+    }
 }
 
 TEST(SafeFile, ASaveReplacesTheFileWholeOrNotAtAll)

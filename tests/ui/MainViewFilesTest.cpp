@@ -158,11 +158,20 @@ protected:
     std::vector<std::optional<std::string>> m_answers;
     std::vector<std::string> m_starts;
 };
-// The processor is plugged in before start-up; the view connects to it and reads it back.
+// The processor is plugged in before start-up; the view connects to it and reads it back. Its
+// presets hold values a processor holds, each distinct, so what the program saves from them
+// loads again.
 class MainViewFilesOnLink : public MainViewFiles {
 protected:
     void SetUp() override
     {
+        m_emulator.Edit([](EmuState& state) {
+            for (std::size_t p = 0; p < state.images.size(); ++p) {
+                PresetImage image;
+                FillTakeableImage(image, 20 + static_cast<int>(p));
+                std::memcpy(state.images[p].data(), &image, sizeof image);
+            }
+        });
         Open(true);
         ASSERT_TRUE(SettleUntil([this] { return m_pView->IsOnline() && g_bSynced && !g_bTransferring; }));
     }
@@ -561,11 +570,12 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
     }));
     EXPECT_EQ(std::memcmp(m_emulator.State().images[0].data(), "current", 8), 0);
 
-    // An all-presets file with other stored presets.
+    // An all-presets file with other stored presets: output 1 at another level in each.
     std::string all = ReadFile(Path("all.TarviAC1"));
     constexpr std::size_t kAllSignature = 18;
+    constexpr std::size_t kFirstLevel = emu::OUTPUT_OFFSET + OUT_GROUP_BASE * emu::GROUP_SIZE + 2;
     for (int p = 0; p < STORED_PRESETS; ++p)
-        all[kAllSignature + std::size_t(p) * emu::IMAGE_SIZE + emu::OUTPUT_OFFSET] = static_cast<char>(0x50 + p);
+        all[kAllSignature + std::size_t(p) * emu::IMAGE_SIZE + kFirstLevel] = static_cast<char>(0x50 + p);
     ASSERT_TRUE(WriteFileReplacing(Path("all.TarviAC1"), all));
     Answer({Path("all.TarviAC1")});
     ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
@@ -573,8 +583,59 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
     ASSERT_TRUE(SettleUntil([this] { return !g_bTransferring && QueueCount() == 0; }));
     const EmuState state = m_emulator.State();
     for (int p = 1; p <= STORED_PRESETS; ++p)
-        EXPECT_EQ(state.images[std::size_t(p)][emu::OUTPUT_OFFSET], 0x50 + p - 1) << p;
+        EXPECT_EQ(state.images[std::size_t(p)][kFirstLevel], 0x50 + p - 1) << p;
     EXPECT_TRUE(LinkLockIsFree());
+}
+
+// Mended: a preset file of the right signature and length holding values no processor holds was
+// loaded and sent as it stood; with every byte after the signature 0xFF, Load All Presets sent 109
+// writes. Now it is refused with the message of a file that cannot be read: nothing is queued or
+// sent, the processor, the PC's copy and the data stay as they were.
+TEST_F(MainViewFilesOnLink, ADamagedPresetFileSendsNothing)
+{
+    struct Kind {
+        std::function<int()> load;
+        std::string file;
+        const char* szEnglish;
+    };
+    // The signature as the archive writes it, then 0xFF to the kind's size.
+    const auto damaged = [](const char* szSignature, std::size_t nSize) {
+        const std::string strSignature = char(std::strlen(szSignature)) + std::string(szSignature);
+        return strSignature + std::string(nSize - strSignature.size(), '\xFF');
+    };
+    const Kind kinds[] = {
+        {[&] { return m_pView->LoadPresetFile(); }, damaged(g_strPresetSig, PRESET_FILE_SIZE), "Read presets file  error!"},
+        {[&] { return m_pView->LoadAllPresetsFile(); }, damaged(g_strAllPresetSig, ALL_PRESETS_FILE_SIZE),
+         "Read all presets file error!"},
+    };
+    CMessageBoxRecorder boxes;
+    for (const Kind& kind : kinds) {
+        SCOPED_TRACE(kind.szEnglish);
+        ASSERT_TRUE(WriteFileReplacing(Path("damaged.data"), kind.file));
+        const EmuState processor = m_emulator.State();
+        const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+        const std::int16_t nLevel = Data().GetOutData(3)->GetLevel();
+        boxes.shown.clear();
+        m_emulator.ClearLog();
+        Answer({Path("damaged.data")});
+        EXPECT_EQ(kind.load(), 0);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].text, kind.szEnglish);
+        EXPECT_EQ(QueueCount(), 0);
+        EXPECT_EQ(g_bTransferring, 0);
+        // The link goes on polling the meters; by then anything queued would have gone first.
+        ASSERT_TRUE(SettleUntil([this] { return m_emulator.Log().size() >= 5; }));
+        for (const EmuRequest& r : m_emulator.Log())
+            EXPECT_NE(r.byClass, emu::WRITE);
+        const EmuState after = m_emulator.State();
+        EXPECT_TRUE(after.images == processor.images);
+        EXPECT_TRUE(after.input == processor.input);
+        EXPECT_TRUE(after.master == processor.master);
+        EXPECT_TRUE(after.roles == processor.roles);
+        EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
+        EXPECT_EQ(Data().GetOutData(3)->GetLevel(), nLevel);
+        EXPECT_TRUE(LinkLockIsFree());
+    }
 }
 
 // A preset loaded while the output map is locked: an output with a role becomes the current one;
