@@ -388,15 +388,6 @@ Bytes WithItemsChanged(Bytes file, std::size_t nAt, const Bytes& bytes)
     return file.replace(ITEMS_AT + nAt, bytes.size(), bytes);
 }
 
-// What a file load may change in the document's data: its fields as the data stores them.
-Bytes DataFields(CHalvekDoc& doc)
-{
-    std::ostringstream out;
-    CArchive ar(out);
-    doc.m_data.Serialize(ar);
-    return out.str();
-}
-
 class PresetFileValues : public PresetFiles {
 protected:
     // Files of both kinds saved from a preset, stored presets and device state whose every value
@@ -545,11 +536,11 @@ TEST_F(PresetFileValues, AFileHoldingAValueTheProcessorDoesNotTakeIsRefusedWhole
     FillImage(g_liveImage, 9);
     g_byDevRoles[6] = 3;
     const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
-    const Bytes fields = DataFields(*m_pDoc);
+    const Bytes fields = PackedData(m_pDoc->m_data);
     const auto refused = [&](FileKind kind, const Bytes& file) {
         EXPECT_EQ(Load(*m_pDoc, kind, file), -1);
         EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
-        EXPECT_TRUE(DataFields(*m_pDoc) == fields);
+        EXPECT_TRUE(PackedData(m_pDoc->m_data) == fields);
         EXPECT_TRUE(LinkLockIsFree());
     };
     {

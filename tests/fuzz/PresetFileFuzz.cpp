@@ -1,15 +1,19 @@
 // Feeds arbitrary bytes to one of the document's file loaders, as a file the user picked. Built
 // once per file kind (FUZZ_FILE_KIND: 0 all presets, 1 one preset, 2 output map). No input may
 // crash, read out of bounds or leave the link lock held; a damaged file ends in the archive
-// exception, which the loader's caller reports. A refused output map changes nothing, and an
-// accepted one holds only what the outputs can take.
+// exception, which the loader's caller reports. A refused file of any kind changes nothing, the
+// device state nor the preset data; an accepted output map holds only what the outputs can take,
+// and an accepted preset file only what the processor takes.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 #include <string>
 
 #include "model/ChannelGroups.h"
 #include "model/HalvekDoc.h"
+#include "model/PresetCheck.h"
 #include "model/SpeakerRole.h"
 #include "tests/support/DeviceStateSnapshot.h"
 #include "tests/support/ThreadChecks.h"
@@ -51,6 +55,18 @@ bool MapIsTakeable()
     return true;
 }
 
+// The live image, and for an all-presets file the stored images and the device-state items.
+bool PresetsAreTakeable()
+{
+    if (!IsTakeablePresetImage(g_liveImage))
+        return false;
+    if (FUZZ_FILE_KIND != 0)
+        return true;
+    return std::all_of(std::begin(g_devImages), std::end(g_devImages), IsTakeablePresetImage) &&
+        IsTakeableInputSettings(g_inputSettings) && IsTakeableMasterSettings(g_masterSettings) &&
+        std::all_of(std::begin(g_byDevRoles), std::end(g_byDevRoles), IsTakeableRole);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
@@ -59,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     std::istringstream in(std::string(reinterpret_cast<const char*>(pData), nSize));
     CArchive ar(in);
     const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+    const std::string fields = PackedData(doc.m_data);
     int bLoaded = 0;
     try {
         if constexpr (FUZZ_FILE_KIND == 0)
@@ -71,9 +88,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     }
     if (!LinkLockIsFree())
         std::abort();
-    if (!bLoaded && !(DeviceStateSnapshot::Take() == before))
+    if (!bLoaded && !(DeviceStateSnapshot::Take() == before && PackedData(doc.m_data) == fields))
         std::abort();
     if (FUZZ_FILE_KIND == 2 && bLoaded && !MapIsTakeable())
+        std::abort();
+    if (FUZZ_FILE_KIND != 2 && bLoaded && !PresetsAreTakeable())
         std::abort();
     return 0;
 }

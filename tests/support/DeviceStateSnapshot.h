@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <string>
 
 #include "model/ChannelGroups.h"
 #include "model/DataDefine.h"
+#include "model/KTV_Data.h"
+#include "platform/LinkLock.h"
 
 struct DeviceStateSnapshot {
     PresetImage live;
@@ -18,8 +21,10 @@ struct DeviceStateSnapshot {
     BYTE roles[OUTPUT_CHANNELS];
     CrossoverGroup xover[OUTPUT_CHANNELS];
 
+    // Under g_csLink, as a connected link worker writes the device state too.
     static DeviceStateSnapshot Take()
     {
+        std::lock_guard lock(g_csLink);
         DeviceStateSnapshot s;
         s.live = g_liveImage;
         std::memcpy(s.stored, g_devImages, sizeof s.stored);
@@ -31,6 +36,18 @@ struct DeviceStateSnapshot {
     }
     bool operator==(const DeviceStateSnapshot& o) const { return std::memcmp(this, &o, sizeof *this) == 0; }
 };
+
+// What a file load may change in the preset data: the image it packs into, g_liveImage left as
+// it was. Under g_csLink, as a connected link worker packs and reads the image too.
+inline std::string PackedData(CKTV_Data& data)
+{
+    std::lock_guard lock(g_csLink);
+    const PresetImage live = g_liveImage;
+    data.PackAll();
+    std::string packed(reinterpret_cast<const char*>(&g_liveImage), sizeof g_liveImage);
+    g_liveImage = live;
+    return packed;
+}
 
 // Bytes that differ from image to image and from offset to offset.
 inline void FillImage(PresetImage& image, int nSeed)
