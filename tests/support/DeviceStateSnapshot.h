@@ -84,31 +84,26 @@ inline void FillTakeableImage(PresetImage& image, int nSeed)
         WriteGroup(group, CrossoverGroup{static_cast<WORD>(next(20, 20000)), u8(0, 2), u8(0, 8),
                                          static_cast<WORD>(next(20, 20000)), u8(0, 2), u8(0, 8)});
     };
-    // Delay at bytes 4-5, level at 6-7 and the gate's byte of a music input or the microphone.
-    const auto input = [&](ParamGroup* g, int nBase, int nGate) {
+    // The microphone and the music inputs; the microphone's basic group lays out delay and level
+    // as a music input's does.
+    const auto input = [&](ParamGroup* g, int nBands, int nCrossover, int nBase, int nGate, int nName) {
+        bands(g, nBands);
+        crossover(g[nCrossover]);
         auto base = ReadGroup<MusicBasicGroup>(g[nBase]);
         base.m_nDelay = i16(0, 259);
         base.m_nLevel = i16(0, 600);
         WriteGroup(g[nBase], base);
         g[nGate].m_by[0] = u8(0, 100);
+        name(g[nName].m_by, 8);
     };
     name(reinterpret_cast<BYTE*>(image.m_szName), sizeof image.m_szName);
     ParamGroup* g = image.m_effect.m_group;
-    bands(g, 3);
+    bands(g, CEffect_Data::PEQ_BANDS);
     crossover(g[EFFECT_GROUP_CROSSOVER]);
     name(g[EFFECT_GROUP_NAME].m_by, 8);
-    g = image.m_mic.m_group;
-    bands(g, MIC_BANDS);
-    crossover(g[MIC_GROUP_CROSSOVER]);
-    input(g, MIC_GROUP_BASE, MIC_GROUP_GATE);
-    name(g[MIC_GROUP_NAME].m_by, 8);
-    for (MusicBlock& music : image.m_music) {
-        g = music.m_group;
-        bands(g, CHANNEL_BANDS);
-        crossover(g[MUSIC_GROUP_CROSSOVER]);
-        input(g, MUSIC_GROUP_BASE, MUSIC_GROUP_GATE);
-        name(g[MUSIC_GROUP_NAME].m_by, 8);
-    }
+    input(image.m_mic.m_group, MIC_BANDS, MIC_GROUP_CROSSOVER, MIC_GROUP_BASE, MIC_GROUP_GATE, MIC_GROUP_NAME);
+    for (MusicBlock& music : image.m_music)
+        input(music.m_group, CHANNEL_BANDS, MUSIC_GROUP_CROSSOVER, MUSIC_GROUP_BASE, MUSIC_GROUP_GATE, MUSIC_GROUP_NAME);
     for (OutputBlock& out : image.m_out) {
         g = out.m_group;
         bands(g, CHANNEL_BANDS);
