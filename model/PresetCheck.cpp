@@ -75,9 +75,9 @@ bool IsCompressor(const CompressorGroup& g)
         IsReleaseCode(g.m_nRelease) && InRow(ParamId::CompRatio, g.m_byRatio);
 }
 
-// A group of nothing but zero bytes was never filled: the program's stored presets start so, a
-// preset read from the processor leaves its microphone and effect blocks so, and the data then
-// takes and packs the crossovers of those two blocks as zeros.
+// A group of nothing but zero bytes was never filled: the program's stored presets start so, and
+// a preset read from the processor leaves its microphone and effect blocks as they were, the live
+// ones with the all-zero crossovers they start with, which the data then takes and packs again.
 template <typename T>
 bool IsUnsetOr(const ParamGroup& group, bool (*pfnCheck)(const T&))
 {
@@ -90,7 +90,8 @@ bool AreBands(const ParamGroup* pGroups, int nCount)
     return std::all_of(pGroups, pGroups + nCount, [](const ParamGroup& g) { return IsUnsetOr(g, IsBand); });
 }
 
-// Delay, level and noise gate of the music inputs and the microphone.
+// Delay, level and noise gate of the music inputs and the microphone; delay codes mean what an
+// output's do.
 bool IsInputBase(int nDelay, int nLevel, int nGate)
 {
     return InRow(ParamId::OutDelayMs, nDelay) && InRow(ParamId::MusicLevel, nLevel) && InRow(ParamId::MusicGate, nGate);
