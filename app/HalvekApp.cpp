@@ -29,15 +29,18 @@ namespace {
 constexpr int kIconId = 273;
 
 // A termination signal or the end of the session closes the main window the way the window
-// manager does, so the device link ends cleanly. The window is destroyed when the loop next goes
-// idle, and with the link closed nothing else may wake the loop: it is woken here.
+// manager does, so the device link ends cleanly, once every modal dialog has ended. The window is
+// destroyed when the loop next goes idle, and with the link closed nothing else may wake the loop:
+// it is woken here.
 void OnTerminate(int)
 {
-    if (wxWindow* pMain = wxTheApp->GetTopWindow())
-        pMain->Close(true);
-    else
-        wxTheApp->ExitMainLoop();
-    wxWakeUpIdle();
+    static_cast<CHalvekApp*>(wxTheApp)->ModalLoops().CloseAfterModals([] {
+        if (wxWindow* pMain = wxTheApp->GetTopWindow())
+            pMain->Close(true);
+        else
+            wxTheApp->ExitMainLoop();
+        wxWakeUpIdle();
+    });
 }
 
 // The splash window stays off when the program is started as an embedded or automated server.
@@ -88,6 +91,7 @@ bool CHalvekApp::InitInstance()
         return false;
     InstallWindowMessagePoster();
     InstallMessageBox();
+    m_modalLoops.Register();
     SendIdleEventsOnlyWhereAsked();
     InitDeviceData();
     g_nSystemLcid = SystemDefaultLcid();

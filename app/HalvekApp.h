@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/ModalLoops.h"
 #include "platform/HidApiBackend.h"
 
 class CHalvekDoc;
@@ -23,8 +24,11 @@ public:
     int ExitInstance();
     // Handles the server switches: false when one was given (the program ends).
     bool InitATL();
+    // The modal dialogs open now; a termination signal ends them before the program closes.
+    CModalLoops& ModalLoops() { return m_modalLoops; }
 
 private:
+    CModalLoops m_modalLoops;
     std::unique_ptr<CHalvekDoc> m_pDoc;
     CHidApiBackend m_hid;
 };

@@ -5,7 +5,6 @@
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <mutex>
 #include <system_error>
@@ -431,7 +430,7 @@ void CHalvekView::LoadLineSetting()
 {
     ISettingsStore& store = Settings();
     if (const auto value = store.ReadString(kLineSetKey, kLineSetValue)) {
-        g_nLineSet = std::atoi(value->c_str());
+        g_nLineSet = SettingsNumber(*value, 0, 1).value_or(0);
         return;
     }
     store.WriteString(kLineSetKey, kLineSetValue, std::to_string(g_nLineSet));

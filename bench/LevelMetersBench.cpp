@@ -252,34 +252,6 @@ wxPoint LevelPageSelector()
     return {rc.x + rc.width / 2, rc.y + rc.height / 2};
 }
 
-std::string CommandOutput(const std::string& strCommand)
-{
-    std::string strOut;
-    if (FILE* pPipe = popen(strCommand.c_str(), "r")) {
-        char szBuffer[256];
-        while (std::fgets(szBuffer, sizeof szBuffer, pPipe) != nullptr)
-            strOut += szBuffer;
-        pclose(pPipe);
-    }
-    return strOut;
-}
-
-// A click at a point of the program's main window (its widest shown window).
-bool ClickInWindowOf(pid_t pid, const wxPoint& at)
-{
-    std::istringstream windows(CommandOutput("xdotool search --sync --onlyvisible --pid " + std::to_string(pid)));
-    for (std::string strWindow; windows >> strWindow;) {
-        const std::string strGeometry = CommandOutput("xdotool getwindowgeometry --shell " + strWindow);
-        const auto nAt = strGeometry.find("WIDTH=");
-        if (nAt == std::string::npos || std::atoi(strGeometry.c_str() + nAt + 6) < 1248)
-            continue;
-        return std::system(("xdotool mousemove --window " + strWindow + " " + std::to_string(at.x) + " " +
-                            std::to_string(at.y) + " click 1 >/dev/null 2>&1")
-                               .c_str()) == 0;
-    }
-    return false;
-}
-
 void BM_LevelPageOnTheRunningProgram(benchmark::State& state)
 {
     constexpr auto MEASURED = 15s;
@@ -292,7 +264,8 @@ void BM_LevelPageOnTheRunningProgram(benchmark::State& state)
     for (auto _ : state) {
         CProgramRun program(strUnshare, {"-rn", TARVI_PROCESSOR_ON_NETWORK, TARVI_PROGRAM}, false);
         const pid_t pid = program.WaitForLine("Processor: meters polled", 60s) ? ChildOf(program.Pid()) : 0;
-        if (pid <= 0 || !ClickInWindowOf(pid, LevelPageSelector())) {
+        const wxPoint selector = LevelPageSelector();
+        if (pid <= 0 || !ClickInWindowOf(pid, selector.x, selector.y)) {
             state.SkipWithError("the program did not connect, or its level page could not be chosen");
             break;
         }

@@ -1,7 +1,6 @@
 #include "grid/GridCore.h"
 
 #include <algorithm>
-#include <charconv>
 #include <numeric>
 
 #include "controls/VirtualKeys.h"
@@ -58,12 +57,7 @@ Rect Outer(const Rect& rc)
 int GetMouseScrollLines()
 {
     const std::optional<std::string> value = Settings().ReadString("Control Panel/Desktop", "WheelScrollLines");
-    if (!value)
-        return 3;
-    int nLines = 0;
-    const char* pEnd = value->data() + value->size();
-    const auto [ptr, ec] = std::from_chars(value->data(), pEnd, nLines);
-    return ec == std::errc() && ptr == pEnd ? nLines : 3;
+    return value ? SettingsNumber(*value, -1, kMaxWheelLines).value_or(3) : 3;
 }
 
 CGridCore::CGridCore() : m_pHost(&g_noWindowHost) {}

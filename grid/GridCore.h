@@ -31,7 +31,9 @@ struct GridCellLook {
 };
 
 // Lines per wheel notch: "WheelScrollLines" of "Control Panel/Desktop" in the settings store, 3
-// when missing or unreadable; -1 scrolls by pages.
+// when missing or unreadable; -1 (or less) scrolls by pages, and no notch scrolls more than
+// kMaxWheelLines.
+constexpr int kMaxWheelLines = 100;
 int GetMouseScrollLines();
 
 class CGridCore : public CGridCellStore {

@@ -1,10 +1,26 @@
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
 #include <atomic>
+#include <charconv>
 
 namespace {
 std::atomic<ISettingsStore*> g_pInstalled{nullptr};
 }  // namespace
+
+std::optional<int> SettingsNumber(std::string_view text, int nMin, int nMax)
+{
+    long long nValue = 0;
+    const char* pEnd = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), pEnd, nValue);
+    if (ptr != pEnd || text.empty())
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range)
+        return text.front() == '-' ? nMin : nMax;
+    if (ec != std::errc())
+        return std::nullopt;
+    return static_cast<int>(std::clamp<long long>(nValue, nMin, nMax));
+}
 
 ISettingsStore& Settings()
 {

@@ -29,6 +29,11 @@ public:
     virtual bool Flush() = 0;
 };
 
+// A number kept as decimal text, brought into [nMin, nMax]: the file is plain text that anyone
+// may edit, and a value far out of range would overflow what is computed from it or loop for
+// minutes. Nothing when the text is not a whole number.
+std::optional<int> SettingsNumber(std::string_view text, int nMin, int nMax);
+
 // The program's store: the one installed last, else a file store under the XDG config folder.
 ISettingsStore& Settings();
 // Installs a store (nullptr restores the default) and returns the one it replaces.

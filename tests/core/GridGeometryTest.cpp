@@ -226,6 +226,11 @@ TEST(GridScrolling, WheelLinesComeFromTheSettings)
     EXPECT_EQ(GetMouseScrollLines(), 3);
     store.WriteString("Control Panel/Desktop", "WheelScrollLines", "-1");
     EXPECT_EQ(GetMouseScrollLines(), -1);
+    // A hand-edited file: a count far too large would overflow the step and loop for minutes.
+    store.WriteString("Control Panel/Desktop", "WheelScrollLines", "2147483647");
+    EXPECT_EQ(GetMouseScrollLines(), kMaxWheelLines);
+    store.WriteString("Control Panel/Desktop", "WheelScrollLines", "-40");
+    EXPECT_EQ(GetMouseScrollLines(), -1);
 
     struct Case {
         const char* szLines;
@@ -238,6 +243,8 @@ TEST(GridScrolling, WheelLinesComeFromTheSettings)
         {"3", -120, 100}, // three lines down, stopping at the end
         {"-1", 120, 0},   // a page up
         {"-1", -240, 100},
+        {"2147483647", 120, 0},
+        {"17895697", -120, 100},  // the largest count whose step fits: once millions of lines
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.szLines << " " << c.nDelta);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "platform/SettingsStore.h"
 #include "tests/support/TestEnvironment.h"
@@ -20,6 +21,36 @@ protected:
     }
 };
 }  // namespace
+
+TEST(SettingsNumber, ANumberIsBroughtIntoItsRangeAndATextThatIsNoNumberGivesNothing)
+{
+    struct Case {
+        const char* szText;
+        std::optional<int> expected;
+    };
+    // In the range -1 to 100.
+    const Case cases[] = {
+        {"3", 3},
+        {"-1", -1},
+        {"100", 100},
+        {"101", 100},
+        {"-2", -1},
+        {"2147483647", 100},
+        {"-2147483648", -1},
+        {"99999999999999999999999", 100},
+        {"-99999999999999999999999", -1},
+        {"0", 0},
+        {"007", 7},
+        {"", std::nullopt},
+        {"lots", std::nullopt},
+        {"5x", std::nullopt},
+        {" 5", std::nullopt},
+        {"-", std::nullopt},
+        {"1.5", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SettingsNumber(c.szText, -1, 100), c.expected) << "\"" << c.szText << "\"";
+}
 
 TEST_P(SettingsStoreTest, ValuesRoundTripIncludingNamesThatAreDevicePaths)
 {

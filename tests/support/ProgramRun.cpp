@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -132,6 +134,64 @@ std::string NetworkNamespaceRunner()
         return std::system((strFile + " -rn true").c_str()) == 0 ? strFile : std::string();
     }
     return {};
+}
+
+std::string CommandOutput(const std::string& strCommand)
+{
+    std::string strOut;
+    if (FILE* pPipe = popen(strCommand.c_str(), "r")) {
+        char szBuffer[256];
+        while (std::fgets(szBuffer, sizeof szBuffer, pPipe) != nullptr)
+            strOut += szBuffer;
+        pclose(pPipe);
+    }
+    return strOut;
+}
+
+std::vector<ShownWindow> ShownWindowsOf(pid_t pid)
+{
+    std::vector<ShownWindow> windows;
+    std::istringstream ids(CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null"));
+    for (std::string strId; ids >> strId;) {
+        ShownWindow window{strId, CommandOutput("xdotool getwindowname " + strId + " 2>/dev/null"), 0};
+        if (!window.strName.empty() && window.strName.back() == '\n')
+            window.strName.pop_back();
+        const std::string strGeometry = CommandOutput("xdotool getwindowgeometry --shell " + strId + " 2>/dev/null");
+        if (const auto nAt = strGeometry.find("WIDTH="); nAt != std::string::npos)
+            window.nWidth = std::atoi(strGeometry.c_str() + nAt + 6);
+        windows.push_back(window);
+    }
+    return windows;
+}
+
+bool WaitForWindowOf(pid_t pid, std::string_view name, std::chrono::milliseconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        const std::vector<ShownWindow> windows = ShownWindowsOf(pid);
+        if (std::any_of(windows.begin(), windows.end(), [&](const ShownWindow& w) { return w.strName == name; }))
+            return true;
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+bool ClickInWindowOf(pid_t pid, int nX, int nY)
+{
+    const std::vector<ShownWindow> windows = ShownWindowsOf(pid);
+    const auto widest = std::max_element(windows.begin(), windows.end(),
+                                         [](const ShownWindow& a, const ShownWindow& b) { return a.nWidth < b.nWidth; });
+    if (widest == windows.end())
+        return false;
+    return std::system(("xdotool mousemove --window " + widest->strId + " " + std::to_string(nX) + " " +
+                        std::to_string(nY) + " click 1 >/dev/null 2>&1")
+                           .c_str()) == 0;
+}
+
+bool PressKeys(const std::string& strKeys)
+{
+    return std::system(("xdotool key " + strKeys + " >/dev/null 2>&1").c_str()) == 0;
 }
 
 ThreadTimes ThreadCpuSeconds(pid_t pid)

@@ -44,6 +44,24 @@ private:
 // (tests/support/ProcessorOnNetwork.cpp); empty when it does not.
 std::string NetworkNamespaceRunner();
 
+// What a shell command prints on its standard output.
+std::string CommandOutput(const std::string& strCommand);
+
+// A process's windows shown on the X display now (found with xdotool, which must be on the PATH).
+struct ShownWindow {
+    std::string strId;
+    std::string strName;
+    int nWidth = 0;
+};
+std::vector<ShownWindow> ShownWindowsOf(pid_t pid);
+// Waits until a window of the process with exactly this name shows; false at the limit.
+bool WaitForWindowOf(pid_t pid, std::string_view name, std::chrono::milliseconds limit);
+// A click at a point of the process's widest shown window (a program's main window), in its
+// coordinates.
+bool ClickInWindowOf(pid_t pid, int nX, int nY);
+// Keys pressed on the keyboard, as xdotool names them ("Down Return"), to the focused window.
+bool PressKeys(const std::string& strKeys);
+
 // The time every thread of a process has run, by name (the main, UI, thread is "UI"), from the
 // scheduler's own count, which is exact where the clock-tick count only samples.
 using ThreadTimes = std::map<std::string, double>;  // seconds on a processor, by thread name, summed

@@ -707,11 +707,13 @@ TEST_F(MainView, DraggingTheBareTopBarOrTheLogoMovesTheWindow)
     }
 }
 
+// The setting is a switch: a stored number is brought to 0 or 1.
 TEST_F(MainView, LineSettingIsCreatedWithItsDefaultAndReadBack)
 {
     const char kKey[] = "Software/Tarvi_1.exe/Line_Set";
     EXPECT_EQ(Settings().ReadString(kKey, "Line_Set"), "1");
-    for (const auto& [szStored, nExpected] : {std::pair{"0", 0}, {"7", 7}, {"", 0}}) {
+    for (const auto& [szStored, nExpected] :
+         {std::pair{"0", 0}, {"1", 1}, {"7", 1}, {"99999999999", 1}, {"-3", 0}, {"", 0}, {"on", 0}}) {
         Settings().WriteString(kKey, "Line_Set", szStored);
         m_pView->LoadLineSetting();
         EXPECT_EQ(g_nLineSet, nExpected) << szStored;
