@@ -195,7 +195,8 @@ TEST_F(LevelPage, AnOutputWithoutARoleShowsOnlyItsNoRoleFace)
 }
 
 // Values beyond a field's range (from the processor or a file) are shown at the nearest end,
-// without a message box, without a change mark, and they stay as they are.
+// without a message box, without a change mark, and they stay as they are until the user edits
+// them: an edit to the end shown is written and sent.
 TEST_F(LevelPage, LoadingShowsValuesBeyondTheRangeClampedSilently)
 {
     Connect();
@@ -225,6 +226,14 @@ TEST_F(LevelPage, LoadingShowsValuesBeyondTheRangeClampedSilently)
     EXPECT_EQ(Out(0).GetLevel(), 700);
     Settle(100);
     EXPECT_TRUE(Received(emu::BLOCK_OUTPUT, 0).empty());
+
+    Type(IDC_OUT_EDIT, "0.0");
+    EXPECT_EQ(Out(0).GetLevel(), 600);
+    EXPECT_TRUE(WaitForWrite(emu::BLOCK_OUTPUT, 0));
+    PostMessage(&Page(), WM_SLIDER_MOVED, IDC_INPUT_SLIDER + 2, 0);
+    PumpPendingEvents();
+    EXPECT_EQ(m_pView->m_pData->GetMusicData(2)->GetLevel(), 600);
+    EXPECT_TRUE(WaitForWrite(emu::BLOCK_MUSIC, 2));
 }
 
 // After every refresh exactly the active input's button is checked: at start-up, after a file
