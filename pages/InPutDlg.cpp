@@ -381,6 +381,13 @@ void CInPutDlg::OnNumEditKey(int nId, int nKey)
     ParkPointerOffGraph();
 }
 
+// The Right key from the last gain field goes round to the first field in either layout.
+void CInPutDlg::FocusFirstEdit()
+{
+    if (dynamic_cast<CNumEdit*>(wxWindow::FindFocus()) == nullptr)
+        PostMessage(this, WM_NUMEDIT_KEY, WPARAM(IDC_GAIN_EDIT + kBands - 1), VK_RIGHT);
+}
+
 void CInPutDlg::OnEditNextRow(int nId)
 {
     FocusEdit(NextRowBandEdit(nId));

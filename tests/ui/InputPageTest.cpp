@@ -539,6 +539,31 @@ TEST_F(InputPage, TheKeyboardWalksTheBandEdits)
     EXPECT_EQ(focused()->GetCtrlId(), IDC_GAIN_EDIT + 14);
 }
 
+// With no numeric field focused, the first band field of the layout takes the focus: the first
+// frequency in the parametric layout, the first gain in the graphic one. A focused field keeps it.
+TEST_F(InputPage, TheFirstBandFieldTakesAnUnclaimedFocus)
+{
+    ShowInputPage();
+    auto focusedId = [] {
+        const auto* pEdit = dynamic_cast<CNumEdit*>(wxWindow::FindFocus());
+        return pEdit != nullptr ? pEdit->GetCtrlId() : 0;
+    };
+    for (const bool bGraphic : {false, true}) {
+        SCOPED_TRACE(bGraphic);
+        Music(g_nCurInput).SetGraphicEQ(bGraphic ? 1 : 0);
+        Page().RefreshChannelButtons();
+        Item<CBitButton>(IDC_RESET_EQ)->SetFocus();
+        ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == Item<CBitButton>(IDC_RESET_EQ); }));
+        Page().FocusFirstEdit();
+        EXPECT_TRUE(SettleUntil([&] { return focusedId() == (bGraphic ? IDC_GAIN_EDIT : IDC_FREQ_EDIT); }));
+        Item<CNumEdit>(IDC_GAIN_EDIT + 5)->SetFocus();
+        ASSERT_TRUE(SettleUntil([&] { return focusedId() == IDC_GAIN_EDIT + 5; }));
+        Page().FocusFirstEdit();
+        PumpPendingEvents();
+        EXPECT_EQ(focusedId(), IDC_GAIN_EDIT + 5);
+    }
+}
+
 // A pointer resting on the graph when the keyboard moves on is parked in the graph's bottom-left
 // corner, wherever the window has moved since.
 TEST_F(InputPage, ThePointerIsParkedInTheGraphsBottomLeftCorner)
