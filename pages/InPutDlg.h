@@ -75,7 +75,6 @@ private:
     void OnNumEditKey(int nId, int nKey);
     void OnEditNextRow(int nId);
     void FocusEdit(int nId);
-    void ParkPointerOffGraph();
 
     // Bands (InPutDlgBands.cpp).
     void OnBandCommand(int nCtrlId);
