@@ -7,6 +7,7 @@
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 #include <wx/image.h>
+#include <wx/utils.h>
 
 #include "controls/CurveContext.h"
 #include "controls/GdiConvert.h"
@@ -448,6 +449,12 @@ void CEqCurveStatic::OnMouseMove(wxMouseEvent& event)
         Redraw(-1);
     UpdateCursor();
     event.Skip();
+}
+
+void CEqCurveStatic::ParkPointerBelow()
+{
+    if (GetScreenRect().Contains(wxGetMousePosition()))
+        WarpPointer(0, GetClientSize().y);
 }
 
 void CEqCurveStatic::UpdateCursor()

@@ -47,6 +47,11 @@ public:
     // Locks or unlocks editing; forgets the active band and repaints.
     bool Enable(bool bEnable = true) override;
     bool IsShownOutputLinked() const;
+    // A pointer resting on the graph would pick the band under it as soon as the keyboard moved
+    // on: after an arrow key the pages move it to just below the graph's lower left corner, off
+    // the graph and on the page's ground. The graph's place is taken anew, since the window may
+    // have moved since the graph last looked.
+    void ParkPointerBelow();
 
     // Axes and plot, in client coordinates.
     void Draw(wxDC& dc) override;

@@ -57,7 +57,10 @@ std::vector<std::vector<std::string>> Parse(std::string_view text)
     std::vector<std::vector<std::string>> lines;
     for (;;) {
         const std::size_t nFeed = text.find('\n');
-        const std::string_view line = text.substr(0, nFeed);
+        std::string_view line = text.substr(0, nFeed);
+        // A carriage return before the line feed belongs to the line end, not to a field.
+        if (nFeed != std::string_view::npos && !line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         if (nFeed == std::string_view::npos) {
             if (!line.empty())
                 lines.push_back(Fields(line));

@@ -23,10 +23,10 @@ using CellText = std::function<std::optional<std::string>(int nRow, int nCol)>;
 std::string Build(const CGridCellRange& range, const CellText& cellText);
 
 // The fields of each line, as a paste writes them from its start cell. The text ends at a zero
-// byte. Runs of separators count as one, so a line has no empty fields; each field loses its
-// leading and trailing white space (a carriage return before the line feed with it). An empty
-// line before a line feed is one empty field; a text that ends with a line feed has no line after
-// it.
+// byte. A line ends at a line feed, or a carriage return and a line feed. Runs of separators
+// count as one, so a line has no empty fields; each field loses its leading and trailing white
+// space. An empty line before a line end is one empty field; a text that ends with a line end has
+// no line after it.
 std::vector<std::vector<std::string>> Parse(std::string_view text);
 
 }  // namespace GridClipText

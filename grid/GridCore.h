@@ -110,6 +110,11 @@ public:
     bool GetRowResize() const { return m_bAllowRowResize; }
     void SetColumnResize(bool bResize) { m_bAllowColumnResize = bResize; }
     bool GetColumnResize() const { return m_bAllowColumnResize; }
+    // Whether the pointer's moves act: sizing at the dividers, selecting by dragging (with the
+    // auto-scroll), dragging cells and the title tip. Off, a press acts on its cell alone and a
+    // drag keeps it.
+    void SetMouseMoves(bool bAct) { m_bMouseMoves = bAct; }
+    bool GetMouseMoves() const { return m_bMouseMoves; }
     // Painting allowed; switching it on repaints the window.
     void EnableDrawing(bool bAllow, bool bUpdateScrollBars = false);
     bool IsDrawingEnabled() const { return m_bAllowDraw; }
@@ -363,6 +368,7 @@ private:
     int m_nResizeCaptureRange = 3;
     bool m_bAllowRowResize = true;
     bool m_bAllowColumnResize = true;
+    bool m_bMouseMoves = true;
     int m_nRowsPerWheelNotch = 3;
     bool m_bAscending = true;
     int m_nSortColumn = -1;

@@ -8,6 +8,8 @@
 
 bool CGridCore::StartSizing(Point pt)
 {
+    if (!m_bMouseMoves)
+        return false;
     const bool bColumn = m_bAllowColumnResize && IsOverColumnDivider(pt);
     if (!bColumn && !(m_bAllowRowResize && IsOverRowDivider(pt)))
         return false;
@@ -146,6 +148,8 @@ void CGridCore::OnLButtonDblClk(Point pt)
 
 void CGridCore::OnMouseMove(Point pt, bool bLeftDown)
 {
+    if (!m_bMouseMoves)
+        return;
     if (!bLeftDown) {
         if (m_nMouseMode == MOUSE_NONE || m_nMouseMode == MOUSE_OVER_COLUMN_DIVIDER ||
             m_nMouseMode == MOUSE_OVER_ROW_DIVIDER)
@@ -241,7 +245,7 @@ void CGridCore::OnPresetMenuClosed()
 
 bool CGridCore::GetTitleTipCell(Point pt, CGridCellPos& cell, Rect& rcCell) const
 {
-    if (!m_bTitleTips || m_nMouseMode != MOUSE_NONE || !m_pHost->HasWindow())
+    if (!m_bTitleTips || !m_bMouseMoves || m_nMouseMode != MOUSE_NONE || !m_pHost->HasWindow())
         return false;
     cell = HitTestCell(pt, true);
     const CGridCtrlCell* pCell = GetCell(cell.row, cell.col);

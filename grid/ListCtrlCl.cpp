@@ -64,6 +64,13 @@ void CListCtrlCl::SetCellBkColor(int nColumn, int nRow, const wxColour& colour)
     m_lstCellBk.push_back({nRow, nColumn, colour});
 }
 
+void CListCtrlCl::SetCellsBkColor(int nColumn, const std::vector<int>& rows, const wxColour& colour)
+{
+    m_lstCellBk.clear();
+    for (const int nRow : rows)
+        m_lstCellBk.push_back({nRow, nColumn, colour});
+}
+
 void CListCtrlCl::SetRowBkColor(int nRow, const wxColour& colour)
 {
     for (int i = 0; i < GetColumnCount(); ++i)

@@ -27,6 +27,9 @@ public:
     bool SetTextColor(const wxColour& colour);
     void SetColumnBkColor(int nColumn, const wxColour& colour);
     void SetCellBkColor(int nColumn, int nRow, const wxColour& colour);
+    // The cells of the rows in one column take the colour; no other cell keeps its own (the cell
+    // setter's rule, for several cells at once).
+    void SetCellsBkColor(int nColumn, const std::vector<int>& rows, const wxColour& colour);
     void SetRowBkColor(int nRow, const wxColour& colour);
     void SetColumnTextColor(int nColumn, const wxColour& colour);
     void SetCellTextColor(int nColumn, int nRow, const wxColour& colour);

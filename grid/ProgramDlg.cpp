@@ -102,6 +102,8 @@ void CProgramDlg::SetupGrid()
     grid.SetFixedColumnCount(1);
     grid.SetColumnWidth(1, kNameColumnWidth);
     grid.SetRowResize(false);
+    // A press chooses the row every operation acts on: a drag neither moves it nor sizes columns.
+    grid.SetMouseMoves(false);
     grid.SetSingleRowSelection(true);
     grid.SetEditable(false);
     for (int r = 0; r < grid.GetRowCount(); ++r) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "controls/BitButton.h"
 #include "controls/COM_EXT_LIMStatic.h"
@@ -321,13 +322,13 @@ void CAdv_Seting::ShowListMarks()
         m_listOutputs->SetItemText(k, 2, wxString());
         m_listOutputs->SetItemText(k, 3, wxString());
     }
-    // A cell colour replaces every earlier one: the grey one forgets the last red mark.
-    m_listOutputs->SetCellBkColor(3, m_nSelRow, kListBack);
-    for (const int k : CAdvSetingLogic::LinkedRows(m_nSelRow)) {
+    const std::vector<int> linked = CAdvSetingLogic::LinkedRows(m_nSelRow);
+    for (const int k : linked) {
         m_listOutputs->SetItemText(k, 2, strEdit);
         m_listOutputs->SetItemText(k, 3, Utf8(m_strLink.c_str()));
-        m_listOutputs->SetCellBkColor(3, k, kLinkBack);
     }
+    // Every linked row's mark is red; the marks of the rows linked before go.
+    m_listOutputs->SetCellsBkColor(3, linked, kLinkBack);
     m_listOutputs->SetItemText(m_nSelRow, 2, strEdit);
     m_listOutputs->Refresh();
 }

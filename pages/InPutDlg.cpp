@@ -2,8 +2,6 @@
 // are in InPutDlgBands.cpp, the choice of input, mode and mixer source in InPutDlgInput.cpp.
 #include "pages/InPutDlg.h"
 
-#include <wx/utils.h>
-
 #include <algorithm>
 
 #include "controls/BitButton.h"
@@ -378,7 +376,14 @@ void CInPutDlg::OnNumEditKey(int nId, int nKey)
         FocusEdit(PrevBandEdit(nId, bGraphic));
     else if (nKey == VK_RIGHT)
         FocusEdit(NextBandEdit(nId, bGraphic));
-    ParkPointerOffGraph();
+    m_wndCurve->ParkPointerBelow();
+}
+
+// The Right key from the last gain field goes round to the first field in either layout.
+void CInPutDlg::FocusFirstEdit()
+{
+    if (dynamic_cast<CNumEdit*>(wxWindow::FindFocus()) == nullptr)
+        PostMessage(this, WM_NUMEDIT_KEY, WPARAM(IDC_GAIN_EDIT + kBands - 1), VK_RIGHT);
 }
 
 void CInPutDlg::OnEditNextRow(int nId)
@@ -397,12 +402,3 @@ void CInPutDlg::FocusEdit(int nId)
     m_wndCurve->Redraw(k);
 }
 
-// A pointer resting on the graph would pick a band there as soon as the keyboard moved on: it is
-// parked in the graph's bottom-left corner, where no band lies. The graph's place on the screen
-// is taken now, since the window may have moved since the graph last looked.
-void CInPutDlg::ParkPointerOffGraph()
-{
-    const wxRect rc = m_wndCurve->GetScreenRect();
-    if (rc.Contains(wxGetMousePosition()))
-        m_wndCurve->WarpPointer(0, rc.height - 1);
-}

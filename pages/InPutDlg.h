@@ -46,6 +46,10 @@ public:
     // After an all-presets file was read: source faces and the select buttons' layout for the
     // file's optional inputs (the page is refreshed for the file's input and mode when shown).
     void RefreshInputControls();
+    // Unless a numeric field has the focus, the first band field of the layout's order (the
+    // first frequency, or the first gain in the graphic layout) takes it and band 1 is selected.
+    // Ready for a caller (nothing calls it yet).
+    void FocusFirstEdit();
 
     // Opens the mixer source pop-up at a point of the page; tests replace it to look at the menu.
     using PopupHandler = std::function<void(wxMenu& menu, const wxPoint& pt)>;
@@ -71,7 +75,6 @@ private:
     void OnNumEditKey(int nId, int nKey);
     void OnEditNextRow(int nId);
     void FocusEdit(int nId);
-    void ParkPointerOffGraph();
 
     // Bands (InPutDlgBands.cpp).
     void OnBandCommand(int nCtrlId);

@@ -49,8 +49,10 @@ enum : int {
     IDB_GAIN_ROW_CN = 796,
     IDB_GAIN_ROW_EN = 797,
     IDB_MIXER_START = 722,      // normal, hover (723) until the source is first shown
-    IDB_SEL_INPUT_EN = 452,     // + input
-    IDB_SEL_INPUT_CN = 459,     // + input
+    // + input. Faces of their own: the output page's input indicator, of another size, has 452
+    // and 459.
+    IDB_SEL_INPUT_EN = 8840,
+    IDB_SEL_INPUT_CN = 8850,
     IDB_INPUT_EN = 8100,        // + input: normal; + 10 hover, + 20 pressed and checked
     IDB_INPUT_CN = 8130,
     IDB_NO_INPUT_CN = 8200,     // + input: checked while the processor reports no input

@@ -41,3 +41,19 @@ int NextLevelField(int nFromId, bool bForward, const std::function<bool(int nId)
             return ids[static_cast<std::size_t>(i)];
     return IDC_MASTER_EDIT;
 }
+
+std::optional<std::vector<int>> InputColumnOrder(int nOptInputs)
+{
+    constexpr int kSpdif = 0, kHiLevel = 1, kPhone = 2, kAux1 = 3, kAux2 = 4, kAux3 = 5;
+    if (nOptInputs < 0 || nOptInputs > 3)
+        return std::nullopt;
+    std::vector<int> order;
+    if (nOptInputs & 2)
+        order.push_back(kSpdif);
+    order.push_back(kHiLevel);
+    if (nOptInputs & 1)
+        order.push_back(kPhone);
+    for (const int k : {kAux1, kAux2, kAux3})
+        order.push_back(k);
+    return order;
+}

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 #include <wx/event.h>
 
@@ -39,6 +41,8 @@ namespace {
 
 // Status elements 6 to 13 are the meter codes of outputs 0 to 7.
 constexpr int kFirstMeterStatus = 6;
+// AUX2, the first input an AUX mode joins to another.
+constexpr int kFirstJoinedInput = 4;
 
 // The kind of speaker a role drives, which picks its position icon: tweeter, midrange, woofer,
 // mid-tweeter, mid-woofer, full range, subwoofer.
@@ -131,10 +135,7 @@ void CLevel_Delay_Dlg::InitLevelControls()
     m_btnMasterOn->SetHoverNotify(true);
     m_nMasterBinding = m_binder.Bind(ParamId::MasterVolume, m_editMaster, m_spinMaster, m_sliderMaster,
                                      [] { return ParamTarget{}; },
-                                     [this](int) {
-                                         m_btnMasterOn->SetCheck(g_masterSettings.m_byMasterOn != 0);
-                                         SelectOutputChannel(-1);
-                                     });
+                                     [this](int) { m_btnMasterOn->SetCheck(g_masterSettings.m_byMasterOn != 0); });
 
     for (int k = 0; k < kInputs; ++k) {
         setUpSlider(m_sliderInput[k], IDB_INPUT_CHANNEL, IDB_INPUT_THUMB, ParamId::MusicLevel);
@@ -142,12 +143,13 @@ void CLevel_Delay_Dlg::InitLevelControls()
         m_spinInput[k]->Hide();
         m_btnInput[k]->SetHoverNotify(true);
         m_binder.Bind(ParamId::MusicLevel, m_editInput[k], m_spinInput[k], m_sliderInput[k],
-                      [this, k] { return ParamTarget{m_pData, k}; }, [this](int) { SelectOutputChannel(-1); });
+                      [this, k] { return ParamTarget{m_pData, k}; });
+        m_rcInputCol[k] = {m_sliderInput[k]->GetRect(), m_editInput[k]->GetRect(), m_btnInput[k]->GetRect()};
     }
 
     for (int n = 0; n < kOutputs; ++n) {
         setUpSlider(m_sliderOut[n], IDB_OUT_CHANNEL, IDB_OUT_THUMB, ParamId::OutLevel);
-        m_sliderOut[n]->SetMargin(25, 0, 1, 2);  // the strips' fader face
+        m_sliderOut[n]->SetMargin(35, 4, 1, 4);
         m_spinOut[n]->Hide();
         m_nOutBinding[n] = m_binder.Bind(ParamId::OutLevel, m_editOut[n], m_spinOut[n], m_sliderOut[n],
                                          [this, n] { return ParamTarget{m_pData, n}; },
@@ -162,6 +164,7 @@ void CLevel_Delay_Dlg::InitLevelControls()
         m_meter[n]->Layout();
     }
     m_binder.SetSliderHandler([this](int nCtrlId, bool bDone) { OnSliderDone(nCtrlId, bDone); });
+    m_binder.SetCommitHandler([this](int nCtrlId) { OnLevelCommitted(nCtrlId); });
 }
 
 void CLevel_Delay_Dlg::InitDelayControls()
@@ -297,15 +300,9 @@ void CLevel_Delay_Dlg::UpdateAllControls()
         m_editInput[k]->EnableWindow(true);
     }
     m_binder.Load();
-    // The AUX mode hides the inputs it joins: AUX3 in 4CH 2CH, AUX2 and AUX3 in 6 CH.
-    if (g_nInputMode >= 0 && g_nInputMode <= 2) {
-        for (int k = 4; k < kInputs; ++k) {
-            const bool bShow = k - 4 < 2 - g_nInputMode;
-            m_sliderInput[k]->Show(bShow);
-            m_editInput[k]->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
-            m_btnInput[k]->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
-        }
-    }
+    for (int k = kFirstJoinedInput; k < kInputs; ++k)
+        if (const std::optional<bool> bShow = AuxModeShows(k))
+            ShowInputColumn(k, *bShow);
     ShowInputButtonFaces();
     ShowActiveInput();
 
@@ -317,6 +314,51 @@ void CLevel_Delay_Dlg::UpdateAllControls()
     // stand still takes the last reply's codes itself.
     if (m_pView->IsOnline())
         UpdateOutputMeters();
+    Refresh();
+}
+
+void CLevel_Delay_Dlg::ShowInputColumn(int k, bool bShow)
+{
+    m_sliderInput[k]->Show(bShow);
+    m_editInput[k]->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+    m_btnInput[k]->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+}
+
+// The AUX mode hides the inputs it joins: AUX3 in 4CH 2CH, AUX2 and AUX3 in 6 CH.
+std::optional<bool> CLevel_Delay_Dlg::AuxModeShows(int k)
+{
+    if (g_nInputMode < 0 || g_nInputMode > 2)
+        return std::nullopt;
+    return k < kFirstJoinedInput || k - kFirstJoinedInput < 2 - g_nInputMode;
+}
+
+void CLevel_Delay_Dlg::RefreshInputColumns()
+{
+    LayoutInputColumns();
+    ShowInputButtonFaces();
+    ShowActiveInput();
+}
+
+// The columns of the inputs present close up from the left; the AUX mode still hides what it
+// joins.
+void CLevel_Delay_Dlg::LayoutInputColumns()
+{
+    const std::optional<std::vector<int>> order = InputColumnOrder(g_inputSettings.m_byOptInputs);
+    if (!order)
+        return;
+    std::array<bool, kInputs> placed{};
+    for (std::size_t nPlace = 0; nPlace < order->size(); ++nPlace) {
+        const int k = (*order)[nPlace];
+        const InputColumnPlace& place = m_rcInputCol[nPlace];
+        m_sliderInput[k]->SetSize(place.rcSlider);
+        m_editInput[k]->SetSize(place.rcEdit);
+        m_btnInput[k]->SetSize(place.rcButton);
+        ShowInputColumn(k, AuxModeShows(k).value_or(true));
+        placed[k] = true;
+    }
+    for (int k = 0; k < kInputs; ++k)
+        if (!placed[k])
+            ShowInputColumn(k, false);
     Refresh();
 }
 
@@ -385,7 +427,7 @@ void CLevel_Delay_Dlg::OnMasterOn()
     SelectOutputChannel(-1);
 }
 
-// A new level switches a switched-off output on; the outputs linked to it took the level too.
+// A new level switches a switched-off output on.
 void CLevel_Delay_Dlg::OnOutputLevelChanged(int n)
 {
     CKTV_OutData& out = *m_pData->GetOutData(n);
@@ -393,8 +435,35 @@ void CLevel_Delay_Dlg::OnOutputLevelChanged(int n)
         out.SetOn(1);
         m_btnOn[n]->SetCheck(true);
     }
+}
+
+// Whether or not the value changed: the master's and the inputs' fields take the marks away; an
+// output's field shows its linked outputs' levels (they took a new level too) and marks it.
+void CLevel_Delay_Dlg::OnLevelCommitted(int nCtrlId)
+{
+    auto indexIn = [nCtrlId](int nFirst, int nCount) {
+        return nCtrlId >= nFirst && nCtrlId < nFirst + nCount ? nCtrlId - nFirst : -1;
+    };
+    const int n = std::max(indexIn(IDC_OUT_EDIT, kOutputs), indexIn(IDC_OUT_SPIN, kOutputs));
+    if (n < 0) {
+        SelectOutputChannel(-1);
+        return;
+    }
     RefreshLinkedLevels(n);
     SelectOutputIfChanged(n);
+}
+
+void CLevel_Delay_Dlg::CopyOnToLinked(int n, bool bNoMark)
+{
+    const BYTE byOn = m_pData->GetOutData(n)->GetOn();
+    for (int i = 0; i < kOutputs; ++i) {
+        if (i == n || g_outLinks.m_nGroup[i] != g_outLinks.m_nGroup[n])
+            continue;
+        m_pData->GetOutData(i)->SetOn(byOn);
+        m_btnOn[i]->SetCheck(byOn != 0);
+        if (!bNoMark)
+            MarkOutputPosition(i, true);
+    }
 }
 
 void CLevel_Delay_Dlg::RefreshLinkedLevels(int n)
@@ -450,6 +519,7 @@ void CLevel_Delay_Dlg::OnSliderDone(int nCtrlId, bool bDone)
     } else if (nCtrlId >= IDC_OUT_SLIDER && nCtrlId < IDC_OUT_SLIDER + kOutputs) {
         const int n = nCtrlId - IDC_OUT_SLIDER;
         pEdit = m_editOut[n];
+        RefreshLinkedLevels(n);
         SelectOutputIfChanged(n);
     }
     if (bDone && pEdit != nullptr)
@@ -487,10 +557,15 @@ void CLevel_Delay_Dlg::OnInputSelected(int nNoInputBefore, int nInputBefore)
 
 // ---- Keyboard ----
 
-// Tab and Enter in a field move on as Right does; Left and Right move through the fields.
+// Tab and Enter in a field move on as Right does; Left and Right move through the fields. Escape
+// takes the focus to the page, out of any field (an edit in progress ends).
 void CLevel_Delay_Dlg::OnCharHook(wxKeyEvent& event)
 {
     const int nKey = event.GetKeyCode();
+    if (nKey == WXK_ESCAPE && !event.HasAnyModifiers()) {
+        SetFocusIgnoringChildren();
+        return;
+    }
     const bool bMoveOn = nKey == WXK_TAB || nKey == WXK_RETURN || nKey == WXK_NUMPAD_ENTER;
     auto* pEdit = dynamic_cast<CNumEdit*>(FindFocus());
     if (!bMoveOn || pEdit == nullptr || pEdit->GetParent() != this || event.HasAnyModifiers()) {
@@ -512,6 +587,14 @@ void CLevel_Delay_Dlg::OnNumEditKey(int nCtrlId, int nKey)
         return;
     GetDlgItem(nNext)->SetFocus();
     FollowFocus(nNext);
+}
+
+void CLevel_Delay_Dlg::FocusMasterIfNoEdit()
+{
+    if (dynamic_cast<CNumEdit*>(FindFocus()) != nullptr)
+        return;
+    m_editMaster->SetFocus();
+    SelectOutputChannel(-1);
 }
 
 void CLevel_Delay_Dlg::FollowFocus(int nCtrlId)

@@ -11,6 +11,9 @@
 // LevelRules.h.
 #include <array>
 #include <chrono>
+#include <optional>
+
+#include <wx/gdicmn.h>
 
 #include "controls/ControlTimer.h"
 
@@ -49,6 +52,16 @@ public:
     // Every lamp off.
     void ClearOutputMeters();
 
+    // Ready for a caller (nothing calls them yet):
+    // The input columns in the places the optional inputs give them (LayoutInputColumns), the
+    // input buttons' faces and the active input's button checked.
+    void RefreshInputColumns();
+    // With no numeric field focused, the master's field takes the focus and the marks go.
+    void FocusMasterIfNoEdit();
+    // Output n's on state goes to the other outputs of its link group and their switches; their
+    // positions are marked unless bNoMark.
+    void CopyOnToLinked(int n, bool bNoMark);
+
 protected:
     void CreateControls() override;
     bool OnInitDialog() override;
@@ -61,6 +74,8 @@ private:
     void OnCommand(wxCommandEvent& event);
     void OnMasterOn();
     void OnOutputLevelChanged(int nOutput);
+    // A level field or spin committed, changed or not: the marks follow the field.
+    void OnLevelCommitted(int nCtrlId);
     void OnOutputOn(int nOutput);
     void OnOutputPolarity(int nOutput);
     void OnButtonHover(int nCtrlId);
@@ -79,6 +94,12 @@ private:
     void ShowInputButtonFaces();
     // Exactly the button of the active input is checked.
     void ShowActiveInput();
+    // Input columns: each one's fader, field and button shown or hidden; whether the AUX mode
+    // shows input k's column (nothing for a mode beyond 0-2); every column moved into the place
+    // the optional inputs give it, the absent inputs' columns hidden.
+    void ShowInputColumn(int k, bool bShow);
+    static std::optional<bool> AuxModeShows(int k);
+    void LayoutInputColumns();
     void ShowOutput(int nOutput);
     void ShowMeterCodes();
     // The delay fields, their spins' outputs and the position icons from the roles.
@@ -111,6 +132,14 @@ private:
     std::array<CSLamp*, kOutputs> m_meter{};
     std::array<CBtnPng*, DELAY_POSITIONS> m_btnPosition{};
 
+    // The places of the input columns from the left, as the template has them: fader, field and
+    // button.
+    struct InputColumnPlace {
+        wxRect rcSlider;
+        wxRect rcEdit;
+        wxRect rcButton;
+    };
+    std::array<InputColumnPlace, kInputs> m_rcInputCol{};
     int m_nMasterBinding = -1;
     std::array<int, kOutputs> m_nOutBinding{};
     // The delay fields, spins, link and unit buttons, and which output each field and position

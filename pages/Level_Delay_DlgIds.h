@@ -51,7 +51,9 @@ enum : int {
     IDB_THUMB_ACTIVE = 282,
     IDB_INPUT_CHANNEL = 388,
     IDB_INPUT_THUMB = 387,
-    IDB_OUT_CHANNEL = 539,
+    // The output faders' channel has a face of its own: the strips' face 539 places the thumb
+    // differently.
+    IDB_OUT_CHANNEL = 8860,
     IDB_OUT_THUMB = 538,
     // Output switch: off normal, hover, pressed (529-531), on (526-528), disabled off and on.
     IDB_OUT_OFF = 529,

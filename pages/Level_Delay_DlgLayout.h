@@ -33,8 +33,9 @@ constexpr int kOutLabelY = 389;
 constexpr int kRoleFaceY = 410, kRoleFaceW = 80, kRoleFaceH = 22;
 constexpr int kMeterY = 438, kMeterW = 84, kMeterH = 12;
 constexpr int kNoRoleY = 433;
-// The level fader and the switch and polarity faces are the output strips' (52 x 104, 68 x 22).
-constexpr int kOutSliderY = 456, kOutSliderW = 52, kOutSliderH = 104, kOutThumbX = 25;
+// The level fader: a scale kOutThumbX wide left of the thumb, whose travel stops kOutThumbEnds
+// short of either end. The switch and polarity faces are the output strips' (68 x 22).
+constexpr int kOutSliderY = 456, kOutSliderW = 62, kOutSliderH = 104, kOutThumbX = 35, kOutThumbEnds = 4;
 constexpr int kOutEditY = 562, kOutEditW = 64;
 constexpr int kOutOnY = 588, kOutPolarityY = 614, kOutButtonW = 68, kOutButtonH = 22;
 

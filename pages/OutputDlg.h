@@ -155,7 +155,6 @@ private:
     int FieldOfControl(int nCtrlId) const;
     bool CanFocusField(int nField) const;
     void ApplyFieldMove(const OutputFieldOrder::Move& move);
-    void MovePointerOffGraph();
 
     void LoadStrips();
     void ShowCurrentInput();

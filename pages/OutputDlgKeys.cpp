@@ -1,8 +1,6 @@
 // The output page's keyboard moves: Left and Right in a field, Tab (as Right) and Enter move the
 // focus along the order of OutputFieldOrder, selecting the band of the field on the graph; Tab or
 // Enter with no field focused starts at the first field.
-#include <wx/utils.h>
-
 #include "controls/EqCurveStatic.h"
 #include "controls/NumEdit.h"
 #include "controls/VirtualKeys.h"
@@ -75,7 +73,7 @@ void COutputDlg::OnNumEditKey(int nCtrlId, int nKey)
     const int nField = FieldOfControl(nCtrlId);
     const auto canFocus = [this](int n) { return CanFocusField(n); };
     ApplyFieldMove(Order::Next(nField, nKey == VK_LEFT ? Order::Key::Left : Order::Key::Right, canFocus));
-    MovePointerOffGraph();
+    m_graph->ParkPointerBelow();
 }
 
 void COutputDlg::OnEditNextRow(int nCtrlId)
@@ -89,16 +87,4 @@ void COutputDlg::FocusFirstEdit()
     if (dynamic_cast<CNumEdit*>(FindFocus()) != nullptr)
         return;
     ApplyFieldMove(Order::First([this](int n) { return CanFocusField(n); }));
-}
-
-// A pointer resting on the graph would select the band under it again: it goes to the graph's
-// lower left corner, just below it.
-void COutputDlg::MovePointerOffGraph()
-{
-    const wxRect rcGraph = m_graph->GetScreenRect();
-    const wxPoint pt = wxGetMousePosition();
-    if (!rcGraph.Contains(pt))
-        return;
-    const wxPoint to = ScreenToClient(wxPoint(rcGraph.GetLeft(), rcGraph.GetTop() + m_graph->GetClientSize().y));
-    WarpPointer(to.x, to.y);
 }

@@ -110,9 +110,10 @@ void CParamBinder::ShowValue(Binding& b, int v)
 void CParamBinder::Write(Binding& b, int v)
 {
     v = std::clamp(v, b.pRow->nMin, b.pRow->nMax);
-    if (v == b.nShown)
+    const ParamTarget target = b.fnTarget();
+    if (v == ReadParam(*b.pRow, target))
         return;
-    WriteParam(*b.pRow, b.fnTarget(), v);
+    WriteParam(*b.pRow, target, v);
     ShowValue(b, v);
     switch (b.pRow->pending) {
     case ParamPending::Master: m_host.SetMasterItemPending(1); break;
@@ -136,26 +137,33 @@ bool CParamBinder::Commit(int nCtrlId)
 {
     Binding* pBinding = Find(nCtrlId);
     if (pBinding == nullptr || (pBinding->pSlider && pBinding->pSlider->GetCtrlId() == nCtrlId))
-        return pBinding != nullptr && CommitSlider(nCtrlId);
+        return pBinding != nullptr && CommitSlider(nCtrlId, true);
+    // A spin only speaks of a step; the field also of a click, which leaves its text untyped and
+    // its value as shown.
+    const bool bFromSpin = pBinding->pSpin != nullptr && pBinding->pSpin->GetCtrlId() == nCtrlId;
+    const bool bTyped = pBinding->pEdit != nullptr && pBinding->pEdit->IsEdited();
     const int v = pBinding->pSpin ? pBinding->pSpin->GetPos() : pBinding->pEdit->GetValue();
-    Write(*pBinding, v);
+    if (bFromSpin || bTyped || v != pBinding->nShown)
+        Write(*pBinding, v);
     if (m_fnCommit)
         m_fnCommit(nCtrlId);
     return true;
 }
 
-bool CParamBinder::CommitSlider(int nCtrlId)
+bool CParamBinder::CommitSlider(int nCtrlId, bool bDone)
 {
     Binding* pBinding = Find(nCtrlId);
     if (pBinding == nullptr || pBinding->pSlider == nullptr || pBinding->pSlider->GetCtrlId() != nCtrlId)
         return false;
-    Write(*pBinding, pBinding->pSlider->GetPos());
+    const int v = pBinding->pSlider->GetPos();
+    if (bDone || v != pBinding->nShown)
+        Write(*pBinding, v);
     return true;
 }
 
 void CParamBinder::OnSliderMessage(int nCtrlId, bool bDone)
 {
-    CommitSlider(nCtrlId);
+    CommitSlider(nCtrlId, bDone);
     if (m_fnSlider)
         m_fnSlider(nCtrlId, bDone);
 }

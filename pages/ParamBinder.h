@@ -3,12 +3,13 @@
 // (model/ParamTable.h). A binding sets its field up from the row (display type, range, scale,
 // offset, unit, spin and fader), loads it from the model and writes it back:
 // - Load: the value the model holds, limited to the row's range for display (a value beyond it
-//   is traced, never reported in a box: the link lock may be held), marking nothing.
-// - Commit: when the user committed the field, stepped its spin or moved its fader to a value
-//   other than the one shown, the row's setter writes it (to the linked outputs where the row
+//   is traced, never reported in a box), marking nothing.
+// - Commit: when the user edited the field (typed text, a spin step, a fader moved or let go) to a
+//   value other than the model's, the row's setter writes it (to the linked outputs where the row
 //   says so), the binding's other controls follow, the row's device-state item is left pending
-//   with the view, and the binding's change handler runs. A click or focus change that leaves
-//   the value as shown writes nothing, so a value held beyond the range stays as it is.
+//   with the view, and the binding's change handler runs. An edit to the shown bound of a value
+//   held beyond it is written like any other. A click on the field, its focus or a fader taking
+//   the focus is no edit: a value held beyond the range stays as it is.
 //
 // The binder takes the owner's command events of its fields and spins, and the owner's fader
 // messages (WM_SLIDER_MOVING, WM_SLIDER_MOVED): after its own commit of a bound fader, every fader
@@ -56,7 +57,10 @@ public:
     // What the user's last commit of a control did: true when it belongs to a binding (whether or
     // not the value changed). The owner's events call these; tests may call them directly.
     bool Commit(int nCtrlId);
-    bool CommitSlider(int nCtrlId);
+    // bDone: the fader's gesture ended (a release, a key, a wheel notch), which is an edit even
+    // where the fader already stands; a fader still moving (or taking the focus) edits only by
+    // standing elsewhere than shown.
+    bool CommitSlider(int nCtrlId, bool bDone);
     int Count() const { return static_cast<int>(m_bindings.size()); }
 
 private:
@@ -72,7 +76,7 @@ private:
 
     void SetUpControls(const Binding& b);
     void ShowValue(Binding& b, int v);
-    // Writes a value the user chose and tells the rest.
+    // Writes a value the user chose, when it differs from the model's, and tells the rest.
     void Write(Binding& b, int v);
     Binding* Find(int nCtrlId);
     void OnSliderMessage(int nCtrlId, bool bDone);

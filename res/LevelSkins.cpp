@@ -124,8 +124,8 @@ void PaintLevelBack(wxDC& dc, const wxSize& size, bool bAsked)
 
 // ---- Faders: a dB scale left of the thumb's travel ----
 
-// An input's fader: 0..600 shown as -60..0 dB, the thumb's centre nMarginTop + half a thumb
-// below the top at 0 dB.
+// An input's or an output's fader: 0..600 shown as -60..0 dB, the thumb's centre nMarginTop +
+// half a thumb below the top at 0 dB.
 template <int nScaleW, int nMarginTop, int nMarginBottom>
 void PaintLevelChannel(wxDC& dc, const wxSize& size, bool bChinese)
 {
@@ -287,6 +287,7 @@ constexpr SkinArt kLevelSkins[] = {
     {IDB_BACK_CN, kPageWidth, kPageHeight, PaintLevelBack<kChinese>},
     {IDB_INPUT_CHANNEL, L::kInputSliderW, L::kInputSliderH, PaintLevelChannel<L::kInputThumbX, 0, 2>},
     {IDB_INPUT_THUMB, kThumbW, kThumbH, PaintThumb<Face::Normal>},
+    {IDB_OUT_CHANNEL, L::kOutSliderW, L::kOutSliderH, PaintLevelChannel<L::kOutThumbX, L::kOutThumbEnds, L::kOutThumbEnds>},
     {IDB_LINK_LR, L::kLinkLr.cx, L::kLinkLr.cy, PaintLinkLr},
 };
 

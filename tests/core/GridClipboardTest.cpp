@@ -84,6 +84,20 @@ TEST(GridClipText, ParsesLinesAndFieldsAsAPasteWritesThem)
     }
 }
 
+// Lines ended by CR LF, as Windows programs put them on the clipboard, give the cells the same
+// lines ended by LF give: a trailing tab or an empty line included.
+TEST(GridClipText, CrLfGivesTheSameCellsAsLf)
+{
+    for (const std::string lf : {"a\tb\t\nc\t\n", "a\t\n\nb\n", "a\n\t,\nb", "x\t \ty\t\n", "a\tb\t"}) {
+        SCOPED_TRACE(lf);
+        std::string crlf;
+        for (const char ch : lf)
+            crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+        EXPECT_EQ(GridClipText::Parse(crlf), GridClipText::Parse(lf));
+    }
+    EXPECT_EQ(GridClipText::Parse("a\tb\t\r\nc\r\n"), (Lines{{"a", "b"}, {"c"}}));
+}
+
 TEST(GridClipboard, CopyPutsTheSelectedCellsOnTheClipboard)
 {
     FilledGrid f;

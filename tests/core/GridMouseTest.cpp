@@ -194,6 +194,37 @@ TEST(GridMouse, DividersSizeColumnsAndRowsWhileResizingIsAllowed)
     EXPECT_EQ(f.grid.GetRowHeight(3), 20);
 }
 
+// With the pointer's moves off (the stored-preset manager), a press acts on its cell alone: a
+// drag keeps it, a press at a divider selects, and no tip is offered.
+TEST(GridMouse, WithMovesOffADragKeepsThePressedCellAndNothingSizes)
+{
+    PresetGrid f;
+    f.grid.SetMouseMoves(false);
+    f.grid.OnLButtonDown(In(2, 1), kNone);
+    f.grid.OnMouseMove(In(5, 1), true);
+    f.grid.OnMouseMove({60, 300}, true);  // below the cells
+    f.grid.OnLButtonUp(In(5, 1));
+    EXPECT_EQ(f.grid.GetFocusCell(), CGridCellPos(2, 1));
+    EXPECT_EQ(f.grid.GetSelectedRange(), CGridCellRange(2, 1, 2, 1));
+    EXPECT_TRUE(f.host.started.empty());
+
+    f.grid.OnMouseMove({48, 10}, false);
+    EXPECT_EQ(f.grid.GetMouseMode(), MOUSE_NONE);
+    f.grid.OnLButtonDown({51, 70}, kNone);  // at column 1's left edge in row 3
+    f.grid.OnMouseMove({120, 70}, true);
+    f.grid.OnLButtonUp({120, 70});
+    EXPECT_EQ(f.grid.GetColumnWidth(0), 50);
+    EXPECT_EQ(f.grid.GetFocusCell(), CGridCellPos(3, 1));
+
+    f.grid.EnableTitleTips(true);
+    f.grid.SetItemText(4, 1, std::string(40, 'W'));
+    CGridCellPos cell;
+    Rect rc;
+    EXPECT_FALSE(f.grid.GetTitleTipCell(In(4, 1), cell, rc));
+    f.grid.SetMouseMoves(true);
+    EXPECT_TRUE(f.grid.GetTitleTipCell(In(4, 1), cell, rc));
+}
+
 TEST(GridMouse, RightPressSelectsTheRowAndNotesTheMenuCell)
 {
     PresetGrid f;

@@ -99,3 +99,26 @@ TEST_F(LevelRules, KeyRingMovesThroughTheShownFields)
     EXPECT_EQ(NextLevelField(IDC_OUT_EDIT, false, isShown), IDC_INPUT_EDIT + 4);
     EXPECT_EQ(NextLevelField(IDC_OUT_EDIT + 5, true, isShown), IDC_MASTER_EDIT);
 }
+
+// The optional inputs present decide which input columns show and in which places: an absent
+// input's column goes and the rest close up; an unknown value leaves the columns alone.
+TEST_F(LevelRules, InputColumnsCloseUpOverAbsentOptionalInputs)
+{
+    struct Case {
+        int nOptInputs;
+        std::optional<std::vector<int>> order;  // S/PDIF 0, Hi.Level 1, Phone 2, AUX1-3 3-5
+    };
+    const Case cases[] = {
+        {0, std::vector<int>{1, 3, 4, 5}},
+        {1, std::vector<int>{1, 2, 3, 4, 5}},
+        {2, std::vector<int>{0, 1, 3, 4, 5}},
+        {3, std::vector<int>{0, 1, 2, 3, 4, 5}},
+        {4, std::nullopt},
+        {-1, std::nullopt},
+        {255, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nOptInputs);
+        EXPECT_EQ(InputColumnOrder(c.nOptInputs), c.order);
+    }
+}

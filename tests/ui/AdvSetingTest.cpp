@@ -321,6 +321,27 @@ TEST_F(AdvSetingOnUsb, TheOutputListShowsRolesAndTheLinkMarksOfTheSelectedRow)
     g_bChinese = 0;
 }
 
+// Every row linked to the selected one is marked red, however many the link group holds.
+TEST_F(AdvSetingOnUsb, EveryRowLinkedToTheSelectedOneIsMarkedRed)
+{
+    g_outLinks.m_nGroup[2] = g_outLinks.m_nGroup[0];
+    g_outLinks.m_nGroup[3] = g_outLinks.m_nGroup[0];
+    g_outLinks.m_nGroup[5] = g_outLinks.m_nGroup[0];
+    g_bLinkLR = 1;
+    Open();
+    ClickRow(2);
+    for (int nRow = 0; nRow < OUTPUT_CHANNELS; ++nRow) {
+        SCOPED_TRACE(nRow);
+        const bool bLinked = nRow == 0 || nRow == 3 || nRow == 5;
+        wxColour colour;
+        EXPECT_EQ(List().FindCellBkColor(3, nRow, colour), bLinked);
+        if (bLinked) {
+            EXPECT_EQ(colour, wxColour(255, 0, 0));
+        }
+        EXPECT_EQ(List().GetItemText(nRow, 3), bLinked ? "Link" : "");
+    }
+}
+
 // The limiter fields act on the selected output: the dBu and the voltage field show one level,
 // attack and release are stored as they are, and the processor receives the limiter group.
 TEST_F(AdvSetingOnUsb, LimiterFieldsEditTheSelectedOutput)

@@ -4,6 +4,7 @@
 // keyboard, and screenshots of its layouts in both languages.
 #include <wx/menu.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "pages/InMode_Dlg.h"
 #include "pages/InPutDlg.h"
 #include "pages/InPutDlgIds.h"
+#include "pages/InputPageLayout.h"
 #include "pages/InputPageRules.h"
 #include "pages/Level_Delay_Dlg.h"
 #include "app/ViewIds.h"
@@ -537,21 +539,45 @@ TEST_F(InputPage, TheKeyboardWalksTheBandEdits)
     EXPECT_EQ(focused()->GetCtrlId(), IDC_GAIN_EDIT + 14);
 }
 
-// A pointer resting on the graph when the keyboard moves on is parked in the graph's bottom-left
-// corner, wherever the window has moved since.
-TEST_F(InputPage, ThePointerIsParkedInTheGraphsBottomLeftCorner)
+// With no numeric field focused, the first band field of the layout takes the focus: the first
+// frequency in the parametric layout, the first gain in the graphic one. A focused field keeps it.
+TEST_F(InputPage, TheFirstBandFieldTakesAnUnclaimedFocus)
+{
+    ShowInputPage();
+    auto focusedId = [] {
+        const auto* pEdit = dynamic_cast<CNumEdit*>(wxWindow::FindFocus());
+        return pEdit != nullptr ? pEdit->GetCtrlId() : 0;
+    };
+    for (const bool bGraphic : {false, true}) {
+        SCOPED_TRACE(bGraphic);
+        Music(g_nCurInput).SetGraphicEQ(bGraphic ? 1 : 0);
+        Page().RefreshChannelButtons();
+        Item<CBitButton>(IDC_RESET_EQ)->SetFocus();
+        ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == Item<CBitButton>(IDC_RESET_EQ); }));
+        Page().FocusFirstEdit();
+        EXPECT_TRUE(SettleUntil([&] { return focusedId() == (bGraphic ? IDC_GAIN_EDIT : IDC_FREQ_EDIT); }));
+        Item<CNumEdit>(IDC_GAIN_EDIT + 5)->SetFocus();
+        ASSERT_TRUE(SettleUntil([&] { return focusedId() == IDC_GAIN_EDIT + 5; }));
+        Page().FocusFirstEdit();
+        PumpPendingEvents();
+        EXPECT_EQ(focusedId(), IDC_GAIN_EDIT + 5);
+    }
+}
+
+// A pointer resting on the graph when an arrow key moves on goes to just below the graph's lower
+// left corner, wherever the window has moved since.
+TEST_F(InputPage, AnArrowKeyParksThePointerJustBelowTheGraph)
 {
     ShowInputPage();
     m_pFrame->Move(37, 23);
     Settle(50);
     auto* pGraph = Item<CEqCurveStatic>(IDC_CURVE);
     pGraph->WarpPointer(200, 100);
-    Settle(20);
     const wxRect rc = pGraph->GetScreenRect();
-    ASSERT_TRUE(rc.Contains(wxGetMousePosition()));
+    ASSERT_TRUE(SettleUntil([&] { return rc.Contains(wxGetMousePosition()); }));
     PostMessage(&Page(), WM_NUMEDIT_KEY, IDC_GAIN_EDIT + 2, 39);
-    Settle(20);
-    EXPECT_EQ(wxGetMousePosition(), rc.GetBottomLeft());
+    EXPECT_TRUE(SettleUntil([&] { return wxGetMousePosition() == wxPoint(rc.GetLeft(), rc.GetBottom() + 1); }))
+        << wxGetMousePosition().x << "," << wxGetMousePosition().y;
 }
 
 // Page 0 in the parametric and graphic layouts and under each AUX mode, in both languages.

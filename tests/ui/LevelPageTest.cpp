@@ -3,7 +3,10 @@
 // links and keyboard ring, both languages.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <utility>
+#include <vector>
 #include <string>
 
 #include "controls/BitButton.h"
@@ -22,6 +25,7 @@
 #include "pages/Level_Delay_DlgIds.h"
 #include "pages/OutputDlg.h"
 #include "pages/OutputDlgIds.h"
+#include "res/Skins.h"
 #include "tests/support/FrameBytes.h"
 #include "tests/ui/ControlHost.h"
 #include "tests/ui/ViewOnLink.h"
@@ -195,7 +199,8 @@ TEST_F(LevelPage, AnOutputWithoutARoleShowsOnlyItsNoRoleFace)
 }
 
 // Values beyond a field's range (from the processor or a file) are shown at the nearest end,
-// without a message box, without a change mark, and they stay as they are.
+// without a message box, without a change mark, and they stay as they are until the user edits
+// them: an edit to the end shown is written and sent.
 TEST_F(LevelPage, LoadingShowsValuesBeyondTheRangeClampedSilently)
 {
     Connect();
@@ -225,6 +230,14 @@ TEST_F(LevelPage, LoadingShowsValuesBeyondTheRangeClampedSilently)
     EXPECT_EQ(Out(0).GetLevel(), 700);
     Settle(100);
     EXPECT_TRUE(Received(emu::BLOCK_OUTPUT, 0).empty());
+
+    Type(IDC_OUT_EDIT, "0.0");
+    EXPECT_EQ(Out(0).GetLevel(), 600);
+    EXPECT_TRUE(WaitForWrite(emu::BLOCK_OUTPUT, 0));
+    PostMessage(&Page(), WM_SLIDER_MOVED, IDC_INPUT_SLIDER + 2, 0);
+    PumpPendingEvents();
+    EXPECT_EQ(m_pView->m_pData->GetMusicData(2)->GetLevel(), 600);
+    EXPECT_TRUE(WaitForWrite(emu::BLOCK_MUSIC, 2));
 }
 
 // After every refresh exactly the active input's button is checked: at start-up, after a file
@@ -595,4 +608,153 @@ TEST_F(LevelPage, MetersShowTheLastReplyOfEachFrame)
     EXPECT_FALSE(meter.IsLit(6));
     Page().ClearOutputMeters();
     EXPECT_FALSE(meter.IsLit(0));
+}
+
+// A level committed unchanged selects and takes away the marks as a changed one does: an output's
+// field marks its output and the outputs linked to it, the master's and the inputs' fields take
+// the marks away; a click on a field is such a commit too.
+TEST_F(LevelPage, ACommittedLevelSelectsAndUnmarksWhetherOrNotItChanged)
+{
+    m_pView->m_pData->InitOutputLinks();  // the fixture reset the device data after building it
+    g_outLinks.m_nGroup[1] = 0;
+    ShowLevelPage();
+    auto marked = [&] {
+        std::vector<int> positions;
+        for (const int p : {5, 11, 14, 17, 21, 22})  // outputs 0 to 5
+            if (Item<CBtnPng>(IDC_POSITION + p).GetCheck())
+                positions.push_back(p);
+        return positions;
+    };
+    SendMessage(&Page(), WM_BUTTON_HOVER, 0, IDC_OUT_ON + 3);
+    ASSERT_EQ(marked(), std::vector<int>{17});
+
+    const int nLevel = Out(0).GetLevel();
+    Type(IDC_OUT_EDIT, Edit(IDC_OUT_EDIT).GetText().utf8_string().c_str());
+    EXPECT_EQ(Out(0).GetLevel(), nLevel);
+    EXPECT_EQ(marked(), (std::vector<int>{5, 11}));
+    Type(IDC_MASTER_EDIT, Edit(IDC_MASTER_EDIT).GetText().utf8_string().c_str());
+    EXPECT_TRUE(marked().empty());
+
+    Click(IDC_OUT_EDIT + 2);
+    EXPECT_EQ(marked(), std::vector<int>{14});
+    Type(IDC_INPUT_EDIT + 1, Edit(IDC_INPUT_EDIT + 1).GetText().utf8_string().c_str());
+    EXPECT_TRUE(marked().empty());
+    // A fader let go where it stands.
+    PostMessage(&Page(), WM_SLIDER_MOVED, IDC_OUT_SLIDER + 1, Item<CBitmapSlider>(IDC_OUT_SLIDER + 1).GetRaw());
+    PumpPendingEvents();
+    EXPECT_EQ(marked(), (std::vector<int>{5, 11}));
+    g_outLinks.m_nGroup[1] = 1;
+}
+
+// Escape in a field takes the focus to the page, not further to the view.
+TEST_F(LevelPage, EscapeTakesTheFocusToThePage)
+{
+    ShowLevelPage();
+    m_pFrame->Raise();
+    Edit(IDC_OUT_EDIT + 1).SetFocus();
+    ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_OUT_EDIT + 1); }));
+    wxKeyEvent escape(wxEVT_CHAR_HOOK);
+    escape.m_keyCode = WXK_ESCAPE;
+    escape.SetEventObject(&Edit(IDC_OUT_EDIT + 1));
+    Edit(IDC_OUT_EDIT + 1).GetEventHandler()->ProcessEvent(escape);
+    EXPECT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Page(); }));
+}
+
+// An output's fader shows its thumb 35 pixels in, and its travel stops 4 pixels short of either
+// end, where its face's scale has 0 dB and -60 dB.
+TEST_F(LevelPage, OutputFadersPlaceTheirThumbWithinTheirFace)
+{
+    ShowLevelPage();
+    auto& fader = Item<CBitmapSlider>(IDC_OUT_SLIDER);
+    const wxImage thumb = LoadSkin(IDB_OUT_THUMB).ConvertToImage();
+    ASSERT_TRUE(thumb.IsOk());
+    const wxSize size = fader.GetClientSize();
+    EXPECT_EQ(size, LoadSkin(IDB_OUT_CHANNEL).GetSize());
+    // The thumb's middle pixel where the thumb should stand, at the top and at the bottom.
+    for (const auto& [nLevel, nTop] : {std::pair{600, 4}, std::pair{0, size.y - 4 - thumb.GetHeight()}}) {
+        SCOPED_TRACE(nLevel);
+        fader.SetPos(nLevel);
+        const wxImage shown = DrawToImage(fader);
+        const int x = thumb.GetWidth() / 2, y = thumb.GetHeight() / 2;
+        EXPECT_EQ(PixelAt(shown, 35 + x, nTop + y), PixelAt(thumb, x, y));
+        EXPECT_EQ(PixelAt(shown, 35 + x, nTop + y - 2), PixelAt(thumb, x, y - 2));
+    }
+    EXPECT_GE(size.x, 35 + thumb.GetWidth());
+}
+
+// The input columns close up over the optional inputs that are absent and come back when they
+// are present; the active input's button stays checked.
+TEST_F(LevelPage, InputColumnsCloseUpOverAbsentOptionalInputs)
+{
+    g_nInputMode = 0;
+    ShowLevelPage();
+    std::array<wxRect, 6> places{};
+    for (int k = 0; k < 6; ++k)
+        places[k] = Item<CBitmapSlider>(IDC_INPUT_SLIDER + k).GetRect();
+    g_inputSettings.m_byOptInputs = 0;
+    g_nCurInput = 3;
+    Page().RefreshInputColumns();
+    for (const int k : {0, 2}) {
+        EXPECT_FALSE(Item<CBitmapSlider>(IDC_INPUT_SLIDER + k).IsShown()) << k;
+        EXPECT_FALSE(Edit(IDC_INPUT_EDIT + k).IsShown()) << k;
+        EXPECT_FALSE(Item<CBitButton>(IDC_INPUT_BUTTON + k).IsShown()) << k;
+    }
+    const int nPlaceOf[6] = {-1, 0, -1, 1, 2, 3};
+    for (const int k : {1, 3, 4, 5}) {
+        EXPECT_TRUE(Item<CBitmapSlider>(IDC_INPUT_SLIDER + k).IsShown()) << k;
+        EXPECT_EQ(Item<CBitmapSlider>(IDC_INPUT_SLIDER + k).GetRect(), places[nPlaceOf[k]]) << k;
+        EXPECT_EQ(Edit(IDC_INPUT_EDIT + k).GetRect().x - places[nPlaceOf[k]].x,
+                  Edit(IDC_INPUT_EDIT).GetRect().x - places[0].x)
+            << k;
+    }
+    EXPECT_EQ(CheckedInputButtons(), std::vector<int>{3});
+
+    g_inputSettings.m_byOptInputs = 3;
+    Page().RefreshInputColumns();
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_TRUE(Item<CBitButton>(IDC_INPUT_BUTTON + k).IsShown()) << k;
+        EXPECT_EQ(Item<CBitmapSlider>(IDC_INPUT_SLIDER + k).GetRect(), places[k]) << k;
+    }
+}
+
+// With no numeric field focused, the master's field takes the focus and the marks go; a focused
+// field keeps it. An output's on state goes to its linked outputs, marking them unless asked not.
+TEST_F(LevelPage, TheMasterTakesAnUnclaimedFocusAndLinkedOutputsTakeTheOnState)
+{
+    m_pView->m_pData->InitOutputLinks();
+    g_outLinks.m_nGroup[1] = 0;
+    g_outLinks.m_nGroup[2] = 0;
+    ShowLevelPage();
+    m_pFrame->Raise();
+    SendMessage(&Page(), WM_BUTTON_HOVER, 0, IDC_OUT_ON + 3);  // selects output 3, focuses its switch
+    ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Item<CBitButton>(IDC_OUT_ON + 3); }));
+    Page().FocusMasterIfNoEdit();
+    EXPECT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_MASTER_EDIT); }));
+    EXPECT_FALSE(Item<CBtnPng>(IDC_POSITION + 17).GetCheck());
+    Edit(IDC_OUT_EDIT + 4).SetFocus();
+    ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_OUT_EDIT + 4); }));
+    Page().FocusMasterIfNoEdit();
+    Settle(30);
+    EXPECT_EQ(wxWindow::FindFocus(), &Edit(IDC_OUT_EDIT + 4));
+
+    Out(0).SetOn(0);
+    Out(1).SetOn(1);
+    Out(2).SetOn(1);
+    Out(3).SetOn(1);
+    Page().CopyOnToLinked(0, true);
+    for (const int n : {1, 2}) {
+        EXPECT_EQ(Out(n).GetOn(), 0) << n;
+        EXPECT_FALSE(Item<CBitButton>(IDC_OUT_ON + n).GetCheck()) << n;
+    }
+    EXPECT_EQ(Out(3).GetOn(), 1);
+    EXPECT_FALSE(Item<CBtnPng>(IDC_POSITION + 11).GetCheck());
+    Out(0).SetOn(1);
+    Page().CopyOnToLinked(0, false);
+    for (const int n : {1, 2})
+        EXPECT_TRUE(Item<CBitButton>(IDC_OUT_ON + n).GetCheck()) << n;
+    EXPECT_TRUE(Item<CBtnPng>(IDC_POSITION + 11).GetCheck());
+    EXPECT_TRUE(Item<CBtnPng>(IDC_POSITION + 14).GetCheck());
+    EXPECT_FALSE(Item<CBtnPng>(IDC_POSITION + 5).GetCheck());
+    g_outLinks.m_nGroup[1] = 1;
+    g_outLinks.m_nGroup[2] = 2;
 }

@@ -350,6 +350,21 @@ TEST_F(OutputPage, ScreenshotsOfAParametricAndAGraphicOutputInBothLanguages)
     EXPECT_FALSE(Item(IDC_FREQ_EDIT)->IsShown());
 }
 
+// A pointer resting on the graph when an arrow key moves on goes to just below the graph's lower
+// left corner.
+TEST_F(OutputPage, AnArrowKeyParksThePointerJustBelowTheGraph)
+{
+    m_pFrame->Move(41, 17);
+    Settle(50);
+    auto* pGraph = Item<CEqCurveStatic>(IDC_GRAPH);
+    ASSERT_NE(pGraph, nullptr);
+    pGraph->WarpPointer(300, 80);
+    const wxRect rc = pGraph->GetScreenRect();
+    ASSERT_TRUE(SettleUntil([&] { return rc.Contains(wxGetMousePosition()); }));
+    PostMessage(m_pPage, WM_NUMEDIT_KEY, IDC_FREQ_EDIT + 3, 39);
+    EXPECT_TRUE(SettleUntil([&] { return wxGetMousePosition() == wxPoint(rc.GetLeft(), rc.GetBottom() + 1); }));
+}
+
 // Enter and Tab in a field of the page ask the page to move on (WM_EDIT_NEXT_ROW, and
 // WM_NUMEDIT_KEY with the right-arrow key); Escape takes the focus to the page.
 TEST_F(OutputPage, EnterTabAndEscapeInAFieldOfThePage)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 
 #include "controls/BitmapSlider.h"
@@ -14,6 +15,7 @@
 #include "platform/MessageIds.h"
 #include "tests/support/FakePageHost.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "tests/ui/ControlHost.h"
 #include "tests/ui/ControlTestFixture.h"
 
 namespace {
@@ -91,22 +93,103 @@ TEST_F(ParamBinderTest, LoadingShowsTheModelAndMarksNothing)
     EXPECT_TRUE(m_changes.empty());
 }
 
-// +15 dB from the processor: the field and fader show +12 dB, no box is shown (the link lock may
-// be held while loading), and a click on the field or a focus change leaves the +15 dB alone.
-TEST_F(ParamBinderTest, ValueBeyondTheRangeShowsClampedSilentlyAndAClickKeepsIt)
+// +15 dB from the processor: the field and fader show +12 dB, no box is shown, and the model
+// keeps +15 dB. A click on the field or the fader taking the focus is no edit and leaves it alone.
+TEST_F(ParamBinderTest, ValueBeyondTheRangeShowsAtTheBoundAndAClickKeepsIt)
 {
     CMessageBoxRecorder boxes;
     Receive(350);
     m_binder->Load();
     EXPECT_EQ(m_pEdit->GetText(), "12.0");
     EXPECT_EQ(m_pSlider->GetPos(), 320);
-    EXPECT_TRUE(boxes.shown.empty());
 
     Click(kEdit);
+    PostMessage(m_pPanel, WM_SLIDER_MOVING, kSlider, m_pSlider->GetRaw());
     PumpPendingEvents();
     EXPECT_EQ(Band().GetGainPos(), 350);
     EXPECT_EQ(Band().GetChanged(), 0);
     EXPECT_TRUE(m_changes.empty());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+namespace {
+// A field of the music input page, the level page or the dynamics dialog holding a value beyond
+// its range, and the edits the user can make to the bound it shows.
+struct BeyondCase {
+    const char* szName;
+    ParamId id;
+    int nChannel;
+    int nBand;
+    int nStored;  // as the processor or a file brings it
+    int nBound;   // what the field shows
+    int nStep;    // the spin's step toward the bound
+    bool bFader;  // the page gives the field a fader
+};
+
+const BeyondCase kBeyondCases[] = {
+    {"music band gain +15 dB", ParamId::MusicBandGain, 2, 4, 350, 320, +1, true},
+    {"music band gain -15 dB", ParamId::MusicBandGain, 0, 0, 50, 80, -1, true},
+    {"music input level", ParamId::MusicLevel, 3, 0, 700, 600, +1, true},
+    {"output level", ParamId::OutLevel, 5, 0, 650, 600, +1, true},
+    {"limiter release", ParamId::DynLimRelease, 6, 0, 6000, 5000, +1, false},
+    {"compressor attack", ParamId::CompAttack, 2, 0, -3, 0, -1, false},
+    {"music noise gate", ParamId::MusicGate, 1, 0, 130, 100, +1, false},
+};
+
+enum class Gesture { Typed, SpinStep, FaderLetGo };
+}  // namespace
+
+// An edit to the shown bound of a value held beyond it is written like any other edit: the model
+// holds the bound and the page hears of it.
+TEST_F(ParamBinderTest, AnEditToTheShownBoundIsWritten)
+{
+    std::deque<std::vector<int>> changesOf;  // each binding's, kept as long as the binder
+    for (const BeyondCase& c : kBeyondCases) {
+        for (const Gesture gesture : {Gesture::Typed, Gesture::SpinStep, Gesture::FaderLetGo}) {
+            if (gesture == Gesture::FaderLetGo && !c.bFader)
+                continue;
+            SCOPED_TRACE(testing::Message() << c.szName << ", gesture " << int(gesture));
+            const int nBase = 7000 + 10 * static_cast<int>(m_binder->Count());
+            auto* pEdit = Make<CNumEdit>(nBase, wxRect(100, 10, 60, 18));
+            auto* pSpin = Make<CNumSpin>(nBase + 1, wxRect(162, 10, 12, 18));
+            CBitmapSlider* pFader = nullptr;
+            const ParamRow& row = ParamRowOf(c.id);
+            if (c.bFader) {
+                pFader = Make<CBitmapSlider>(nBase + 2, wxRect(200, 40, 30, 200));
+                pFader->SetRange(0, row.nMax - row.nMin);
+                if (row.nMin != 0)
+                    pFader->SetType(10);
+            }
+            const ParamTarget target{m_pData.get(), c.nChannel, c.nBand};
+            std::vector<int>& changes = changesOf.emplace_back();
+            const int n = m_binder->Bind(c.id, pEdit, pSpin, pFader, [target] { return target; },
+                                         [&changes](int v) { changes.push_back(v); });
+            g_bSynced = 0;
+            row.pfnSet(target, c.nStored);
+            g_bSynced = 1;
+            m_binder->Load(n);
+            ASSERT_EQ(ReadParam(row, target), c.nStored);
+            ASSERT_EQ(pSpin->GetPos(), c.nBound);
+
+            switch (gesture) {
+            case Gesture::Typed: {
+                const wxString strShown = pEdit->GetText();
+                SendFocus(pEdit, true);
+                TypeText(pEdit, strShown);
+                SendFocus(pEdit, false);
+                break;
+            }
+            case Gesture::SpinStep: pSpin->ArrowKey(c.nStep); break;
+            case Gesture::FaderLetGo:
+                ASSERT_EQ(pFader->GetPos(), c.nBound);
+                PostMessage(m_pPanel, WM_SLIDER_MOVED, WPARAM(nBase + 2), pFader->GetRaw());
+                break;
+            }
+            PumpPendingEvents();
+            EXPECT_EQ(ReadParam(row, target), c.nBound);
+            EXPECT_EQ(changes, std::vector<int>{c.nBound});
+        }
+    }
 }
 
 TEST_F(ParamBinderTest, SpinStepWritesTheModelAndTheFaderFollows)

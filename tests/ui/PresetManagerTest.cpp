@@ -56,10 +56,11 @@ void KeyDown(wxWindow* pWnd, int nKey, bool bCtrl = false)
     pWnd->GetEventHandler()->ProcessEvent(key);
 }
 
-void Mouse(wxWindow& wnd, wxEventType type, const wxPoint& pt)
+void Mouse(wxWindow& wnd, wxEventType type, const wxPoint& pt, bool bLeftDown = false)
 {
     wxMouseEvent event(type);
     event.SetPosition(pt);
+    event.SetLeftDown(bLeftDown);
     event.SetEventObject(&wnd);
     wnd.GetEventHandler()->ProcessEvent(event);
 }
@@ -396,6 +397,40 @@ TEST_F(PresetManager, TheMouseChoosesTheRowEachOperationActsOn)
     });
     ASSERT_EQ(m_boxes.shown.size(), 1u);
     EXPECT_EQ(m_boxes.shown[0].text, "Are you delete No.2 preset?");
+}
+
+// The row pressed is the row acted on: a drag from it to another row neither moves the focus nor
+// selects more rows, and the headings' dividers size nothing.
+TEST_F(PresetManager, APressAndDragKeepsThePressedRowAndSizesNothing)
+{
+    WithManager(720, [&](CProgramDlg& dlg) {
+        CGridCtrl& grid = dlg.Grid();
+        const int nWidth0 = grid.GetColumnWidth(0);
+        const int nWidth1 = grid.GetColumnWidth(1);
+        Mouse(grid, wxEVT_LEFT_DOWN, InCell(grid, 2, 1));
+        for (const int nRow : {3, 4, 5})
+            Mouse(grid, wxEVT_MOTION, InCell(grid, nRow, 1), true);
+        Mouse(grid, wxEVT_LEFT_UP, InCell(grid, 5, 1));
+        EXPECT_EQ(grid.GetFocusCell(), CGridCellPos(2, 1));
+        EXPECT_EQ(grid.GetSelectedRange(), CGridCellRange(2, 1, 2, 1));
+
+        Rect rc;
+        ASSERT_TRUE(grid.GetCellRect(0, 1, rc));
+        const wxPoint divider(rc.left + 1, rc.top + 5);
+        Mouse(grid, wxEVT_MOTION, divider);
+        Mouse(grid, wxEVT_LEFT_DOWN, divider);
+        Mouse(grid, wxEVT_MOTION, divider + wxPoint(40, 0), true);
+        Mouse(grid, wxEVT_LEFT_UP, divider + wxPoint(40, 0));
+        EXPECT_EQ(grid.GetColumnWidth(0), nWidth0);
+        EXPECT_EQ(grid.GetColumnWidth(1), nWidth1);
+
+        m_emulator.ClearLog();
+        Click(dlg.FindWindow(WxId(IDC_ACTION)));
+        const std::vector<std::vector<BYTE>> received = WaitReceived(2);
+        ASSERT_GE(received.size(), 2u);
+        EXPECT_EQ(received[1], RecallFrame(2, BLOCK_MUSIC, 0));
+        EXPECT_EQ(g_byCurPreset, 2);
+    });
 }
 
 // Load: the master off, the fourteen blocks of slot 5 recalled, its name as the live name, the
