@@ -417,15 +417,15 @@ TEST_F(MainView, CustomPresetNameFollowsTheLanguageOnlyWhileSynchronisedAndNotFr
     }
 }
 
-TEST_F(MainView, PageSelectorsAndTheLevelPageRequestSwitchPages)
+TEST_F(MainView, PageSelectorsAndTheOutputPagesLevelButtonSwitchPages)
 {
     struct Step {
         const char* name;
-        int nButton;  // 0: the output page's request for the level page
+        int nButton;  // 0: the output page's "Level & Delay >" button
         int nPage;
     };
     const Step steps[] = {{"music input", 2562, 0}, {"music input again", 2562, 0}, {"level", 2563, 2},
-                          {"output", 2561, 1},      {"level page request", 0, 2}};
+                          {"output", 2561, 1},      {"output page's level button", 0, 2}};
     wxWindow* pages[] = {m_pView->m_pageInput, m_pView->m_pageOutput, m_pView->m_pageLevel};
     const int selectors[] = {2562, 2561, 2563};
     for (const Step& s : steps) {
@@ -433,8 +433,8 @@ TEST_F(MainView, PageSelectorsAndTheLevelPageRequestSwitchPages)
         if (s.nButton != 0) {
             Click(m_pView->GetDlgItem(s.nButton));
         } else {
-            PostMessage(m_pView, WM_SHOW_LEVEL_PAGE, 0, 0);
-            Settle(20);
+            Click(m_pView->m_pageOutput->GetDlgItem(5689));
+            PumpPendingEvents();
         }
         EXPECT_EQ(g_nCurPage, s.nPage);
         for (int nPage = 0; nPage < 3; ++nPage) {
