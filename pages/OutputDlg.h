@@ -67,6 +67,9 @@ public:
     void ClearLinkedHighlights(int nOutput);
     // Every output was given a link group of its own: the link button and the graph follow.
     void ShowOutputsUnlinked();
+    // The polarity button and picture show the current output's polarity (after its strip's
+    // button changed it too).
+    void ShowPolarity();
     // The strips of the outputs linked to nOutput show their level again (the model copied it).
     void RefreshLinkedLevels(int nOutput);
 
@@ -159,7 +162,6 @@ private:
 
     void LoadStrips();
     void ShowCurrentInput();
-    void ShowPolarityPicture(bool bInverted);
 
     // Keys and clicks anywhere on the page (a pending field is committed first).
     void OnCharHook(wxKeyEvent& event);

@@ -245,6 +245,34 @@ TEST_F(OutputPage, StripCommandsAndMessagesReachOnlyTheirOwnWindow)
     g_copySource.Reset();
 }
 
+// The page's polarity button and the current output's strip show one state, whichever was
+// clicked: each click inverts what the output has. Another output's strip leaves the page alone.
+TEST_F(OutputPage, ThePagesPolarityAndTheCurrentStripsStayInStep)
+{
+    g_nCurOutput = 0;
+    m_pView->RefreshOutputPage();
+    struct Step {
+        const char* name;
+        wxWindow* pButton;
+        int nPolarity0;
+    };
+    const Step steps[] = {{"strip 1", StripItem(0, Strip::IDC_POLARITY), 1},
+                          {"page", Item(IDC_POLARITY), 0},
+                          {"page again", Item(IDC_POLARITY), 1},
+                          {"strip 1 again", StripItem(0, Strip::IDC_POLARITY), 0},
+                          {"strip 4", StripItem(3, Strip::IDC_POLARITY), 0}};
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        Click(s.pButton);
+        EXPECT_EQ(Out(0).GetPolarity(), s.nPolarity0);
+        EXPECT_EQ(Item<CBitButton>(IDC_POLARITY)->GetCheck(), s.nPolarity0 != 0);
+        EXPECT_EQ(StripItem<CBitButton>(0, Strip::IDC_POLARITY)->GetCheck(), s.nPolarity0 != 0);
+        EXPECT_EQ(Item(IDC_POLARITY_INVERTED)->IsShown(), s.nPolarity0 != 0);
+        EXPECT_EQ(Item(IDC_POLARITY_NORMAL)->IsShown(), s.nPolarity0 == 0);
+    }
+    EXPECT_EQ(Out(3).GetPolarity(), 1);
+}
+
 // The language switch keeps both crossover filters' choices and gives the lists, the role
 // names and the role menu their texts in the new language.
 TEST_F(OutputPage, LanguageSwitchKeepsTheCrossoverChoices)
