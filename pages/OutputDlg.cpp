@@ -583,18 +583,12 @@ void COutputDlg::SetLanguage()
     CPage::SetLanguage();
 }
 
-void COutputDlg::ShowInputChannel(int nInput)
-{
-    // The processor's status byte: an input the program does not know keeps the indicator.
-    if (nInput < 0 || nInput >= kInputs)
-        return;
-    const int nFace = (g_bChinese ? IDB_INPUT_CN : IDB_INPUT_EN) + nInput;
-    m_btnInputShow->SetDisabledBitmaps(nFace, nFace);
-}
-
 void COutputDlg::ShowCurrentInput()
 {
-    ShowInputChannel(g_nCurInput);
+    if (g_nCurInput < 0 || g_nCurInput >= kInputs)
+        return;
+    const int nFace = (g_bChinese ? IDB_INPUT_CN : IDB_INPUT_EN) + g_nCurInput;
+    m_btnInputShow->SetDisabledBitmaps(nFace, nFace);
 }
 
 void COutputDlg::LoadStrips()

@@ -271,6 +271,28 @@ TEST(MainViewStartUp, CreatesTheListOfDevicesInUseInAFreshSettingsFolder)
     ResetLinkGlobals();
 }
 
+// Without a processor, from start-up on, the output page's input field shows the active input, as
+// the quick buttons do, whichever quick button chose it.
+TEST_F(MainView, TheOutputPagesInputFieldShowsTheActiveInputOffline)
+{
+    auto& field = *dynamic_cast<CBitButton*>(m_pView->m_pageOutput->GetDlgItem(5688));
+    struct Step {
+        const char* name;
+        int nQuickButton;  // 0: none pressed
+        int nInput;
+    };
+    for (const Step& s : {Step{"start", 0, 1}, Step{"Phone", 2827, 2}, Step{"AUX", 2818, 3}, Step{"Hi.Level", 2826, 1}}) {
+        SCOPED_TRACE(s.name);
+        if (s.nQuickButton != 0)
+            Click(m_pView->GetDlgItem(s.nQuickButton));
+        PumpPendingEvents();
+        EXPECT_EQ(g_nCurInput, s.nInput);
+        EXPECT_TRUE(ShowsFace(field, 452 + s.nInput));
+        for (const auto& [nButton, nInput] : {std::pair{2826, 1}, {2827, 2}, {2818, 3}})
+            EXPECT_EQ(Item<CBitButton>(*m_pView, nButton)->GetCheck(), nInput == s.nInput) << nButton;
+    }
+}
+
 TEST_F(MainView, PresetPopUpGreysTheDeviceCommandsWhileNoLinkIsOpen)
 {
     struct Case {
