@@ -351,6 +351,33 @@ TEST_F(OutputPage, EditsOfEveryKindOfControlReachTheProcessor)
     EXPECT_TRUE(ImageHas(GroupOffset(1, OUT_GROUP_BASE), {1, 0, 599 & 0xFF, 599 >> 8}));
 }
 
+// A frequency typed more than an octave from the band's goes out in octave steps, each value
+// once, the typed one last.
+TEST_F(OutputPage, ATypedFrequencyGoesOutInOctaveStepsEachOnce)
+{
+    SeedProcessorWithDefaults();
+    Connect();
+    g_nCurOutput = 0;
+    m_pView->RefreshOutputPage();
+    ASSERT_EQ(Out(0).GetBand(1)->GetFreq(), 65);
+    struct Case {
+        const char* szTyped;
+        std::vector<int> sent;
+    };
+    const Case cases[] = {{"777", {130, 260, 520, 777}}, {"150", {388, 194, 150}}, {"1000", {300, 600, 1000}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szTyped);
+        m_emulator.ClearLog();
+        Type(IDC_FREQ_EDIT + 1, c.szTyped);
+        ASSERT_TRUE(SettleUntil([&] { return !Out(0).GetBand(1)->GetChanged() && QueueCount() == 0; }));
+        std::vector<int> sent;
+        for (const EmuRequest& r : m_emulator.Log())
+            if (r.byClass == emu::WRITE && r.byBlock == emu::BLOCK_OUTPUT && r.byIndex == 0 && r.bySub == 1)
+                sent.push_back(r.payload[0] | r.payload[1] << 8);
+        EXPECT_EQ(sent, c.sent);
+    }
+}
+
 TEST_F(OutputPage, ScreenshotsOfAParametricAndAGraphicOutputInBothLanguages)
 {
     Out(0).GetBand(1)->SetGainPos(260);
