@@ -474,6 +474,7 @@ void CHalvekView::SelectMusicInput(int nInput, int bSend)
     m_btnInputHiLevel->SetCheck(g_nCurInput == 1);
     m_btnInputPhone->SetCheck(g_nCurInput == 2);
     m_btnInputAux->SetCheck(g_nCurInput == 3);
+    m_pageOutput->ShowCurrentInput();
 }
 
 void CHalvekView::SendSystemItem(int nItem, int nPreset)

@@ -84,7 +84,8 @@ public:
     void SetModeParam(int nMode, int nIndex, WORD nValue);
     std::array<WORD, 6> GetModeParams() const;
     // With bSend music input nInput becomes the active input as a quick button chooses it;
-    // either way the quick buttons show the active input (g_nCurInput).
+    // either way the quick buttons and the output page's input field show the active input
+    // (g_nCurInput).
     void SelectMusicInput(int nInput, int bSend);
     // The one routine of every change of the active input (model/ActiveInput.h; IPageHost).
     InputChange SelectActiveInput(int nInput, InputChangeBy by) override;

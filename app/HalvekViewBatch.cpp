@@ -232,7 +232,6 @@ void CHalvekView::OnStatusReceived(LPARAM nLength)
     TellPagesOfDeviceInput(nSource);
     if (g_pAdvDlg)
         g_pAdvDlg->UpdateSourceButton();
-    m_pageOutput->ShowInputChannel(nActive);
 }
 
 void CHalvekView::OnDeviceSettingsReceived()

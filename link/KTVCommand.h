@@ -34,8 +34,6 @@ public:
     // Queues a frame, and sets the queued-work event (when there is one: the link worker's, which
     // it waits on between passes).
     void AddSendData(std::unique_ptr<CSendData> pFrame);
-    // Puts a frame in front of the others (the worker's data-model frame, taken late).
-    void AddSendDataFirst(std::unique_ptr<CSendData> pFrame) { m_queue.AddFirst(std::move(pFrame)); }
     void SetQueuedEvent(CManualEvent* pEvent) { m_pQueued = pEvent; }
     CSendData* GetHead() const { return m_queue.GetHead(); }
     int GetQueueCount() const { return m_queue.GetCount(); }

@@ -141,9 +141,7 @@ void CLinkController::LinkThreadProc()
 // The next normal pass comes a pause after this one, as always. A pass that would only take the
 // data model's next frame (the queue being empty) is not made on its own: the worker sleeps until
 // a frame is queued or that frame is due to go, a pause later, and takes it then. An idle link
-// thus wakes once per meter poll besides its reply, and the processor sees the same frames in the
-// same order and spacing: a frame queued before the data model's would have been taken goes
-// first, one queued after goes behind it.
+// thus wakes once per meter poll besides its reply, with the spacing of passes it always had.
 void CLinkController::WaitForNextPass()
 {
     if (!m_hLinkEvents[EV_NORMAL].IsSet())
@@ -173,14 +171,19 @@ void CLinkController::WaitForNextPass()
 }
 
 // The frame the data model gives when it is asked (a changed group, a device-state item, else a
-// meter poll), put in front of anything queued since it would have been taken.
+// meter poll), only while the queue is still empty, as a pass takes it. Frames queued meanwhile
+// go first: the data model's choice reads what was marked with them (the live name marked to
+// follow a batch, the input a poll would report), so taken now and put in front it would
+// overtake them.
 void CLinkController::TakeDataModelFrame()
 {
     if (g_bUpdateAbort || g_bTrafficPaused)
         return;
     std::lock_guard lock(g_csLink);
+    if (m_command.GetHead() != nullptr)
+        return;
     if (std::unique_ptr<CSendData> pFrame = NextChangedFrame())
-        m_command.AddSendDataFirst(std::move(pFrame));
+        m_command.AddSendData(std::move(pFrame));
 }
 
 void CLinkController::WaitUntil(std::chrono::steady_clock::time_point deadline) const

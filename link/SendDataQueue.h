@@ -9,7 +9,6 @@
 class CSendDataQueue {
 public:
     void Add(std::unique_ptr<CSendData> pFrame) { m_frames.push_back(std::move(pFrame)); }
-    void AddFirst(std::unique_ptr<CSendData> pFrame) { m_frames.push_front(std::move(pFrame)); }
     // The head frame, or none when the queue is empty.
     CSendData* GetHead() const { return m_frames.empty() ? nullptr : m_frames.front().get(); }
     int GetCount() const { return static_cast<int>(m_frames.size()); }

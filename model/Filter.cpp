@@ -146,6 +146,10 @@ void CFilter::SetFreq(int nHz, bool bNotify)
 
 void CFilter::StepDeviceFreq(int nFlag)
 {
+    if (m_nDevFreq != m_nFreq)
+        m_nDevFreq.Update([this](int& nDev) { nDev = SteppedDevFreq(nDev, m_nFreq); });
+    // The step that reaches the set frequency ends the change too: the group sent now carries it,
+    // and a further send would repeat the same frame.
     if (m_nDevFreq == m_nFreq) {
         m_nChanged.Set(nFlag);
         // The clear acquires: a frequency stored before a mark it took away is seen now, and the
@@ -153,7 +157,6 @@ void CFilter::StepDeviceFreq(int nFlag)
         if (m_nDevFreq == m_nFreq)
             return;
     }
-    m_nDevFreq.Update([this](int& nDev) { nDev = SteppedDevFreq(nDev, m_nFreq); });
     m_nChanged.Set(1);
 }
 

@@ -78,8 +78,9 @@ public:
     void SetFreq(int nHz, bool bNotify);
     void SetDevFreq(int nHz) { m_nDevFreq = nHz; }
     // Moves the device frequency one octave towards the set frequency (called by the link
-    // worker just before the band is sent); once they agree the change flag takes nFlag. A set
-    // frequency stored before a mark that this clear takes away still gets its steps.
+    // worker just before the band is sent); once they agree, this step's included, the change
+    // flag takes nFlag. A set frequency stored before a mark that this clear takes away still
+    // gets its steps.
     void StepDeviceFreq(int nFlag);
     void SetGainPos(int nPos);
     void SetBandwidthIndex(int nIndex);

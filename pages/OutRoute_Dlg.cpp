@@ -231,6 +231,7 @@ void COutRoute_Dlg::OnPolarity()
 {
     Out().SetPolarity(Out().GetPolarity() ? 0 : 1);
     LoadPolarity();
+    m_page.ShowPolarity();
 }
 
 void COutRoute_Dlg::OnLevelChanged()

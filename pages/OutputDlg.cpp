@@ -468,14 +468,21 @@ void COutputDlg::OnMasterOn()
     m_btnMasterOn->SetCheck(bOn);
 }
 
-// The shown output's polarity; the linked outputs keep theirs.
+// The shown output's polarity is inverted from what the output has (its strip may have changed
+// it); the linked outputs keep theirs.
 void COutputDlg::OnPolarity()
 {
-    const bool bInverted = !m_btnPolarity->GetCheck();
-    m_btnPolarity->SetCheck(bInverted);
-    ShowPolarityPicture(bInverted);
-    Out().SetPolarity(bInverted ? 1 : 0);
+    Out().SetPolarity(Out().GetPolarity() ? 0 : 1);
+    ShowPolarity();
     m_strip[g_nCurOutput]->LoadPolarity();
+}
+
+void COutputDlg::ShowPolarity()
+{
+    const bool bInverted = Out().GetPolarity() != 0;
+    m_btnPolarity->SetCheck(bInverted);
+    GetDlgItem(IDC_POLARITY_INVERTED)->Show(bInverted);
+    GetDlgItem(IDC_POLARITY_NORMAL)->Show(!bInverted);
 }
 
 void COutputDlg::ShowWindow(int nCmdShow)
@@ -513,9 +520,7 @@ void COutputDlg::RefreshChannel()
     ShowCrossover();
     HighlightBandLabel(0, false);
     HighlightEdit(0, kFreq, false);
-    const bool bInverted = Out().GetPolarity() != 0;
-    m_btnPolarity->SetCheck(bInverted);
-    ShowPolarityPicture(bInverted);
+    ShowPolarity();
     m_graph->ShowOutputCurve(g_nCurOutput);
     ShowCurrentInput();
     LoadStrips();
@@ -578,24 +583,12 @@ void COutputDlg::SetLanguage()
     CPage::SetLanguage();
 }
 
-void COutputDlg::ShowInputChannel(int nInput)
-{
-    // The processor's status byte: an input the program does not know keeps the indicator.
-    if (nInput < 0 || nInput >= kInputs)
-        return;
-    const int nFace = (g_bChinese ? IDB_INPUT_CN : IDB_INPUT_EN) + nInput;
-    m_btnInputShow->SetDisabledBitmaps(nFace, nFace);
-}
-
 void COutputDlg::ShowCurrentInput()
 {
-    ShowInputChannel(g_nCurInput);
-}
-
-void COutputDlg::ShowPolarityPicture(bool bInverted)
-{
-    GetDlgItem(IDC_POLARITY_INVERTED)->Show(bInverted);
-    GetDlgItem(IDC_POLARITY_NORMAL)->Show(!bInverted);
+    if (g_nCurInput < 0 || g_nCurInput >= kInputs)
+        return;
+    const int nFace = (g_bChinese ? IDB_INPUT_CN : IDB_INPUT_EN) + g_nCurInput;
+    m_btnInputShow->SetDisabledBitmaps(nFace, nFace);
 }
 
 void COutputDlg::LoadStrips()

@@ -52,8 +52,9 @@ public:
     void FocusFirstEdit();
     // The band columns and the whole-EQ buttons of the current output (after a band reset).
     void RefreshBands();
-    // The music input a status reply reports as active, on the page's input indicator.
-    void ShowInputChannel(int nInput);
+    // The active music input (g_nCurInput) on the page's input field; the main view calls it with
+    // every change of the active input, so the field shows what the quick buttons show.
+    void ShowCurrentInput();
     // Output nOutput becomes the current one and is shown (nothing when it already is).
     void OnSelectChannel(int nOutput);
     // Applies g_bOutMapLocked to the strips; with the flag clear every strip is enabled and the
@@ -67,6 +68,9 @@ public:
     void ClearLinkedHighlights(int nOutput);
     // Every output was given a link group of its own: the link button and the graph follow.
     void ShowOutputsUnlinked();
+    // The polarity button and picture show the current output's polarity (after its strip's
+    // button changed it too).
+    void ShowPolarity();
     // The strips of the outputs linked to nOutput show their level again (the model copied it).
     void RefreshLinkedLevels(int nOutput);
 
@@ -157,8 +161,6 @@ private:
     void ApplyFieldMove(const OutputFieldOrder::Move& move);
 
     void LoadStrips();
-    void ShowCurrentInput();
-    void ShowPolarityPicture(bool bInverted);
 
     // Keys and clicks anywhere on the page (a pending field is committed first).
     void OnCharHook(wxKeyEvent& event);

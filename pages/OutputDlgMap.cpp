@@ -109,8 +109,12 @@ void COutputDlg::OnLinkLR()
         return;
     if (command.LockForLink())
         ShowOutputMapLock();
+    // Every target took its partner's values: the strips show them, the shown output's columns too
+    // when it was a target.
     if (command.LinkPairs(dlg.m_nDirection))
         RefreshChannel();
+    else
+        LoadStrips();
     m_btnLinkLR->SetCheck(true);
     SetLinkedHighlights(g_nCurOutput);
 }

@@ -42,7 +42,7 @@ void COutputDlg::BindPlanHandlers()
         else if (const int u = IndexIn(nId, IDC_UNIT_MS, 3); u >= 0)
             m_planControls.ChooseDelayUnit(u + 1);
         else if (nId == IDC_LEVEL_PAGE)
-            PostMessage(GetParent(), WM_SHOW_LEVEL_PAGE, 0, 0);
+            PostMessage(g_pNotifyWnd.load(), WM_SHOW_LEVEL_PAGE, 0, 0);  // to the view: the parent is the tab control
         else
             event.Skip();
     });

@@ -13,6 +13,7 @@
 #include "link/ProgressTarget.h"
 #include "model/CommandFrame.h"
 #include "model/DataDefine.h"
+#include "model/KTV_Data.h"
 #include "model/StdAfx.h"
 #include "platform/DeviceChange.h"
 #include "platform/LinkLock.h"
@@ -197,6 +198,33 @@ TEST_P(LinkBothWays, AnEmptyQueueTakesTheDataModelsNextFrame)
     EXPECT_EQ(log[1].byIndex, SYS_STATUS);
     EXPECT_TRUE(EmulatorHasMasterWrite(rig.emulator));
     EXPECT_EQ(g_bSendMaster, 0);
+}
+
+// The data model is asked for its frame only while the queue is empty. A frame queued while the
+// worker waits for the data model's frame to be due goes first, and the live name marked with it
+// follows it; asked then, the data model would have put the marked name in front.
+TEST_P(LinkBothWays, AFrameQueuedWhileTheDataModelsFrameIsDueGoesFirst)
+{
+    CLinkTimeouts timeouts = FastLinkTimeouts();
+    timeouts.passPause = 100ms;
+    CLinkRig& rig = Rig(timeouts);
+    rig.Start();
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 1));
+    rig.emulator.ClearLog();
+    // The queue emptied with the poll's reply; the data model's next frame is due two pauses
+    // later. Half way through that wait (a pause placing the frame, not awaiting a result):
+    std::this_thread::sleep_for(timeouts.passPause * 3 / 2);
+    {
+        std::lock_guard lock(g_csLink);
+        g_bSendName = 1;
+        rig.command.AddSendData(MasterWrite());
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_PRESET_NAME).empty(); }, WAIT));
+    const std::vector<EmuRequest> log = rig.emulator.Log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[0].byIndex, SYS_MASTER);
+    EXPECT_EQ(log[1].byIndex, SYS_PRESET_NAME);
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
 }
 
 TEST_P(LinkBothWays, ARefusedFrameIsSentOnceMore)

@@ -31,6 +31,7 @@
 #include "tests/support/ProcessorEmulator.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/ThreadChecks.h"
+#include "tests/ui/RequestLabels.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -174,6 +175,14 @@ protected:
         });
         Open(true);
         ASSERT_TRUE(SettleUntil([this] { return m_pView->IsOnline() && g_bSynced && !g_bTransferring; }));
+    }
+    // Nothing queued, marked or in transfer: the link carries only meter polls.
+    bool Quiet() { return QueueCount() == 0 && g_bSendName == 0 && !g_bTransferring; }
+    // The requests of at least nCount frames once the link is quiet again, polls left out.
+    std::vector<std::string> WaitReceived(std::size_t nCount)
+    {
+        EXPECT_TRUE(SettleUntil([&] { return RequestLabels(m_emulator.Log()).size() >= nCount && Quiet(); }));
+        return RequestLabels(m_emulator.Log());
     }
 };
 }  // namespace
@@ -635,6 +644,46 @@ TEST_F(MainViewFilesOnLink, ADamagedPresetFileSendsNothing)
         EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
         EXPECT_TRUE(PackedData(Data()) == fields);
         EXPECT_TRUE(LinkLockIsFree());
+    }
+}
+
+// A loaded preset goes to the processor muted: master off, the live name, its fourteen blocks,
+// master back on; the live name the load marked follows the batch. An all-presets file: master
+// off, the roles, the live blocks, each stored preset's name and blocks, the input, master on,
+// then the marked live name. Each load runs a few times, so the batch meets the link at several
+// points of its passes.
+TEST_F(MainViewFilesOnLink, LoadedFilesSendTheirBatchThenTheMarkedName)
+{
+    Answer({Path("current"), Path("all")});
+    ASSERT_EQ(m_pView->SavePresetFile(), 1);
+    ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
+    ASSERT_EQ(m_pView->SaveAllPresetsFile(), 1);
+    const std::string strMasterBack = g_masterSettings.m_byMasterOn ? "master on" : "master off";
+    for (int nRun = 0; nRun < 4; ++nRun) {
+        SCOPED_TRACE(nRun);
+        ASSERT_TRUE(SettleUntil([this] { return Quiet(); }));
+        m_emulator.ClearLog();
+        Answer({Path("current.TarviC1")});
+        ASSERT_EQ(m_pView->LoadPresetFile(), 1);
+        std::vector<std::string> expected{"master off", "name 0 current"};
+        AppendBlockWrites(expected, 0);
+        expected.insert(expected.end(), {strMasterBack, "name 0 current"});
+        EXPECT_EQ(WaitReceived(expected.size()), expected);
+
+        m_emulator.ClearLog();
+        Answer({Path("all.TarviAC1")});
+        ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
+        expected = {"master off", "roles"};
+        AppendBlockWrites(expected, 0);
+        {
+            std::lock_guard lock(g_csLink);
+            for (int p = 1; p <= STORED_PRESETS; ++p) {
+                expected.push_back(NameLabel(p, g_devImages[p - 1].m_szName));
+                AppendBlockWrites(expected, p);
+            }
+            expected.insert(expected.end(), {"input", strMasterBack, NameLabel(0, g_liveImage.m_szName)});
+        }
+        EXPECT_EQ(WaitReceived(expected.size()), expected);
     }
 }
 

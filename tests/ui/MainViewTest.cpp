@@ -271,6 +271,28 @@ TEST(MainViewStartUp, CreatesTheListOfDevicesInUseInAFreshSettingsFolder)
     ResetLinkGlobals();
 }
 
+// Without a processor, from start-up on, the output page's input field shows the active input, as
+// the quick buttons do, whichever quick button chose it.
+TEST_F(MainView, TheOutputPagesInputFieldShowsTheActiveInputOffline)
+{
+    auto& field = *dynamic_cast<CBitButton*>(m_pView->m_pageOutput->GetDlgItem(5688));
+    struct Step {
+        const char* name;
+        int nQuickButton;  // 0: none pressed
+        int nInput;
+    };
+    for (const Step& s : {Step{"start", 0, 1}, Step{"Phone", 2827, 2}, Step{"AUX", 2818, 3}, Step{"Hi.Level", 2826, 1}}) {
+        SCOPED_TRACE(s.name);
+        if (s.nQuickButton != 0)
+            Click(m_pView->GetDlgItem(s.nQuickButton));
+        PumpPendingEvents();
+        EXPECT_EQ(g_nCurInput, s.nInput);
+        EXPECT_TRUE(ShowsFace(field, 452 + s.nInput));
+        for (const auto& [nButton, nInput] : {std::pair{2826, 1}, {2827, 2}, {2818, 3}})
+            EXPECT_EQ(Item<CBitButton>(*m_pView, nButton)->GetCheck(), nInput == s.nInput) << nButton;
+    }
+}
+
 TEST_F(MainView, PresetPopUpGreysTheDeviceCommandsWhileNoLinkIsOpen)
 {
     struct Case {
@@ -417,15 +439,15 @@ TEST_F(MainView, CustomPresetNameFollowsTheLanguageOnlyWhileSynchronisedAndNotFr
     }
 }
 
-TEST_F(MainView, PageSelectorsAndTheLevelPageRequestSwitchPages)
+TEST_F(MainView, PageSelectorsAndTheOutputPagesLevelButtonSwitchPages)
 {
     struct Step {
         const char* name;
-        int nButton;  // 0: the output page's request for the level page
+        int nButton;  // 0: the output page's "Level & Delay >" button
         int nPage;
     };
     const Step steps[] = {{"music input", 2562, 0}, {"music input again", 2562, 0}, {"level", 2563, 2},
-                          {"output", 2561, 1},      {"level page request", 0, 2}};
+                          {"output", 2561, 1},      {"output page's level button", 0, 2}};
     wxWindow* pages[] = {m_pView->m_pageInput, m_pView->m_pageOutput, m_pView->m_pageLevel};
     const int selectors[] = {2562, 2561, 2563};
     for (const Step& s : steps) {
@@ -433,8 +455,8 @@ TEST_F(MainView, PageSelectorsAndTheLevelPageRequestSwitchPages)
         if (s.nButton != 0) {
             Click(m_pView->GetDlgItem(s.nButton));
         } else {
-            PostMessage(m_pView, WM_SHOW_LEVEL_PAGE, 0, 0);
-            Settle(20);
+            Click(m_pView->m_pageOutput->GetDlgItem(5689));
+            PumpPendingEvents();
         }
         EXPECT_EQ(g_nCurPage, s.nPage);
         for (int nPage = 0; nPage < 3; ++nPage) {

@@ -2,6 +2,7 @@
 // strip's menu, lock and unlock, reset behind its prompt, the map file saved and loaded from the
 // page, the left/right link behind its dialog, and the paste of one output into another.
 #include <gtest/gtest.h>
+#include <wx/radiobut.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,10 +11,12 @@
 #include <string>
 
 #include "controls/BitButton.h"
+#include "controls/BitmapSlider.h"
 #include "controls/BtnPng.h"
 #include "controls/FileDialogST.h"
 #include "model/HalvekDoc.h"
 #include "pages/All_Link_Dlg.h"
+#include "pages/All_Link_DlgIds.h"
 #include "pages/ReMap_Dlg.h"
 #include "pages/ReMap_DlgIds.h"
 #include "platform/SafeFile.h"
@@ -242,6 +245,52 @@ TEST_F(OutputMap, TheMapFileSavedAndLoadedFromThePage)
         EXPECT_EQ(Roles(), (std::array<BYTE, OUTPUT_CHANNELS>{1, 3, 7, 9, 22, 23, 0, 0}));
     }
     g_bChinese = 0;
+}
+
+// Each left/right pair is linked one way: every output that took its partner's level shows the
+// level it now has on its strip, the current output among them or not.
+TEST_F(OutputMap, TheLinkShowsTheCopiedLevelOnEveryTargetsStrip)
+{
+    SetRoles({1, 7, 15, 18, 0, 0, 0, 0});  // two pairs: outputs 1 and 2, 3 and 4
+    struct Case {
+        const char* name;
+        int nDirection;  // 0 left into right
+        std::array<int, 2> sources, targets;
+    };
+    for (const Case& c : {Case{"left into right", 0, {0, 2}, {1, 3}}, Case{"right into left", 1, {1, 3}, {0, 2}}}) {
+        SCOPED_TRACE(c.name);
+        g_nCurOutput = 0;
+        for (int i = 0; i < 4; ++i)
+            Out(i).SetLevel(600);
+        Out(c.sources[0]).SetLevel(580);  // -2.0 dB
+        Out(c.sources[1]).SetLevel(550);
+        m_pView->RefreshOutputPage();
+        wxTheApp->CallAfter([&c] {
+            for (wxWindow* pTop : wxTopLevelWindows)
+                if (auto* pDlg = dynamic_cast<CAll_Link_Dlg*>(pTop)) {
+                    auto* pRadio = dynamic_cast<wxRadioButton*>(pDlg->FindWindow(
+                        WxId(c.nDirection == 0 ? All_Link_DlgIds::IDC_LEFT_TO_RIGHT : All_Link_DlgIds::IDC_RIGHT_TO_LEFT)));
+                    ASSERT_NE(pRadio, nullptr);
+                    pRadio->SetValue(true);
+                    wxCommandEvent chosen(wxEVT_RADIOBUTTON, pRadio->GetId());
+                    chosen.SetEventObject(pRadio);
+                    pRadio->ProcessWindowEvent(chosen);
+                }
+        });
+        AnswerNextDialog<CAll_Link_Dlg>(1);
+        Press(IDC_LINK_LR);
+        ASSERT_EQ(g_bLinkLR, 1);
+        for (int k = 0; k < 2; ++k) {
+            const int nTarget = c.targets[size_t(k)];
+            EXPECT_EQ(Out(nTarget).GetLevel(), Out(c.sources[size_t(k)]).GetLevel()) << nTarget;
+            EXPECT_EQ(StripItem<CNumEdit>(nTarget, Strip::IDC_LEVEL_EDIT)->GetText(),
+                      StripItem<CNumEdit>(c.sources[size_t(k)], Strip::IDC_LEVEL_EDIT)->GetText()) << nTarget;
+            EXPECT_EQ(StripItem<CBitmapSlider>(nTarget, Strip::IDC_LEVEL_SLIDER)->GetPos(), Out(nTarget).GetLevel())
+                << nTarget;
+        }
+        Press(IDC_LINK_LR);
+        ASSERT_EQ(g_bLinkLR, 0);
+    }
 }
 
 // Link with roles 1 and 7 on outputs 0 and 1: after OK output 1 takes output 0's settings and

@@ -245,6 +245,34 @@ TEST_F(OutputPage, StripCommandsAndMessagesReachOnlyTheirOwnWindow)
     g_copySource.Reset();
 }
 
+// The page's polarity button and the current output's strip show one state, whichever was
+// clicked: each click inverts what the output has. Another output's strip leaves the page alone.
+TEST_F(OutputPage, ThePagesPolarityAndTheCurrentStripsStayInStep)
+{
+    g_nCurOutput = 0;
+    m_pView->RefreshOutputPage();
+    struct Step {
+        const char* name;
+        wxWindow* pButton;
+        int nPolarity0;
+    };
+    const Step steps[] = {{"strip 1", StripItem(0, Strip::IDC_POLARITY), 1},
+                          {"page", Item(IDC_POLARITY), 0},
+                          {"page again", Item(IDC_POLARITY), 1},
+                          {"strip 1 again", StripItem(0, Strip::IDC_POLARITY), 0},
+                          {"strip 4", StripItem(3, Strip::IDC_POLARITY), 0}};
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        Click(s.pButton);
+        EXPECT_EQ(Out(0).GetPolarity(), s.nPolarity0);
+        EXPECT_EQ(Item<CBitButton>(IDC_POLARITY)->GetCheck(), s.nPolarity0 != 0);
+        EXPECT_EQ(StripItem<CBitButton>(0, Strip::IDC_POLARITY)->GetCheck(), s.nPolarity0 != 0);
+        EXPECT_EQ(Item(IDC_POLARITY_INVERTED)->IsShown(), s.nPolarity0 != 0);
+        EXPECT_EQ(Item(IDC_POLARITY_NORMAL)->IsShown(), s.nPolarity0 == 0);
+    }
+    EXPECT_EQ(Out(3).GetPolarity(), 1);
+}
+
 // The language switch keeps both crossover filters' choices and gives the lists, the role
 // names and the role menu their texts in the new language.
 TEST_F(OutputPage, LanguageSwitchKeepsTheCrossoverChoices)
@@ -321,6 +349,33 @@ TEST_F(OutputPage, EditsOfEveryKindOfControlReachTheProcessor)
     PumpPendingEvents();
     EXPECT_EQ(Out(1).GetOn(), 1);  // a new level switches the output on
     EXPECT_TRUE(ImageHas(GroupOffset(1, OUT_GROUP_BASE), {1, 0, 599 & 0xFF, 599 >> 8}));
+}
+
+// A frequency typed more than an octave from the band's goes out in octave steps, each value
+// once, the typed one last.
+TEST_F(OutputPage, ATypedFrequencyGoesOutInOctaveStepsEachOnce)
+{
+    SeedProcessorWithDefaults();
+    Connect();
+    g_nCurOutput = 0;
+    m_pView->RefreshOutputPage();
+    ASSERT_EQ(Out(0).GetBand(1)->GetFreq(), 65);
+    struct Case {
+        const char* szTyped;
+        std::vector<int> sent;
+    };
+    const Case cases[] = {{"777", {130, 260, 520, 777}}, {"150", {388, 194, 150}}, {"1000", {300, 600, 1000}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szTyped);
+        m_emulator.ClearLog();
+        Type(IDC_FREQ_EDIT + 1, c.szTyped);
+        ASSERT_TRUE(SettleUntil([&] { return !Out(0).GetBand(1)->GetChanged() && QueueCount() == 0; }));
+        std::vector<int> sent;
+        for (const EmuRequest& r : m_emulator.Log())
+            if (r.byClass == emu::WRITE && r.byBlock == emu::BLOCK_OUTPUT && r.byIndex == 0 && r.bySub == 1)
+                sent.push_back(r.payload[0] | r.payload[1] << 8);
+        EXPECT_EQ(sent, c.sent);
+    }
 }
 
 TEST_F(OutputPage, ScreenshotsOfAParametricAndAGraphicOutputInBothLanguages)

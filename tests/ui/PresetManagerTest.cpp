@@ -311,9 +311,10 @@ TEST_F(PresetManager, CtrlCRightAfterOpeningCopiesTheFirstRow)
 }
 
 // Save As "Rock" into slot 3: the slot's name, the live name, item 52 = 3, the live preset's six
-// music and eight output blocks into slot 3. The live name marked for sending goes once more, as
-// the worker takes it from the data model: before the batch or after it, never inside.
-TEST_F(PresetManager, SaveAsSendsTheNamesTheCurrentPresetAndTheBlocks)
+// music and eight output blocks into slot 3; then the live name marked for sending goes once more,
+// behind the batch, and no slot is current any more. Saved into other slots too, the batch meets
+// the link at other points of its passes, with the same frames in the same order.
+TEST_F(PresetManager, SaveAsSendsTheNamesTheCurrentPresetAndTheBlocksThenTheMarkedName)
 {
     WithManager(721, [&](CProgramDlg& dlg) {
         dlg.Grid().SetFocusCell(3, 1);
@@ -322,28 +323,32 @@ TEST_F(PresetManager, SaveAsSendsTheNamesTheCurrentPresetAndTheBlocks)
             EXPECT_EQ(Label(name.FindWindow(WxId(2725))), "No.3");
             EXPECT_EQ(name.NameEdit().GetValue(), "Preset 3");
         });
-        Click(dlg.FindWindow(WxId(IDC_ACTION)));
-        EXPECT_TRUE(m_bNameAsked);
-        EXPECT_EQ(Cell(dlg, 3), "Rock");
-        std::vector<std::vector<BYTE>> expected{NameFrame(3, "Rock"), NameFrame(0, "Rock"), CurrentPresetFrame(3)};
-        for (int c = 0; c < 6; ++c)
-            expected.push_back(BlockWriteFrame(3, BLOCK_MUSIC, c));
-        for (int c = 0; c < 8; ++c)
-            expected.push_back(BlockWriteFrame(3, BLOCK_OUTPUT, c));
-        std::vector<std::vector<BYTE>> received = WaitReceived(expected.size() + 1);
-        ASSERT_EQ(received.size(), expected.size() + 1);
-        if (received.front() == NameFrame(0, "Rock") && received[1] == NameFrame(3, "Rock"))
-            received.erase(received.begin());
-        else
-            EXPECT_EQ(Hex({received.back()}), Hex({NameFrame(0, "Rock")}));
-        received.resize(expected.size());
-        EXPECT_EQ(Hex(received), Hex(expected));
-        EXPECT_TRUE(dlg.IsEnabled());
+        for (const auto& [nSlot, szName] : {std::pair{3, "Rock"}, {4, "Jazz"}, {5, "Blues"}, {6, "Folk"}}) {
+            SCOPED_TRACE(szName);
+            m_emulator.ClearLog();
+            if (nSlot != 3) {
+                dlg.Grid().SetFocusCell(nSlot, 1);
+                AnswerNameDialog(szName);
+            }
+            Click(dlg.FindWindow(WxId(IDC_ACTION)));
+            EXPECT_TRUE(m_bNameAsked);
+            EXPECT_EQ(Cell(dlg, nSlot), szName);
+            std::vector<std::vector<BYTE>> expected{NameFrame(nSlot, szName), NameFrame(0, szName),
+                                                    CurrentPresetFrame(nSlot)};
+            for (int c = 0; c < 6; ++c)
+                expected.push_back(BlockWriteFrame(nSlot, BLOCK_MUSIC, c));
+            for (int c = 0; c < 8; ++c)
+                expected.push_back(BlockWriteFrame(nSlot, BLOCK_OUTPUT, c));
+            expected.push_back(NameFrame(0, szName));
+            EXPECT_EQ(Hex(WaitReceived(expected.size())), Hex(expected));
+            EXPECT_EQ(g_byCurPreset, 0);
+            EXPECT_TRUE(dlg.IsEnabled());
+        }
     });
     const EmuState state = m_emulator.State();
     EXPECT_EQ(StoredName(3), Field("Rock"));
     EXPECT_EQ(std::memcmp(state.images[3].data() + emu::MUSIC_OFFSET, g_liveImage.m_music, emu::MUSIC_SIZE * 6), 0);
-    EXPECT_EQ(Label(m_pView->GetDlgItem(2770)), "Rock");
+    EXPECT_EQ(Label(m_pView->GetDlgItem(2770)), "Folk");
     EXPECT_TRUE(m_boxes.shown.empty());
 }
 
