@@ -10,7 +10,10 @@
 // exit code (128 + the signal when a signal ended it), saying how many polls came from the first
 // line on ("Processor: N meter polls in S s"); the program dies with it. Exit code 77: no network
 // to set up. With TARVI_PROCESSOR_METERS=moving in its environment the output meters change about
-// every 10 ms, as with music playing.
+// every 10 ms, as with music playing. With TARVI_PROCESSOR_LINK=lossy the module loses one reply in
+// 200 and damages one in 311, as a poor WiFi link does; before the polls it then says how many it
+// lost and damaged, how many connections the program made, how many handshakes came after the
+// program settled (a link it had to open again) and the longest time without a poll.
 #include <arpa/inet.h>
 #include <net/if.h>
 #include <netinet/in.h>
@@ -72,6 +75,8 @@ bool SetUpNetwork()
 
 struct PollCount {
     std::size_t nPolls = 0;  // since the program settled
+    std::size_t nHandshakes = 0;
+    std::chrono::milliseconds longestGap{0};  // without a poll
     std::chrono::steady_clock::time_point settled;
 };
 
@@ -87,12 +92,18 @@ PollCount WatchForPolls(CProcessorEmulator& emulator, const std::atomic<bool>& b
     };
     PollCount count;
     int nPolledSlices = 0;
+    int nGapSlices = 0;
     while (!bStop) {
         std::this_thread::sleep_for(SLICE);
         const std::vector<EmuRequest> log = emulator.Log();
         emulator.ClearLog();
         if (nPolledSlices >= SETTLED_SLICES) {
-            count.nPolls += static_cast<std::size_t>(std::count_if(log.begin(), log.end(), isPoll));
+            const auto nPolls = static_cast<std::size_t>(std::count_if(log.begin(), log.end(), isPoll));
+            count.nPolls += nPolls;
+            count.nHandshakes += static_cast<std::size_t>(std::count_if(
+                log.begin(), log.end(), [](const EmuRequest& request) { return request.byIndex == SYS_HELLO; }));
+            nGapSlices = nPolls == 0 ? nGapSlices + 1 : 0;
+            count.longestGap = std::max(count.longestGap, nGapSlices * SLICE);
             continue;
         }
         const bool bOnlyPolls = !log.empty() && std::all_of(log.begin(), log.end(), isPoll);
@@ -120,6 +131,17 @@ void MoveMeters(CProcessorEmulator& emulator, const std::atomic<bool>& bStop)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
+
+// A fault at random, counted each time it strikes.
+EmuMatch Counted(EmuMatch match, std::atomic<int>& nCount)
+{
+    return [match = std::move(match), &nCount](const EmuRequest& request) {
+        if (!match(request))
+            return false;
+        ++nCount;
+        return true;
+    };
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -141,6 +163,14 @@ int main(int argc, char** argv)
     std::thread meters;
     if (szMeters != nullptr && std::strcmp(szMeters, "moving") == 0)
         meters = std::thread([&] { MoveMeters(emulator, bStop); });
+    const char* szLink = std::getenv("TARVI_PROCESSOR_LINK");
+    const bool bLossy = szLink != nullptr && std::strcmp(szLink, "lossy") == 0;
+    std::atomic<int> nLost{0};
+    std::atomic<int> nDamaged{0};
+    if (bLossy) {
+        emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS, Counted(EmuOneIn(200, 1), nLost));
+        emulator.InjectFault(EmuFault::CorruptCheck, EMU_ALWAYS, Counted(EmuOneIn(311, 2), nDamaged));
+    }
 
     for (int nSignal : {SIGTERM, SIGHUP, SIGINT})
         signal(nSignal, PassOn);
@@ -159,6 +189,13 @@ int main(int argc, char** argv)
     watcher.join();
     if (meters.joinable())
         meters.join();
+    if (bLossy) {
+        std::fprintf(stderr,
+                     "Processor: %d replies lost, %d damaged, %d connections, %zu handshakes after settling, "
+                     "longest time without a poll %.1f s\n",
+                     nLost.load(), nDamaged.load(), server.Connections(), polls.nHandshakes,
+                     std::chrono::duration<double>(polls.longestGap).count());
+    }
     if (polls.nPolls > 0) {
         const std::chrono::duration<double> span = std::chrono::steady_clock::now() - polls.settled;
         std::fprintf(stderr, "Processor: %zu meter polls in %.2f s\n", polls.nPolls, span.count());
