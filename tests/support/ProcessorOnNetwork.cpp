@@ -11,8 +11,10 @@
 // line on ("Processor: N meter polls in S s"); the program dies with it. Exit code 77: no network
 // to set up. With TARVI_PROCESSOR_METERS=moving in its environment the output meters change about
 // every 10 ms, as with music playing. With TARVI_PROCESSOR_LINK=lossy the module loses one reply in
-// 200 and damages one in 311, as a poor WiFi link does; before the polls it then says how many it
-// lost and damaged, how many connections the program made, how many handshakes came after the
+// 200 and damages one in 311, at random, as a poor WiFi link does; before the polls it then says
+// its seed, how many replies it lost and damaged, how often it spoilt two and three replies in a
+// row and at most how many (the program sends a frame again after a failure, so these are one
+// frame's attempts), how many connections the program made, how many handshakes came after the
 // program settled (a link it had to open again) and the longest time without a poll.
 #include <arpa/inet.h>
 #include <net/if.h>
@@ -30,6 +32,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <thread>
 
 #include "model/DataDefine.h"
@@ -132,16 +135,48 @@ void MoveMeters(CProcessorEmulator& emulator, const std::atomic<bool>& bStop)
     }
 }
 
-// A fault at random, counted each time it strikes.
-EmuMatch Counted(EmuMatch match, std::atomic<int>& nCount)
-{
-    return [match = std::move(match), &nCount](const EmuRequest& request) {
-        if (!match(request))
-            return false;
-        ++nCount;
-        return true;
-    };
-}
+// The lossy line's faults and their counts. Every request meets the loss first and, when it is
+// not lost, the damage; the emulator asks both under its lock, one request at a time.
+class CLossyLine {
+public:
+    explicit CLossyLine(std::uint32_t nSeed) : m_lost(EmuOneIn(200, nSeed)), m_damaged(EmuOneIn(311, nSeed + 1)) {}
+
+    void Install(CProcessorEmulator& emulator)
+    {
+        emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS, [this](const EmuRequest& request) {
+            CountRun();
+            m_bSpoilt = m_lost(request);
+            m_nLost += m_bSpoilt;
+            return m_bSpoilt;
+        });
+        emulator.InjectFault(EmuFault::CorruptCheck, EMU_ALWAYS, [this](const EmuRequest& request) {
+            m_bSpoilt = m_damaged(request);
+            m_nDamaged += m_bSpoilt;
+            return m_bSpoilt;
+        });
+    }
+
+    std::atomic<int> m_nLost{0};
+    std::atomic<int> m_nDamaged{0};
+    std::atomic<int> m_nTwice{0};    // runs of two spoilt replies in a row or more
+    std::atomic<int> m_nThrice{0};   // of three or more
+    std::atomic<int> m_nLongest{0};  // the longest run
+
+private:
+    // The run of spoilt replies up to the last request, counted as the next one comes.
+    void CountRun()
+    {
+        m_nRun = m_bSpoilt ? m_nRun + 1 : 0;
+        m_nTwice += m_nRun == 2;
+        m_nThrice += m_nRun == 3;
+        m_nLongest = std::max(m_nLongest.load(), m_nRun);
+    }
+
+    EmuMatch m_lost;
+    EmuMatch m_damaged;
+    bool m_bSpoilt = false;  // the last request's reply
+    int m_nRun = 0;
+};
 }  // namespace
 
 int main(int argc, char** argv)
@@ -155,6 +190,12 @@ int main(int argc, char** argv)
         return NO_NETWORK;
     }
     CProcessorEmulator emulator;
+    const char* szLink = std::getenv("TARVI_PROCESSOR_LINK");
+    const bool bLossy = szLink != nullptr && std::strcmp(szLink, "lossy") == 0;
+    const std::uint32_t nSeed = std::random_device{}();
+    CLossyLine line(nSeed);  // before the server, which asks it
+    if (bLossy)
+        line.Install(emulator);
     CEmulatorTcpServer server(emulator, g_szDefaultDeviceIP, DEFAULT_DEVICE_PORT);
     std::atomic<bool> bStop{false};
     PollCount polls;
@@ -163,14 +204,6 @@ int main(int argc, char** argv)
     std::thread meters;
     if (szMeters != nullptr && std::strcmp(szMeters, "moving") == 0)
         meters = std::thread([&] { MoveMeters(emulator, bStop); });
-    const char* szLink = std::getenv("TARVI_PROCESSOR_LINK");
-    const bool bLossy = szLink != nullptr && std::strcmp(szLink, "lossy") == 0;
-    std::atomic<int> nLost{0};
-    std::atomic<int> nDamaged{0};
-    if (bLossy) {
-        emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS, Counted(EmuOneIn(200, 1), nLost));
-        emulator.InjectFault(EmuFault::CorruptCheck, EMU_ALWAYS, Counted(EmuOneIn(311, 2), nDamaged));
-    }
 
     for (int nSignal : {SIGTERM, SIGHUP, SIGINT})
         signal(nSignal, PassOn);
@@ -191,9 +224,11 @@ int main(int argc, char** argv)
         meters.join();
     if (bLossy) {
         std::fprintf(stderr,
-                     "Processor: %d replies lost, %d damaged, %d connections, %zu handshakes after settling, "
-                     "longest time without a poll %.1f s\n",
-                     nLost.load(), nDamaged.load(), server.Connections(), polls.nHandshakes,
+                     "Processor: lossy link (seed %u): %d replies lost, %d damaged, %d times two in a row, %d times "
+                     "three, at most %d; %d connections, %zu handshakes after settling, longest time without a poll "
+                     "%.1f s\n",
+                     nSeed, line.m_nLost.load(), line.m_nDamaged.load(), line.m_nTwice.load(), line.m_nThrice.load(),
+                     line.m_nLongest.load(), server.Connections(), polls.nHandshakes,
                      std::chrono::duration<double>(polls.longestGap).count());
     }
     if (polls.nPolls > 0) {
