@@ -144,15 +144,18 @@ public:
     void Install(CProcessorEmulator& emulator)
     {
         emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS, [this](const EmuRequest& request) {
-            CountRun();
-            m_bSpoilt = m_lost(request);
-            m_nLost += m_bSpoilt;
-            return m_bSpoilt;
+            if (!m_bSpoilt)
+                m_nRun = 0;
+            const bool bLost = m_lost(request);
+            m_nLost += bLost;
+            Spoil(bLost);
+            return bLost;
         });
         emulator.InjectFault(EmuFault::CorruptCheck, EMU_ALWAYS, [this](const EmuRequest& request) {
-            m_bSpoilt = m_damaged(request);
-            m_nDamaged += m_bSpoilt;
-            return m_bSpoilt;
+            const bool bDamaged = m_damaged(request);
+            m_nDamaged += bDamaged;
+            Spoil(bDamaged);
+            return bDamaged;
         });
     }
 
@@ -163,10 +166,12 @@ public:
     std::atomic<int> m_nLongest{0};  // the longest run
 
 private:
-    // The run of spoilt replies up to the last request, counted as the next one comes.
-    void CountRun()
+    void Spoil(bool bSpoilt)
     {
-        m_nRun = m_bSpoilt ? m_nRun + 1 : 0;
+        m_bSpoilt = bSpoilt;
+        if (!bSpoilt)
+            return;
+        ++m_nRun;
         m_nTwice += m_nRun == 2;
         m_nThrice += m_nRun == 3;
         m_nLongest = std::max(m_nLongest.load(), m_nRun);
@@ -175,7 +180,7 @@ private:
     EmuMatch m_lost;
     EmuMatch m_damaged;
     bool m_bSpoilt = false;  // the last request's reply
-    int m_nRun = 0;
+    int m_nRun = 0;          // spoilt replies in a row, up to the last request
 };
 }  // namespace
 
