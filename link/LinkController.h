@@ -100,8 +100,12 @@ public:
     std::atomic<int> m_bLinkThreadActive{0};   // set at each wake-up, cleared when it suspends
     std::atomic<int> m_nFwCommand{0};          // firmware command of the head frame last written
 
+    // A normal frame on the network gets this many attempts, each after a reconnect: a lossy
+    // link loses a reply now and then, and the frame goes again instead of ending the link.
+    static constexpr int NET_MAX_ATTEMPTS = 4;
+
 private:
-    static constexpr int MAX_ATTEMPTS = 2;  // a normal frame is sent at most twice, as is a firmware frame
+    static constexpr int MAX_ATTEMPTS = 2;  // a normal frame on USB is sent at most twice, as is a firmware frame
     enum { EV_QUIT, EV_SUSPEND, EV_FIRMWARE, EV_NORMAL, EV_COUNT };
 
     void LinkThreadProc();
@@ -139,7 +143,7 @@ private:
     bool NetSendFirmwarePacket();
     void NetReceiveFirmwareReply();
     void NetReconnect();
-    void NetReconnectOrFail(LPARAM lParam);
+    void NetAttemptFailed(LPARAM lParam);
     bool SendEnterUpdatePattern(const std::function<bool()>& sendReport, std::chrono::milliseconds duration,
                                 std::chrono::milliseconds step, const char* szChinese, const char* szEnglish);
 

@@ -39,23 +39,31 @@ void RestoreDefaultEndpoint()
 }
 }  // namespace
 
+// The queue and the data model's change marks stay as they are: nothing edited is lost. A reply
+// half received on the old connection can never be completed, so the parser starts afresh.
 void CLinkController::NetReconnect()
 {
     m_netSocket.Close();
+    m_command.ResetParser();
     if (Pause(m_timeouts.netReconnectPause))
         m_netSocket.Connect();
 }
 
-// While a local adapter is in the processor's subnet the connection is made again and the frame
-// goes once more on the next pass; without one the processor is gone.
-void CLinkController::NetReconnectOrFail(LPARAM lParam)
+// An attempt of the head frame failed: its send, or its reply (none, damaged or refused). While a
+// local adapter is in the processor's subnet and the frame has attempts left, the connection is
+// made again and the frame goes once more on the next pass. A reconnect that fails leaves the
+// socket closed, so that the next attempt's send fails and tries again: a single lost ping does
+// not end the link, and a processor that is gone uses up the attempts in bounded time.
+void CLinkController::NetAttemptFailed(LPARAM lParam)
 {
-    if (m_netSocket.CheckSubnet()) {
+    const CSendData* pHead = m_command.GetHead();
+    const bool bAttemptsLeft = !pHead || pHead->GetRetryCount() < NET_MAX_ATTEMPTS;
+    if (bAttemptsLeft && m_netSocket.CheckSubnet()) {
         NetReconnect();
-    } else {
-        g_bNetLink = 0;
-        LinkFailed(lParam);
+        return;
     }
+    g_bNetLink = 0;
+    LinkFailed(lParam);
 }
 
 void CLinkController::NetTransfer()
@@ -77,13 +85,8 @@ bool CLinkController::NetSendPacket()
     if (pHead->GetCommand() != 0)
         return false;
     pHead->SetRetryCount(pHead->GetRetryCount() + 1);
-    if (pHead->GetRetryCount() > MAX_ATTEMPTS) {
-        g_bNetLink = 0;
-        LinkFailed(0);
-        return false;
-    }
     if (!m_netSocket.Send(pHead->GetBuffer(), pHead->GetLength())) {
-        NetReconnect();
+        NetAttemptFailed(0);
         return false;
     }
     if (pHead->IsLongWait()) {
@@ -113,11 +116,11 @@ void CLinkController::NetReceiveReply()
             if (Elapsed() < m_timeouts.netReplyWindow)
                 continue;
             if (m_bOnline)
-                NetReconnectOrFail(2);
+                NetAttemptFailed(2);
             return;
         }
         // Nothing for a whole receive time-out, or the connection is gone: never a byte count.
-        NetReconnectOrFail(0);
+        NetAttemptFailed(0);
         return;
     }
 }

@@ -5,6 +5,8 @@
 
 #include <atomic>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <thread>
 
@@ -23,6 +25,7 @@
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/TestEnvironment.h"
 #include "tests/support/ThreadChecks.h"
 
 using namespace std::chrono_literals;
@@ -62,6 +65,17 @@ int Polls(const CProcessorEmulator& emulator)
 bool WaitForPolls(const CProcessorEmulator& emulator, int nCount)
 {
     return WaitUntil([&] { return Polls(emulator) >= nCount; }, WAIT);
+}
+
+// A ping that answers, then goes unanswered once, as on a lossy link, then answers again.
+std::string FakePingLostAtItsSecondRun()
+{
+    const std::string strPath = ConfigFolder() + "/ping-lost-once";
+    std::filesystem::remove(strPath + ".runs");
+    std::ofstream(strPath) << "#!/bin/sh\nn=$(cat \"$0.runs\" 2>/dev/null || echo 0)\necho $((n + 1)) > \"$0.runs\"\n"
+                              "[ \"$n\" = 1 ] || echo 'ttl=64'\n";
+    std::filesystem::permissions(strPath, std::filesystem::perms::owner_all);
+    return strPath;
 }
 
 // A master-settings write with a value the emulator does not hold yet.
@@ -243,7 +257,8 @@ TEST_P(LinkBothWays, ARefusedFrameIsSentOnceMore)
     EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
 }
 
-TEST_P(LinkBothWays, AFrameRefusedTwiceFailsTheLinkOnce)
+// A frame is sent twice on USB, and on the network as often as it has attempts.
+TEST_P(LinkBothWays, AFrameRefusedAtEveryAttemptFailsTheLinkOnce)
 {
     CLinkRig& rig = Rig();
     rig.emulator.InjectFault(EmuFault::Refuse, EMU_ALWAYS, EmuRequestOf(BLOCK_SYSTEM, SYS_MASTER));
@@ -255,11 +270,13 @@ TEST_P(LinkBothWays, AFrameRefusedTwiceFailsTheLinkOnce)
     rig.Stop();
     EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
     EXPECT_EQ(m_posted.Posted().back().lParam, 0);
-    EXPECT_EQ(RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_MASTER).size(), 2u);
+    const std::size_t nAttempts = IsUsb() ? 2 : CLinkController::NET_MAX_ATTEMPTS;
+    EXPECT_EQ(RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_MASTER).size(), nAttempts);
 }
 
 // USB waits one report wait for a reply that never comes. The network reconnects while an adapter
-// is in the processor's subnet, sends the frame once more, and fails at its third attempt.
+// is in the processor's subnet and sends the frame again, until an attempt without a reply was
+// its last: then it fails at once, with no reconnect after it.
 TEST_P(LinkBothWays, ASilentProcessorFailsTheLinkInTime)
 {
     const CLinkTimeouts timeouts = FastLinkTimeouts();
@@ -271,17 +288,20 @@ TEST_P(LinkBothWays, ASilentProcessorFailsTheLinkInTime)
 
     ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
     const auto elapsed = Clock::now() - start;
-    const auto limit = IsUsb() ? timeouts.usbReportWait : 2 * (net.tcp.receive + timeouts.netReconnectPause);
+    const auto limit = IsUsb() ? timeouts.usbReportWait : NetSilentGiveUp(timeouts, net);
     EXPECT_GE(elapsed, limit);
     EXPECT_LT(elapsed, limit + 2s);
     rig.Stop();
     EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
     EXPECT_EQ(m_posted.Posted().back().lParam, 0);
-    EXPECT_EQ(rig.emulator.Log().size(), IsUsb() ? 1u : 2u);
+    const std::size_t nAttempts = IsUsb() ? 1 : CLinkController::NET_MAX_ATTEMPTS;
+    EXPECT_EQ(rig.emulator.Log().size(), nAttempts);
     if (!IsUsb()) {
         // The listener may accept the last connection a moment after the worker made it.
-        EXPECT_TRUE(WaitUntil([&] { return rig.pServer->Connections() >= 3; }));
-        EXPECT_EQ(rig.pServer->Connections(), 3);
+        const int nConnections = CLinkController::NET_MAX_ATTEMPTS;
+        EXPECT_TRUE(WaitUntil([&] { return rig.pServer->Connections() >= nConnections; }));
+        std::this_thread::sleep_for(100ms);  // a reconnect after the last attempt would be made by now
+        EXPECT_EQ(rig.pServer->Connections(), nConnections);
     }
 }
 
@@ -520,6 +540,124 @@ TEST_F(UsbLink, ARefusedFirmwareFrameSuspendsTheWorkerAndFailsTheLinkOnce)
     EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
     EXPECT_EQ(rig.emulator.Log().size(), 1u);
     EXPECT_EQ(rig.link.m_nFwCommand, FW_HEX_START);
+}
+
+// Every failed attempt of a frame, whatever failed in it, is followed by a reconnect, and the frame
+// goes again: three failures in a row, in any order, still see it and the frames behind it
+// through on one link; a fourth ends the link, with no reconnect after it. A reply cut short
+// counts as one failure like the others: its first half is not joined to the next connection's
+// reply.
+TEST_F(NetLink, AFrameGetsFourAttemptsWhateverFailsInThem)
+{
+    using enum EmuFault;
+    struct Case {
+        const char* name;
+        std::vector<EmuFault> faults;  // of the master write's attempts, in order
+    };
+    const Case cases[] = {
+        {"lost three times", {Drop, Drop, Drop}},
+        {"damaged, lost, damaged", {CorruptCheck, Drop, CorruptCheck}},
+        {"lost, damaged, damaged", {Drop, CorruptCheck, CorruptCheck}},
+        {"cut short, then lost twice", {Truncate, Drop, Drop}},
+        {"lost twice, then cut short", {Drop, Drop, Truncate}},
+        {"closed, garbage, refused", {Close, Garbage, Refuse}},
+        {"lost, damaged, lost, damaged", {Drop, CorruptCheck, Drop, CorruptCheck}},
+        {"damaged, lost, cut short, lost", {CorruptCheck, Drop, Truncate, Drop}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_posted.Clear();
+        CLinkRig rig(LinkWay::Net, FastLinkTimeouts(), FastNetOptions());
+        ASSERT_TRUE(rig.Open());
+        for (EmuFault fault : c.faults)
+            rig.emulator.InjectFault(fault, 1, EmuRequestOf(BLOCK_SYSTEM, SYS_MASTER));
+        rig.Queue(MasterWrite());
+        rig.Queue(MakeReadSystemFrame(SYS_VERSION, 0));
+        rig.Start();
+
+        const int nAttempts = static_cast<int>(c.faults.size()) + 1;
+        if (nAttempts <= CLinkController::NET_MAX_ATTEMPTS) {
+            ASSERT_TRUE(m_posted.WaitFor(WM_VERSION_RECEIVED, 1, WAIT));
+            rig.Stop();
+            EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+            EXPECT_TRUE(EmulatorHasMasterWrite(rig.emulator));
+            EXPECT_EQ(RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_MASTER).size(), std::size_t(nAttempts));
+            EXPECT_EQ(rig.pServer->Connections(), nAttempts);
+            continue;
+        }
+        ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+        std::this_thread::sleep_for(300ms);  // a worker that went on would send or connect again by now
+        rig.Stop();
+        EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+        EXPECT_EQ(g_bNetLink, 0);
+        EXPECT_EQ(RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_MASTER).size(),
+                  std::size_t(CLinkController::NET_MAX_ATTEMPTS));
+        EXPECT_EQ(rig.pServer->Connections(), CLinkController::NET_MAX_ATTEMPTS);
+        EXPECT_EQ(rig.QueueCount(), 2);  // left for the view, which empties it as it ends the link
+    }
+}
+
+// A reconnect that fails, its ping lost on the way, uses up an attempt; the next one connects and
+// the link goes on.
+TEST_F(NetLink, AReconnectWhosePingIsLostUsesAnAttemptAndTheLinkGoesOn)
+{
+    CNetOptions net = FastNetOptions();
+    net.ping.strProgram = FakePingLostAtItsSecondRun();  // the first is the connect's
+    CLinkRig rig(LinkWay::Net, FastLinkTimeouts(), net);
+    ASSERT_TRUE(rig.Open());
+    rig.emulator.InjectFault(EmuFault::Drop, 1, EmuRequestOf(BLOCK_SYSTEM, SYS_MASTER));
+    rig.Queue(MasterWrite());
+    rig.Start();
+
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 3));
+    rig.Stop();
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+    EXPECT_TRUE(EmulatorHasMasterWrite(rig.emulator));
+    EXPECT_EQ(RequestsOf(rig.emulator, BLOCK_SYSTEM, SYS_MASTER).size(), 2u);
+    EXPECT_EQ(rig.pServer->Connections(), 2);
+}
+
+// A processor that is gone, its module taking no connection: the reply is missed, every reconnect
+// fails, and the link fails once the frame's attempts are used up, within the stated bound.
+TEST_F(NetLink, AProcessorThatIsGoneFailsTheLinkWithinTheBound)
+{
+    const CLinkTimeouts timeouts = FastLinkTimeouts();
+    const CNetOptions net = FastNetOptions();
+    CLinkRig rig(LinkWay::Net, timeouts, net);
+    ASSERT_TRUE(rig.Open());
+    rig.Start();
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 3));
+
+    const auto start = Clock::now();
+    rig.pServer.reset();
+    ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, NetGiveUpBound(timeouts, net)));
+    const auto elapsed = Clock::now() - start;
+    EXPECT_GE(elapsed, (CLinkController::NET_MAX_ATTEMPTS - 1) * timeouts.netReconnectPause);
+    std::this_thread::sleep_for(300ms);
+    rig.Stop();
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+    EXPECT_EQ(g_bNetLink, 0);
+}
+
+// A link that loses one reply in 200 and damages one in 311 carries thousands of frames on one
+// link: a frame fails at all four attempts about once in 200 million. Short pauses keep it quick.
+TEST_F(NetLink, ALossyLinkCarriesThousandsOfFramesWithoutFailing)
+{
+    CLinkTimeouts timeouts = FastLinkTimeouts();
+    timeouts.passPause = 0ms;
+    timeouts.netReconnectPause = 5ms;
+    CLinkRig rig(LinkWay::Net, timeouts, FastNetOptions());
+    rig.emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS, EmuOneIn(200, 1));
+    rig.emulator.InjectFault(EmuFault::CorruptCheck, EMU_ALWAYS, EmuOneIn(311, 2));
+    ASSERT_TRUE(rig.Open());
+    rig.Start();
+
+    constexpr int FRAMES = 3000;
+    EXPECT_TRUE(WaitUntil([&] { return Polls(rig.emulator) >= FRAMES || m_posted.Count(WM_LINK_FAILED) > 0; }, 120s));
+    rig.Stop();
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+    EXPECT_GE(Polls(rig.emulator), FRAMES);
+    EXPECT_GT(rig.pServer->Connections(), 10);  // replies were lost and the connection made again
 }
 
 TEST_F(NetLink, TheFactoryResetIsSentOnceAndReportedWhenTheModuleIsBack)

@@ -86,6 +86,31 @@ TEST(ProcessorEmulator, TheFactoryDefaultCommandResetsTheWifiModule)
     EXPECT_EQ(emulator.State().nWifiResets, 1);
 }
 
+// The lossy line's switches: a reply cut short lacks its end byte, and a fault that strikes one
+// request in n does so about that often, at the same requests in every run with the same seed.
+TEST(ProcessorEmulator, RepliesAreCutShortOrFaultedAtRandomAsAsked)
+{
+    CProcessorEmulator emulator;
+    const Bytes request = Request(0xA2, 0, 9, 3, 0, Bytes(8));
+    const Bytes whole = emulator.Handle(request).bytes;
+    emulator.InjectFault(EmuFault::Truncate);
+    EXPECT_EQ(emulator.Handle(request).bytes, Bytes(whole.begin(), whole.end() - 1));
+
+    const auto struck = [&](std::uint32_t nSeed) {
+        const EmuMatch oneIn = EmuOneIn(20, nSeed);
+        std::vector<int> picks;
+        for (int i = 0; i < 2000; ++i)
+            if (oneIn(EmuRequest{}))
+                picks.push_back(i);
+        return picks;
+    };
+    const std::vector<int> picks = struck(7);
+    EXPECT_GT(picks.size(), 60u);
+    EXPECT_LT(picks.size(), 140u);
+    EXPECT_EQ(struck(7), picks);
+    EXPECT_NE(struck(8), picks);
+}
+
 TEST(ProcessorEmulator, RequestsAreFoundAmongPaddingAndSplitReports)
 {
     CEmuRequestAssembler assembler;

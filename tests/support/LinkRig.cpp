@@ -143,6 +143,19 @@ CNetOptions FastNetOptions()
     return options;
 }
 
+std::chrono::milliseconds NetSilentGiveUp(const CLinkTimeouts& timeouts, const CNetOptions& net)
+{
+    constexpr int N = CLinkController::NET_MAX_ATTEMPTS;
+    return N * net.tcp.receive + (N - 1) * timeouts.netReconnectPause;
+}
+
+std::chrono::milliseconds NetGiveUpBound(const CLinkTimeouts& timeouts, const CNetOptions& net)
+{
+    constexpr int N = CLinkController::NET_MAX_ATTEMPTS;
+    return N * (net.tcp.send + net.tcp.receive) +
+        (N - 1) * (timeouts.netReconnectPause + net.ping.bound + net.tcp.connect);
+}
+
 std::string LinkWayName(const testing::TestParamInfo<LinkWay>& info)
 {
     return info.param == LinkWay::Usb ? "Usb" : "Net";

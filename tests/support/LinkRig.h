@@ -62,6 +62,12 @@ CNetOptions FastNetOptions();
 // The same for a firmware update's poll: a device that stays locked is given up quickly at
 // every try, and the enter pattern is short.
 CLinkTimeouts FastUpdateTimeouts();
+// How long a network link takes to give up on a processor (decision 0044). One that answers
+// nothing: every attempt waits a receive time-out, every reconnect between them its pause. The
+// most for one that is silent or gone: every attempt a send and a receive time-out, every
+// reconnect its pause, a ping and a connect, each at its bound.
+std::chrono::milliseconds NetSilentGiveUp(const CLinkTimeouts& timeouts, const CNetOptions& net);
+std::chrono::milliseconds NetGiveUpBound(const CLinkTimeouts& timeouts, const CNetOptions& net);
 // "Usb" or "Net", to name the instances of tests run over both.
 std::string LinkWayName(const testing::TestParamInfo<LinkWay>& info);
 // Polls until done() holds; false when it did not within the time.

@@ -1,7 +1,9 @@
 #include "tests/support/ProcessorEmulator.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <random>
 
 using namespace emu;
 
@@ -120,6 +122,13 @@ EmuMatch EmuRequestOf(int nBlock, int nIndex)
     };
 }
 
+EmuMatch EmuOneIn(unsigned nOneIn, std::uint32_t nSeed)
+{
+    // Shared, so that the copies a fault rule makes draw from one sequence.
+    auto pRandom = std::make_shared<std::minstd_rand>(nSeed);
+    return [pRandom, nOneIn](const EmuRequest&) { return (*pRandom)() % nOneIn == 0; };
+}
+
 std::vector<std::vector<std::uint8_t>> CEmuRequestAssembler::Feed(std::span<const std::uint8_t> bytes)
 {
     std::vector<std::vector<std::uint8_t>> frames;
@@ -193,6 +202,11 @@ EmuOutput CProcessorEmulator::Handle(const std::vector<std::uint8_t>& frame)
             output = Answer(request);
             if (output.bytes.size() >= 2)
                 output.bytes[output.bytes.size() - 2] ^= 0xFF;
+            break;
+        case EmuFault::Truncate:
+            output = Answer(request);
+            if (!output.bytes.empty())
+                output.bytes.pop_back();
             break;
         case EmuFault::Late:
             output = Answer(request);

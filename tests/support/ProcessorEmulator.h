@@ -118,6 +118,7 @@ enum class EmuFault {
     Refuse,        // refuse the request without taking it
     Drop,          // ignore it: no reply
     CorruptCheck,  // take it, but spoil the check byte of the reply
+    Truncate,      // take it, but the reply loses its last byte on the way
     Late,          // take it and reply after the fault's delay
     Garbage,       // ignore it and send bytes that hold no frame
     Close,         // close the connection (HID: the device disappears)
@@ -128,6 +129,9 @@ using EmuMatch = std::function<bool(const EmuRequest&)>;
 
 // Matches requests of one block type and index (channel or system item); -1 matches any.
 EmuMatch EmuRequestOf(int nBlock, int nIndex = -1);
+// Matches one request in nOneIn, at random but alike in every run with the same seed: with
+// EMU_ALWAYS, a lossy line.
+EmuMatch EmuOneIn(unsigned nOneIn, std::uint32_t nSeed);
 
 // Gathers request frames from received bytes: hunts the sync bytes 6B 6B 6B EE, takes the length,
 // collects the frame. Bytes between frames (report padding, a report id) are skipped.

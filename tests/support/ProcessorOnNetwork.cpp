@@ -10,7 +10,12 @@
 // exit code (128 + the signal when a signal ended it), saying how many polls came from the first
 // line on ("Processor: N meter polls in S s"); the program dies with it. Exit code 77: no network
 // to set up. With TARVI_PROCESSOR_METERS=moving in its environment the output meters change about
-// every 10 ms, as with music playing.
+// every 10 ms, as with music playing. With TARVI_PROCESSOR_LINK=lossy the module loses one reply in
+// 200 and damages one in 311, at random, as a poor WiFi link does; before the polls it then says
+// its seed, how many replies it lost and damaged, how often it spoilt two and three replies in a
+// row and at most how many (the program sends a frame again after a failure, so these are one
+// frame's attempts), how many connections the program made, how many handshakes came after the
+// program settled (a link it had to open again) and the longest time without a poll.
 #include <arpa/inet.h>
 #include <net/if.h>
 #include <netinet/in.h>
@@ -27,6 +32,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <thread>
 
 #include "model/DataDefine.h"
@@ -72,6 +78,8 @@ bool SetUpNetwork()
 
 struct PollCount {
     std::size_t nPolls = 0;  // since the program settled
+    std::size_t nHandshakes = 0;
+    std::chrono::milliseconds longestGap{0};  // without a poll
     std::chrono::steady_clock::time_point settled;
 };
 
@@ -87,12 +95,18 @@ PollCount WatchForPolls(CProcessorEmulator& emulator, const std::atomic<bool>& b
     };
     PollCount count;
     int nPolledSlices = 0;
+    int nGapSlices = 0;
     while (!bStop) {
         std::this_thread::sleep_for(SLICE);
         const std::vector<EmuRequest> log = emulator.Log();
         emulator.ClearLog();
         if (nPolledSlices >= SETTLED_SLICES) {
-            count.nPolls += static_cast<std::size_t>(std::count_if(log.begin(), log.end(), isPoll));
+            const auto nPolls = static_cast<std::size_t>(std::count_if(log.begin(), log.end(), isPoll));
+            count.nPolls += nPolls;
+            count.nHandshakes += static_cast<std::size_t>(std::count_if(
+                log.begin(), log.end(), [](const EmuRequest& request) { return request.byIndex == SYS_HELLO; }));
+            nGapSlices = nPolls == 0 ? nGapSlices + 1 : 0;
+            count.longestGap = std::max(count.longestGap, nGapSlices * SLICE);
             continue;
         }
         const bool bOnlyPolls = !log.empty() && std::all_of(log.begin(), log.end(), isPoll);
@@ -120,6 +134,54 @@ void MoveMeters(CProcessorEmulator& emulator, const std::atomic<bool>& bStop)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
+
+// The lossy line's faults and their counts. Every request meets the loss first and, when it is
+// not lost, the damage; the emulator asks both under its lock, one request at a time.
+class CLossyLine {
+public:
+    explicit CLossyLine(std::uint32_t nSeed) : m_lost(EmuOneIn(200, nSeed)), m_damaged(EmuOneIn(311, nSeed + 1)) {}
+
+    void Install(CProcessorEmulator& emulator)
+    {
+        emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS, [this](const EmuRequest& request) {
+            if (!m_bSpoilt)
+                m_nRun = 0;
+            const bool bLost = m_lost(request);
+            m_nLost += bLost;
+            Spoil(bLost);
+            return bLost;
+        });
+        emulator.InjectFault(EmuFault::CorruptCheck, EMU_ALWAYS, [this](const EmuRequest& request) {
+            const bool bDamaged = m_damaged(request);
+            m_nDamaged += bDamaged;
+            Spoil(bDamaged);
+            return bDamaged;
+        });
+    }
+
+    std::atomic<int> m_nLost{0};
+    std::atomic<int> m_nDamaged{0};
+    std::atomic<int> m_nTwice{0};    // runs of two spoilt replies in a row or more
+    std::atomic<int> m_nThrice{0};   // of three or more
+    std::atomic<int> m_nLongest{0};  // the longest run
+
+private:
+    void Spoil(bool bSpoilt)
+    {
+        m_bSpoilt = bSpoilt;
+        if (!bSpoilt)
+            return;
+        ++m_nRun;
+        m_nTwice += m_nRun == 2;
+        m_nThrice += m_nRun == 3;
+        m_nLongest = std::max(m_nLongest.load(), m_nRun);
+    }
+
+    EmuMatch m_lost;
+    EmuMatch m_damaged;
+    bool m_bSpoilt = false;  // the last request's reply
+    int m_nRun = 0;          // spoilt replies in a row, up to the last request
+};
 }  // namespace
 
 int main(int argc, char** argv)
@@ -133,6 +195,12 @@ int main(int argc, char** argv)
         return NO_NETWORK;
     }
     CProcessorEmulator emulator;
+    const char* szLink = std::getenv("TARVI_PROCESSOR_LINK");
+    const bool bLossy = szLink != nullptr && std::strcmp(szLink, "lossy") == 0;
+    const std::uint32_t nSeed = std::random_device{}();
+    CLossyLine line(nSeed);  // before the server, which asks it
+    if (bLossy)
+        line.Install(emulator);
     CEmulatorTcpServer server(emulator, g_szDefaultDeviceIP, DEFAULT_DEVICE_PORT);
     std::atomic<bool> bStop{false};
     PollCount polls;
@@ -159,6 +227,15 @@ int main(int argc, char** argv)
     watcher.join();
     if (meters.joinable())
         meters.join();
+    if (bLossy) {
+        std::fprintf(stderr,
+                     "Processor: lossy link (seed %u): %d replies lost, %d damaged, %d times two in a row, %d times "
+                     "three, at most %d; %d connections, %zu handshakes after settling, longest time without a poll "
+                     "%.1f s\n",
+                     nSeed, line.m_nLost.load(), line.m_nDamaged.load(), line.m_nTwice.load(), line.m_nThrice.load(),
+                     line.m_nLongest.load(), server.Connections(), polls.nHandshakes,
+                     std::chrono::duration<double>(polls.longestGap).count());
+    }
     if (polls.nPolls > 0) {
         const std::chrono::duration<double> span = std::chrono::steady_clock::now() - polls.settled;
         std::fprintf(stderr, "Processor: %zu meter polls in %.2f s\n", polls.nPolls, span.count());

@@ -261,6 +261,66 @@ INSTANTIATE_TEST_SUITE_P(Link, ViewOnFailingLink,
                          FailureName);
 
 namespace {
+class ViewOnNet : public ViewOnLink {
+protected:
+    void SetUp() override { Start(LinkWay::Net); }
+};
+
+int LostReplies(const CProcessorEmulator& emulator)
+{
+    int n = 0;
+    for (const EmuRequest& r : emulator.Log())
+        n += r.answer == EmuAnswer::Silent;
+    return n;
+}
+
+std::int16_t DelayAt(const EmuState& state, int nOutput)
+{
+    return Int16At(state.images[0], emu::OUTPUT_OFFSET + std::size_t(nOutput) * emu::OUTPUT_SIZE + OUT_GROUP_BASE * 8 + 4);
+}
+}  // namespace
+
+// A meter poll whose replies are lost twice in a row is sent again after silent reconnects (an
+// attempt is left for a reply that a busy machine delays): the window says "Connected" all along,
+// and every edit made meanwhile, queued or only marked as changed, reaches the processor, with no
+// new handshake or read-back.
+TEST_F(ViewOnNet, EditsMadeWhileRepliesAreLostAllReachTheProcessor)
+{
+    ASSERT_TRUE(WaitSynced());
+    m_emulator.ClearLog();
+    const int nConnections = m_pServer->Connections();
+    constexpr int LOST = 2;
+    m_emulator.InjectFault(EmuFault::Drop, LOST, EmuRequestOf(emu::BLOCK_SYSTEM, emu::ITEM_STATUS));
+    bool bAlwaysConnected = true;
+    for (int n = 1; n <= LOST; ++n) {
+        ASSERT_TRUE(SettleUntil([&] {
+            bAlwaysConnected = bAlwaysConnected && Connected();
+            return LostReplies(m_emulator) >= n;
+        }));
+        m_pView->m_pData->GetOutData(n - 1)->SetDelay(static_cast<std::int16_t>(100 + n));
+        if (n == LOST) {
+            {
+                std::lock_guard lock(g_csLink);
+                g_masterSettings.m_wVolume = 0x1234;
+            }
+            m_pView->SendSystemItem(SYS_MASTER);
+        }
+    }
+    ASSERT_TRUE(SettleUntil([&] {
+        bAlwaysConnected = bAlwaysConnected && Connected();
+        const EmuState state = m_emulator.State();
+        return DelayAt(state, 0) == 101 && DelayAt(state, 1) == 102 && state.master[0] == 0x34 &&
+            state.master[1] == 0x12;
+    }));
+    Settle(100);
+    EXPECT_TRUE(bAlwaysConnected && Connected());
+    EXPECT_TRUE(m_boxes.shown.empty()) << Texts().front();
+    EXPECT_GE(m_pServer->Connections(), nConnections + LOST);
+    for (const EmuRequest& r : m_emulator.Log())
+        EXPECT_NE(r.byIndex, emu::ITEM_HELLO);
+}
+
+namespace {
 class ViewOnUsb : public ViewOnLink {
 protected:
     void SetUp() override { Start(LinkWay::Usb, false); }
