@@ -221,12 +221,8 @@ void CHalvekView::ResetLinkedOutputFreqs(int nOutput)
         if (bBracket)
             MasterMuteBracket(0);
         ResetOutputChannelFreqs(nOutput);
-        if (IsOutput(nOutput)) {
-            for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
-                if (i != nOutput && g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[nOutput])
-                    ResetOutputChannelFreqs(i);
-            }
-        }
+        for (const int i : LinkedOutputs(nOutput))
+            ResetOutputChannelFreqs(i);
         if (bBracket)
             MasterMuteBracket(1);
     }

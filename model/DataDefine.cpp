@@ -175,13 +175,7 @@ void FixCrossoverDefaults()
 
 int IsChannelLinked(int nOutput)
 {
-    if (nOutput < 0 || nOutput >= OUTPUT_CHANNELS)
-        return 0;
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
-        if (i != nOutput && g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[nOutput])
-            return 1;
-    }
-    return 0;
+    return LinkedOutputs(nOutput).empty() ? 0 : 1;
 }
 
 std::vector<int> LinkedOutputs(int nOutput)

@@ -249,7 +249,8 @@ void InitDeviceData();
 void FixCrossoverDefaults();
 // True when another output shares the output's link group.
 int IsChannelLinked(int nOutput);
-// The other outputs of the output's link group, in output order (none for an output that does
-// not exist).
+// Who is linked with an output: the other outputs of its link group (equal group numbers in
+// g_outLinks), in output order; none for an output that does not exist. Every copy to the linked
+// outputs and every display of them asks this.
 std::vector<int> LinkedOutputs(int nOutput);
 void ResetHexParseState();

@@ -81,12 +81,9 @@ OutputBlock& CKTV_OutData::Block() const
 template <typename F>
 void CKTV_OutData::ForEachLinked(F apply) const
 {
-    const int nOwn = m_byChannel % OUTPUT_CHANNELS;
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
-        CKTV_OutData* pPartner = g_outLinks.m_pOut[i];
-        if (i != nOwn && pPartner != nullptr && g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[nOwn])
+    for (const int i : LinkedOutputs(m_byChannel % OUTPUT_CHANNELS))
+        if (CKTV_OutData* pPartner = g_outLinks.m_pOut[i]; pPartner != nullptr)
             apply(*pPartner);
-    }
 }
 
 // ---- Link propagation ----

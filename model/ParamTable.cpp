@@ -251,10 +251,7 @@ void WriteParam(const ParamRow& row, const ParamTarget& target, int v)
     row.pfnSet(target, v);
     if (!row.bCopyToLinked)
         return;
-    const int nGroup = g_outLinks.m_nGroup[target.nChannel];
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
-        if (i == target.nChannel || g_outLinks.m_nGroup[i] != nGroup)
-            continue;
+    for (const int i : LinkedOutputs(target.nChannel)) {
         ParamTarget linked = target;
         linked.nChannel = i;
         row.pfnSet(linked, v);

@@ -456,9 +456,7 @@ void CLevel_Delay_Dlg::OnLevelCommitted(int nCtrlId)
 void CLevel_Delay_Dlg::CopyOnToLinked(int n, bool bNoMark)
 {
     const BYTE byOn = m_pData->GetOutData(n)->GetOn();
-    for (int i = 0; i < kOutputs; ++i) {
-        if (i == n || g_outLinks.m_nGroup[i] != g_outLinks.m_nGroup[n])
-            continue;
+    for (const int i : LinkedOutputs(n)) {
         m_pData->GetOutData(i)->SetOn(byOn);
         m_btnOn[i]->SetCheck(byOn != 0);
         if (!bNoMark)
@@ -468,9 +466,7 @@ void CLevel_Delay_Dlg::CopyOnToLinked(int n, bool bNoMark)
 
 void CLevel_Delay_Dlg::RefreshLinkedLevels(int n)
 {
-    for (int i = 0; i < kOutputs; ++i) {
-        if (i == n || g_outLinks.m_nGroup[i] != g_outLinks.m_nGroup[n])
-            continue;
+    for (const int i : LinkedOutputs(n)) {
         m_binder.Load(m_nOutBinding[i]);
         MarkOutputPosition(i, true);
     }
@@ -623,9 +619,9 @@ void CLevel_Delay_Dlg::MarkOutputPosition(int n, bool bMark)
 void CLevel_Delay_Dlg::SelectOutputChannel(int n)
 {
     if (m_nSelOutput >= 0 && m_nSelOutput < kOutputs) {
-        for (int i = 0; i < kOutputs; ++i)
-            if (i == m_nSelOutput || g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[m_nSelOutput])
-                MarkOutputPosition(i, false);
+        MarkOutputPosition(m_nSelOutput, false);
+        for (const int i : LinkedOutputs(m_nSelOutput))
+            MarkOutputPosition(i, false);
     }
     if (n >= 0 && n < kOutputs) {
         m_nSelOutput = n;

@@ -28,7 +28,6 @@
 #include "pages/OutRoute_Dlg.h"
 #include "pages/OutRoute_DlgIds.h"
 #include "pages/OutputDlgIds.h"
-#include "pages/OutputEqEdit.h"
 #include "pages/OutputLayout.h"
 #include "pages/PageHost.h"
 #include "platform/MessageIds.h"
@@ -641,7 +640,7 @@ void COutputDlg::CheckOutputMapLock()
 
 void COutputDlg::SetLinkedHighlights(int nOutput)
 {
-    const std::vector<int> linked = COutputEqEdit::LinkedOutputs(nOutput);
+    const std::vector<int> linked = LinkedOutputs(nOutput);
     for (const int i : linked) {
         m_strip[i]->SetCurrent(true);
         SetPositionCheck(i, true);
@@ -653,7 +652,7 @@ void COutputDlg::SetLinkedHighlights(int nOutput)
 
 void COutputDlg::ClearLinkedHighlights(int nOutput)
 {
-    for (const int i : COutputEqEdit::LinkedOutputs(nOutput)) {
+    for (const int i : LinkedOutputs(nOutput)) {
         m_strip[i]->SetCurrent(false);
         SetPositionCheck(i, false);
     }
@@ -670,7 +669,7 @@ void COutputDlg::ShowOutputsUnlinked()
 
 void COutputDlg::RefreshLinkedLevels(int nOutput)
 {
-    for (const int i : COutputEqEdit::LinkedOutputs(nOutput))
+    for (const int i : LinkedOutputs(nOutput))
         m_strip[i]->LoadLevel();
 }
 

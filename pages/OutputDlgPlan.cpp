@@ -8,10 +8,10 @@
 #include "controls/BtnPng.h"
 #include "controls/EqCurveStatic.h"
 #include "controls/WndMessages.h"
+#include "model/DataDefine.h"
 #include "model/StdAfx.h"
 #include "pages/OutputDlg.h"
 #include "pages/OutputDlgIds.h"
-#include "pages/OutputEqEdit.h"
 #include "pages/OutputPlan.h"
 #include "platform/MessageIds.h"
 #include "res/WinStyles.h"
@@ -67,7 +67,7 @@ void COutputDlg::RefreshDiagram()
     for (int n = 0; n < kPlanOutputs; ++n)
         ShowPosition(n);
     m_planControls.ShowGroupLinks();
-    if (!COutputEqEdit::LinkedOutputs(g_nCurOutput).empty())
+    if (!LinkedOutputs(g_nCurOutput).empty())
         SetLinkedHighlights(g_nCurOutput);
 }
 

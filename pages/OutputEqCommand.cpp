@@ -1,5 +1,8 @@
 #include "pages/OutputEqCommand.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "model/DataDefine.h"
 #include "model/KTV_Data.h"
 #include "model/KTV_OutData.h"
@@ -36,9 +39,9 @@ bool COutputEqCommand::BypassAll(bool bShownOn)
         return !bAllBypassed;
     }
     // The group in output order, the output itself in its place.
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
-        if (g_outLinks.m_nGroup[i] != g_outLinks.m_nGroup[m_nOutput])
-            continue;
+    std::vector<int> group = LinkedOutputs(m_nOutput);
+    group.insert(std::ranges::upper_bound(group, m_nOutput), m_nOutput);
+    for (const int i : group) {
         if (i != m_nOutput)
             m_data.GetOutData(i)->BypassAll(bAllBypassed);
         m_host.SendOutputChannelBlock(i);

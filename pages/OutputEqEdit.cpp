@@ -17,13 +17,7 @@ COutputEqEdit::COutputEqEdit(CKTV_Data& data, int nOutput) : m_data(data), m_nOu
 
 std::vector<int> COutputEqEdit::LinkedOutputs(int nOutput)
 {
-    std::vector<int> linked;
-    if (nOutput < 0 || nOutput >= OUTPUT_CHANNELS)
-        return linked;
-    for (int i = 0; i < OUTPUT_CHANNELS; ++i)
-        if (i != nOutput && g_outLinks.m_nGroup[i] == g_outLinks.m_nGroup[nOutput])
-            linked.push_back(i);
-    return linked;
+    return ::LinkedOutputs(nOutput);
 }
 
 CFilter& COutputEqEdit::Band(int nBand) const

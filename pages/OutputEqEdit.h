@@ -17,7 +17,7 @@ public:
     // Edits of output nOutput (0-7) of data.
     COutputEqEdit(CKTV_Data& data, int nOutput);
 
-    // The other outputs of nOutput's link group, in output order.
+    // The other outputs of nOutput's link group, in output order (the model's LinkedOutputs).
     static std::vector<int> LinkedOutputs(int nOutput);
 
     // The bypass button of band k pressed while it showed bShownOn: the band is switched the

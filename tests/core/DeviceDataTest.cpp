@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "model/CommandFrame.h"
 #include "model/DataDefine.h"
@@ -152,6 +155,36 @@ TEST_F(DeviceData, ChannelLinkedWhenAnotherOutputSharesTheGroup)
     EXPECT_TRUE(IsChannelLinked(3));
     EXPECT_TRUE(IsChannelLinked(5));
     EXPECT_FALSE(IsChannelLinked(4));
+}
+
+// Who is linked with an output: the others of its group, in output order whatever the group's
+// number and whichever member asks.
+TEST_F(DeviceData, LinkedOutputsAreTheOthersOfTheGroupInOutputOrder)
+{
+    struct Case {
+        const char* szName;
+        std::array<int, OUTPUT_CHANNELS> groups;
+        int nOutput;
+        std::vector<int> linked;
+    };
+    const Case cases[] = {
+        {"a group of one", {0, 1, 2, 3, 4, 5, 6, 7}, 3, {}},
+        {"a pair, asked by its first", {0, 1, 2, 3, 4, 3, 6, 7}, 3, {5}},
+        {"a pair, asked by its second", {0, 1, 2, 3, 4, 3, 6, 7}, 5, {3}},
+        {"three, asked by the middle one", {7, 1, 7, 3, 4, 5, 7, 2}, 2, {0, 6}},
+        {"three, numbered after another output", {0, 1, 2, 3, 1, 5, 1, 7}, 6, {1, 4}},
+        {"every output", {4, 4, 4, 4, 4, 4, 4, 4}, 0, {1, 2, 3, 4, 5, 6, 7}},
+        {"every output, asked by the last", {4, 4, 4, 4, 4, 4, 4, 4}, 7, {0, 1, 2, 3, 4, 5, 6}},
+        {"two groups side by side", {0, 1, 0, 1, 0, 1, 6, 7}, 1, {3, 5}},
+        {"an output below the first", {0, 0, 0, 3, 4, 5, 6, 7}, -1, {}},
+        {"an output past the last", {0, 1, 2, 3, 4, 5, 6, 6}, OUTPUT_CHANNELS, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        std::copy(c.groups.begin(), c.groups.end(), g_outLinks.m_nGroup);
+        EXPECT_EQ(LinkedOutputs(c.nOutput), c.linked);
+        EXPECT_EQ(IsChannelLinked(c.nOutput), c.linked.empty() ? 0 : 1);
+    }
 }
 
 TEST_F(DeviceData, OptionalInputAccessorsSetAndClearTheirBits)
