@@ -5,11 +5,12 @@
 
 #include "controls/VirtualKeys.h"
 #include "model/Conversions.h"
+#include "model/Filter.h"
 
 namespace {
-constexpr int kMin = 0;              // the raw range always starts here
-constexpr int kHighBandsStart = 192;  // type 2 indexes the grid from this entry
-constexpr int kGainOffset = 80;       // type 10
+constexpr int kMin = 0;                         // the raw range always starts here
+constexpr int kHighBandsStart = 192;             // type 2 indexes the grid from this entry
+constexpr int kGainOffset = GAIN_POS_EDIT_MIN;  // type 10: a band gain's lowest edited position
 }  // namespace
 
 void CBitmapSliderModel::SetMargin(int nLeft, int nTop, int nRight, int nBottom)

@@ -2,15 +2,17 @@
 // The toolkit-free half of the skinned vertical fader (CBitmapSlider): position, range,
 // value-to-pixel mapping, hit test, click, drag, key and wheel stepping.
 //
-// The fader stores a raw position counted from the top: raw = max - value (value type 10:
-// max - value + 80), so the top end is the maximum value. The raw range always starts at 0.
+// The fader stores a raw position counted from the top: raw = max - value (value type 10, a band
+// gain: max - value + GAIN_POS_EDIT_MIN), so the top end is the maximum value. The raw range
+// always starts at 0. The binder sets a bound fader's type and range from its parameter row.
 class CBitmapSliderModel {
 public:
     void SetRangeMax(int nMax) { m_nMax = nMax; }
     int GetRangeMax() const { return m_nMax; }
     void SetMargin(int nLeft, int nTop, int nRight, int nBottom);
     int GetMarginLeft() const { return m_nMarginLeft; }
-    // 1 and 2: the value indexes the frequency grid (from entry 0, from entry 192); 10: offset 80.
+    // 1 and 2: the value indexes the frequency grid (from entry 0, from entry 192); 10: a band
+    // gain, offset by its lowest edited position.
     void SetType(int nType) { m_nType = nType; }
     int GetType() const { return m_nType; }
     int SetPageSize(int nSize);

@@ -109,7 +109,7 @@ int CFilter::GetGainPos() const
 {
     if (IsBypassOrFlat())
         return 200;
-    return FloorToInt((m_dGain + 20) * 100 / 10 + 0.5);
+    return FloorToInt((m_dGain + GAIN_POS_OFFSET_DB) * 100 / 10 + 0.5);
 }
 
 // The small offset absorbs the binary error of the 0.01 steps; floor keeps a received negative
@@ -173,7 +173,7 @@ void CFilter::FlatFromGain()
 
 void CFilter::SetGainPos(int nPos)
 {
-    m_dGain = nPos * 0.1 - 20;
+    m_dGain = GainOfPos(nPos);
     FlatFromGain();
     if (m_bShowHandles)
         UpdateNodeGeometry();
@@ -611,7 +611,7 @@ bool CFilter::DragNode(Point pt)
     if ((m_nType == FILTER_LOW_SHELF && m_nFreq > SHELF_TURN_HZ) ||
         (m_nType == FILTER_HIGH_SHELF && m_nFreq < SHELF_TURN_HZ))
         SetFreq(SHELF_TURN_HZ, true);
-    m_dGain = GetGainPos() * 0.1 - 20;  // onto the 0.1 dB grid
+    m_dGain = GainOfPos(GetGainPos());  // onto the 0.1 dB grid
     if (m_pSlider != nullptr)
         m_pSlider->SetPos(GetGainPos());
     UpdateNodeGeometry();

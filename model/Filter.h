@@ -31,6 +31,17 @@ enum EqTypeCode {
     EQTYPE_PEQ = 0, EQTYPE_LOW_SHELF_6DB, EQTYPE_LOW_SHELF_12DB, EQTYPE_HIGH_SHELF_6DB, EQTYPE_HIGH_SHELF_12DB,
 };
 
+// A band's gain position counts 0.1 dB steps up from -20 dB: position 200 is 0 dB. The pages'
+// band fields and faders edit positions GAIN_POS_EDIT_MIN to GAIN_POS_EDIT_MAX (-12 to +12 dB).
+constexpr double GAIN_POS_DB = 0.1;
+constexpr double GAIN_POS_OFFSET_DB = 20.0;
+constexpr int GAIN_POS_EDIT_MIN = 80;
+constexpr int GAIN_POS_EDIT_MAX = 320;
+constexpr double GainOfPos(int nPos)
+{
+    return nPos * GAIN_POS_DB - GAIN_POS_OFFSET_DB;
+}
+
 // The plot rectangle starts this far right of and below the graph's client origin.
 constexpr int PLOT_LEFT = 40;
 constexpr int PLOT_TOP = 10;

@@ -12,8 +12,8 @@
 
 class CArchive;
 
-// A band group's gain code is the gain position plus this offset; positions 0 to GAIN_POS_MAX
-// run from -20 dB to +20 dB in 0.1 dB steps, position 200 being 0 dB.
+// A band group's gain code is the gain position (model/Filter.h) plus this offset; the processor
+// takes positions 0 to GAIN_POS_MAX (+20 dB).
 constexpr int GAIN_CODE_OFFSET = 400;
 constexpr int GAIN_POS_MAX = 400;
 

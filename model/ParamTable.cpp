@@ -16,6 +16,11 @@ constexpr int kDelayMax = 259;  // 5.396 ms, the last code every page offers
 constexpr int kLevelMax = 600;  // 0 dB
 constexpr int kMasterMax = 66;  // +6 dB
 
+// The value types of the rows' faders (CBitmapSlider).
+constexpr int kNoFader = -1;
+constexpr int kPlainFader = 0;
+constexpr int kGainFader = 10;
+
 CKTV_OutData& Out(const ParamTarget& t)
 {
     return *t.pData->GetOutData(t.nChannel);
@@ -104,95 +109,98 @@ void SetCompLevelUnderLim(const ParamTarget& t, int v)
 
 constexpr ParamRow kRows[] = {
     {ParamId::MasterVolume, "master volume", ParamScope::Device, 25, 0, kMasterMax, 1.0, 60.0, "", -1,
-     ParamPending::Master, false, GetMasterVolume, SetMasterVolume},
+     kPlainFader, ParamPending::Master, false, GetMasterVolume, SetMasterVolume},
     {ParamId::OutBandFreq, "output band frequency", ParamScope::OutputBand, 4, 20, 20000, 0.0, 0.0, "", -1,
-     ParamPending::None, true, [](const ParamTarget& t) { return OutBand(t).GetFreq(); },
+     kNoFader, ParamPending::None, true, [](const ParamTarget& t) { return OutBand(t).GetFreq(); },
      [](const ParamTarget& t, int v) { OutBand(t).SetFreq(v, true); }},
     {ParamId::OutBandWidth, "output band bandwidth", ParamScope::OutputBand, 11, 0, 295, 0.0, 0.0, "", -1,
-     ParamPending::None, true, [](const ParamTarget& t) { return OutBand(t).GetBandwidthIndex(); },
+     kNoFader, ParamPending::None, true, [](const ParamTarget& t) { return OutBand(t).GetBandwidthIndex(); },
      [](const ParamTarget& t, int v) { OutBand(t).SetBandwidthIndex(v); }},
-    {ParamId::OutBandGain, "output band gain", ParamScope::OutputBand, 10, 80, 320, 0.1, 20.0, "", -1,
-     ParamPending::None, true, [](const ParamTarget& t) { return OutBand(t).GetGainPos(); },
+    {ParamId::OutBandGain, "output band gain", ParamScope::OutputBand, 10, GAIN_POS_EDIT_MIN, GAIN_POS_EDIT_MAX,
+     GAIN_POS_DB, GAIN_POS_OFFSET_DB, "", -1, kGainFader, ParamPending::None, true,
+     [](const ParamTarget& t) { return OutBand(t).GetGainPos(); },
      [](const ParamTarget& t, int v) { OutBand(t).SetGainPos(v); }},
     {ParamId::OutHpfFreq, "output high-pass frequency", ParamScope::Output, 8, 20, 20000, 0.0, 0.0, "", -1,
-     ParamPending::None, true, [](const ParamTarget& t) { return Out(t).GetHPF()->GetFreq(); },
+     kNoFader, ParamPending::None, true, [](const ParamTarget& t) { return Out(t).GetHPF()->GetFreq(); },
      [](const ParamTarget& t, int v) { Out(t).GetHPF()->SetFreq(v, true); }},
     {ParamId::OutLpfFreq, "output low-pass frequency", ParamScope::Output, 8, 20, 20000, 0.0, 0.0, "", -1,
-     ParamPending::None, true, [](const ParamTarget& t) { return Out(t).GetLPF()->GetFreq(); },
+     kNoFader, ParamPending::None, true, [](const ParamTarget& t) { return Out(t).GetLPF()->GetFreq(); },
      [](const ParamTarget& t, int v) { Out(t).GetLPF()->SetFreq(v, true); }},
-    {ParamId::OutLevel, "output level", ParamScope::Output, 23, 0, kLevelMax, 0.1, 60.0, "", -1, ParamPending::None,
-     false, [](const ParamTarget& t) { return int(Out(t).GetLevel()); },
+    {ParamId::OutLevel, "output level", ParamScope::Output, 23, 0, kLevelMax, 0.1, 60.0, "", -1, kPlainFader,
+     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLevel()); },
      [](const ParamTarget& t, int v) { Out(t).SetLevel(std::int16_t(v)); }},
     {ParamId::OutDelayMs, "output delay (ms)", ParamScope::Output, 0, 0, kDelayMax, 0.0, 0.0, "", 2,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
      [](const ParamTarget& t, int v) { Out(t).SetDelay(std::int16_t(v)); }},
     {ParamId::OutDelayCm, "output delay (cm)", ParamScope::Output, 1, 0, kDelayMax, 0.0, 0.0, "", 2,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
      [](const ParamTarget& t, int v) { Out(t).SetDelay(std::int16_t(v)); }},
     {ParamId::OutDelayInch, "output delay (inch)", ParamScope::Output, 2, 0, kDelayMax, 0.0, 0.0, "", 2,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetDelay()); },
      [](const ParamTarget& t, int v) { Out(t).SetDelay(std::int16_t(v)); }},
     // The input page's frequency spins step by 1 Hz, not along the frequency grid.
     {ParamId::MusicBandFreq, "music band frequency", ParamScope::MusicBand, 4, 20, 20000, 0.0, 0.0, "", 0,
-     ParamPending::None, false, [](const ParamTarget& t) { return MusicBand(t).GetFreq(); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return MusicBand(t).GetFreq(); },
      [](const ParamTarget& t, int v) { MusicBand(t).SetFreq(v, true); }},
     {ParamId::MusicBandWidth, "music band bandwidth", ParamScope::MusicBand, 11, 0, 295, 0.0, 0.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return MusicBand(t).GetBandwidthIndex(); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return MusicBand(t).GetBandwidthIndex(); },
      [](const ParamTarget& t, int v) { MusicBand(t).SetBandwidthIndex(v); }},
-    {ParamId::MusicBandGain, "music band gain", ParamScope::MusicBand, 10, 80, 320, 0.1, 20.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return MusicBand(t).GetGainPos(); },
+    {ParamId::MusicBandGain, "music band gain", ParamScope::MusicBand, 10, GAIN_POS_EDIT_MIN, GAIN_POS_EDIT_MAX,
+     GAIN_POS_DB, GAIN_POS_OFFSET_DB, "", -1, kGainFader, ParamPending::None, false,
+     [](const ParamTarget& t) { return MusicBand(t).GetGainPos(); },
      [](const ParamTarget& t, int v) { MusicBand(t).SetGainPos(v); }},
     {ParamId::MusicLevel, "music input level", ParamScope::Music, 23, 0, kLevelMax, 0.1, 60.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return Music(t).GetLevel(); },
+     kPlainFader, ParamPending::None, false, [](const ParamTarget& t) { return Music(t).GetLevel(); },
      [](const ParamTarget& t, int v) { Music(t).SetLevel(v); }},
     // Advanced settings dialog
     {ParamId::MixThreshold, "mixer threshold", ParamScope::Device, 26, 0, kMixMax, 1.0, 120.0, "", -1,
-     ParamPending::Input, false, GetInputByte<&InputSettings::m_byMixThreshold>,
+     kNoFader, ParamPending::Input, false, GetInputByte<&InputSettings::m_byMixThreshold>,
      SetInputByte<&InputSettings::m_byMixThreshold>},
     {ParamId::MixAtten, "mixer attenuation", ParamScope::Device, 26, 0, kMixMax, 1.0, 120.0, "dB", -1,
-     ParamPending::Input, false, GetInputByte<&InputSettings::m_byMixAtten>,
+     kNoFader, ParamPending::Input, false, GetInputByte<&InputSettings::m_byMixAtten>,
      SetInputByte<&InputSettings::m_byMixAtten>},
-    {ParamId::MixRelease, "mixer release", ParamScope::Device, 20, 2, 30, 1.0, 1.0, "s", -1, ParamPending::Input,
-     false, GetInputByte<&InputSettings::m_byMixRelease>, SetInputByte<&InputSettings::m_byMixRelease>},
+    {ParamId::MixRelease, "mixer release", ParamScope::Device, 20, 2, 30, 1.0, 1.0, "s", -1, kNoFader,
+     ParamPending::Input, false, GetInputByte<&InputSettings::m_byMixRelease>,
+     SetInputByte<&InputSettings::m_byMixRelease>},
     {ParamId::GroupDelay, "music group delay", ParamScope::Device, 14, 0, kGroupDelayMax, 0.01, 100.0, "s", -1,
-     ParamPending::Master, false, [](const ParamTarget&) { return int(g_masterSettings.m_byGroupDelay); },
+     kNoFader, ParamPending::Master, false, [](const ParamTarget&) { return int(g_masterSettings.m_byGroupDelay); },
      SetGroupDelay},
     {ParamId::NoiseThreshold, "noise threshold", ParamScope::Device, 23, 0, kNoiseMax, 1.0, 120.0, "dBu", -1,
-     ParamPending::Master, false, [](const ParamTarget&) { return int(g_masterSettings.m_byNoiseThreshold); },
+     kNoFader, ParamPending::Master, false, [](const ParamTarget&) { return int(g_masterSettings.m_byNoiseThreshold); },
      SetNoiseThreshold},
     {ParamId::AdvLimLevelDbu, "limiter level (dBu)", ParamScope::Output, 30, 0, kLimLevelMax, 0.1, 30.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
      [](const ParamTarget& t, int v) { Out(t).SetLimLevel(std::int16_t(v)); }},
     {ParamId::AdvLimLevelVolt, "limiter level (Vpp)", ParamScope::Output, 32, 0, kLimLevelMax, 0.1, 30.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
      [](const ParamTarget& t, int v) { Out(t).SetLimLevel(std::int16_t(v)); }},
     {ParamId::LimAttack, "limiter attack", ParamScope::Output, 5, 0, kAttackMax, 0.0, 0.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimAttack()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimAttack()); },
      [](const ParamTarget& t, int v) { Out(t).SetLimAttack(std::int16_t(v)); }},
     {ParamId::AdvLimRelease, "limiter release (code)", ParamScope::Output, 6, kReleaseMin, kReleaseMax, 0.0, 0.0,
-     "ms", -1, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimRelease()); },
+     "ms", -1, kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimRelease()); },
      [](const ParamTarget& t, int v) { Out(t).SetLimRelease(std::int16_t(v)); }},
     // Dynamics dialog
     {ParamId::DynLimLevel, "limiter level", ParamScope::Output, 24, 0, kLimLevelMax, 0.1, 30.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
      SetLimLevelOverComp},
     {ParamId::DynLimRelease, "limiter release", ParamScope::Output, 6, kReleaseMin, kReleaseMax, 0.0, 0.0, "ms", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return Out(t).GetLimRelease() + kReleaseMin; },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return Out(t).GetLimRelease() + kReleaseMin; },
      [](const ParamTarget& t, int v) { Out(t).SetLimRelease(std::int16_t(v - kReleaseMin)); }},
     {ParamId::CompLevel, "compressor level", ParamScope::Output, 24, 0, kCompLevelMax, 0.1, 30.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetCompLevel()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetCompLevel()); },
      SetCompLevelUnderLim},
     {ParamId::CompRatio, "compressor ratio", ParamScope::Output, 40, 1, kRatioMax, 0.0, 0.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetCompRatio()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetCompRatio()); },
      [](const ParamTarget& t, int v) { Out(t).SetCompRatio(BYTE(v)); }},
     {ParamId::CompAttack, "compressor attack", ParamScope::Output, 5, 0, kAttackMax, 0.0, 0.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetCompAttack()); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetCompAttack()); },
      [](const ParamTarget& t, int v) { Out(t).SetCompAttack(std::int16_t(v)); }},
     {ParamId::CompRelease, "compressor release", ParamScope::Output, 6, kReleaseMin, kReleaseMax, 0.0, 0.0, "ms", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return Out(t).GetCompRelease() + kReleaseMin; },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return Out(t).GetCompRelease() + kReleaseMin; },
      [](const ParamTarget& t, int v) { Out(t).SetCompRelease(std::int16_t(v - kReleaseMin)); }},
     {ParamId::MusicGate, "music noise gate", ParamScope::Music, 23, 0, kNoiseMax, 1.0, 120.0, "", -1,
-     ParamPending::None, false, [](const ParamTarget& t) { return Music(t).GetGateThreshold(); },
+     kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return Music(t).GetGateThreshold(); },
      [](const ParamTarget& t, int v) { Music(t).SetGateThreshold(v); }},
 };
 
@@ -247,7 +255,6 @@ void WriteParam(const ParamRow& row, const ParamTarget& target, int v)
 {
     if (!IsValidTarget(row, target))
         return;
-    v = std::clamp(v, row.nMin, row.nMax);
     row.pfnSet(target, v);
     if (!row.bCopyToLinked)
         return;
@@ -256,6 +263,11 @@ void WriteParam(const ParamRow& row, const ParamTarget& target, int v)
         linked.nChannel = i;
         row.pfnSet(linked, v);
     }
+}
+
+int FaderRange(const ParamRow& row)
+{
+    return row.nMax - row.nMin;
 }
 
 ParamId DelayParamOfUnit(int nUnit)

@@ -76,6 +76,10 @@ struct ParamRow {
     double dOffset;
     const char* szUnit;
     int nSpinType;  // the spin's stepping type; -1 keeps the one the spin takes from its field
+    // The value type of the field's fader (CBitmapSlider): 0 plain, 10 a band gain, whose fader
+    // counts from GAIN_POS_EDIT_MIN; -1 for a field no page gives a fader. A fader spans the
+    // row's range (FaderRange), the maximum at its top.
+    int nFaderType;
     ParamPending pending;
     // Band and crossover edits of an output go to the same band of every output linked to it; the
     // model's setters of the other rows copy what they copy themselves.
@@ -94,10 +98,14 @@ bool IsValidTarget(const ParamRow& row, const ParamTarget& target);
 int ReadParam(const ParamRow& row, const ParamTarget& target);
 // The stored value limited to the row's range: what a field shows.
 int ShownParam(const ParamRow& row, const ParamTarget& target);
-// Writes v (limited to the range) through the row's setter, then, for a row that copies, to the
-// same band of every other output of the target's link group, in output order. Nothing for a
-// target that does not exist.
+// Writes v through the row's setter, then, for a row that copies, to the same band of every
+// other output of the target's link group, in output order. Nothing for a target that does not
+// exist. The caller gives a value within the row's range (the binder limits what its controls
+// give, once).
 void WriteParam(const ParamRow& row, const ParamTarget& target, int v);
+// The raw range of a row's fader runs from 0, which shows the row's maximum, to this, which
+// shows its minimum.
+int FaderRange(const ParamRow& row);
 
 // The delay row of a display unit (1 ms, 2 cm, 3 inch; anything else ms).
 ParamId DelayParamOfUnit(int nUnit);

@@ -98,11 +98,9 @@ bool CInPutDlg::OnInitDialog()
     return true;
 }
 
-// Every column's fields are bound to the band of the active input; the fader works in the gain
-// field's codes (type 10: value = raw position + 80 over the raw range 0-240).
+// Every column's fields and gain fader are bound to the band of the active input.
 void CInPutDlg::InitBandControls()
 {
-    constexpr int kFaderRange = 240;
     for (int k = 0; k < kBands; ++k) {
         auto target = [this, k] { return ParamTarget{m_pData, g_nCurInput, k}; };
         m_nFreqBinding[k] = m_binder.Bind(ParamId::MusicBandFreq, m_editFreq[k], m_spinFreq[k], nullptr, target);
@@ -111,10 +109,8 @@ void CInPutDlg::InitBandControls()
         fader.SetBitmapChannel(IDB_FADER_CHANNEL, 0);
         fader.SetBitmapThumb(IDB_THUMB, IDB_THUMB_ACTIVE, true);
         fader.SetBitmapThumbDisabled(IDB_THUMB_DISABLED);
-        fader.SetRange(0, kFaderRange);
         fader.SetHoverNotify(true);
         fader.SetMargin(k == 0 ? 0 : kFaderMargin, 1, 1, 1);
-        fader.SetType(10);
         m_nGainBinding[k] = m_binder.Bind(ParamId::MusicBandGain, m_editGain[k], m_spinGain[k], m_sldGain[k], target,
                                           [this, k](int) {
                                               ShowBandBypass(k);

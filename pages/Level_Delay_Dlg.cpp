@@ -123,13 +123,12 @@ void CLevel_Delay_Dlg::InitLevelControls()
     m_picLinkLR->SetBitmap(IDB_LINK_LR);
     m_picLinkLR->Hide();
 
-    auto setUpSlider = [](CBitmapSlider* pSlider, int nChannel, int nThumb, ParamId id) {
+    auto setUpSlider = [](CBitmapSlider* pSlider, int nChannel, int nThumb) {
         pSlider->SetBitmapChannel(nChannel, 0);
         pSlider->SetBitmapThumb(nThumb, IDB_THUMB_ACTIVE, true);
-        pSlider->SetRange(0, ParamRowOf(id).nMax);
         pSlider->SetHoverNotify(true);
     };
-    setUpSlider(m_sliderMaster, IDB_MASTER_CHANNEL, IDB_MASTER_THUMB, ParamId::MasterVolume);
+    setUpSlider(m_sliderMaster, IDB_MASTER_CHANNEL, IDB_MASTER_THUMB);
     m_sliderMaster->SetMargin(25, 0, 1, 2);
     m_spinMaster->Hide();
     m_btnMasterOn->SetHoverNotify(true);
@@ -138,7 +137,7 @@ void CLevel_Delay_Dlg::InitLevelControls()
                                      [this](int) { m_btnMasterOn->SetCheck(g_masterSettings.m_byMasterOn != 0); });
 
     for (int k = 0; k < kInputs; ++k) {
-        setUpSlider(m_sliderInput[k], IDB_INPUT_CHANNEL, IDB_INPUT_THUMB, ParamId::MusicLevel);
+        setUpSlider(m_sliderInput[k], IDB_INPUT_CHANNEL, IDB_INPUT_THUMB);
         m_sliderInput[k]->SetMargin(38, 0, 1, 2);
         m_spinInput[k]->Hide();
         m_btnInput[k]->SetHoverNotify(true);
@@ -148,7 +147,7 @@ void CLevel_Delay_Dlg::InitLevelControls()
     }
 
     for (int n = 0; n < kOutputs; ++n) {
-        setUpSlider(m_sliderOut[n], IDB_OUT_CHANNEL, IDB_OUT_THUMB, ParamId::OutLevel);
+        setUpSlider(m_sliderOut[n], IDB_OUT_CHANNEL, IDB_OUT_THUMB);
         m_sliderOut[n]->SetMargin(35, 4, 1, 4);
         m_spinOut[n]->Hide();
         m_nOutBinding[n] = m_binder.Bind(ParamId::OutLevel, m_editOut[n], m_spinOut[n], m_sliderOut[n],

@@ -75,7 +75,6 @@ bool COutRoute_Dlg::OnInitDialog()
     m_sliderLevel->SetBitmapChannel(IDB_LEVEL_CHANNEL, 0);
     m_sliderLevel->SetBitmapThumb(IDB_LEVEL_THUMB, 282, true);
     m_sliderLevel->SetBitmapThumbDisabled(IDB_LEVEL_THUMB_DISABLED);
-    m_sliderLevel->SetRange(0, 600);
     m_sliderLevel->SetMargin(25, 0, 1, 2);
     m_sliderLevel->SetHoverNotify(true);
     m_spinLevel->Hide();

@@ -233,7 +233,6 @@ void COutputDlg::InitMasterControls()
     m_editMaster->SetFont(g_fontEdit);
     m_sliderMaster->SetBitmapChannel(IDB_MASTER_CHANNEL, 0);
     m_sliderMaster->SetBitmapThumb(IDB_MASTER_THUMB, IDB_THUMB_ACTIVE, true);
-    m_sliderMaster->SetRange(0, ParamRowOf(ParamId::MasterVolume).nMax);
     m_sliderMaster->SetMargin(25, 0, 1, 2);
     m_sliderMaster->SetHoverNotify(true);
     m_spinMaster->Hide();
@@ -305,10 +304,8 @@ void COutputDlg::InitBandControls()
         CBitmapSlider& fader = *m_sliderGain[k];
         fader.SetBitmapChannel(k == 0 ? IDB_BAND_CHANNEL_1 : IDB_BAND_CHANNEL, 0);
         fader.SetBitmapThumb(IDB_BAND_THUMB, IDB_BAND_THUMB_ACTIVE, true);
-        fader.SetRange(0, 240);
         fader.SetMargin(4, 1, 1, 1);
         fader.SetHoverNotify(true);
-        fader.SetType(10);
         auto target = [this, k] { return ParamTarget{m_pData, g_nCurOutput, k}; };
         m_nFreqBinding[k] = m_binder.Bind(ParamId::OutBandFreq, m_editFreq[k], m_spinFreq[k], nullptr, target);
         m_nWidthBinding[k] = m_binder.Bind(ParamId::OutBandWidth, m_editWidth[k], m_spinWidth[k], nullptr, target);

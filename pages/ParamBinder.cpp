@@ -65,6 +65,10 @@ void CParamBinder::SetUpControls(const Binding& b)
         if (row.nSpinType >= 0)
             b.pSpin->SetType(row.nSpinType);
     }
+    if (b.pSlider) {
+        b.pSlider->SetType(row.nFaderType);
+        b.pSlider->SetRange(0, FaderRange(row));
+    }
     if (b.pEdit && b.pSlider) {
         b.pEdit->SetBuddySlider(b.pSlider);
         b.pSlider->SetBuddyEdit(b.pEdit);

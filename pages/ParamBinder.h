@@ -1,7 +1,8 @@
 #pragma once
 // Ties the numeric fields, spins and faders of a page or dialog to rows of the parameter table
-// (model/ParamTable.h). A binding sets its field up from the row (display type, range, scale,
-// offset, unit, spin and fader), loads it from the model and writes it back:
+// (model/ParamTable.h). A binding sets its controls up from the row (the field's display type,
+// range, scale, offset and unit, the spin's range and stepping, the fader's value type and range),
+// loads them from the model and writes back:
 // - Load: the value the model holds, limited to the row's range for display (a value beyond it
 //   is traced, never reported in a box), marking nothing.
 // - Commit: when the user edited the field (typed text, a spin step, a fader moved or let go) to a

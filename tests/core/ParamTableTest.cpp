@@ -3,7 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "controls/BitmapSliderModel.h"
 #include "controls/NumEditTypes.h"
+#include "controls/VirtualKeys.h"
 #include "model/Filter.h"
 #include "model/ParamTable.h"
 #include "tests/support/PresetDataFixture.h"
@@ -201,6 +203,46 @@ TEST_F(ParamTable, TargetsOutsideTheModelAreNeitherReadNorWritten)
     EXPECT_FALSE(IsValidTarget(band, {&Data(), 6, 0}));
     EXPECT_FALSE(IsValidTarget(band, {&Data(), 0, CHANNEL_BANDS}));
     EXPECT_TRUE(IsValidTarget(band, {&Data(), 5, CHANNEL_BANDS - 1}));
+}
+
+// A fader set up from its row stands at each value of the row's range and reads it back: the top
+// end is the maximum, the bottom end the minimum, and no value lies where a user's move would
+// clamp it away. A band gain's field shows the gain the band takes from the same position.
+TEST(ParamRows, EachRowsFaderRoundTripsOverTheRowsRange)
+{
+    // The rows the pages give a fader.
+    for (const ParamId id : {ParamId::MasterVolume, ParamId::OutBandGain, ParamId::OutLevel, ParamId::MusicBandGain,
+                             ParamId::MusicLevel})
+        EXPECT_GE(ParamRowOf(id).nFaderType, 0) << ParamRowOf(id).szName;
+    for (const ParamRow& row : ParamRows()) {
+        if (row.nFaderType < 0)
+            continue;
+        SCOPED_TRACE(row.szName);
+        CBitmapSliderModel fader;
+        fader.SetType(row.nFaderType);
+        fader.SetRangeMax(FaderRange(row));
+        for (int v = row.nMin; v <= row.nMax; ++v) {
+            fader.SetPos(v);
+            ASSERT_EQ(fader.GetPos(), v);
+            ASSERT_FALSE(fader.ClampedSet(fader.GetRaw())) << v;
+        }
+        fader.SetPos(row.nMax);
+        EXPECT_EQ(fader.GetRaw(), 0);
+        fader.Key(VK_END);
+        EXPECT_EQ(fader.GetPos(), row.nMin);
+        fader.Key(VK_HOME);
+        EXPECT_EQ(fader.GetPos(), row.nMax);
+    }
+
+    for (const ParamId id : {ParamId::OutBandGain, ParamId::MusicBandGain}) {
+        const ParamRow& row = ParamRowOf(id);
+        SCOPED_TRACE(row.szName);
+        CFilter band;
+        for (int v = row.nMin; v <= row.nMax; ++v) {
+            band.SetGainPos(v);
+            ASSERT_DOUBLE_EQ(band.GetGain(), v * row.dScale - row.dOffset) << v;
+        }
+    }
 }
 
 TEST(ParamRows, DelayRowFollowsTheDisplayUnit)
