@@ -137,5 +137,5 @@ private:
     PopupHandler m_fnPopup;
 };
 
-// The music input page while it exists (UI thread); the level and delay page posts to it.
+// The music input page while it exists (UI thread); the view posts the input's changes to it.
 extern CInPutDlg* g_pInputPage;

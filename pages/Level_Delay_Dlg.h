@@ -153,5 +153,5 @@ private:
     CControlTimer m_meterFrame;
 };
 
-// The level and delay page while it exists (UI thread); the music input page posts to it.
+// The level and delay page while it exists (UI thread); the view posts the input's changes to it.
 extern CLevel_Delay_Dlg* g_pLevelPage;
