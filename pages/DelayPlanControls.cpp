@@ -108,15 +108,18 @@ void CDelayPlanControls::ApplyDelay(int nOutput, int nCode)
         m_spinDelay[f]->SetPos(ShownDelay(nOutput));
 }
 
-// A delay the field shows already is not written, so a delay held beyond the range stays until
-// the user changes it.
+// As the binder does: a spin's step, typed text or a value other than the one shown is an edit,
+// written when it differs from the delay the model holds, so an edit to the end a field shows for
+// a delay held beyond 0-259 is written; a click on the field is no edit and keeps that delay.
 int CDelayPlanControls::CommitDelay(int nField, bool bFromSpin)
 {
     const int n = m_plan.OutputOfField(nField);
     if (n < 0)
         return -1;
+    const bool bTyped = m_editDelay[nField]->IsEdited();  // read before the spin takes the text
     const int nCode = m_spinDelay[nField]->GetPos();
-    const bool bChanged = nCode != ShownDelay(n);
+    const bool bEdit = bFromSpin || bTyped || nCode != ShownDelay(n);
+    const bool bChanged = bEdit && nCode != m_data.GetOutData(n)->GetDelay();
     if (bChanged)
         ApplyDelay(n, nCode);
     if (bFromSpin)

@@ -51,7 +51,8 @@ public:
     // A link button's command flips its group: false when the group cannot be linked.
     bool FlipGroupLink(int nButton);
     // A field's commit or a step of its spin stores the field's delay for the output it serves
-    // and returns that output, -1 for none.
+    // when the user edited it to another delay than the model's, and returns that output, -1 for
+    // none.
     int CommitDelay(int nField, bool bFromSpin);
     // Posted by a field's spin after its own step: the outputs linked with it follow by one unit.
     void FollowStep(int nField, int nStep);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "model/Music_InData.h"
 #include "model/SpeakerGroupTable.h"
 #include "model/StdAfx.h"
+#include "pages/DelayPlan.h"
 #include "pages/InPutDlg.h"
 #include "pages/Level_Delay_Dlg.h"
 #include "pages/Level_Delay_DlgIds.h"
@@ -504,6 +506,56 @@ TEST_F(LevelPage, LinkedDelaysStepTogether)
     Click(IDC_GROUP_LINK + 2);
     EXPECT_EQ(g_speakerGroups.m_nFrontLeftState, 0);
     EXPECT_FALSE(Edit(IDC_DELAY_EDIT).IsReadOnly());
+}
+
+// A delay held beyond 0-259 shows at the nearest end; typing what the field shows, or stepping
+// the spin toward that end, stores the end and sends it, and a linked partner steps with it by
+// one unit from its own delay.
+TEST_F(LevelPage, AnEditToTheShownEndOfADelayHeldBeyondItIsWrittenAndSent)
+{
+    enum class Gesture { Typed, SpinStep };
+    struct Case {
+        const char* szName;
+        int nHeld;
+        int nShown;
+        Gesture gesture;
+        int nStep;  // toward the end shown
+    };
+    const Case cases[] = {
+        {"typed at the top", 300, DELAY_CODE_MAX, Gesture::Typed, +1},
+        {"typed at the bottom", -5, 0, Gesture::Typed, -1},
+        {"stepped at the top", 300, DELAY_CODE_MAX, Gesture::SpinStep, +1},
+        {"stepped at the bottom", -5, 0, Gesture::SpinStep, -1},
+    };
+    Connect();
+    SetRoles({1, 3, 0, 0, 0, 0, 0, 0});  // output 0 front-left tweeter, output 1 its woofer
+    ShowLevelPage();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        const bool bWasSynced = g_bSynced;
+        g_bSynced = 0;  // as the processor's data arrives
+        Out(0).SetDelay(static_cast<std::int16_t>(c.nHeld));
+        Out(1).SetDelay(100);
+        g_bSynced = bWasSynced;
+        m_pView->RefreshOutputPage();
+        const bool bLinked = c.gesture == Gesture::SpinStep;
+        if (bLinked)
+            Click(IDC_GROUP_LINK + 2);  // tweeter and woofer step together
+        ASSERT_EQ(Item<CNumSpin>(IDC_DELAY_SPIN).GetPos(), c.nShown);
+        m_emulator.ClearLog();
+
+        if (c.gesture == Gesture::Typed) {
+            Type(IDC_DELAY_EDIT, Edit(IDC_DELAY_EDIT).GetText().utf8_string().c_str());
+        } else {
+            Item<CNumSpin>(IDC_DELAY_SPIN).Step(c.nStep);
+            PumpPendingEvents();
+        }
+        EXPECT_EQ(Out(0).GetDelay(), c.nShown);
+        EXPECT_EQ(Out(1).GetDelay(), bLinked ? StepDelay(100, g_nDelayUnit, c.nStep) : 100);
+        EXPECT_TRUE(WaitForWrite(emu::BLOCK_OUTPUT, 0));
+        if (bLinked)
+            Click(IDC_GROUP_LINK + 2);
+    }
 }
 
 // A new level switches a switched-off output on; outputs linked to it show the level they took

@@ -150,6 +150,26 @@ TEST_F(OutputPlan, LinkedDelaysStepTogetherAndReachTheProcessor)
     EXPECT_FALSE(Item<CNumEdit>(6000)->IsReadOnly());
 }
 
+// A delay held beyond 0-259 shows at the top; typing what the field shows stores the top and
+// sends it.
+TEST_F(OutputPlan, TypingTheShownTopOfADelayHeldBeyondItIsSent)
+{
+    SeedProcessorWithDefaults();
+    Connect();
+    const bool bWasSynced = g_bSynced;
+    g_bSynced = 0;  // as the processor's data arrives
+    Out(0).SetDelay(300);
+    g_bSynced = bWasSynced;
+    m_pView->RefreshOutputPage();
+    const int nField = IDC_DELAY_EDIT + 1;  // output 0, front left full
+    ASSERT_EQ(Item<CNumSpin>(IDC_DELAY_SPIN + 1)->GetPos(), DELAY_CODE_MAX);
+    m_emulator.ClearLog();
+    Type(nField, Item<CNumEdit>(nField)->GetText().utf8_string().c_str());
+    EXPECT_EQ(Out(0).GetDelay(), DELAY_CODE_MAX);
+    ASSERT_TRUE(SettleUntil([&] { return !Received(emu::BLOCK_OUTPUT, 0).empty(); }));
+    EXPECT_EQ(Received(emu::BLOCK_OUTPUT, 0).back(), BaseFrame(0));
+}
+
 // A delay typed in ms is stored as its truncated code; the units change the texts, never a code.
 TEST_F(OutputPlan, DelaysTypedAndShownInEachUnit)
 {
