@@ -77,41 +77,46 @@ void ReadContent(CArchive& ar, T& content)
 
 DeviceStateItems CollectItems()
 {
+    const InputSettings input = g_inputSettings;
+    const MasterSettings master = g_masterSettings;
     DeviceStateItems items{};
-    items.m_byInput = g_inputSettings.m_byInput;
-    items.m_byGroupDelay = g_masterSettings.m_byGroupDelay;
-    items.m_wVolume = g_masterSettings.m_wVolume;
-    items.m_byInputMode = g_inputSettings.m_byInputMode;
-    items.m_byNoiseThreshold = g_masterSettings.m_byNoiseThreshold;
-    items.m_byInputAgain = g_inputSettings.m_byInput;
-    items.m_byTwoWay = g_inputSettings.m_byTwoWay;
-    items.m_bySource = g_inputSettings.m_bySource;
-    items.m_byMixThreshold = g_inputSettings.m_byMixThreshold;
-    items.m_byMixAtten = g_inputSettings.m_byMixAtten;
-    items.m_byMixRelease = g_inputSettings.m_byMixRelease;
-    items.m_byNoInput = g_masterSettings.m_byNoInput;
-    items.m_byReserved = g_masterSettings.m_byReserved;
-    items.m_byMasterOn = g_masterSettings.m_byMasterOn;
+    items.m_byInput = input.m_byInput;
+    items.m_byGroupDelay = master.m_byGroupDelay;
+    items.m_wVolume = master.m_wVolume;
+    items.m_byInputMode = input.m_byInputMode;
+    items.m_byNoiseThreshold = master.m_byNoiseThreshold;
+    items.m_byInputAgain = input.m_byInput;
+    items.m_byTwoWay = input.m_byTwoWay;
+    items.m_bySource = input.m_bySource;
+    items.m_byMixThreshold = input.m_byMixThreshold;
+    items.m_byMixAtten = input.m_byMixAtten;
+    items.m_byMixRelease = input.m_byMixRelease;
+    items.m_byNoInput = master.m_byNoInput;
+    items.m_byReserved = master.m_byReserved;
+    items.m_byMasterOn = master.m_byMasterOn;
     std::memcpy(items.m_byRoles, g_byDevRoles, sizeof(items.m_byRoles));
     return items;
 }
 
 void ApplyItems(const DeviceStateItems& items)
 {
-    g_inputSettings.m_byInput = items.m_byInput;
-    g_masterSettings.m_byGroupDelay = items.m_byGroupDelay;
-    g_masterSettings.m_wVolume = items.m_wVolume;
-    g_inputSettings.m_byInputMode = items.m_byInputMode;
-    g_masterSettings.m_byNoiseThreshold = items.m_byNoiseThreshold;
-    g_inputSettings.m_byInput = items.m_byInputAgain;
-    g_inputSettings.m_byTwoWay = items.m_byTwoWay;
-    g_inputSettings.m_bySource = items.m_bySource;
-    g_inputSettings.m_byMixThreshold = items.m_byMixThreshold;
-    g_inputSettings.m_byMixAtten = items.m_byMixAtten;
-    g_inputSettings.m_byMixRelease = items.m_byMixRelease;
-    g_masterSettings.m_byNoInput = items.m_byNoInput;
-    g_masterSettings.m_byReserved = items.m_byReserved;
-    g_masterSettings.m_byMasterOn = items.m_byMasterOn;
+    g_inputSettings.Update([&](InputSettings& input) {
+        input.m_byInput = items.m_byInputAgain;
+        input.m_byInputMode = items.m_byInputMode;
+        input.m_byTwoWay = items.m_byTwoWay;
+        input.m_bySource = items.m_bySource;
+        input.m_byMixThreshold = items.m_byMixThreshold;
+        input.m_byMixAtten = items.m_byMixAtten;
+        input.m_byMixRelease = items.m_byMixRelease;
+    });
+    g_masterSettings.Update([&](MasterSettings& master) {
+        master.m_byGroupDelay = items.m_byGroupDelay;
+        master.m_wVolume = items.m_wVolume;
+        master.m_byNoiseThreshold = items.m_byNoiseThreshold;
+        master.m_byNoInput = items.m_byNoInput;
+        master.m_byReserved = items.m_byReserved;
+        master.m_byMasterOn = items.m_byMasterOn;
+    });
     std::memcpy(g_byDevRoles, items.m_byRoles, sizeof(g_byDevRoles));
 }
 
@@ -128,12 +133,13 @@ void CorrectActiveInput()
 {
     constexpr BYTE INPUT_SPDIF = 0;
     constexpr BYTE INPUT_PHONE = 2;
-    const int nOpt = g_inputSettings.GetOptInputs();
-    const BYTE byInput = g_inputSettings.m_byInput;
+    const InputSettings input = g_inputSettings;
+    const int nOpt = input.GetOptInputs();
+    const BYTE byInput = input.m_byInput;
     const bool bMissing = (nOpt == 0 && (byInput == INPUT_SPDIF || byInput == INPUT_PHONE)) ||
         (nOpt == 1 && byInput == INPUT_SPDIF) || (nOpt == 2 && byInput == INPUT_PHONE);
     if (bMissing)
-        g_inputSettings.m_byInput = static_cast<BYTE>(g_nCurInput);
+        g_inputSettings.SetField(&InputSettings::m_byInput, static_cast<BYTE>(g_nCurInput));
 }
 
 OutMapRecord ToRecord(const CrossoverGroup& xover)

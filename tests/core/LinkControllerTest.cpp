@@ -66,8 +66,8 @@ bool WaitForPolls(const CProcessorEmulator& emulator, int nCount)
 // A master-settings write with a value the emulator does not hold yet.
 std::unique_ptr<CSendData> MasterWrite()
 {
-    g_masterSettings.m_wVolume = 0x1234;
-    g_masterSettings.m_byMasterOn = 1;
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 0x1234);
+    g_masterSettings.SetField(&MasterSettings::m_byMasterOn, 1);
     return MakeWriteSystemFrame(SYS_MASTER, 0);
 }
 
@@ -186,7 +186,7 @@ TEST_P(LinkBothWays, AnIdleWorkerWakesOncePerPollBesidesItsReply)
 TEST_P(LinkBothWays, AnEmptyQueueTakesTheDataModelsNextFrame)
 {
     CLinkRig& rig = Rig();
-    g_masterSettings.m_wVolume = 0x1234;
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 0x1234);
     g_bSendMaster = 1;
     rig.Start();
 

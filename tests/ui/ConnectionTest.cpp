@@ -103,7 +103,8 @@ TEST_P(ViewOnEitherLink, ConnectsByItselfReadsThePresetAndPollsTheMeters)
         const std::size_t nBase = emu::OUTPUT_OFFSET + std::size_t(c) * emu::OUTPUT_SIZE + OUT_GROUP_BASE * 8;
         EXPECT_EQ(m_pView->m_pData->GetOutData(c)->GetDelay(), Int16At(state.images[0], nBase + 4)) << c;
     }
-    EXPECT_EQ(std::memcmp(&g_inputSettings, state.input.data(), 8), 0);
+    const InputSettings input = g_inputSettings;
+    EXPECT_EQ(std::memcmp(&input, state.input.data(), 8), 0);
     EXPECT_EQ(g_byCurPreset, state.byCurPreset);
     // The current preset came from stored preset 1: its name is the live name.
     EXPECT_EQ(dynamic_cast<CBitButton*>(m_pView->GetDlgItem(2770))->GetLabel(), "Preset 1");
@@ -171,7 +172,7 @@ TEST_P(ViewOnEitherLink, ReadingAllPresetsReads84BlocksThenWritesTheFile)
 TEST_P(ViewOnEitherLink, WritingAllPresetsSendsEverythingBetweenTheMuteAndTheRestore)
 {
     ASSERT_TRUE(WaitSynced());
-    ASSERT_EQ(g_masterSettings.m_byMasterOn, 1);
+    ASSERT_EQ(g_masterSettings.Get().m_byMasterOn, 1);
     for (int p = 0; p < STORED_PRESETS; ++p)
         std::memset(g_devImages[p].m_out[3].m_group[0].m_by, 0x40 + p, 8);
     m_emulator.ClearLog();
@@ -179,7 +180,7 @@ TEST_P(ViewOnEitherLink, WritingAllPresetsSendsEverythingBetweenTheMuteAndTheRes
         std::lock_guard lock(g_csLink);
         m_pView->WriteAllPresets();
     }
-    EXPECT_EQ(g_masterSettings.m_byMasterOn, 1);
+    EXPECT_EQ(g_masterSettings.Get().m_byMasterOn, 1);
     // The live preset's name, asked for by the read-back, may still go out before the batch.
     std::vector<EmuRequest> before;
     std::vector<EmuRequest> writes;
@@ -491,7 +492,7 @@ TEST_F(ViewOnUsb, DeviceStateCommandsQueueTheirFramesByteForByte)
     }
 
     // Input "Phone" while the processor reports no active input: item 5 first, then item 2.
-    g_masterSettings.m_byNoInput = 1;
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
     wxCommandEvent phone(wxEVT_BUTTON, m_pView->GetDlgItem(2827)->GetId());
     m_pView->ProcessWindowEvent(phone);
     EXPECT_EQ(Hex(TakeQueued(command)), (std::vector<std::string>{framed(kMasterOn), framed("A1 01 00 09 02 00 00 00 0800 02 00 03 00 FF 00 00 02")}));

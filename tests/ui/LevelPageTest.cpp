@@ -204,7 +204,7 @@ TEST_F(LevelPage, LoadingShowsValuesBeyondTheRangeClampedSilently)
     Out(0).SetLevel(700);
     Out(0).SetDelay(300);
     m_pView->m_pData->GetMusicData(2)->SetLevel(650);
-    g_masterSettings.m_wVolume = 100;
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 100);
     g_bSynced = bWasSynced;
     m_emulator.ClearLog();
     ShowLevelPage();
@@ -265,7 +265,7 @@ TEST_F(LevelPage, AnInputButtonSendsItemFiveThenItemTwo)
         told.emplace_back(wParam, lParam);
         return LRESULT(0);
     });
-    g_masterSettings.m_byNoInput = 1;
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
     const int nBefore = g_nCurInput;
     m_emulator.ClearLog();
     Click(IDC_INPUT_BUTTON + 3);
@@ -519,12 +519,12 @@ TEST_F(LevelPage, TheMasterIsOneOnBothPages)
 {
     ShowLevelPage();
     Type(IDC_MASTER_EDIT, "-30");
-    EXPECT_EQ(g_masterSettings.m_wVolume, 30);
+    EXPECT_EQ(g_masterSettings.Get().m_wVolume, 30);
     m_pView->ShowPage(1, 1);
     auto* pOutputMaster = dynamic_cast<CNumEdit*>(m_pView->m_pageOutput->GetDlgItem(OutputDlgIds::IDC_MASTER_EDIT));
     ASSERT_NE(pOutputMaster, nullptr);
     EXPECT_EQ(pOutputMaster->GetText(), "-30dB");
-    g_masterSettings.m_wVolume = 0;  // as the output page's field stores it
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 0);  // as the output page's field stores it
     ShowLevelPage();
     EXPECT_EQ(Edit(IDC_MASTER_EDIT).GetText(), "OFF");
     m_pView->ToggleLanguage(1);

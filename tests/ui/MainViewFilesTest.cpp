@@ -214,7 +214,7 @@ TEST_F(MainViewFiles, AnAllPresetsFileSavedAndLoadedRestoresEveryValue)
     const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
 
     ResetData();
-    g_inputSettings.m_byOptInputs = before.input.m_byOptInputs;
+    g_inputSettings.SetField(&InputSettings::m_byOptInputs, before.input.m_byOptInputs);
     Answer({Path("whole.TarviAC1")});
     ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
     DeviceStateSnapshot loaded = DeviceStateSnapshot::Take();
