@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "app/HalvekView.h"
+#include "app/VersionDlg.h"
 #include "app/MainFrm.h"
 #include "controls/BitButton.h"
 #include "controls/ControlIds.h"
@@ -25,6 +26,7 @@
 #include "link/FirmwareCommands.h"
 #include "link/LinkState.h"
 #include "model/ChannelGroups.h"
+#include "model/CommandFrame.h"
 #include "model/DataDefine.h"
 #include "model/HalvekDoc.h"
 #include "model/KTV_Data.h"
@@ -214,6 +216,27 @@ TEST_P(ViewOnEitherLink, WritingAllPresetsSendsEverythingBetweenTheMuteAndTheRes
     EXPECT_EQ(state.master[6], 1);
 }
 
+// The about box opened while the link worker stores a version reply shows the version whole.
+TEST_P(ViewOnEitherLink, TheAboutBoxReadsTheVersionTheWorkerIsStoring)
+{
+    ASSERT_TRUE(WaitSynced());
+    for (int i = 0; i < 3; ++i) {
+        // The reply comes while the box is being made.
+        m_emulator.InjectFault(EmuFault::Late, 1, EmuRequestOf(BLOCK_SYSTEM, SYS_VERSION), 150ms);
+        {
+            std::lock_guard lock(g_csLink);
+            m_pView->m_command.AddSendData(MakeReadSystemFrame(SYS_VERSION, 0));
+        }
+        auto* pAbout = new CVersionDlg;
+        pAbout->Create(m_pFrame);
+        EXPECT_EQ(pAbout->FindWindow(WxId(1877))->GetLabel(), "Device version ZIRE-RI1.00");
+        pAbout->Destroy();
+        // The version is checked again and the current preset read back.
+        ASSERT_TRUE(SettleUntil([this] { return QueueCount() == 0; }));
+        ASSERT_TRUE(WaitSynced());
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Link, ViewOnEitherLink, testing::Values(LinkWay::Usb, LinkWay::Net), LinkWayName);
 
 namespace {
@@ -368,7 +391,10 @@ TEST_F(ViewOnUsb, AProcessorOfAnotherGenerationOrProductIsRefused)
         }
         m_emulator.Edit([&](EmuState& s) { s.strVersion = c.szVersion; });
         m_hid.Plug(kUsbPath, m_emulator);
-        ASSERT_TRUE(SettleUntil([] { return g_szDeviceVersion[0] == ' '; }));
+        ASSERT_TRUE(SettleUntil([] {
+            std::lock_guard lock(g_csLink);  // the worker stores the version under it
+            return g_szDeviceVersion[0] == ' ';
+        }));
         ASSERT_TRUE(WaitDisconnected());
         EXPECT_EQ(Texts(), c.texts);
         if (!c.texts.empty()) {

@@ -382,7 +382,7 @@ TEST_F(LevelPage, MetersFollowTheStatusReplies)
     ASSERT_TRUE(SettleUntil([&] { return !meter.IsLit(9); }));
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(meter.IsLit(i), i < 5) << i;
-    m_pView->DisconnectUsb();
+    m_pView->DisconnectLink();
     for (int n = 0; n < OUTPUT_CHANNELS; ++n)
         for (int i = 0; i < 12; ++i)
             EXPECT_FALSE(Item<CSLamp>(IDC_METER + n).IsLit(i));

@@ -135,7 +135,7 @@ TEST_F(Pages, LinkOpenedAndClosedReachEveryPage)
     m_hid.Plug(kUsbPath, m_emulator);
     ASSERT_EQ(m_pView->ConnectUsbPath(kUsbPath), 1);
     ExpectEveryPage([](const CSpyPage& p) { return p.nOpened; }, 1);
-    m_pView->DisconnectUsb();
+    m_pView->DisconnectLink();
     ExpectEveryPage([](const CSpyPage& p) { return p.nClosed; }, 1);
 }
 
