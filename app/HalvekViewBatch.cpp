@@ -179,10 +179,10 @@ void CHalvekView::WriteAllPresets()
         return;
     std::lock_guard lock(g_csLink);
     CPresetBatch batch(m_command, m_nBatchCount);
-    const BYTE byMasterOn = g_masterSettings.m_byMasterOn;
+    const BYTE byMasterOn = g_masterSettings.Get().m_byMasterOn;
     MasterMuteBracket(0);
     batch.WriteAllPresets();
-    g_masterSettings.m_byMasterOn = byMasterOn;
+    g_masterSettings.SetField(&MasterSettings::m_byMasterOn, byMasterOn);
     batch.Queue(MakeWriteSystemFrame(SYS_INPUT, 0));
     batch.Queue(MakeWriteSystemFrame(SYS_MASTER, 0));
     g_bLiveEdited = 0;
@@ -238,7 +238,7 @@ void CHalvekView::OnDeviceSettingsReceived()
 {
     {
         std::lock_guard lock(g_csLink);
-        g_masterSettings.m_byNoInput = 0;
+        g_masterSettings.SetField(&MasterSettings::m_byNoInput, 0);
         if (TakeDeviceRoles())
             SendSystemItem(SYS_OUT_ROLES, 0);
         for (int i = 0; i < OUTPUT_CHANNELS; ++i)
@@ -254,7 +254,7 @@ void CHalvekView::OnDeviceSettingsReceived()
     {
         std::lock_guard lock(g_csLink);
         bInputChanged = AdoptLoadedInput();
-        nSource = g_inputSettings.m_bySource;
+        nSource = g_inputSettings.Get().m_bySource;
     }
     if (bInputChanged)
         TellPagesOfDeviceInput(nSource);

@@ -46,10 +46,10 @@ bool IsOutput(int n)
 void CHalvekView::MasterMuteBracket(int bEnd)
 {
     if (!bEnd) {
-        m_nSavedMasterOn = g_masterSettings.m_byMasterOn;
-        g_masterSettings.m_byMasterOn = 0;
+        m_nSavedMasterOn = g_masterSettings.Get().m_byMasterOn;
+        g_masterSettings.SetField(&MasterSettings::m_byMasterOn, 0);
     } else {
-        g_masterSettings.m_byMasterOn = BYTE(m_nSavedMasterOn);
+        g_masterSettings.SetField(&MasterSettings::m_byMasterOn, BYTE(m_nSavedMasterOn));
     }
     CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteSystemFrame(SYS_MASTER, 0));
 }

@@ -1,10 +1,14 @@
 #include "app/VersionDlg.h"
 
+#include <mutex>
+#include <string>
+
 #include "controls/FontStatic.h"
 #include "link/LinkState.h"
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
 #include "model/TextFields.h"
+#include "platform/LinkLock.h"
 #include "res/DeviceText.h"
 #include "res/SharedGdi.h"
 #include "res/UiText.h"
@@ -48,9 +52,13 @@ bool CVersionDlg::OnInitDialog()
     SetTitle(LangString("关于", "About"));
     GetDlgItem(kHelp)->SetLabel(LangString("帮助", "Help"));
     GetDlgItem(kQuit)->SetLabel(LangString("退出", "Quit"));
-    const wxString strDevice =
-        FromDeviceBytes(BytesToString(reinterpret_cast<const BYTE*>(g_szDeviceVersion), sizeof g_szDeviceVersion));
-    m_pDevice->SetText(LangString("设备版本 ", "Device version ") + strDevice);
+    std::string strDevice;
+    {
+        // The link worker stores the version from its replies under the link lock.
+        std::lock_guard lock(g_csLink);
+        strDevice = BytesToString(reinterpret_cast<const BYTE*>(g_szDeviceVersion), sizeof g_szDeviceVersion);
+    }
+    m_pDevice->SetText(LangString("设备版本 ", "Device version ") + FromDeviceBytes(strDevice));
     m_pSoftware->SetText(LangString("软件版本 VOVA-CV1.01", "Software version VOVA-CV1.01(F)"));
     return true;
 }

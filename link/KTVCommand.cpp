@@ -310,7 +310,7 @@ void CKTVCommand::StoreSystemItem()
         break;
     }
     case SYS_INPUT:
-        copyInto(&g_inputSettings, sizeof(g_inputSettings));
+        g_inputSettings.Update([&](InputSettings& input) { copyInto(&input, sizeof(input)); });
         break;
     case SYS_STATUS: {
         // The view is told only of a status it would act on: one that differs from the last (in
@@ -336,8 +336,10 @@ void CKTVCommand::StoreSystemItem()
         break;
     }
     case SYS_MASTER:
-        copyInto(&g_masterSettings, sizeof(g_masterSettings));
-        g_masterSettings.m_byNoiseEcho = g_masterSettings.m_byNoiseThreshold;
+        g_masterSettings.Update([&](MasterSettings& master) {
+            copyInto(&master, sizeof(master));
+            master.m_byNoiseEcho = master.m_byNoiseThreshold;
+        });
         break;
     case SYS_OUT_ROLES:
         copyInto(g_byDevRoles, sizeof(g_byDevRoles));

@@ -12,18 +12,18 @@ constexpr int kAuxGroupInput = 3;
 void StoreActiveInput(int nInput)
 {
     g_nCurInput = nInput;
-    g_inputSettings.m_byInput = static_cast<BYTE>(nInput);
+    g_inputSettings.SetField(&InputSettings::m_byInput, static_cast<BYTE>(nInput));
 }
 
 // Step one of every choice: what the other pages are told, and the no-input flag cleared.
 InputChange BeginChoice()
 {
     InputChange change;
-    change.bPrevNoInput = g_masterSettings.m_byNoInput;
+    change.bPrevNoInput = g_masterSettings.Get().m_byNoInput;
     change.nPrevInput = g_nCurInput;
     change.bNotify = true;
-    if (g_masterSettings.m_byNoInput != 0) {
-        g_masterSettings.m_byNoInput = 0;
+    if (g_masterSettings.Get().m_byNoInput != 0) {
+        g_masterSettings.SetField(&MasterSettings::m_byNoInput, 0);
         change.bSendMaster = true;
     }
     return change;
@@ -74,7 +74,7 @@ InputChange ChooseInputMode(int nMode)
     if (nMode == g_nInputMode)
         return change;
     g_nInputMode = nMode;
-    g_inputSettings.m_byInputMode = static_cast<BYTE>(nMode);
+    g_inputSettings.SetField(&InputSettings::m_byInputMode, static_cast<BYTE>(nMode));
     change.bModeChanged = true;
     const int nInput = InputInMode(g_nCurInput, nMode);
     change.bInputChanged = nInput != g_nCurInput;
@@ -93,10 +93,10 @@ bool FollowReportedInput(int nInput, int nSourceByte)
 {
     if (!IsReportedInputNew(nInput))
         return false;
-    g_masterSettings.m_byNoInput = 0;
-    g_inputSettings.m_bySource = static_cast<BYTE>(nSourceByte);
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 0);
+    g_inputSettings.SetField(&InputSettings::m_bySource, static_cast<BYTE>(nSourceByte));
     g_inputSourceTable.SelectRow(nInput, g_nInputMode);
-    g_inputSourceTable.m_nSource = SourceFromByte(g_inputSettings.m_bySource);
+    g_inputSourceTable.m_nSource = SourceFromByte(g_inputSettings.Get().m_bySource);
     StoreActiveInput(nInput);
     return true;
 }
@@ -104,15 +104,15 @@ bool FollowReportedInput(int nInput, int nSourceByte)
 bool AdoptLoadedInput()
 {
     bool bChanged = false;
-    if (IsInputMode(g_inputSettings.m_byInputMode) && g_inputSettings.m_byInputMode != g_nInputMode) {
-        g_nInputMode = g_inputSettings.m_byInputMode;
+    if (IsInputMode(g_inputSettings.Get().m_byInputMode) && g_inputSettings.Get().m_byInputMode != g_nInputMode) {
+        g_nInputMode = g_inputSettings.Get().m_byInputMode;
         bChanged = true;
     }
-    if (IsMusicInput(g_inputSettings.m_byInput) && g_inputSettings.m_byInput != g_nCurInput) {
-        g_nCurInput = g_inputSettings.m_byInput;
+    if (IsMusicInput(g_inputSettings.Get().m_byInput) && g_inputSettings.Get().m_byInput != g_nCurInput) {
+        g_nCurInput = g_inputSettings.Get().m_byInput;
         bChanged = true;
     }
     g_inputSourceTable.SelectRow(g_nCurInput, g_nInputMode);
-    g_inputSourceTable.m_nSource = SourceFromByte(g_inputSettings.m_bySource);
+    g_inputSourceTable.m_nSource = SourceFromByte(g_inputSettings.Get().m_bySource);
     return bChanged;
 }

@@ -194,10 +194,12 @@ std::unique_ptr<CSendData> MakeWriteSystemFrame(int nItem, int nPreset)
         g_cmdFrame.m_byPayload[nLength - 1] = 0;
         break;
     }
-    case SYS_INPUT:
-        nLength = sizeof(g_inputSettings);
-        SetPayload(&g_inputSettings, nLength);
+    case SYS_INPUT: {
+        const InputSettings input = g_inputSettings;
+        nLength = sizeof(input);
+        SetPayload(&input, nLength);
         break;
+    }
     case SYS_MASTER: {
         // The threshold travels as 0 while the echo byte is 0; the stored value stays.
         MasterSettings sent = g_masterSettings;

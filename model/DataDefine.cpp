@@ -15,8 +15,8 @@ EffectPreset g_effectPresets[EFFECT_PRESETS];
 
 char g_szDeviceVersion[12];
 ModeTable g_modeTable;
-InputSettings g_inputSettings;
-MasterSettings g_masterSettings;
+CSharedValue<InputSettings> g_inputSettings;
+CSharedValue<MasterSettings> g_masterSettings;
 BYTE g_byDevRoles[OUTPUT_CHANNELS];
 std::atomic<BYTE> g_byCurPreset{0};
 int g_nDevStatus[16];
@@ -124,8 +124,8 @@ void InitDeviceData()
     }
 
     g_modeTable = {};
-    g_inputSettings = {1, 0, 3, 0, 255, 0, 0, 2};
-    g_masterSettings = {60, 0, 0, 0, 0, 1, 0};
+    g_inputSettings = InputSettings{1, 0, 3, 0, 255, 0, 0, 2};
+    g_masterSettings = MasterSettings{60, 0, 0, 0, 0, 1, 0};
 
     g_nCurPage = 1;
     g_nCurOutput = 0;

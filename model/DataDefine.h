@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "model/SharedValue.h"
+
 static_assert(std::endian::native == std::endian::little,
               "the packed layouts below are the processor's little-endian wire format");
 
@@ -172,7 +174,10 @@ static_assert(sizeof(ModeTable) == 66 && sizeof(InputSettings) == 8 && sizeof(Ma
 static_assert(sizeof(RoleStateTable) == 34 && sizeof(HexParseState) == 31);
 
 // ---- Device state: the PC's mirror of the processor, application-wide for the whole run ----
-// Written by the UI thread and by the link worker; both hold g_csLink while they do.
+// The link worker stores replies into it and copies its items into frames, holding g_csLink.
+// The UI thread writes an item the worker sends or stores under g_csLink too, except the master
+// and input settings: the pages' setters change those without waiting for a transaction, so
+// each is one lock-free shared value that a setter changes and a frame copies whole.
 
 class CKTV_OutData;  // one output channel object (defined with the channel classes)
 
@@ -204,8 +209,8 @@ extern EffectPreset g_effectPresets[EFFECT_PRESETS];   // effect library, preset
 
 extern char g_szDeviceVersion[12];
 extern ModeTable g_modeTable;
-extern InputSettings g_inputSettings;
-extern MasterSettings g_masterSettings;
+extern CSharedValue<InputSettings> g_inputSettings;
+extern CSharedValue<MasterSettings> g_masterSettings;
 extern BYTE g_byDevRoles[OUTPUT_CHANNELS];
 // Stored preset (1-6) the live preset came from, 0 none. The link worker sets it from replies and
 // the next-frame choice while the main view reads it for its name button.

@@ -80,44 +80,47 @@ void ReadContent(CArchive& ar, T& content)
 
 DeviceStateItems CollectItems()
 {
+    const InputSettings input = g_inputSettings;
+    const MasterSettings master = g_masterSettings;
     DeviceStateItems items{};
-    items.m_byInput = g_inputSettings.m_byInput;
-    items.m_byGroupDelay = g_masterSettings.m_byGroupDelay;
-    items.m_wVolume = g_masterSettings.m_wVolume;
-    items.m_byInputMode = g_inputSettings.m_byInputMode;
-    items.m_byNoiseThreshold = g_masterSettings.m_byNoiseThreshold;
-    items.m_byInputAgain = g_inputSettings.m_byInput;
-    items.m_byTwoWay = g_inputSettings.m_byTwoWay;
-    items.m_bySource = g_inputSettings.m_bySource;
-    items.m_byMixThreshold = g_inputSettings.m_byMixThreshold;
-    items.m_byMixAtten = g_inputSettings.m_byMixAtten;
-    items.m_byMixRelease = g_inputSettings.m_byMixRelease;
-    items.m_byNoInput = g_masterSettings.m_byNoInput;
-    items.m_byReserved = g_masterSettings.m_byReserved;
-    items.m_byMasterOn = g_masterSettings.m_byMasterOn;
+    items.m_byInput = input.m_byInput;
+    items.m_byGroupDelay = master.m_byGroupDelay;
+    items.m_wVolume = master.m_wVolume;
+    items.m_byInputMode = input.m_byInputMode;
+    items.m_byNoiseThreshold = master.m_byNoiseThreshold;
+    items.m_byInputAgain = input.m_byInput;
+    items.m_byTwoWay = input.m_byTwoWay;
+    items.m_bySource = input.m_bySource;
+    items.m_byMixThreshold = input.m_byMixThreshold;
+    items.m_byMixAtten = input.m_byMixAtten;
+    items.m_byMixRelease = input.m_byMixRelease;
+    items.m_byNoInput = master.m_byNoInput;
+    items.m_byReserved = master.m_byReserved;
+    items.m_byMasterOn = master.m_byMasterOn;
     std::memcpy(items.m_byRoles, g_byDevRoles, sizeof(items.m_byRoles));
     return items;
 }
 
-// The items into the settings and roles given; what the file does not carry stays.
-void ApplyItems(const DeviceStateItems& items, InputSettings& input, MasterSettings& master,
-                BYTE (&roles)[OUTPUT_CHANNELS])
+// The items into the settings given; what the file does not carry stays.
+void ApplyInputItems(const DeviceStateItems& items, InputSettings& input)
 {
-    input.m_byInput = items.m_byInput;
-    master.m_byGroupDelay = items.m_byGroupDelay;
-    master.m_wVolume = items.m_wVolume;
-    input.m_byInputMode = items.m_byInputMode;
-    master.m_byNoiseThreshold = items.m_byNoiseThreshold;
     input.m_byInput = items.m_byInputAgain;
+    input.m_byInputMode = items.m_byInputMode;
     input.m_byTwoWay = items.m_byTwoWay;
     input.m_bySource = items.m_bySource;
     input.m_byMixThreshold = items.m_byMixThreshold;
     input.m_byMixAtten = items.m_byMixAtten;
     input.m_byMixRelease = items.m_byMixRelease;
+}
+
+void ApplyMasterItems(const DeviceStateItems& items, MasterSettings& master)
+{
+    master.m_byGroupDelay = items.m_byGroupDelay;
+    master.m_wVolume = items.m_wVolume;
+    master.m_byNoiseThreshold = items.m_byNoiseThreshold;
     master.m_byNoInput = items.m_byNoInput;
     master.m_byReserved = items.m_byReserved;
     master.m_byMasterOn = items.m_byMasterOn;
-    std::memcpy(roles, items.m_byRoles, sizeof roles);
 }
 
 // A value the processor does not take makes the file damaged: it changes nothing.
@@ -132,10 +135,10 @@ bool AreTakeableItems(const DeviceStateItems& items)
 {
     InputSettings input{};
     MasterSettings master{};
-    BYTE roles[OUTPUT_CHANNELS];
-    ApplyItems(items, input, master, roles);
+    ApplyInputItems(items, input);
+    ApplyMasterItems(items, master);
     return IsMusicInput(items.m_byInput) && IsTakeableInputSettings(input) && IsTakeableMasterSettings(master) &&
-        std::all_of(std::begin(roles), std::end(roles), IsTakeableRole);
+        std::all_of(std::begin(items.m_byRoles), std::end(items.m_byRoles), IsTakeableRole);
 }
 
 void CheckAllPresets(const AllPresetsContent& content)
@@ -157,12 +160,13 @@ void CorrectActiveInput()
 {
     constexpr BYTE INPUT_SPDIF = 0;
     constexpr BYTE INPUT_PHONE = 2;
-    const int nOpt = g_inputSettings.GetOptInputs();
-    const BYTE byInput = g_inputSettings.m_byInput;
+    const InputSettings input = g_inputSettings;
+    const int nOpt = input.GetOptInputs();
+    const BYTE byInput = input.m_byInput;
     const bool bMissing = (nOpt == 0 && (byInput == INPUT_SPDIF || byInput == INPUT_PHONE)) ||
         (nOpt == 1 && byInput == INPUT_SPDIF) || (nOpt == 2 && byInput == INPUT_PHONE);
     if (bMissing)
-        g_inputSettings.m_byInput = static_cast<BYTE>(g_nCurInput);
+        g_inputSettings.SetField(&InputSettings::m_byInput, static_cast<BYTE>(g_nCurInput));
 }
 
 OutMapRecord ToRecord(const CrossoverGroup& xover)
@@ -246,7 +250,9 @@ int CHalvekDoc::SerializeAllPresets(CArchive& ar)
     std::lock_guard lock(g_csLink);
     std::memcpy(g_devImages, pContent->m_stored, sizeof(g_devImages));
     g_liveImage = pContent->m_live;
-    ApplyItems(pContent->m_items, g_inputSettings, g_masterSettings, g_byDevRoles);
+    g_inputSettings.Update([&](InputSettings& input) { ApplyInputItems(pContent->m_items, input); });
+    g_masterSettings.Update([&](MasterSettings& master) { ApplyMasterItems(pContent->m_items, master); });
+    std::memcpy(g_byDevRoles, pContent->m_items.m_byRoles, sizeof(g_byDevRoles));
     ClearLastRoles();
     m_data.LoadFromDevice(g_liveImage, -1);
     CorrectActiveInput();

@@ -88,6 +88,6 @@ int KeepInputSourceOffered()
 {
     if (g_inputSourceTable.SelectRow(g_nCurInput, g_nInputMode))
         return 1;
-    g_inputSettings.m_bySource = SOURCE_BYTE_OFF;
+    g_inputSettings.SetField(&InputSettings::m_bySource, SOURCE_BYTE_OFF);
     return 0;
 }

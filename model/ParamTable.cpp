@@ -9,7 +9,6 @@
 #include "model/KTV_Data.h"
 #include "model/KTV_OutData.h"
 #include "model/Music_InData.h"
-#include "platform/LinkLock.h"
 
 namespace {
 constexpr int kDelayMax = 259;  // 5.396 ms, the last code every page offers
@@ -43,19 +42,21 @@ CFilter& MusicBand(const ParamTarget& t)
 
 int GetMasterVolume(const ParamTarget&)
 {
-    return static_cast<std::int16_t>(g_masterSettings.m_wVolume);
+    return static_cast<std::int16_t>(g_masterSettings.Get().m_wVolume);
 }
 
 // A new volume also switches the master on: moving the volume is asking to hear it.
 void SetMasterVolume(const ParamTarget&, int v)
 {
-    g_masterSettings.m_wVolume = WORD(v);
-    if (g_masterSettings.m_byMasterOn == 0)
-        g_masterSettings.m_byMasterOn = 1;
+    g_masterSettings.Update([v](MasterSettings& m) {
+        m.m_wVolume = WORD(v);
+        if (m.m_byMasterOn == 0)
+            m.m_byMasterOn = 1;
+    });
 }
 
-// Advanced settings dialog: the device-state bytes are shared with the link worker, which
-// writes them from replies and reads them into frames under the link lock.
+// Advanced settings dialog. The link worker stores these bytes from replies and copies them into
+// frames; each setter changes its shared value in one step and never waits for the link lock.
 constexpr int kMixMax = 120;
 constexpr int kGroupDelayMax = 100;
 constexpr int kNoiseMax = 100;
@@ -69,28 +70,28 @@ constexpr int kRatioMax = 191;      // 20.0:1
 template <BYTE InputSettings::*Field>
 int GetInputByte(const ParamTarget&)
 {
-    return g_inputSettings.*Field;
+    return g_inputSettings.Get().*Field;
 }
 
 template <BYTE InputSettings::*Field>
 void SetInputByte(const ParamTarget&, int v)
 {
-    std::lock_guard lock(g_csLink);
-    g_inputSettings.*Field = BYTE(v);
+    g_inputSettings.SetField(Field, BYTE(v));
 }
 
 void SetGroupDelay(const ParamTarget&, int v)
 {
-    std::lock_guard lock(g_csLink);
-    g_masterSettings.m_byGroupDelay = BYTE(v);
+    g_masterSettings.SetField(&MasterSettings::m_byGroupDelay, BYTE(v));
 }
 
-// The processor takes its noise echo byte equal to the threshold.
+// The processor takes its noise echo byte equal to the threshold: both change in one step, so
+// no frame carries one without the other.
 void SetNoiseThreshold(const ParamTarget&, int v)
 {
-    std::lock_guard lock(g_csLink);
-    g_masterSettings.m_byNoiseThreshold = BYTE(v);
-    g_masterSettings.m_byNoiseEcho = BYTE(v);
+    g_masterSettings.Update([v](MasterSettings& m) {
+        m.m_byNoiseThreshold = BYTE(v);
+        m.m_byNoiseEcho = BYTE(v);
+    });
 }
 
 // Dynamics dialog: a limiter never starts below its compressor, nor a compressor above its
@@ -163,11 +164,11 @@ constexpr ParamRow kRows[] = {
      ParamPending::Input, false, GetInputByte<&InputSettings::m_byMixRelease>,
      SetInputByte<&InputSettings::m_byMixRelease>},
     {ParamId::GroupDelay, "music group delay", ParamScope::Device, 14, 0, kGroupDelayMax, 0.01, 100.0, "s", -1,
-     kNoFader, ParamPending::Master, false, [](const ParamTarget&) { return int(g_masterSettings.m_byGroupDelay); },
-     SetGroupDelay},
+     kNoFader, ParamPending::Master, false,
+     [](const ParamTarget&) { return int(g_masterSettings.Get().m_byGroupDelay); }, SetGroupDelay},
     {ParamId::NoiseThreshold, "noise threshold", ParamScope::Device, 23, 0, kNoiseMax, 1.0, 120.0, "dBu", -1,
-     kNoFader, ParamPending::Master, false, [](const ParamTarget&) { return int(g_masterSettings.m_byNoiseThreshold); },
-     SetNoiseThreshold},
+     kNoFader, ParamPending::Master, false,
+     [](const ParamTarget&) { return int(g_masterSettings.Get().m_byNoiseThreshold); }, SetNoiseThreshold},
     {ParamId::AdvLimLevelDbu, "limiter level (dBu)", ParamScope::Output, 30, 0, kLimLevelMax, 0.1, 30.0, "", -1,
      kNoFader, ParamPending::None, false, [](const ParamTarget& t) { return int(Out(t).GetLimLevel()); },
      [](const ParamTarget& t, int v) { Out(t).SetLimLevel(std::int16_t(v)); }},

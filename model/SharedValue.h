@@ -53,6 +53,12 @@ public:
             next = std::bit_cast<Bits>(value);
         } while (!m_bits.compare_exchange_weak(old, next, std::memory_order_relaxed));
     }
+    // Stores one member of a struct value in one atomic step; the other members stay.
+    template <typename M, typename U = T>
+    void SetField(M U::*pField, std::type_identity_t<M> value)
+    {
+        Update([&](T& t) { t.*pField = value; });
+    }
 
 private:
     std::atomic<Bits> m_bits{};

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <mutex>
 
 #include "model/DataDefine.h"
 #include "model/InputSourceTable.h"
@@ -11,7 +10,6 @@
 #include "model/StdAfx.h"
 #include "pages/Adv_SetingIds.h"
 #include "pages/PageHost.h"
-#include "platform/LinkLock.h"
 
 using namespace Adv_SetingIds;
 
@@ -87,11 +85,8 @@ bool CAdvSetingLogic::SelectMixSource(int k)
 {
     if (k < 0 || k >= SOURCE_COUNT || k == g_inputSourceTable.m_nSource || !g_inputSourceTable.m_bAvail[k])
         return false;
-    {
-        std::lock_guard lock(g_csLink);
-        g_inputSourceTable.m_nSource = k;
-        g_inputSettings.m_bySource = BYTE(k == SOURCE_OFF ? SOURCE_BYTE_OFF : k);
-    }
+    g_inputSourceTable.m_nSource = k;
+    g_inputSettings.SetField(&InputSettings::m_bySource, BYTE(k == SOURCE_OFF ? SOURCE_BYTE_OFF : k));
     m_host.SendSystemItem(SYS_INPUT, 0);
     m_host.RefreshInputSourceButtons();
     return true;

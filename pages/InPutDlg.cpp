@@ -204,8 +204,9 @@ void CInPutDlg::SetEqLayout(bool bGraphic)
 
 void CInPutDlg::LayoutInputButtons()
 {
-    if (const auto slots = InputButtonSlots(g_inputSettings.m_byOptInputs)) {
-        m_nLaidOutOpt = g_inputSettings.m_byOptInputs;
+    const BYTE byOptInputs = g_inputSettings.Get().m_byOptInputs;
+    if (const auto slots = InputButtonSlots(byOptInputs)) {
+        m_nLaidOutOpt = byOptInputs;
         for (int k = 0; k < MUSIC_INPUTS; ++k)
             if ((*slots)[k] >= 0)
                 m_btnInput[k]->Move(m_rcInputBtn[(*slots)[k]].GetTopLeft());
@@ -273,7 +274,7 @@ void CInPutDlg::ShowSelectedInput()
 void CInPutDlg::SetInputButtonFaces()
 {
     const bool bChinese = g_bChinese != 0;
-    const bool bNoInput = g_masterSettings.m_byNoInput != 0;
+    const bool bNoInput = g_masterSettings.Get().m_byNoInput != 0;
     for (int k = 0; k < MUSIC_INPUTS; ++k) {
         const int nBase = (bChinese ? IDB_INPUT_CN : IDB_INPUT_EN) + k;
         const int nChecked = bNoInput ? (bChinese ? IDB_NO_INPUT_CN : IDB_NO_INPUT_EN) + k : nBase + 20;
@@ -286,7 +287,7 @@ void CInPutDlg::ApplyNoInputState()
 {
     m_pMusic = m_pData->GetMusicData(std::clamp(g_nCurInput, 0, MUSIC_CHANNELS - 1));
     m_bGraphicEQ = m_pMusic->GetGraphicEQ() != 0 ? 1 : 0;
-    const bool bEnable = g_masterSettings.m_byNoInput == 0;
+    const bool bEnable = g_masterSettings.Get().m_byNoInput == 0;
     for (CBitButton* pBtn : {m_btnBypassAll, m_btnEqMode, m_btnResetEq})
         pBtn->Enable(bEnable);
     for (int k = 0; k < kBands; ++k) {

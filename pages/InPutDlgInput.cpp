@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 
 #include "controls/BitButton.h"
 #include "controls/ControlIds.h"
@@ -17,7 +16,6 @@
 #include "pages/InPutDlg.h"
 #include "pages/InPutDlgIds.h"
 #include "pages/PageHost.h"
-#include "platform/LinkLock.h"
 #include "res/Menus.h"
 
 using namespace InPutDlgIds;
@@ -57,12 +55,9 @@ void CInPutDlg::AfterInputChoice(const InputChange& change, bool bAlwaysRefresh)
 
 void CInPutDlg::OnHiLevelMode(int bTwoWay)
 {
-    {
-        std::lock_guard lock(g_csLink);
-        if (g_inputSettings.m_byTwoWay == bTwoWay)
-            return;
-        g_inputSettings.m_byTwoWay = static_cast<BYTE>(bTwoWay);
-    }
+    if (g_inputSettings.Get().m_byTwoWay == bTwoWay)
+        return;
+    g_inputSettings.SetField(&InputSettings::m_byTwoWay, static_cast<BYTE>(bTwoWay));
     m_btnOneWay->SetCheck(bTwoWay == 0);
     m_btnTwoWay->SetCheck(bTwoWay == 1);
     m_pView->SendSystemItem(SYS_INPUT);
@@ -90,13 +85,11 @@ void CInPutDlg::SetMixerSource(int nSource)
 {
     if (nSource < 0 || nSource >= SOURCE_COUNT || !g_inputSourceTable.m_bAvail[nSource])
         return;
-    {
-        std::lock_guard lock(g_csLink);
-        if (nSource == g_inputSourceTable.m_nSource)
-            return;
-        g_inputSourceTable.m_nSource = nSource;
-        g_inputSettings.m_bySource = static_cast<BYTE>(nSource == SOURCE_OFF ? SOURCE_BYTE_OFF : nSource);
-    }
+    if (nSource == g_inputSourceTable.m_nSource)
+        return;
+    g_inputSourceTable.m_nSource = nSource;
+    g_inputSettings.SetField(&InputSettings::m_bySource,
+                             static_cast<BYTE>(nSource == SOURCE_OFF ? SOURCE_BYTE_OFF : nSource));
     UpdateSourceButtons();
     m_pView->SendSystemItem(SYS_INPUT);
 }
@@ -109,7 +102,7 @@ void CInPutDlg::UpdateSourceButtons()
         nSource = SOURCE_OFF;
     const int nBase = (g_bChinese ? IDB_MIXER_CN : IDB_MIXER_EN) + nSource;
     m_btnMixer->SetBitmaps(nBase, nBase + 10, nBase + 10);
-    const int bTwoWay = g_inputSettings.m_byTwoWay;
+    const int bTwoWay = g_inputSettings.Get().m_byTwoWay;
     if (bTwoWay == 0 || bTwoWay == 1) {
         m_btnOneWay->SetCheck(bTwoWay == 0);
         m_btnTwoWay->SetCheck(bTwoWay == 1);
@@ -129,6 +122,6 @@ void CInPutDlg::OnInputSelected(int bPrevNoInput, int nPrevInput)
 {
     if (bPrevNoInput != 0)
         m_btnMixer->SetCheck(false);
-    if (nPrevInput != g_nCurInput || bPrevNoInput != g_masterSettings.m_byNoInput)
+    if (nPrevInput != g_nCurInput || bPrevNoInput != g_masterSettings.Get().m_byNoInput)
         RefreshChannelButtons();
 }

@@ -134,7 +134,7 @@ void CLevel_Delay_Dlg::InitLevelControls()
     m_btnMasterOn->SetHoverNotify(true);
     m_nMasterBinding = m_binder.Bind(ParamId::MasterVolume, m_editMaster, m_spinMaster, m_sliderMaster,
                                      [] { return ParamTarget{}; },
-                                     [this](int) { m_btnMasterOn->SetCheck(g_masterSettings.m_byMasterOn != 0); });
+                                     [this](int) { m_btnMasterOn->SetCheck(g_masterSettings.Get().m_byMasterOn != 0); });
 
     for (int k = 0; k < kInputs; ++k) {
         setUpSlider(m_sliderInput[k], IDB_INPUT_CHANNEL, IDB_INPUT_THUMB);
@@ -276,7 +276,7 @@ void CLevel_Delay_Dlg::ShowInputButtonFaces()
 {
     const bool bCn = g_bChinese != 0;
     const int nBase = bCn ? IDB_INPUT_CN : IDB_INPUT_EN;
-    const int nChecked = g_masterSettings.m_byNoInput ? 30 : 20;
+    const int nChecked = g_masterSettings.Get().m_byNoInput ? 30 : 20;
     for (int k = 0; k < kInputs; ++k)
         m_btnInput[k]->SetBitmaps(nBase + k, nBase + 10 + k, nBase + 20 + k, nBase + nChecked + k,
                                   nBase + nChecked + k, nBase + nChecked + k);
@@ -291,7 +291,7 @@ void CLevel_Delay_Dlg::ShowActiveInput()
 
 void CLevel_Delay_Dlg::UpdateAllControls()
 {
-    m_btnMasterOn->SetCheck(g_masterSettings.m_byMasterOn != 0);
+    m_btnMasterOn->SetCheck(g_masterSettings.Get().m_byMasterOn != 0);
     m_picLinkLR->Show(g_bLinkLR != 0);
 
     for (int k = 0; k < kInputs; ++k) {
@@ -342,7 +342,7 @@ void CLevel_Delay_Dlg::RefreshInputColumns()
 // joins.
 void CLevel_Delay_Dlg::LayoutInputColumns()
 {
-    const std::optional<std::vector<int>> order = InputColumnOrder(g_inputSettings.m_byOptInputs);
+    const std::optional<std::vector<int>> order = InputColumnOrder(g_inputSettings.Get().m_byOptInputs);
     if (!order)
         return;
     std::array<bool, kInputs> placed{};
@@ -420,7 +420,7 @@ void CLevel_Delay_Dlg::ClearOutputMeters()
 void CLevel_Delay_Dlg::OnMasterOn()
 {
     const bool bOn = !m_btnMasterOn->GetCheck();
-    g_masterSettings.m_byMasterOn = bOn ? 1 : 0;
+    g_masterSettings.SetField(&MasterSettings::m_byMasterOn, bOn ? 1 : 0);
     m_pView->SetMasterItemPending(1);
     m_btnMasterOn->SetCheck(bOn);
     SelectOutputChannel(-1);
@@ -544,7 +544,7 @@ void CLevel_Delay_Dlg::OnDeviceInputChanged(int nInput)
 // The music input page chose an input (its values from before the choice).
 void CLevel_Delay_Dlg::OnInputSelected(int nNoInputBefore, int nInputBefore)
 {
-    if (nNoInputBefore != g_masterSettings.m_byNoInput)
+    if (nNoInputBefore != g_masterSettings.Get().m_byNoInput)
         ShowInputButtonFaces();
     if (nInputBefore != g_nCurInput)
         ShowActiveInput();

@@ -243,7 +243,9 @@ void COutputDlg::InitMasterControls()
     // A new volume switches the master on (the row's setter does), which the button shows.
     m_nMasterBinding = m_binder.Bind(ParamId::MasterVolume, m_editMaster, m_spinMaster, m_sliderMaster,
                                      [] { return ParamTarget{}; },
-                                     [this](int) { m_btnMasterOn->SetCheck(g_masterSettings.m_byMasterOn != 0); });
+                                     [this](int) {
+                                         m_btnMasterOn->SetCheck(g_masterSettings.Get().m_byMasterOn != 0);
+                                     });
 }
 
 void COutputDlg::InitCrossoverControls()
@@ -459,7 +461,7 @@ COutRoute_Dlg* COutputDlg::GetStrip(int nOutput) const
 void COutputDlg::OnMasterOn()
 {
     const bool bOn = !m_btnMasterOn->GetCheck();
-    g_masterSettings.m_byMasterOn = bOn ? 1 : 0;
+    g_masterSettings.SetField(&MasterSettings::m_byMasterOn, bOn ? 1 : 0);
     m_pView->SetMasterItemPending(1);
     m_btnMasterOn->SetCheck(bOn);
 }
@@ -534,7 +536,7 @@ void COutputDlg::RefreshBands()
 void COutputDlg::ShowMasterVolume()
 {
     m_binder.Load(m_nMasterBinding);
-    m_btnMasterOn->SetCheck(g_masterSettings.m_byMasterOn != 0);
+    m_btnMasterOn->SetCheck(g_masterSettings.Get().m_byMasterOn != 0);
 }
 
 void COutputDlg::OnSelectChannel(int nOutput)

@@ -24,18 +24,19 @@ protected:
     static void Set(int nInput, int nMode)
     {
         g_nCurInput = nInput;
-        g_inputSettings.m_byInput = static_cast<BYTE>(nInput);
+        g_inputSettings.SetField(&InputSettings::m_byInput, static_cast<BYTE>(nInput));
         g_nInputMode = nMode;
-        g_inputSettings.m_byInputMode = static_cast<BYTE>(nMode);
-        g_masterSettings.m_byNoInput = 0;
+        g_inputSettings.SetField(&InputSettings::m_byInputMode, static_cast<BYTE>(nMode));
+        g_masterSettings.SetField(&MasterSettings::m_byNoInput, 0);
         g_inputSourceTable.m_nSource = SOURCE_OFF;
-        g_inputSettings.m_bySource = SOURCE_BYTE_OFF;
+        g_inputSettings.SetField(&InputSettings::m_bySource, SOURCE_BYTE_OFF);
         g_inputSourceTable.SelectRow(nInput, nMode);
     }
     static void SetSource(int nSource)
     {
         g_inputSourceTable.m_nSource = nSource;
-        g_inputSettings.m_bySource = static_cast<BYTE>(nSource == SOURCE_OFF ? SOURCE_BYTE_OFF : nSource);
+        g_inputSettings.SetField(&InputSettings::m_bySource,
+                                 static_cast<BYTE>(nSource == SOURCE_OFF ? SOURCE_BYTE_OFF : nSource));
     }
     // The steps a choice asks for, in the order the view takes them.
     static std::string Steps(const InputChange& c)
@@ -85,12 +86,12 @@ TEST_F(ActiveInput, EachWayOfChoosingAsksForItsSteps)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Set(1, 0);
-        g_masterSettings.m_byNoInput = static_cast<BYTE>(c.bNoInput);
+        g_masterSettings.SetField(&MasterSettings::m_byNoInput, static_cast<BYTE>(c.bNoInput));
         EXPECT_EQ(Steps(ChooseActiveInput(c.nInput, c.by)), c.steps);
         EXPECT_EQ(g_nCurInput, c.nActiveAfter);
-        EXPECT_EQ(g_inputSettings.m_byInput, c.nActiveAfter);
+        EXPECT_EQ(g_inputSettings.Get().m_byInput, c.nActiveAfter);
         // A quick button of the input already active leaves even the flag.
-        EXPECT_EQ(g_masterSettings.m_byNoInput, c.by == QuickSelect && c.nInput == 1 ? c.bNoInput : 0);
+        EXPECT_EQ(g_masterSettings.Get().m_byNoInput, c.by == QuickSelect && c.nInput == 1 ? c.bNoInput : 0);
     }
 }
 
@@ -98,10 +99,10 @@ TEST_F(ActiveInput, AChoiceOutsideTheInputsOrTheModeChangesNothing)
 {
     for (const int nInput : {-1, 6, 255}) {
         Set(2, 0);
-        g_masterSettings.m_byNoInput = 1;
+        g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
         EXPECT_EQ(Steps(ChooseActiveInput(nInput, InputChangeBy::InputButton)), "") << nInput;
         EXPECT_EQ(g_nCurInput, 2);
-        EXPECT_EQ(g_masterSettings.m_byNoInput, 1);
+        EXPECT_EQ(g_masterSettings.Get().m_byNoInput, 1);
     }
     Set(3, 2);  // 6 CH has no AUX2 or AUX3 of their own
     EXPECT_EQ(Steps(ChooseActiveInput(5, InputChangeBy::LevelPage)), "");
@@ -128,12 +129,12 @@ TEST_F(ActiveInput, AModeBringsTheActiveInputIntoItsRange)
         Set(c.nInput, c.nFromMode);
         EXPECT_EQ(Steps(ChooseInputMode(c.nToMode)), c.steps);
         EXPECT_EQ(g_nCurInput, c.nActiveAfter);
-        EXPECT_EQ(g_inputSettings.m_byInput, c.nActiveAfter);
+        EXPECT_EQ(g_inputSettings.Get().m_byInput, c.nActiveAfter);
         EXPECT_EQ(g_nInputMode, c.nToMode);
-        EXPECT_EQ(g_inputSettings.m_byInputMode, c.nToMode);
+        EXPECT_EQ(g_inputSettings.Get().m_byInputMode, c.nToMode);
     }
     Set(0, 0);
-    g_masterSettings.m_byNoInput = 1;
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
     EXPECT_EQ(Steps(ChooseInputMode(0)), "tell(1,0) item5 ");
 }
 
@@ -144,10 +145,10 @@ TEST_F(ActiveInput, ASourceTheNewInputDoesNotOfferIsTurnedOff)
     SetSource(4);
     ChooseActiveInput(5, InputChangeBy::InputButton);
     EXPECT_EQ(g_inputSourceTable.m_nSource, 4);
-    EXPECT_EQ(g_inputSettings.m_bySource, 4);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, 4);
     ChooseActiveInput(1, InputChangeBy::InputButton);
     EXPECT_EQ(g_inputSourceTable.m_nSource, SOURCE_OFF);
-    EXPECT_EQ(g_inputSettings.m_bySource, SOURCE_BYTE_OFF);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, SOURCE_BYTE_OFF);
     EXPECT_EQ(g_inputSourceTable.m_bAvail[4], 0);
     EXPECT_EQ(g_inputSourceTable.m_bAvail[5], 0);
     EXPECT_NE(g_inputSourceTable.m_bAvail[SOURCE_OFF], 0);
@@ -155,21 +156,21 @@ TEST_F(ActiveInput, ASourceTheNewInputDoesNotOfferIsTurnedOff)
     Set(0, 0);
     SetSource(5);
     ChooseInputMode(1);  // S/PDIF under 4CH 2CH offers no AUX3
-    EXPECT_EQ(g_inputSettings.m_bySource, SOURCE_BYTE_OFF);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, SOURCE_BYTE_OFF);
 }
 
 TEST_F(ActiveInput, AReportOfAnotherInputIsTakenWithItsSourceAndNothingIsToBeSent)
 {
     Set(0, 0);
-    g_masterSettings.m_byNoInput = 1;
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
     EXPECT_TRUE(FollowReportedInput(3, 1));
     EXPECT_EQ(g_nCurInput, 3);
-    EXPECT_EQ(g_inputSettings.m_byInput, 3);
-    EXPECT_EQ(g_masterSettings.m_byNoInput, 0);
-    EXPECT_EQ(g_inputSettings.m_bySource, 1);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 3);
+    EXPECT_EQ(g_masterSettings.Get().m_byNoInput, 0);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, 1);
     EXPECT_EQ(g_inputSourceTable.m_nSource, 1);
     EXPECT_FALSE(FollowReportedInput(3, 4));  // the same input again: nothing
-    EXPECT_EQ(g_inputSettings.m_bySource, 1);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, 1);
 }
 
 // An input byte outside 0-5 is never stored or used; a source byte that names no source is off in
@@ -180,11 +181,11 @@ TEST_F(ActiveInput, BytesThatNameNoInputModeOrSourceAreNotTaken)
         Set(2, 0);
         EXPECT_FALSE(FollowReportedInput(nInput, 0)) << nInput;
         EXPECT_EQ(g_nCurInput, 2);
-        EXPECT_EQ(g_inputSettings.m_byInput, 2);
+        EXPECT_EQ(g_inputSettings.Get().m_byInput, 2);
     }
     Set(2, 0);
     EXPECT_TRUE(FollowReportedInput(4, 200));
-    EXPECT_EQ(g_inputSettings.m_bySource, 200);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, 200);
     EXPECT_EQ(g_inputSourceTable.m_nSource, SOURCE_OFF);
 
     Set(2, 1);
@@ -192,8 +193,8 @@ TEST_F(ActiveInput, BytesThatNameNoInputModeOrSourceAreNotTaken)
     EXPECT_FALSE(AdoptLoadedInput());
     EXPECT_EQ(g_nCurInput, 2);
     EXPECT_EQ(g_nInputMode, 1);
-    EXPECT_EQ(g_inputSettings.m_byInput, 9);
-    EXPECT_EQ(g_inputSettings.m_bySource, 77);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 9);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, 77);
     EXPECT_EQ(g_inputSourceTable.m_nSource, SOURCE_OFF);
 
     g_inputSettings = {4, 0, 3, 0, 3, 0, 0, 2};

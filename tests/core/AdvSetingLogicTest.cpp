@@ -69,7 +69,7 @@ TEST_F(AdvSetingLogic, ChoosingAMixSourceSendsTheInputItemOnce)
 
     EXPECT_TRUE(logic.SelectMixSource(SOURCE_OFF));
     EXPECT_EQ(g_inputSourceTable.m_nSource, SOURCE_OFF);
-    EXPECT_EQ(g_inputSettings.m_bySource, 255);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, 255);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"SendSystemItem(2, 0)", "RefreshInputSourceButtons()"}));
     EXPECT_EQ(CAdvSetingLogic::SourceFace(CAdvSetingLogic::ShownSource(), false, true), 3206);
     EXPECT_EQ(CAdvSetingLogic::SourceFace(CAdvSetingLogic::ShownSource(), false, false), 3226);

@@ -121,15 +121,15 @@ TEST_F(CommandFrames, MeterPollCarriesThePayloadOfTheFrameBuiltBeforeIt)
     ExpectFrame(MakeWriteGroupFrame(GROUP_METER_POLL, 0, 0),
                 "6B6B6BEE A2 01 00 09 03 00 00 00 0800 0000000000000000 A1 AA");
 
-    g_masterSettings.m_byNoiseThreshold = 7;
-    g_masterSettings.m_byNoiseEcho = 0;
+    g_masterSettings.SetField(&MasterSettings::m_byNoiseThreshold, 7);
+    g_masterSettings.SetField(&MasterSettings::m_byNoiseEcho, 0);
     const auto pMaster = MakeWriteSystemFrame(SYS_MASTER, 0);
     EXPECT_EQ(pMaster->GetBuffer()[17], 0);  // threshold sent as 0 while the echo byte is 0
-    EXPECT_EQ(g_masterSettings.m_byNoiseThreshold, 7);
+    EXPECT_EQ(g_masterSettings.Get().m_byNoiseThreshold, 7);
     ExpectFrame(MakeWriteGroupFrame(GROUP_METER_POLL, 0, 0),
                 "6B6B6BEE A2 01 00 09 03 00 00 00 0800 3C 00 00 00 00 00 01 00 9C AA");
 
-    g_masterSettings.m_byNoiseEcho = 7;
+    g_masterSettings.SetField(&MasterSettings::m_byNoiseEcho, 7);
     EXPECT_EQ(MakeWriteSystemFrame(SYS_MASTER, 0)->GetBuffer()[17], 7);
 }
 
@@ -142,7 +142,7 @@ TEST_F(CommandFrames, SystemItemWritesHaveTheirPayloadLengths)
     EXPECT_EQ(pMode->GetBuffer()[14 + 64], 2);
     EXPECT_EQ(pMode->GetBuffer()[81], 0xAA);
 
-    g_inputSettings.m_bySource = 4;
+    g_inputSettings.SetField(&InputSettings::m_bySource, 4);
     const auto pInput = MakeWriteSystemFrame(SYS_INPUT, 0);
     EXPECT_EQ(HexText(pInput->GetBuffer() + 14, 8), "01 00 03 00 04 00 00 02");
 

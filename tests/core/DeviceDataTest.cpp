@@ -56,9 +56,11 @@ TEST_F(DeviceData, StartValues)
     EXPECT_EQ(g_modeTable.m_byMode, 0);
 
     const BYTE input[8] = {1, 0, 3, 0, 255, 0, 0, 2};
-    EXPECT_EQ(std::memcmp(&g_inputSettings, input, 8), 0);
+    const InputSettings inputSettings = g_inputSettings;
+    EXPECT_EQ(std::memcmp(&inputSettings, input, 8), 0);
     const BYTE master[8] = {60, 0, 0, 0, 0, 0, 1, 0};
-    EXPECT_EQ(std::memcmp(&g_masterSettings, master, 8), 0);
+    const MasterSettings masterSettings = g_masterSettings;
+    EXPECT_EQ(std::memcmp(&masterSettings, master, 8), 0);
 
     const int readBack[6] = {0, 52, 2, 5, 6, 4};
     EXPECT_EQ(std::memcmp(g_nReadBackItems, readBack, sizeof(readBack)), 0);
@@ -189,12 +191,12 @@ TEST_F(DeviceData, LinkedOutputsAreTheOthersOfTheGroupInOutputOrder)
 
 TEST_F(DeviceData, OptionalInputAccessorsSetAndClearTheirBits)
 {
-    g_inputSettings.m_byOptInputs = 0;
-    g_inputSettings.SetSpdifPresent(true);
-    EXPECT_EQ(g_inputSettings.GetOptInputs(), 2);
-    EXPECT_EQ(g_inputSettings.GetOptInputsHigh(), 1);
-    g_inputSettings.SetPhonePresent(true);
-    EXPECT_EQ(g_inputSettings.GetOptInputs(), 3);
-    g_inputSettings.SetSpdifPresent(false);
-    EXPECT_EQ(g_inputSettings.GetOptInputs(), 1);
+    InputSettings input{};
+    input.SetSpdifPresent(true);
+    EXPECT_EQ(input.GetOptInputs(), 2);
+    EXPECT_EQ(input.GetOptInputsHigh(), 1);
+    input.SetPhonePresent(true);
+    EXPECT_EQ(input.GetOptInputs(), 3);
+    input.SetSpdifPresent(false);
+    EXPECT_EQ(input.GetOptInputs(), 1);
 }

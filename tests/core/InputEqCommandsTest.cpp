@@ -137,7 +137,7 @@ TEST_F(InputEqCommandsTest, ACommandActsOnTheInputItStartedWithWhenAReportSwitch
 {
     CInputEqCommands commands(*m_pData, m_host);
     g_nCurInput = 3;
-    g_inputSettings.m_byInput = 3;
+    g_inputSettings.SetField(&InputSettings::m_byInput, 3);
     Band(3, 4).SetGainPos(250);
     Band(2, 4).SetGainPos(250);
     m_boxes.whileOpen = [] { FollowReportedInput(2, SOURCE_BYTE_OFF); };

@@ -100,13 +100,13 @@ TEST(InputSources, TheActiveInputKeepsOnlyASourceItsRowOffers)
     InitDeviceData();
     g_nInputMode = 0;
     g_inputSourceTable.m_nSource = 4;
-    g_inputSettings.m_bySource = 4;
+    g_inputSettings.SetField(&InputSettings::m_bySource, 4);
     g_nCurInput = 5;
     EXPECT_EQ(KeepInputSourceOffered(), 1);
-    EXPECT_EQ(g_inputSettings.m_bySource, 4);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, 4);
     g_nCurInput = 1;
     EXPECT_EQ(KeepInputSourceOffered(), 0);
     EXPECT_EQ(g_inputSourceTable.m_nSource, SOURCE_OFF);
-    EXPECT_EQ(g_inputSettings.m_bySource, SOURCE_BYTE_OFF);
+    EXPECT_EQ(g_inputSettings.Get().m_bySource, SOURCE_BYTE_OFF);
     InitDeviceData();
 }

@@ -193,8 +193,8 @@ TEST_F(CommandManager, SerialBytesAreParsedOneByOne)
     for (BYTE by : Data(BLOCK_SYSTEM, SYS_INPUT, {5, 1, 2, 1, 3, 10, 20, 30}))
         nResult = m_cmd.OnSerialByte(by);
     EXPECT_EQ(nResult, 1);
-    EXPECT_EQ(g_inputSettings.m_byInput, 5);
-    EXPECT_EQ(g_inputSettings.m_byMixRelease, 30);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 5);
+    EXPECT_EQ(g_inputSettings.Get().m_byMixRelease, 30);
     EXPECT_EQ(g_commFlags[COMM_FLAG_COMPLETE], 0);
 }
 
@@ -204,14 +204,14 @@ TEST_F(CommandManager, SyncNeedsExactlyThreeSyncBytes)
     auto frame = Data(BLOCK_SYSTEM, SYS_INPUT, {5, 1, 2, 1, 3, 10, 20, 30});
     frame.insert(frame.begin(), 0x6B);  // four sync bytes
     EXPECT_EQ(FeedUsb(frame), 0);
-    EXPECT_EQ(g_inputSettings.m_byInput, 1);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 1);
     EXPECT_EQ(m_cmd.GetQueueCount(), 1);
 
     // A sync sequence split across reports still counts.
     const auto good = Data(BLOCK_SYSTEM, SYS_INPUT, {5, 1, 2, 1, 3, 10, 20, 30});
     FeedNet({good.begin(), good.begin() + 2}, 64);
     FeedNet({good.begin() + 2, good.end()}, 64);
-    EXPECT_EQ(g_inputSettings.m_byInput, 5);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 5);
 }
 
 TEST_F(CommandManager, DamagedFramesAreDroppedAndTheHuntStartsAgain)
@@ -226,7 +226,7 @@ TEST_F(CommandManager, DamagedFramesAreDroppedAndTheHuntStartsAgain)
         EXPECT_EQ(FeedUsb(bad), 0);
         EXPECT_EQ(g_commFlags[COMM_FLAG_BAD_FRAME], 1);
         EXPECT_EQ(m_cmd.GetHead(), pHead);
-        EXPECT_EQ(g_inputSettings.m_byInput, 1);
+        EXPECT_EQ(g_inputSettings.Get().m_byInput, 1);
     }
     EXPECT_EQ(FeedUsb(Ack()), 1);
     EXPECT_EQ(m_cmd.GetQueueCount(), 0);
@@ -377,8 +377,8 @@ TEST_F(CommandManager, SystemItemsFillTheDeviceState)
 {
     Queue(); Queue(); Queue(); Queue(); Queue();
     FeedUsb(Data(BLOCK_SYSTEM, SYS_MASTER, {0x2A, 0, 5, 9, 1, 0, 1, 0}));
-    EXPECT_EQ(g_masterSettings.m_wVolume, 0x2A);
-    EXPECT_EQ(g_masterSettings.m_byNoiseEcho, 9);  // follows the threshold
+    EXPECT_EQ(g_masterSettings.Get().m_wVolume, 0x2A);
+    EXPECT_EQ(g_masterSettings.Get().m_byNoiseEcho, 9);  // follows the threshold
 
     FeedUsb(Data(BLOCK_SYSTEM, SYS_OUT_ROLES, {1, 7, 3, 9, 22, 23, 24, 21}));
     EXPECT_EQ(HexText(g_byDevRoles, 8), "01 07 03 09 16 17 00 00");
@@ -459,7 +459,8 @@ TEST_F(CommandManager, ShortItemRepliesFillOnlyWhatTheyCarry)
     EXPECT_EQ(HexText(reinterpret_cast<BYTE*>(g_szDeviceVersion), 12),
               "41 42 00 00 00 00 00 00 00 00 00 00");
     FeedUsb(Data(BLOCK_SYSTEM, SYS_INPUT, {4}));
-    EXPECT_EQ(HexText(&g_inputSettings.m_byInput, 8), "04 00 03 00 FF 00 00 02");
+    InputSettings input = g_inputSettings;
+    EXPECT_EQ(HexText(&input.m_byInput, 8), "04 00 03 00 FF 00 00 02");
     FeedUsb(Data(BLOCK_SYSTEM, SYS_OUT_ROLES, {3, 9}));
     EXPECT_EQ(HexText(g_byDevRoles, 8), "03 09 0F 12 16 17 00 00");
 }
@@ -531,7 +532,7 @@ TEST_F(CommandManager, ClearQueueAlsoForgetsAHalfCollectedReply)
     EXPECT_EQ(m_cmd.GetHead(), nullptr);
     Queue();
     EXPECT_EQ(FeedNet({frame.begin() + 10, frame.end()}, 64).back(), 0);
-    EXPECT_EQ(g_inputSettings.m_byInput, 1);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 1);
     m_cmd.RemoveHead();
     m_cmd.RemoveHead();  // empty: nothing changes
     EXPECT_EQ(m_cmd.GetQueueCount(), 0);
@@ -548,7 +549,7 @@ TEST_F(CommandManager, TransportEdgesOfTheReceiveCalls)
     std::memcpy(g_byNetRecv, frame.data(), frame.size());
     EXPECT_EQ(m_cmd.OnNetworkData(100000), 1);
     EXPECT_EQ(g_byNetRecv[0], 0);  // taken bytes are zeroed
-    EXPECT_EQ(g_inputSettings.m_byInput, 5);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 5);
 }
 
 TEST_F(CommandManager, BatchFramesStepTheTransferProgress)

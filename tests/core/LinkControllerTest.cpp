@@ -81,8 +81,8 @@ std::string FakePingLostAtItsSecondRun()
 // A master-settings write with a value the emulator does not hold yet.
 std::unique_ptr<CSendData> MasterWrite()
 {
-    g_masterSettings.m_wVolume = 0x1234;
-    g_masterSettings.m_byMasterOn = 1;
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 0x1234);
+    g_masterSettings.SetField(&MasterSettings::m_byMasterOn, 1);
     return MakeWriteSystemFrame(SYS_MASTER, 0);
 }
 
@@ -201,7 +201,7 @@ TEST_P(LinkBothWays, AnIdleWorkerWakesOncePerPollBesidesItsReply)
 TEST_P(LinkBothWays, AnEmptyQueueTakesTheDataModelsNextFrame)
 {
     CLinkRig& rig = Rig();
-    g_masterSettings.m_wVolume = 0x1234;
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 0x1234);
     g_bSendMaster = 1;
     rig.Start();
 

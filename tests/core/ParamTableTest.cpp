@@ -147,10 +147,10 @@ TEST_F(ParamTable, WritingMarksTheRowsGroupOnlyWhileSynchronised)
 
 TEST_F(ParamTable, MasterVolumeSwitchesTheMasterOn)
 {
-    g_masterSettings.m_byMasterOn = 0;
+    g_masterSettings.SetField(&MasterSettings::m_byMasterOn, 0);
     WriteParam(ParamRowOf(ParamId::MasterVolume), {}, 30);
-    EXPECT_EQ(g_masterSettings.m_wVolume, 30);
-    EXPECT_EQ(g_masterSettings.m_byMasterOn, 1);
+    EXPECT_EQ(g_masterSettings.Get().m_wVolume, 30);
+    EXPECT_EQ(g_masterSettings.Get().m_byMasterOn, 1);
 }
 
 // Outputs 0 and 1 share a link group, output 2 has its own: a band edit of output 0 reaches band

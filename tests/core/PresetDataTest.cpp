@@ -650,11 +650,13 @@ TEST_F(PresetData, SettersNeverWaitForTheLinkLock)
         bEdited = bNamesRead;
         edited.notify_one();
     });
+    // Judged when the wait ends: once the lock is given up a waiting setter finishes too.
+    bool bInTime = false;
     {
         std::unique_lock lock(mutex);
-        edited.wait_for(lock, std::chrono::seconds(10), [&] { return bEdited; });
+        bInTime = edited.wait_for(lock, std::chrono::seconds(10), [&] { return bEdited; });
     }
     transaction.unlock();
     ui.join();
-    EXPECT_TRUE(bEdited);
+    EXPECT_TRUE(bInTime);
 }

@@ -132,7 +132,7 @@ TEST_F(PresetFiles, AllPresetsRoundTrip)
     const DeviceStateSnapshot saved = DeviceStateSnapshot::Take();
 
     InitDeviceData();
-    g_inputSettings.m_byOptInputs = 3;  // not in the file: the processor reports it
+    g_inputSettings.SetField(&InputSettings::m_byOptInputs, 3);  // not in the file: the processor reports it
     ASSERT_EQ(Load(*m_pDoc, FileKind::AllPresets, file), 1);
     EXPECT_EQ(Save(*m_pDoc, FileKind::AllPresets), file);
     DeviceStateSnapshot loaded = DeviceStateSnapshot::Take();
@@ -147,14 +147,14 @@ TEST_F(PresetFiles, OutputsSevenAndEightLoseTheirRolesAndAMissingInputFallsBack)
 {
     g_byDevRoles[6] = 24;
     g_byDevRoles[7] = 22;
-    g_inputSettings.m_byInput = 2;  // Phone
+    g_inputSettings.SetField(&InputSettings::m_byInput, 2);  // Phone
     const Bytes allPresets = Save(*m_pDoc, FileKind::AllPresets);
     const Bytes outMap = Save(*m_pDoc, FileKind::OutMap);
 
-    g_inputSettings.m_byOptInputs = 2;  // this processor has S/PDIF only
+    g_inputSettings.SetField(&InputSettings::m_byOptInputs, 2);  // this processor has S/PDIF only
     g_nCurInput = 4;
     ASSERT_EQ(Load(*m_pDoc, FileKind::AllPresets, allPresets), 1);
-    EXPECT_EQ(g_inputSettings.m_byInput, 4);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 4);
     EXPECT_EQ(g_byDevRoles[6], 0);
     EXPECT_EQ(g_byDevRoles[7], 0);
 

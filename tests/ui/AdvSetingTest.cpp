@@ -218,8 +218,8 @@ TEST_F(AdvSetingOnUsb, MixerAndInputOptionFieldsReachTheProcessorThroughItems2An
     Type(Edit(IDC_NOISE), "-100");
     EXPECT_EQ(Text(IDC_GROUP_DELAY), "0.29s");
     EXPECT_EQ(Text(IDC_NOISE), "-100dBu");
-    EXPECT_EQ(g_masterSettings.m_byGroupDelay, 29);
-    EXPECT_EQ(g_masterSettings.m_byNoiseEcho, 20);
+    EXPECT_EQ(g_masterSettings.Get().m_byGroupDelay, 29);
+    EXPECT_EQ(g_masterSettings.Get().m_byNoiseEcho, 20);
     EXPECT_TRUE(SettleUntil([&] {
         const auto master = m_emulator.State().master;
         return master[2] == 29 && master[3] == 20 && master[7] == 20;
@@ -235,9 +235,9 @@ TEST_F(AdvSetingOnUsb, MixerAndInputOptionFieldsReachTheProcessorThroughItems2An
 TEST_F(AdvSetingOnUsb, TheThresholdReloadsFromTheByteItsEditsWrite)
 {
     CAdv_Seting& dlg = Open();
-    g_inputSettings.m_byMixThreshold = 40;
-    g_masterSettings.m_byReserved = 99;
-    g_masterSettings.m_byNoInput = 0;
+    g_inputSettings.SetField(&InputSettings::m_byMixThreshold, 40);
+    g_masterSettings.SetField(&MasterSettings::m_byReserved, 99);
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 0);
     dlg.ReloadFromDevice();
     EXPECT_EQ(Text(IDC_MIX_THRESHOLD), "-80dBu");
     EXPECT_TRUE(Edit(IDC_MIX_THRESHOLD)->IsEnabledFlag());
@@ -249,10 +249,10 @@ TEST_F(AdvSetingOnUsb, TheThresholdReloadsFromTheByteItsEditsWrite)
 // bound and kept until the user changes the field.
 TEST_F(AdvSetingOnUsb, ValuesBeyondTheFieldsShowAtTheirBoundWithoutABox)
 {
-    g_inputSettings.m_byMixRelease = 200;
-    g_inputSettings.m_byMixThreshold = 250;
-    g_masterSettings.m_byGroupDelay = 180;
-    g_masterSettings.m_byNoiseThreshold = 150;
+    g_inputSettings.SetField(&InputSettings::m_byMixRelease, 200);
+    g_inputSettings.SetField(&InputSettings::m_byMixThreshold, 250);
+    g_masterSettings.SetField(&MasterSettings::m_byGroupDelay, 180);
+    g_masterSettings.SetField(&MasterSettings::m_byNoiseThreshold, 150);
     Out(0).SetLimLevel(-40);
     Out(0).SetLimRelease(9000);
     Out(0).SetLimAttack(300);
@@ -272,7 +272,7 @@ TEST_F(AdvSetingOnUsb, ValuesBeyondTheFieldsShowAtTheirBoundWithoutABox)
     EXPECT_EQ(Text(IDC_LIM_ATTACK), "200ms");
     EXPECT_EQ(Text(IDC_PORT), "65535");
     EXPECT_EQ(Out(0).GetLimRelease(), 9000);
-    EXPECT_EQ(g_inputSettings.m_byMixRelease, 200);
+    EXPECT_EQ(g_inputSettings.Get().m_byMixRelease, 200);
 }
 
 // The list names each output's role (no role for a code the table does not know); while left and

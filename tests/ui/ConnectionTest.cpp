@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "app/HalvekView.h"
+#include "app/VersionDlg.h"
 #include "app/MainFrm.h"
 #include "controls/BitButton.h"
 #include "controls/ControlIds.h"
@@ -25,6 +26,7 @@
 #include "link/FirmwareCommands.h"
 #include "link/LinkState.h"
 #include "model/ChannelGroups.h"
+#include "model/CommandFrame.h"
 #include "model/DataDefine.h"
 #include "model/HalvekDoc.h"
 #include "model/KTV_Data.h"
@@ -103,7 +105,8 @@ TEST_P(ViewOnEitherLink, ConnectsByItselfReadsThePresetAndPollsTheMeters)
         const std::size_t nBase = emu::OUTPUT_OFFSET + std::size_t(c) * emu::OUTPUT_SIZE + OUT_GROUP_BASE * 8;
         EXPECT_EQ(m_pView->m_pData->GetOutData(c)->GetDelay(), Int16At(state.images[0], nBase + 4)) << c;
     }
-    EXPECT_EQ(std::memcmp(&g_inputSettings, state.input.data(), 8), 0);
+    const InputSettings input = g_inputSettings;
+    EXPECT_EQ(std::memcmp(&input, state.input.data(), 8), 0);
     EXPECT_EQ(g_byCurPreset, state.byCurPreset);
     // The current preset came from stored preset 1: its name is the live name.
     EXPECT_EQ(dynamic_cast<CBitButton*>(m_pView->GetDlgItem(2770))->GetLabel(), "Preset 1");
@@ -171,7 +174,7 @@ TEST_P(ViewOnEitherLink, ReadingAllPresetsReads84BlocksThenWritesTheFile)
 TEST_P(ViewOnEitherLink, WritingAllPresetsSendsEverythingBetweenTheMuteAndTheRestore)
 {
     ASSERT_TRUE(WaitSynced());
-    ASSERT_EQ(g_masterSettings.m_byMasterOn, 1);
+    ASSERT_EQ(g_masterSettings.Get().m_byMasterOn, 1);
     for (int p = 0; p < STORED_PRESETS; ++p)
         std::memset(g_devImages[p].m_out[3].m_group[0].m_by, 0x40 + p, 8);
     m_emulator.ClearLog();
@@ -179,7 +182,7 @@ TEST_P(ViewOnEitherLink, WritingAllPresetsSendsEverythingBetweenTheMuteAndTheRes
         std::lock_guard lock(g_csLink);
         m_pView->WriteAllPresets();
     }
-    EXPECT_EQ(g_masterSettings.m_byMasterOn, 1);
+    EXPECT_EQ(g_masterSettings.Get().m_byMasterOn, 1);
     // The live preset's name, asked for by the read-back, may still go out before the batch.
     std::vector<EmuRequest> before;
     std::vector<EmuRequest> writes;
@@ -211,6 +214,27 @@ TEST_P(ViewOnEitherLink, WritingAllPresetsSendsEverythingBetweenTheMuteAndTheRes
     for (int p = 1; p <= 6; ++p)
         EXPECT_EQ(state.images[std::size_t(p)][emu::OUTPUT_OFFSET + 3 * emu::OUTPUT_SIZE], 0x40 + p - 1) << p;
     EXPECT_EQ(state.master[6], 1);
+}
+
+// The about box opened while the link worker stores a version reply shows the version whole.
+TEST_P(ViewOnEitherLink, TheAboutBoxReadsTheVersionTheWorkerIsStoring)
+{
+    ASSERT_TRUE(WaitSynced());
+    for (int i = 0; i < 3; ++i) {
+        // The reply comes while the box is being made.
+        m_emulator.InjectFault(EmuFault::Late, 1, EmuRequestOf(BLOCK_SYSTEM, SYS_VERSION), 150ms);
+        {
+            std::lock_guard lock(g_csLink);
+            m_pView->m_command.AddSendData(MakeReadSystemFrame(SYS_VERSION, 0));
+        }
+        auto* pAbout = new CVersionDlg;
+        pAbout->Create(m_pFrame);
+        EXPECT_EQ(pAbout->FindWindow(WxId(1877))->GetLabel(), "Device version ZIRE-RI1.00");
+        pAbout->Destroy();
+        // The version is checked again and the current preset read back.
+        ASSERT_TRUE(SettleUntil([this] { return QueueCount() == 0; }));
+        ASSERT_TRUE(WaitSynced());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Link, ViewOnEitherLink, testing::Values(LinkWay::Usb, LinkWay::Net), LinkWayName);
@@ -299,10 +323,7 @@ TEST_F(ViewOnNet, EditsMadeWhileRepliesAreLostAllReachTheProcessor)
         }));
         m_pView->m_pData->GetOutData(n - 1)->SetDelay(static_cast<std::int16_t>(100 + n));
         if (n == LOST) {
-            {
-                std::lock_guard lock(g_csLink);
-                g_masterSettings.m_wVolume = 0x1234;
-            }
+            g_masterSettings.SetField(&MasterSettings::m_wVolume, 0x1234);
             m_pView->SendSystemItem(SYS_MASTER);
         }
     }
@@ -427,7 +448,10 @@ TEST_F(ViewOnUsb, AProcessorOfAnotherGenerationOrProductIsRefused)
         }
         m_emulator.Edit([&](EmuState& s) { s.strVersion = c.szVersion; });
         m_hid.Plug(kUsbPath, m_emulator);
-        ASSERT_TRUE(SettleUntil([] { return g_szDeviceVersion[0] == ' '; }));
+        ASSERT_TRUE(SettleUntil([] {
+            std::lock_guard lock(g_csLink);  // the worker stores the version under it
+            return g_szDeviceVersion[0] == ' ';
+        }));
         ASSERT_TRUE(WaitDisconnected());
         EXPECT_EQ(Texts(), c.texts);
         if (!c.texts.empty()) {
@@ -551,7 +575,7 @@ TEST_F(ViewOnUsb, DeviceStateCommandsQueueTheirFramesByteForByte)
     }
 
     // Input "Phone" while the processor reports no active input: item 5 first, then item 2.
-    g_masterSettings.m_byNoInput = 1;
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
     wxCommandEvent phone(wxEVT_BUTTON, m_pView->GetDlgItem(2827)->GetId());
     m_pView->ProcessWindowEvent(phone);
     EXPECT_EQ(Hex(TakeQueued(command)), (std::vector<std::string>{framed(kMasterOn), framed("A1 01 00 09 02 00 00 00 0800 02 00 03 00 FF 00 00 02")}));

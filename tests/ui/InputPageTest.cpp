@@ -146,7 +146,7 @@ protected:
     {
         for (int k = 0; k < MUSIC_CHANNELS; ++k) {
             auto* pBtn = Item<CBitButton>(IDC_INPUT + k);
-            EXPECT_EQ(pBtn->IsShown(), IsInputButtonShown(k, g_inputSettings.m_byOptInputs, g_nInputMode)) << k;
+            EXPECT_EQ(pBtn->IsShown(), IsInputButtonShown(k, g_inputSettings.Get().m_byOptInputs, g_nInputMode)) << k;
             EXPECT_EQ(pBtn->GetCheck(), k == g_nCurInput) << k;
         }
         for (int c = 0; c < INPUT_CONNECTORS; ++c) {
@@ -313,7 +313,7 @@ TEST_F(InputPage, EachWayOfChoosingSendsItemTwoAndItemFiveFirstWhenTheNoInputFla
     Connect();
     ASSERT_EQ(g_nCurInput, 0);
     // The processor reported no input: the EQ controls are off until an input is chosen.
-    g_masterSettings.m_byNoInput = 1;
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
     Page().RefreshChannelButtons();
     EXPECT_FALSE(Item<CNumEdit>(IDC_GAIN_EDIT)->IsEnabledFlag());
     Click(Item<CBitButton>(IDC_INPUT + 4));
@@ -431,7 +431,7 @@ TEST_F(InputPage, AProcessorReportSwitchesThePageWithoutSending)
     m_emulator.Edit([](EmuState& s) { s.input[0] = 9; });
     Settle(300);
     EXPECT_EQ(g_nCurInput, 5);
-    EXPECT_EQ(g_inputSettings.m_byInput, 5);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 5);
     EXPECT_TRUE(SystemWrites().empty());
 }
 
@@ -454,7 +454,7 @@ TEST_F(InputPage, AChoiceDropsTheStatusReportsQueuedBeforeIt)
 TEST_F(InputPage, TheLevelPagesChoiceReachesThePage)
 {
     ShowInputPage();
-    g_masterSettings.m_byNoInput = 1;
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
     Page().RefreshChannelButtons();
     EXPECT_FALSE(Item<CBitButton>(IDC_RESET_EQ)->IsThisEnabled());
     const InputChange change = m_pView->SelectActiveInput(5, InputChangeBy::LevelPage);
@@ -476,7 +476,7 @@ TEST_F(InputPage, TheLevelPagesChoiceReachesThePage)
 TEST_F(InputPage, TheWheelOverAFaderOfADisabledPageDoesNothing)
 {
     ShowInputPage();
-    g_masterSettings.m_byNoInput = 1;
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
     Page().RefreshChannelButtons();
     auto* pFader = Item<CBitmapSlider>(IDC_FADER + 3);
     const int nPos = pFader->GetPos();
@@ -603,9 +603,9 @@ TEST_F(InputPage, ScreenshotsOfEachLayoutAndModeInBothLanguages)
             Screenshot("input_page_mode" + std::to_string(nMode));
         }
         m_pView->SelectInputMode(0);
-        g_masterSettings.m_byNoInput = 1;
+        g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
         Page().RefreshChannelButtons();
         Screenshot("input_page_no_input");
-        g_masterSettings.m_byNoInput = 0;
+        g_masterSettings.SetField(&MasterSettings::m_byNoInput, 0);
     }
 }

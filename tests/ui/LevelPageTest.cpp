@@ -211,7 +211,7 @@ TEST_F(LevelPage, LoadingShowsValuesBeyondTheRangeClampedSilently)
     Out(0).SetLevel(700);
     Out(0).SetDelay(300);
     m_pView->m_pData->GetMusicData(2)->SetLevel(650);
-    g_masterSettings.m_wVolume = 100;
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 100);
     g_bSynced = bWasSynced;
     m_emulator.ClearLog();
     ShowLevelPage();
@@ -280,7 +280,7 @@ TEST_F(LevelPage, AnInputButtonSendsItemFiveThenItemTwo)
         told.emplace_back(wParam, lParam);
         return LRESULT(0);
     });
-    g_masterSettings.m_byNoInput = 1;
+    g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
     const int nBefore = g_nCurInput;
     m_emulator.ClearLog();
     Click(IDC_INPUT_BUTTON + 3);
@@ -397,7 +397,7 @@ TEST_F(LevelPage, MetersFollowTheStatusReplies)
     ASSERT_TRUE(SettleUntil([&] { return !meter.IsLit(9); }));
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(meter.IsLit(i), i < 5) << i;
-    m_pView->DisconnectUsb();
+    m_pView->DisconnectLink();
     for (int n = 0; n < OUTPUT_CHANNELS; ++n)
         for (int i = 0; i < 12; ++i)
             EXPECT_FALSE(Item<CSLamp>(IDC_METER + n).IsLit(i));
@@ -584,12 +584,12 @@ TEST_F(LevelPage, TheMasterIsOneOnBothPages)
 {
     ShowLevelPage();
     Type(IDC_MASTER_EDIT, "-30");
-    EXPECT_EQ(g_masterSettings.m_wVolume, 30);
+    EXPECT_EQ(g_masterSettings.Get().m_wVolume, 30);
     m_pView->ShowPage(1, 1);
     auto* pOutputMaster = dynamic_cast<CNumEdit*>(m_pView->m_pageOutput->GetDlgItem(OutputDlgIds::IDC_MASTER_EDIT));
     ASSERT_NE(pOutputMaster, nullptr);
     EXPECT_EQ(pOutputMaster->GetText(), "-30dB");
-    g_masterSettings.m_wVolume = 0;  // as the output page's field stores it
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 0);  // as the output page's field stores it
     ShowLevelPage();
     EXPECT_EQ(Edit(IDC_MASTER_EDIT).GetText(), "OFF");
     m_pView->ToggleLanguage(1);
@@ -743,7 +743,7 @@ TEST_F(LevelPage, InputColumnsCloseUpOverAbsentOptionalInputs)
     std::array<wxRect, 6> places{};
     for (int k = 0; k < 6; ++k)
         places[k] = Item<CBitmapSlider>(IDC_INPUT_SLIDER + k).GetRect();
-    g_inputSettings.m_byOptInputs = 0;
+    g_inputSettings.SetField(&InputSettings::m_byOptInputs, 0);
     g_nCurInput = 3;
     Page().RefreshInputColumns();
     for (const int k : {0, 2}) {
@@ -761,7 +761,7 @@ TEST_F(LevelPage, InputColumnsCloseUpOverAbsentOptionalInputs)
     }
     EXPECT_EQ(CheckedInputButtons(), std::vector<int>{3});
 
-    g_inputSettings.m_byOptInputs = 3;
+    g_inputSettings.SetField(&InputSettings::m_byOptInputs, 3);
     Page().RefreshInputColumns();
     for (int k = 0; k < 6; ++k) {
         EXPECT_TRUE(Item<CBitButton>(IDC_INPUT_BUTTON + k).IsShown()) << k;

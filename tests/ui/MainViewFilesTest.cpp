@@ -232,7 +232,7 @@ TEST_F(MainViewFiles, AnAllPresetsFileSavedAndLoadedRestoresEveryValue)
     const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
 
     ResetData();
-    g_inputSettings.m_byOptInputs = before.input.m_byOptInputs;
+    g_inputSettings.SetField(&InputSettings::m_byOptInputs, before.input.m_byOptInputs);
     Answer({Path("whole.TarviAC1")});
     ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
     DeviceStateSnapshot loaded = DeviceStateSnapshot::Take();
@@ -593,7 +593,8 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
     const EmuState state = m_emulator.State();
     for (int p = 1; p <= STORED_PRESETS; ++p)
         EXPECT_EQ(state.images[std::size_t(p)][kFirstLevel], 0x50 + p - 1) << p;
-    EXPECT_TRUE(LinkLockIsFree());
+    // The worker still runs and takes the lock for its transactions; the view must not keep it.
+    EXPECT_FALSE(g_csLink.HeldByThisThread());
 }
 
 // Mended: a preset file of the right signature and length holding values no processor holds was
@@ -643,7 +644,7 @@ TEST_F(MainViewFilesOnLink, ADamagedPresetFileSendsNothing)
         EXPECT_TRUE(after.roles == processor.roles);
         EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
         EXPECT_TRUE(PackedData(Data()) == fields);
-        EXPECT_TRUE(LinkLockIsFree());
+        EXPECT_FALSE(g_csLink.HeldByThisThread());
     }
 }
 
@@ -658,7 +659,7 @@ TEST_F(MainViewFilesOnLink, LoadedFilesSendTheirBatchThenTheMarkedName)
     ASSERT_EQ(m_pView->SavePresetFile(), 1);
     ASSERT_EQ(m_pView->ChooseAllPresetsFile(), 1);
     ASSERT_EQ(m_pView->SaveAllPresetsFile(), 1);
-    const std::string strMasterBack = g_masterSettings.m_byMasterOn ? "master on" : "master off";
+    const std::string strMasterBack = g_masterSettings.Get().m_byMasterOn ? "master on" : "master off";
     for (int nRun = 0; nRun < 4; ++nRun) {
         SCOPED_TRACE(nRun);
         ASSERT_TRUE(SettleUntil([this] { return Quiet(); }));

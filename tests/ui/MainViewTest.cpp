@@ -480,7 +480,7 @@ TEST_F(MainView, ModeAndInputButtonsShowTheCurrentChoiceAndQueueNothingWithoutAL
     expectMode(2);
 
     Click(m_pView->GetDlgItem(2827));
-    EXPECT_EQ(g_inputSettings.m_byInput, 2);
+    EXPECT_EQ(g_inputSettings.Get().m_byInput, 2);
     EXPECT_TRUE(Item<CBitButton>(*m_pView, 2827)->GetCheck());
     EXPECT_FALSE(Item<CBitButton>(*m_pView, 2826)->GetCheck());
     EXPECT_FALSE(Item<CBitButton>(*m_pView, 2818)->GetCheck());

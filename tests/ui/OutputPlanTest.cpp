@@ -221,7 +221,7 @@ TEST_F(OutputPlan, TheShownPageTakesWhatTheLevelPageChanged)
     EXPECT_EQ(Item<CNumEdit>(IDC_MASTER_EDIT)->GetText(), "-30dB");
     Press(IDC_DELAY_EDIT);  // the field's own command: the level page's value stays
     EXPECT_EQ(Out(0).GetDelay(), nDelay);
-    EXPECT_EQ(g_masterSettings.m_wVolume, 30);
+    EXPECT_EQ(g_masterSettings.Get().m_wVolume, 30);
     Press(IDC_UNIT_MS);
 }
 

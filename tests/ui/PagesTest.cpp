@@ -135,7 +135,7 @@ TEST_F(Pages, LinkOpenedAndClosedReachEveryPage)
     m_hid.Plug(kUsbPath, m_emulator);
     ASSERT_EQ(m_pView->ConnectUsbPath(kUsbPath), 1);
     ExpectEveryPage([](const CSpyPage& p) { return p.nOpened; }, 1);
-    m_pView->DisconnectUsb();
+    m_pView->DisconnectLink();
     ExpectEveryPage([](const CSpyPage& p) { return p.nClosed; }, 1);
 }
 
@@ -160,8 +160,8 @@ TEST_F(Pages, LoadedDataRefreshesTheShownPageAndEachPageWhenShown)
 TEST_F(Pages, OutputPageMasterBlockFollowsTheMasterSettings)
 {
     using namespace OutputDlgIds;
-    g_masterSettings.m_wVolume = 66;
-    g_masterSettings.m_byMasterOn = 0;
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 66);
+    g_masterSettings.SetField(&MasterSettings::m_byMasterOn, 0);
     m_pView->RefreshOutputPage();
     auto* pEdit = dynamic_cast<CNumEdit*>(m_pView->m_pageOutput->GetDlgItem(IDC_MASTER_EDIT));
     auto* pOn = dynamic_cast<CBitButton*>(m_pView->m_pageOutput->GetDlgItem(IDC_MASTER_ON));
@@ -174,16 +174,16 @@ TEST_F(Pages, OutputPageMasterBlockFollowsTheMasterSettings)
     m_hid.Plug(kUsbPath, m_emulator);
     ASSERT_EQ(m_pView->ConnectUsbPath(kUsbPath), 1);
     ASSERT_TRUE(WaitSynced());
-    g_masterSettings.m_byMasterOn = 0;
+    g_masterSettings.SetField(&MasterSettings::m_byMasterOn, 0);
     m_pView->m_pageOutput->ShowMasterVolume();
-    const int nVolume = g_masterSettings.m_wVolume;
+    const int nVolume = g_masterSettings.Get().m_wVolume;
     ASSERT_GT(nVolume, 0);
     pEdit->SetFocus();
     wxKeyEvent down(wxEVT_KEY_DOWN);
     down.m_keyCode = WXK_DOWN;
     pEdit->GetEventHandler()->ProcessEvent(down);
     PumpPendingEvents();
-    EXPECT_EQ(g_masterSettings.m_byMasterOn, 1);
+    EXPECT_EQ(g_masterSettings.Get().m_byMasterOn, 1);
     EXPECT_TRUE(pOn->GetCheck());
     // Item 5 carries the volume (bytes 0-1) and the master-on byte (6).
     EXPECT_TRUE(SettleUntil([&] {

@@ -234,15 +234,15 @@ TEST_F(ParamBinderTest, MasterVolumeLeavesItsItemPendingWithTheView)
 {
     auto* pEdit = Make<CNumEdit>(2572, wxRect(100, 10, 60, 18));
     auto* pSpin = Make<CNumSpin>(2573, wxRect(162, 10, 12, 18));
-    g_masterSettings.m_wVolume = 60;
-    g_masterSettings.m_byMasterOn = 0;
+    g_masterSettings.SetField(&MasterSettings::m_wVolume, 60);
+    g_masterSettings.SetField(&MasterSettings::m_byMasterOn, 0);
     const int n = m_binder->Bind(ParamId::MasterVolume, pEdit, pSpin, nullptr, [] { return ParamTarget{}; });
     m_binder->Load(n);
     EXPECT_EQ(pEdit->GetText(), "0dB");
     pSpin->ArrowKey(-1);
     PumpPendingEvents();
-    EXPECT_EQ(g_masterSettings.m_wVolume, 59);
-    EXPECT_EQ(g_masterSettings.m_byMasterOn, 1);
+    EXPECT_EQ(g_masterSettings.Get().m_wVolume, 59);
+    EXPECT_EQ(g_masterSettings.Get().m_byMasterOn, 1);
     EXPECT_EQ(m_host.calls, std::vector<std::string>{"SetMasterItemPending(1)"});
 }
 
