@@ -9,7 +9,7 @@
 
 namespace {
 constexpr int kMin = 0;                         // the raw range always starts here
-constexpr int kHighBandsStart = 192;             // type 2 indexes the grid from this entry
+constexpr int kHighBandsStart = 192;            // type 2 indexes the grid from this entry
 constexpr int kGainOffset = GAIN_POS_EDIT_MIN;  // type 10: a band gain's lowest edited position
 }  // namespace
 
