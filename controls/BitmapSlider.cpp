@@ -157,7 +157,7 @@ void CBitmapSlider::SetRangeMin(int, bool bRedraw)
 void CBitmapSlider::SetPos(int nValue)
 {
     m_model.SetPos(nValue);
-    RedrawNow();
+    Refresh();
 }
 
 void CBitmapSlider::SetFreq(int nHz)
@@ -169,7 +169,7 @@ void CBitmapSlider::SetFreq(int nHz)
 void CBitmapSlider::SetValue(int nValue)
 {
     m_model.SetValue(nValue);
-    RedrawNow();
+    Refresh();
 }
 
 bool CBitmapSlider::Enable(bool bEnable)

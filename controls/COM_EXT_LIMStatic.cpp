@@ -57,7 +57,6 @@ void CCOM_EXT_LIMStatic::Redraw()
     if (m_pOut != nullptr)
         SetLevel(m_pOut->GetLimLevel());
     Refresh(false);
-    Update();
 }
 
 void CCOM_EXT_LIMStatic::SetDbuControls(CNumSpin* pSpin, CNumEdit* pEdit)
@@ -134,7 +133,6 @@ void CCOM_EXT_LIMStatic::OnMouseMove(wxMouseEvent& event)
                 pEdit->SetHighlight(true);
         m_pOut->SetLimLevel(static_cast<std::int16_t>(nLevel));
         Refresh(false);
-        Update();
     }
     SetCursor(IsHover() ? m_hCursor : wxNullCursor);
     event.Skip();

@@ -128,7 +128,7 @@ void CComBoxBtn::SetCurSel(int nIndex)
     CDropListBox* pList = m_pDropList->GetListBox();
     pList->SetSelection(nIndex >= 0 && nIndex < pList->Items().GetCount() ? nIndex : wxNOT_FOUND);
     SetLabel(IsThisEnabled() ? pList->GetText(nIndex) : wxString(wxS("NULL")));
-    RedrawNow();
+    Refresh();
 }
 
 int CComBoxBtn::GetCurSel() const
@@ -210,7 +210,7 @@ int CComBoxBtn::OnDropListSelect(int nIndex)
     CDropListBox* pList = m_pDropList->GetListBox();
     SetLabel(pList->GetText(nIndex));
     m_bHover = true;
-    RedrawNow();
+    Refresh();
     PostMessage(m_pParent, WM_DROPLIST_SELECT, static_cast<WPARAM>(m_nListId), nIndex);
     pList->SetPrevSel(nIndex);
     return 1;

@@ -54,12 +54,6 @@ bool CDrawnControl::Enable(bool bEnable)
     return bChanged;
 }
 
-void CDrawnControl::RedrawNow()
-{
-    Refresh();
-    Update();
-}
-
 void CDrawnControl::OnPaint(wxPaintEvent&)
 {
     wxAutoBufferedPaintDC dc(this);

@@ -35,8 +35,6 @@ public:
 protected:
     // Runs once the window exists, before it is first shown: reads the style bits.
     virtual void PreSubclassWindow() {}
-    // Paints now instead of at the next paint event.
-    void RedrawNow();
     // Takes the mouse while the control is on screen (a control off screen cannot hold it).
     void TakeMouse();
     void FreeMouse();

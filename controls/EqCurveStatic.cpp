@@ -220,7 +220,6 @@ void CEqCurveStatic::Redraw(int nSelected)
 {
     SetSelected(nSelected);
     RefreshRect(ToWx(GetPlotRect()), false);
-    Update();
 }
 
 bool CEqCurveStatic::Enable(bool bEnable)
@@ -228,7 +227,6 @@ bool CEqCurveStatic::Enable(bool bEnable)
     m_pActive = nullptr;
     const bool bChanged = CDrawnControl::Enable(bEnable);
     Refresh(false);
-    Update();
     return bChanged;
 }
 

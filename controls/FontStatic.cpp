@@ -76,7 +76,7 @@ void CFontStatic::ApplyStyleFlags(unsigned nStyleFlags)
 void CFontStatic::SetTextColor(const wxColour& colour)
 {
     m_clrText = colour;
-    RedrawNow();
+    Refresh();
     InvalidateParentArea();
 }
 
@@ -84,7 +84,7 @@ void CFontStatic::SetBkColor(const wxColour& colour)
 {
     m_clrBack = colour;
     m_bBackFill = true;
-    RedrawNow();
+    Refresh();
 }
 
 void CFontStatic::SetText(const wxString& strText)
@@ -133,13 +133,13 @@ void CFontStatic::StopBlink()
     m_bBlink = false;
     m_nPhase = 0;
     m_timer.Stop();
-    RedrawNow();
+    Refresh();
 }
 
 void CFontStatic::OnTimer()
 {
     m_nPhase ^= 1;
-    RedrawNow();
+    Refresh();
 }
 
 // Fonts are made once per height, never while painting, and a font that cannot be made falls
@@ -223,7 +223,7 @@ void CHyLink::OnMouseMove(wxMouseEvent& event)
         m_bHover = false;
         FreeMouse();
     }
-    RedrawNow();
+    Refresh();
 }
 
 void CHyLink::OnCaptureLost(wxMouseCaptureLostEvent&)
@@ -235,7 +235,7 @@ void CHyLink::OnCaptureLost(wxMouseCaptureLostEvent&)
 void CHyLink::OnLeftUp(wxMouseEvent&)
 {
     FreeMouse();
-    RedrawNow();
+    Refresh();
     const wxString strTarget = GetLabel().Strip(wxString::both);
     if (!strTarget.empty())  // an empty link opens nothing
         OpenLink(strTarget);
@@ -269,27 +269,27 @@ void CMuteStatic::SetBkColors(const wxColour& on, const wxColour& off)
 {
     m_clrBackOn = on;
     m_clrBackOff = off;
-    RedrawNow();
+    Refresh();
 }
 
 void CMuteStatic::SetTextColors(const wxColour& on, const wxColour& off)
 {
     m_clrTextOn = on;
     m_clrTextOff = off;
-    RedrawNow();
+    Refresh();
 }
 
 void CMuteStatic::SetTexts(const wxString& strOn, const wxString& strOff)
 {
     m_strOn = strOn;
     m_strOff = strOff;
-    RedrawNow();
+    Refresh();
 }
 
 void CMuteStatic::SetState(bool bOn)
 {
     m_bOn = bOn;
-    RedrawNow();
+    Refresh();
 }
 
 void CMuteStatic::SetFont(int nHeight, int nWeight)
@@ -297,7 +297,7 @@ void CMuteStatic::SetFont(int nHeight, int nWeight)
     m_nFontHeight = nHeight;
     m_nFontWeight = nWeight;
     m_font = MakeFont("Arial", nHeight, nWeight);
-    RedrawNow();
+    Refresh();
 }
 
 void CMuteStatic::ResetTexts(int nValue)

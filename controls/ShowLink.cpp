@@ -35,13 +35,13 @@ void CShow_Link::StopBlink()
     m_bBlink = false;
     m_nPhase = 0;
     m_timer.Stop();
-    RedrawNow();
+    Refresh();
 }
 
 void CShow_Link::OnTimer()
 {
     m_nPhase ^= 1;
-    RedrawNow();
+    Refresh();
 }
 
 void CShow_Link::Draw(wxDC& dc)

@@ -60,7 +60,7 @@ void CSxGroupBox::SetText(const wxString& strText, bool bRedraw)
     m_strCaption = strText;
     SetLabel(strText);
     if (bRedraw)
-        RedrawNow();
+        Refresh();
 }
 
 void CSxGroupBox::SetLineColors(const wxColour& first, const wxColour& second, bool bRedraw)
@@ -110,7 +110,7 @@ void CSxGroupBox::SetBoxStyle(int nStyle)
 void CSxGroupBox::Reset()
 {
     PreSubclassWindow();
-    RedrawNow();
+    Refresh();
 }
 
 void CSxGroupBox::Draw(wxDC& dc)

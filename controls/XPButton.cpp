@@ -112,13 +112,13 @@ int CXPButton::CurrentBitmap() const
     return m_bOn ? m_nOnPressed : m_nOffPressed;
 }
 
-// Shows the new face at once; the button takes the face's size.
+// Shows the new face with the window's next paint; the button takes the face's size.
 void CXPButton::Redraw()
 {
     const wxBitmap& bmp = LoadSkin(CurrentBitmap());
     if (bmp.IsOk() && GetSize() != bmp.GetSize())
         SetSize(bmp.GetSize());
-    RedrawNow();
+    Refresh();
     if (!GetLabel().empty() && m_pLinkedStatic != nullptr)
         m_pLinkedStatic->InvalidateParentArea();
 }

@@ -5,6 +5,7 @@
 #include <wx/menu.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -57,6 +58,31 @@ TEST_F(OutputPage, ShowsTheCurrentOutputAndSwitchesFromAStripAndFromTheView)
     m_pView->OnPageOutput();
     EXPECT_TRUE(m_pPage->GetStrip(0)->IsCurrent());
     EXPECT_EQ(Item<CNumEdit>(IDC_FREQ_EDIT + 2)->GetText(), "125");
+}
+
+// A switch of the shown output sets every fader, button, field and the graph, but paints none of
+// them itself: the window's next paint pass draws the page once, after the click's handler.
+TEST_F(OutputPage, ChoosingAnOutputPaintsNothingUntilTheLoopRuns)
+{
+    g_nCurOutput = 0;
+    m_pView->RefreshOutputPage();
+    Settle(300);
+    int nPaints = 0;
+    std::function<void(wxWindow*)> watch = [&](wxWindow* pWnd) {
+        pWnd->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) { ++nPaints; event.Skip(); });
+        for (wxWindow* pChild : pWnd->GetChildren())
+            watch(pChild);
+    };
+    watch(m_pFrame);
+    for (const int nOutput : {3, 4}) {
+        Out(nOutput).GetBand(1)->SetGainPos(nOutput == 3 ? 20 : 260);
+        Out(nOutput).SetPolarity(nOutput == 3 ? 1 : 0);
+        nPaints = 0;
+        Click(StripItem(nOutput, Strip::IDC_SELECT));
+        ASSERT_EQ(g_nCurOutput, nOutput);
+        EXPECT_EQ(nPaints, 0) << "output " << nOutput;
+        EXPECT_TRUE(SettleUntil([&] { return nPaints > 0; })) << "output " << nOutput;
+    }
 }
 
 // Strips 7 and 8 exist, follow the current mark and load their output, but stay hidden.
