@@ -12,12 +12,14 @@
 #include <wx/weakref.h>
 
 #include <array>
+#include <optional>
 
 #include "controls/ControlIds.h"
 #include "controls/GdiConvert.h"
 #include "controls/WinKeys.h"
 #include "controls/WndMessages.h"
 #include "platform/MessageIds.h"
+#include "grid/CellText.h"
 #include "grid/GridDropTarget.h"
 #include "grid/GridPaint.h"
 #include "grid/InPlaceEdit.h"
@@ -439,12 +441,12 @@ void CGridCtrl::DrawText(wxDC& dc, const GridCellLook& look, wxRect rc)
     }
 
     wxString strText = wxString::FromUTF8(look.strText);
-    wxDCClipper clipper(dc, rc);
     const bool bSingleLine = (look.nFormat & DT_SINGLELINE) != 0;
     if (!bSingleLine && strText.find('\n') != wxString::npos) {
         const int nAlign = (look.nFormat & DT_RIGHT)    ? wxALIGN_RIGHT
                            : (look.nFormat & DT_CENTER) ? wxALIGN_CENTER_HORIZONTAL
                                                         : wxALIGN_LEFT;
+        wxDCClipper clipper(dc, rc);
         dc.DrawLabel(strText, rc, nAlign);
         return;
     }
@@ -452,17 +454,19 @@ void CGridCtrl::DrawText(wxDC& dc, const GridCellLook& look, wxRect rc)
         strText.Replace(wxS("\n"), wxS(" "));
     const bool bLeftTop = (look.nFormat & (DT_RIGHT | DT_CENTER)) == 0 &&
                           (!bSingleLine || (look.nFormat & (DT_VCENTER | DT_BOTTOM)) == 0);
+    // The text is laid out once: measured only where its place needs its size, and drawn.
+    std::optional<CCellText> text(std::in_place, dc, strText);
     if (bLeftTop && !(bSingleLine && (look.nFormat & DT_END_ELLIPSIS))) {
-        dc.DrawText(strText, rc.x, rc.y);
+        text->Draw(rc, rc.x, rc.y);
         return;
     }
-    wxCoord w = 0;
-    wxCoord h = 0;
-    dc.GetTextExtent(strText, &w, &h);
-    if (bSingleLine && (look.nFormat & DT_END_ELLIPSIS) && w > rc.width) {
-        strText = wxControl::Ellipsize(strText, dc, wxELLIPSIZE_END, rc.width);
-        dc.GetTextExtent(strText, &w, &h);
+    wxSize size = text->GetSize();
+    if (bSingleLine && (look.nFormat & DT_END_ELLIPSIS) && size.x > rc.width) {
+        text.emplace(dc, wxControl::Ellipsize(strText, dc, wxELLIPSIZE_END, rc.width));
+        size = text->GetSize();
     }
+    const int w = size.x;
+    const int h = size.y;
     int x = rc.x;
     if (look.nFormat & DT_RIGHT)
         x = rc.GetRight() + 1 - w;
@@ -473,7 +477,7 @@ void CGridCtrl::DrawText(wxDC& dc, const GridCellLook& look, wxRect rc)
         y = rc.y + (rc.height - h) / 2;
     else if (bSingleLine && (look.nFormat & DT_BOTTOM))
         y = rc.GetBottom() + 1 - h;
-    dc.DrawText(strText, x, y);
+    text->Draw(rc, x, y);
 }
 
 bool CGridCtrl::DrawFixedCell(wxDC& dc, int nRow, int nCol, const Rect& rcCell, bool)
