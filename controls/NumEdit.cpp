@@ -13,6 +13,7 @@
 #include "controls/BitmapSlider.h"
 #include "controls/NumSpin.h"
 #include "controls/SkinBackground.h"
+#include "controls/TextLayout.h"
 #include "controls/WinText.h"
 #include "controls/WinKeys.h"
 #include "controls/WndMessages.h"
@@ -231,9 +232,8 @@ wxRect CNumEdit::TextRect() const
     return wxRect(GetClientSize()).Deflate(kMargin, 0);
 }
 
-wxPoint CNumEdit::TextOrigin(wxDC& dc) const
+wxPoint CNumEdit::TextOrigin(const wxSize& extent) const
 {
-    const wxSize extent = dc.GetTextExtent(GetText());
     const wxRect rc = TextRect();
     int x = rc.x - m_nScroll;
     if (extent.x <= rc.width) {
@@ -250,7 +250,7 @@ std::size_t CNumEdit::OffsetAt(const wxPoint& pt)
 {
     CMeasureDC dc(GetFont());
     const std::vector<int> x = Boundaries(dc, GetText());
-    const int nAt = pt.x - TextOrigin(dc).x;
+    const int nAt = pt.x - TextOrigin(dc.GetTextExtent(GetText())).x;
     std::size_t nChar = 0;
     while (nChar + 1 < x.size() && nAt > (x[nChar] + x[nChar + 1]) / 2)
         ++nChar;
@@ -287,12 +287,13 @@ void CNumEdit::Draw(wxDC& dc)
     dc.SetFont(GetFont());
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetTextForeground(colour);
-    const wxPoint origin = TextOrigin(dc);
-    const int nHeight = dc.GetCharHeight();
+    CTextLayout layout(dc, strText);
+    const wxPoint origin = TextOrigin(layout.GetSize());
     wxDCClipper clip(dc, TextRect());
-    dc.DrawText(strText, origin);
+    layout.Draw(origin.x, origin.y);
     if (!m_bFocused || m_bReadOnly)
         return;
+    const int nHeight = dc.GetCharHeight();
     const std::string& text = m_model.GetText();
     const std::vector<int> x = Boundaries(dc, strText);
     if (m_editor.HasSelection()) {

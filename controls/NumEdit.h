@@ -100,7 +100,8 @@ private:
     void Clipboard(int nKey);
     // Text area, text origin and the caret's byte offset under a point.
     wxRect TextRect() const;
-    wxPoint TextOrigin(wxDC& dc) const;
+    // Where text of this extent starts: aligned in the field, or scrolled when wider.
+    wxPoint TextOrigin(const wxSize& extent) const;
     std::size_t OffsetAt(const wxPoint& pt);
     void KeepCaretVisible();
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "controls/TextLayout.h"
 #include "res/WinStyles.h"
 
 namespace {
@@ -103,13 +104,13 @@ void DrawWinText(wxDC& dc, const wxString& strText, const wxRect& rc, unsigned n
     for (wxString strLine : lines) {
         if (ellipsis != wxELLIPSIZE_NONE)
             strLine = wxControl::Ellipsize(strLine, dc, ellipsis, rc.width, wxELLIPSIZE_FLAGS_NONE);
-        const int nWidth = dc.GetTextExtent(strLine).x;
+        CTextLayout layout(dc, strLine);
         int x = rc.x;
         if (nFormat & DT_CENTER)
-            x = rc.x + (rc.width - nWidth) / 2;
+            x = rc.x + (rc.width - layout.GetSize().x) / 2;
         else if (nFormat & DT_RIGHT)
-            x = rc.GetRight() + 1 - nWidth;
-        dc.DrawText(strLine, x, y);
+            x = rc.GetRight() + 1 - layout.GetSize().x;
+        layout.Draw(x, y);
         y += nLineHeight;
     }
 }

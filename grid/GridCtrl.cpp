@@ -16,10 +16,10 @@
 
 #include "controls/ControlIds.h"
 #include "controls/GdiConvert.h"
+#include "controls/TextLayout.h"
 #include "controls/WinKeys.h"
 #include "controls/WndMessages.h"
 #include "platform/MessageIds.h"
-#include "grid/CellText.h"
 #include "grid/GridDropTarget.h"
 #include "grid/GridPaint.h"
 #include "grid/InPlaceEdit.h"
@@ -455,7 +455,7 @@ void CGridCtrl::DrawText(wxDC& dc, const GridCellLook& look, wxRect rc)
     const bool bLeftTop = (look.nFormat & (DT_RIGHT | DT_CENTER)) == 0 &&
                           (!bSingleLine || (look.nFormat & (DT_VCENTER | DT_BOTTOM)) == 0);
     // The text is laid out once: measured only where its place needs its size, and drawn.
-    std::optional<CCellText> text(std::in_place, dc, strText);
+    std::optional<CTextLayout> text(std::in_place, dc, strText);
     if (bLeftTop && !(bSingleLine && (look.nFormat & DT_END_ELLIPSIS))) {
         text->Draw(rc, rc.x, rc.y);
         return;

@@ -1,4 +1,4 @@
-#include "grid/CellText.h"
+#include "controls/TextLayout.h"
 
 #include <pango/pangocairo.h>
 #include <wx/dcclient.h>
@@ -6,11 +6,13 @@
 #include <wx/fontutil.h>
 #include <wx/graphics.h>
 
-CCellText::CCellText(wxDC& dc, const wxString& strText) : m_dc(dc), m_strText(strText)
+CTextLayout::CTextLayout(wxDC& dc, const wxString& strText) : m_dc(dc), m_strText(strText)
 {
     wxGraphicsContext* pContext = dc.GetGraphicsContext();
+    // A DC draws several lines, or a text background, its own way: those go through it.
     if (pContext == nullptr || pContext->GetRenderer() != wxGraphicsRenderer::GetCairoRenderer() ||
-        !dc.GetFont().IsOk())
+        !dc.GetFont().IsOk() || dc.GetBackgroundMode() != wxBRUSHSTYLE_TRANSPARENT ||
+        strText.find('\n') != wxString::npos)
         return;
     m_pContext = pContext;
     m_pCairo = static_cast<cairo_t*>(pContext->GetNativeContext());
@@ -23,13 +25,13 @@ CCellText::CCellText(wxDC& dc, const wxString& strText) : m_dc(dc), m_strText(st
     font.GTKSetPangoAttrs(m_pLayout);
 }
 
-CCellText::~CCellText()
+CTextLayout::~CTextLayout()
 {
     if (m_pLayout != nullptr)
         g_object_unref(m_pLayout);
 }
 
-wxSize CCellText::GetSize()
+wxSize CTextLayout::GetSize()
 {
     if (m_pLayout == nullptr)
         return m_dc.GetTextExtent(m_strText);
@@ -39,7 +41,18 @@ wxSize CCellText::GetSize()
     return {w, h};
 }
 
-void CCellText::Draw(const wxRect& rcClip, int x, int y)
+void CTextLayout::Draw(int x, int y)
+{
+    if (m_pLayout == nullptr) {
+        m_dc.DrawText(m_strText, x, y);
+        return;
+    }
+    m_pContext->PushState();
+    Show(x, y);
+    m_pContext->PopState();
+}
+
+void CTextLayout::Draw(const wxRect& rcClip, int x, int y)
 {
     if (m_pLayout == nullptr) {
         wxDCClipper clipper(m_dc, rcClip);
@@ -48,10 +61,15 @@ void CCellText::Draw(const wxRect& rcClip, int x, int y)
     }
     m_pContext->PushState();
     m_pContext->Clip(rcClip.x, rcClip.y, rcClip.width, rcClip.height);
+    Show(x, y);
+    m_pContext->PopState();
+}
+
+void CTextLayout::Show(int x, int y)
+{
     const wxColour colour = m_dc.GetTextForeground();
     cairo_set_source_rgba(m_pCairo, colour.Red() / 255.0, colour.Green() / 255.0, colour.Blue() / 255.0,
                           colour.Alpha() / 255.0);
     cairo_move_to(m_pCairo, x, y);
     pango_cairo_show_layout(m_pCairo, m_pLayout);
-    m_pContext->PopState();
 }

@@ -1,10 +1,10 @@
-// A cell's text laid out once draws the very pixels, and gives the very size, the DC's own
+// A line of text laid out once draws the very pixels, and gives the very size, the DC's own
 // DrawText and GetTextExtent give: for Latin and Chinese text, plain, bold, italic and underlined
-// fonts, any colour, and a clip box that cuts the text.
+// fonts, any colour, a clip box that cuts the text, and text of two lines.
 #include <gtest/gtest.h>
 #include <wx/dcmemory.h>
 
-#include "grid/CellText.h"
+#include "controls/TextLayout.h"
 #include "res/Fonts.h"
 #include "tests/ui/UiTestUtil.h"
 
@@ -41,13 +41,14 @@ wxImage Drawn(const Case& c, DrawFn draw)
 }
 }  // namespace
 
-TEST(CellText, DrawsAndMeasuresAsTheDcDoes)
+TEST(TextLayout, DrawsAndMeasuresAsTheDcDoes)
 {
     const Case cases[] = {
         {"Rock Jazz 123", 400, false, false, *wxBLACK, {0, 0, kWidth, kHeight}, {2, 3}},
         {"流行 音乐 Ágy", 700, false, false, wxColour(200, 10, 10), {0, 0, kWidth, kHeight}, {5, 0}},
         {"Wij gy Hall Club Room Talk Live", 400, true, false, wxColour(0, 90, 200), {10, 2, 70, 15}, {4, 1}},
         {"Preset 7 流行", 400, false, true, wxColour(20, 120, 20), {30, 0, 60, kHeight}, {20, 4}},
+        {"Two\nlines", 400, false, false, *wxBLACK, {0, 0, kWidth, kHeight}, {2, -4}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szText);
@@ -60,7 +61,7 @@ TEST(CellText, DrawsAndMeasuresAsTheDcDoes)
             dc.DrawText(strText, c.at);
         });
         const wxImage byText = Drawn(c, [&](wxDC& dc) {
-            CCellText text(dc, strText);
+            CTextLayout text(dc, strText);
             textSize = text.GetSize();
             text.Draw(c.rcClip, c.at.x, c.at.y);
         });
