@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "pages/OutputDlgIds.h"
 #include "pages/OutputLayout.h"
 #include "res/OutputSkins.h"
 #include "res/PngImages.h"
@@ -14,6 +15,7 @@
 
 namespace {
 using namespace OutputLayout;
+using namespace OutputDlgIds;
 using skin::Face;
 
 enum State { kNormal, kHover, kPressed };
@@ -207,25 +209,25 @@ void PaintUnit(wxDC& dc, const wxSize& size, bool bChinese)
 constexpr PxRect kUnit = UnitButton(0);
 
 constexpr SkinArt kPlanSkins[] = {
-    {800, kPlanFieldW, kPlanFieldH, PaintKnob<0>},
-    {801, kPlanFieldW, kPlanFieldH, PaintKnob<1>},
-    {802, kPlanFieldW, kPlanFieldH, PaintKnob<2>},
-    {803, kPlanFieldW, kPlanFieldH, PaintKnob<3>},
-    {4340, kUnit.w, kUnit.h, PaintUnit<Face::Hover>},
-    {4341, kUnit.w, kUnit.h, PaintUnit<Face::Normal>},
-    {4342, kUnit.w, kUnit.h, PaintUnit<Face::Checked>},
+    {IDB_KNOB, kPlanFieldW, kPlanFieldH, PaintKnob<0>},
+    {IDB_KNOB + 1, kPlanFieldW, kPlanFieldH, PaintKnob<1>},
+    {IDB_KNOB + 2, kPlanFieldW, kPlanFieldH, PaintKnob<2>},
+    {IDB_KNOB + 3, kPlanFieldW, kPlanFieldH, PaintKnob<3>},
+    {IDB_UNIT, kUnit.w, kUnit.h, PaintUnit<Face::Hover>},
+    {IDB_UNIT + 1, kUnit.w, kUnit.h, PaintUnit<Face::Normal>},
+    {IDB_UNIT + 2, kUnit.w, kUnit.h, PaintUnit<Face::Checked>},
 };
 }  // namespace
 
-void RegisterOutputPlanSkins()
+void OutputPlanSkinTables(const SkinTableSink& take)
 {
-    RegisterSkins(kPlanSkins);
+    take(kPlanSkins);
 }
 
-void RegisterOutputPngImages()
+void OutputPngTables(const PngTableSink& take)
 {
     for (const auto& images : kSpeakerImages)
-        RegisterPngImages(images);
+        take(images);
     for (const auto& images : kToggleImages)
-        RegisterPngImages(images);
+        take(images);
 }

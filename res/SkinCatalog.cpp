@@ -51,20 +51,20 @@ constexpr SkinArt kEqGraphSkins[] = {
 };
 }  // namespace
 
-void RegisterProgramSkins()
+void ForEachProgramSkinTable(const SkinTableSink& take)
 {
-    RegisterSkins(kCommonSkins);
-    RegisterSkins(kEqGraphSkins);
-    RegisterViewSkins();
-    RegisterOutputSkins();
-    RegisterInputSkins();
-    RegisterAdvSkins();
-    RegisterLevelSkins();
+    take(kCommonSkins);
+    take(kEqGraphSkins);
+    ViewSkinTables(take);
+    OutputSkinTables(take);
+    InputSkinTables(take);
+    AdvSkinTables(take);
+    LevelSkinTables(take);
 }
 
-void RegisterProgramPngImages()
+void ForEachProgramPngTable(const PngTableSink& take)
 {
-    RegisterInputPngImages();
-    RegisterOutputPngImages();
-    RegisterLevelPngImages();
+    InputPngTables(take);
+    OutputPngTables(take);
+    LevelPngTables(take);
 }
