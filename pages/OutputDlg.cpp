@@ -94,11 +94,11 @@ void SetFaces(CXPButton& button, const LangFaces& faces)
 }
 
 // Position button images (normal, hover, pressed; checked shows the pressed one) of each button.
-constexpr int kPositionImages[kPositions] = {7123, 7120, 7123, 7106, 7103, 7100, 7103, 7103, 7103, 7116, 7113, 7110,
-                                             7113, 7113, 7113, 7106, 7100, 7116, 7110, 7106, 7116, 585,  588,  582};
-// First image of each group link toggle (unchecked n..n+2, checked n+3..n+5).
-constexpr int kGroupLinkImages[kGroupLinks] = {7340, 7400, 7390, 7410, 7350, 7430,
-                                               7420, 7440, 7360, 7370, 7330, 7380};
+constexpr int kPositionImages[kPositions] = {
+    IDP_CENTRE_WOOFER,  IDP_CENTRE_TWEETER, IDP_CENTRE_WOOFER,  IDP_LEFT_WOOFER,    IDP_LEFT_MIDRANGE, IDP_LEFT_TWEETER,
+    IDP_LEFT_MIDRANGE,  IDP_LEFT_MIDRANGE,  IDP_LEFT_MIDRANGE,  IDP_RIGHT_WOOFER,   IDP_RIGHT_MIDRANGE, IDP_RIGHT_TWEETER,
+    IDP_RIGHT_MIDRANGE, IDP_RIGHT_MIDRANGE, IDP_RIGHT_MIDRANGE, IDP_LEFT_WOOFER,    IDP_LEFT_TWEETER,  IDP_RIGHT_WOOFER,
+    IDP_RIGHT_TWEETER,  IDP_LEFT_WOOFER,    IDP_RIGHT_WOOFER,   IDP_SUB_LEFT,       IDP_SUB_RIGHT,     IDP_SUB};
 
 bool IsInside(const wxWindow* pWnd, const wxWindow* pAncestor)
 {

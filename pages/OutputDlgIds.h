@@ -168,6 +168,19 @@ enum : int {
     IDC_LINK_ICON = 5083,
     IDB_KNOB = 800,  // delay field overlay: idle, left hot, active, right hot (800-803)
     IDB_UNIT = 4340,  // hover 4340, normal 4341, pressed and checked 4342
+
+    // Images of the position buttons by speaker: normal, hover, pressed (n..n+2).
+    IDP_LEFT_TWEETER = 7100,
+    IDP_LEFT_MIDRANGE = 7103,
+    IDP_LEFT_WOOFER = 7106,
+    IDP_RIGHT_TWEETER = 7110,
+    IDP_RIGHT_MIDRANGE = 7113,
+    IDP_RIGHT_WOOFER = 7116,
+    IDP_CENTRE_TWEETER = 7120,
+    IDP_CENTRE_WOOFER = 7123,
+    IDP_SUB = 582,
+    IDP_SUB_LEFT = 585,
+    IDP_SUB_RIGHT = 588,
 };
 
 inline constexpr int kBandColumns = 10;
@@ -175,6 +188,10 @@ inline constexpr int kPositions = 24;
 inline constexpr int kDelayFields = 15;
 inline constexpr int kGroupLinks = 12;
 inline constexpr int kLinkMarkers = 3;
+
+// First image of each group link toggle (unchecked n..n+2, checked n+3..n+5).
+inline constexpr int kGroupLinkImages[kGroupLinks] = {7340, 7400, 7390, 7410, 7350, 7430,
+                                                      7420, 7440, 7360, 7370, 7330, 7380};
 }  // namespace OutputDlgIds
 
 extern const DlgTemplate g_tplOutputDlg;

@@ -150,14 +150,14 @@ constexpr std::array<PngArt, 6> ToggleImages(int nFirst, const PxRect& rc)
     }};
 }
 
-// The toggles 6800-6811 and their first images.
+// The toggles 6800-6811, from their first images.
 constexpr std::array<std::array<PngArt, 6>, 12> kToggleImages = {
-    ToggleImages<0>(7340, kToggleRects[0]),  ToggleImages<1>(7400, kToggleRects[1]),
-    ToggleImages<2>(7390, kToggleRects[2]),  ToggleImages<3>(7410, kToggleRects[3]),
-    ToggleImages<4>(7350, kToggleRects[4]),  ToggleImages<5>(7430, kToggleRects[5]),
-    ToggleImages<6>(7420, kToggleRects[6]),  ToggleImages<7>(7440, kToggleRects[7]),
-    ToggleImages<8>(7360, kToggleRects[8]),  ToggleImages<9>(7370, kToggleRects[9]),
-    ToggleImages<10>(7330, kToggleRects[10]), ToggleImages<11>(7380, kToggleRects[11]),
+    ToggleImages<0>(kGroupLinkImages[0], kToggleRects[0]),   ToggleImages<1>(kGroupLinkImages[1], kToggleRects[1]),
+    ToggleImages<2>(kGroupLinkImages[2], kToggleRects[2]),   ToggleImages<3>(kGroupLinkImages[3], kToggleRects[3]),
+    ToggleImages<4>(kGroupLinkImages[4], kToggleRects[4]),   ToggleImages<5>(kGroupLinkImages[5], kToggleRects[5]),
+    ToggleImages<6>(kGroupLinkImages[6], kToggleRects[6]),   ToggleImages<7>(kGroupLinkImages[7], kToggleRects[7]),
+    ToggleImages<8>(kGroupLinkImages[8], kToggleRects[8]),   ToggleImages<9>(kGroupLinkImages[9], kToggleRects[9]),
+    ToggleImages<10>(kGroupLinkImages[10], kToggleRects[10]), ToggleImages<11>(kGroupLinkImages[11], kToggleRects[11]),
 };
 
 template <Speaker kind>
@@ -182,10 +182,12 @@ constexpr std::array<PngArt, 3> SubwooferImages(int nFirst, int nSize)
 
 // Left and right speakers share their looks; so do the centre's.
 constexpr std::array<std::array<PngArt, 3>, 11> kSpeakerImages = {
-    SpeakerImages<kTweeter>(7100, 22),  SpeakerImages<kMidrange>(7103, 28), SpeakerImages<kWoofer>(7106, 34),
-    SpeakerImages<kTweeter>(7110, 22),  SpeakerImages<kMidrange>(7113, 28), SpeakerImages<kWoofer>(7116, 34),
-    SpeakerImages<kTweeter>(7120, 22),  SpeakerImages<kWoofer>(7123, 30),   SubwooferImages<'L'>(585, 36),
-    SubwooferImages<'R'>(588, 36),      SubwooferImages<' '>(582, 36),
+    SpeakerImages<kTweeter>(IDP_LEFT_TWEETER, 22),   SpeakerImages<kMidrange>(IDP_LEFT_MIDRANGE, 28),
+    SpeakerImages<kWoofer>(IDP_LEFT_WOOFER, 34),     SpeakerImages<kTweeter>(IDP_RIGHT_TWEETER, 22),
+    SpeakerImages<kMidrange>(IDP_RIGHT_MIDRANGE, 28), SpeakerImages<kWoofer>(IDP_RIGHT_WOOFER, 34),
+    SpeakerImages<kTweeter>(IDP_CENTRE_TWEETER, 22), SpeakerImages<kWoofer>(IDP_CENTRE_WOOFER, 30),
+    SubwooferImages<'L'>(IDP_SUB_LEFT, 36),          SubwooferImages<'R'>(IDP_SUB_RIGHT, 36),
+    SubwooferImages<' '>(IDP_SUB, 36),
 };
 
 // The delay fields' knob: idle, left arrow lit, active, right arrow lit.

@@ -1,6 +1,7 @@
 // The program's faces, by area. An area adds its table here.
 #include <wx/dc.h>
 
+#include "pages/OutputDlgIds.h"
 #include "res/AdvSkins.h"
 #include "res/InputSkins.h"
 #include "res/LevelSkins.h"
@@ -47,7 +48,7 @@ constexpr SkinArt kCommonSkins[] = {
 };
 
 constexpr SkinArt kEqGraphSkins[] = {
-    {709, 28, 16, PaintLinkIcon},
+    {OutputDlgIds::IDB_LINK, 28, 16, PaintLinkIcon},
 };
 }  // namespace
 
