@@ -104,7 +104,7 @@ constexpr DlgItem kUpgrade[] = {
 // Main view: the top bar above the page area. Left to right: logo; page selectors (music input,
 // output, level and delay); quick input select over the mode buttons "1" to "4"; preset name over
 // the link lamp and the batch progress bar; connect, minimise and close over the preset and tools
-// pop-up buttons and "System". "Report" and the name edit are never shown. Item 1368 is the tab
+// pop-up buttons and "System". "Report" and the name edit are never shown. IDC_TAB is the tab
 // control that holds the pages; the view makes it and fits it to the page area.
 constexpr DlgItem kMainView[] = {
     {IDC_LOGO, Static, 6, 6, 88, 30},

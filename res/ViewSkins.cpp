@@ -186,7 +186,7 @@ constexpr SkinArt kViewSkins[] = {
     {IDB_VIEW_BACK, kViewWidth, kViewHeight, PaintViewBack},
     {IDB_LOGO_EN, 176, 56, PaintLogo<kEnglish>},
     {IDB_LOGO_CN, 176, 56, PaintLogo<kChinese>},
-    // Page selectors: output 2561, music input 2562, level and delay 2563.
+    // Page selectors: output, music input, level and delay.
     {IDB_PAGE_OUTPUT_EN, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Normal, kEnglish>},
     {IDB_PAGE_OUTPUT_EN + 1, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Hover, kEnglish>},
     {IDB_PAGE_OUTPUT_EN + 2, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Checked, kEnglish>},
@@ -205,7 +205,7 @@ constexpr SkinArt kViewSkins[] = {
     {IDB_PAGE_LEVEL_CN, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Normal, kChinese>},
     {IDB_PAGE_LEVEL_CN + 1, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Hover, kChinese>},
     {IDB_PAGE_LEVEL_CN + 2, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Checked, kChinese>},
-    // Quick input select: Hi.Level 2826 (1), Phone 2827 (2), AUX1 2818 (3).
+    // Quick input select: Hi.Level (1), Phone (2), AUX1 (3).
     {IDB_QUICK_INPUT_EN + 1, kInW, kBarH, PaintBarButton<kHiLevel, Face::Normal, kEnglish>},
     {IDB_QUICK_INPUT_EN + 11, kInW, kBarH, PaintBarButton<kHiLevel, Face::Hover, kEnglish>},
     {IDB_QUICK_INPUT_EN + 21, kInW, kBarH, PaintBarButton<kHiLevel, Face::Checked, kEnglish>},
@@ -224,7 +224,7 @@ constexpr SkinArt kViewSkins[] = {
     {IDB_QUICK_INPUT_CN + 3, kInW, kBarH, PaintBarButton<kAux1, Face::Normal, kChinese>},
     {IDB_QUICK_INPUT_CN + 13, kInW, kBarH, PaintBarButton<kAux1, Face::Hover, kChinese>},
     {IDB_QUICK_INPUT_CN + 23, kInW, kBarH, PaintBarButton<kAux1, Face::Checked, kChinese>},
-    // Pop-up buttons: preset 8801, tools 8802 (normal; every other state).
+    // Pop-up buttons: preset, tools (normal; every other state).
     {IDB_PRESET_MENU_CN, kPopW, kBarH, PaintBarButton<kPreset, Face::Normal, kChinese>},
     {IDB_PRESET_MENU_HOVER_CN, kPopW, kBarH, PaintBarButton<kPreset, Face::Hover, kChinese>},
     {IDB_TOOLS_MENU_CN, kPopW, kBarH, PaintBarButton<kTools, Face::Normal, kChinese>},
@@ -233,7 +233,7 @@ constexpr SkinArt kViewSkins[] = {
     {IDB_PRESET_MENU_HOVER_EN, kPopW, kBarH, PaintBarButton<kPreset, Face::Hover, kEnglish>},
     {IDB_TOOLS_MENU_EN, kPopW, kBarH, PaintBarButton<kTools, Face::Normal, kEnglish>},
     {IDB_TOOLS_MENU_HOVER_EN, kPopW, kBarH, PaintBarButton<kTools, Face::Hover, kEnglish>},
-    // Connect button 1413: "Connect" while not connected, "Disconnect" (teal) while connected.
+    // Connect button: "Connect" while not connected, "Disconnect" (teal) while connected.
     {IDB_CONNECT_CN, kConW, kBarH, PaintBarButton<kConnect, Face::Normal, kChinese>},
     {IDB_CONNECT_HOVER_CN, kConW, kBarH, PaintBarButton<kConnect, Face::Hover, kChinese>},
     {IDB_CONNECTED_CN, kConW, kBarH, PaintBarButton<kDisconnect, Face::Checked, kChinese>},
@@ -242,15 +242,15 @@ constexpr SkinArt kViewSkins[] = {
     {IDB_CONNECT_HOVER_EN, kConW, kBarH, PaintBarButton<kConnect, Face::Hover, kEnglish>},
     {IDB_CONNECTED_EN, kConW, kBarH, PaintBarButton<kDisconnect, Face::Checked, kEnglish>},
     {IDB_CONNECTED_HOVER_EN, kConW, kBarH, PaintBarButton<kDisconnect, Face::CheckedHover, kEnglish>},
-    // Preset name 2770: disabled faces, unchecked and checked.
+    // Preset name: disabled faces, unchecked and checked.
     {IDB_PRESET_NAME, 240, kBarH, PaintPresetName<false>},
     {IDB_PRESET_NAME_CHECKED, 240, kBarH, PaintPresetName<true>},
-    // Minimise 2772 and close 2773.
+    // Minimise and close.
     {IDB_MINIMIZE, 28, kBarH, PaintWindowButton<false, false>},
     {IDB_MINIMIZE + 1, 28, kBarH, PaintWindowButton<false, true>},
     {IDB_CLOSE, 28, kBarH, PaintWindowButton<true, false>},
     {IDB_CLOSE + 1, 28, kBarH, PaintWindowButton<true, true>},
-    // "System" 8803.
+    // "System".
     {kSystemFaceBase, kPopW, kBarH, PaintBarButton<kSystem, Face::Normal, kAsked>},
     {kSystemFaceBase + 1, kPopW, kBarH, PaintBarButton<kSystem, Face::Hover, kAsked>},
     {kSystemFaceBase + 2, kPopW, kBarH, PaintBarButton<kSystem, Face::Pressed, kAsked>},
