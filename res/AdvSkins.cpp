@@ -198,7 +198,6 @@ void PaintLineSet(wxDC& dc, const wxSize& size, bool)
 }
 
 // The source button shows the chosen source, with a mark that it opens a menu.
-
 template <bool bChinese, int nSource, Face face>
 void PaintSource(wxDC& dc, const wxSize& size, bool)
 {

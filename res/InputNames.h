@@ -4,14 +4,15 @@
 #include <array>
 #include <cstddef>
 
+#include "model/DataDefine.h"
+#include "model/InputSourceTable.h"
+
 struct LangName {
     const char* szEnglish;
     const char* szChinese;
 };
 
-inline constexpr std::size_t kMusicInputs = 6;
-
-inline constexpr std::array<LangName, kMusicInputs> kInputNames = {{
+inline constexpr std::array<LangName, MUSIC_CHANNELS> kInputNames = {{
     {"S/PDIF", "数字"},
     {"Hi.Level", "高电平"},
     {"Phone", "蓝牙"},
@@ -32,10 +33,10 @@ constexpr const LangName& InputButtonName(int nInput)
 }
 
 // The mixer sources: the inputs, then off.
-inline constexpr std::array<LangName, kMusicInputs + 1> kSourceNames = [] {
-    std::array<LangName, kMusicInputs + 1> names{};
-    for (std::size_t n = 0; n < kMusicInputs; ++n)
+inline constexpr std::array<LangName, SOURCE_COUNT> kSourceNames = [] {
+    std::array<LangName, SOURCE_COUNT> names{};
+    for (std::size_t n = 0; n < kInputNames.size(); ++n)
         names[n] = kInputNames[n];
-    names[kMusicInputs] = {"OFF", "关闭"};
+    names[SOURCE_OFF] = {"OFF", "关闭"};
     return names;
 }();
