@@ -76,7 +76,6 @@ void CFontStatic::ApplyStyleFlags(unsigned nStyleFlags)
 void CFontStatic::SetTextColor(const wxColour& colour)
 {
     m_clrText = colour;
-    Refresh();
     InvalidateParentArea();
 }
 
