@@ -566,6 +566,10 @@ void COutputDlg::OnSelectChannel(int nOutput)
     g_nCurOutput = nOutput;
     SetPositionCheck(nOutput, true);
     RefreshChannel();
+    // Every control set above only marked itself; one paint pass draws them all now. A strip's
+    // click arrives posted, after the frame that showed the heading's release, and waiting for
+    // the next frame would cost a frame's time.
+    Update();
 }
 
 void COutputDlg::SetLanguage()

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -60,16 +61,19 @@ TEST_F(OutputPage, ShowsTheCurrentOutputAndSwitchesFromAStripAndFromTheView)
     EXPECT_EQ(Item<CNumEdit>(IDC_FREQ_EDIT + 2)->GetText(), "125");
 }
 
-// A switch of the shown output sets every fader, button, field and the graph, but paints none of
-// them itself: the window's next paint pass draws the page once, after the click's handler.
-TEST_F(OutputPage, ChoosingAnOutputPaintsNothingUntilTheLoopRuns)
+// A switch of the shown output sets every fader, button, field and the graph, but none of them
+// paints itself: one paint pass draws the page once the switch is made, each window at most once.
+TEST_F(OutputPage, ChoosingAnOutputPaintsEachWindowOnce)
 {
     g_nCurOutput = 0;
     m_pView->RefreshOutputPage();
     Settle(300);
-    int nPaints = 0;
+    std::map<wxWindow*, int> paints;
     std::function<void(wxWindow*)> watch = [&](wxWindow* pWnd) {
-        pWnd->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) { ++nPaints; event.Skip(); });
+        pWnd->Bind(wxEVT_PAINT, [&paints, pWnd](wxPaintEvent& event) {
+            ++paints[pWnd];
+            event.Skip();
+        });
         for (wxWindow* pChild : pWnd->GetChildren())
             watch(pChild);
     };
@@ -77,11 +81,13 @@ TEST_F(OutputPage, ChoosingAnOutputPaintsNothingUntilTheLoopRuns)
     for (const int nOutput : {3, 4}) {
         Out(nOutput).GetBand(1)->SetGainPos(nOutput == 3 ? 20 : 260);
         Out(nOutput).SetPolarity(nOutput == 3 ? 1 : 0);
-        nPaints = 0;
+        paints.clear();
         Click(StripItem(nOutput, Strip::IDC_SELECT));
         ASSERT_EQ(g_nCurOutput, nOutput);
-        EXPECT_EQ(nPaints, 0) << "output " << nOutput;
-        EXPECT_TRUE(SettleUntil([&] { return nPaints > 0; })) << "output " << nOutput;
+        EXPECT_GT(paints[m_pPage->GetStrip(nOutput)->GetDlgItem(Strip::IDC_SELECT)], 0) << "output " << nOutput;
+        EXPECT_GT(paints[Item(IDC_GAIN_SLIDER + 1)], 0) << "output " << nOutput;
+        for (const auto& [pWnd, nPaints] : paints)
+            EXPECT_LE(nPaints, 1) << "output " << nOutput << ", window " << pWnd->GetName() << " " << pWnd->GetId();
     }
 }
 
