@@ -194,11 +194,15 @@ void CHalvekView::OnPresetReceived(WPARAM nPreset)
     // A preset whose link has since been closed is not taken: the next connection reads again.
     if (!m_link.m_bOnline)
         return;
-    std::lock_guard lock(g_csLink);
-    FixCrossoverDefaults();
-    m_pData->LoadFromDevice(g_liveImage, int(nPreset));
-    g_bLiveEdited = 0;
+    {
+        std::lock_guard lock(g_csLink);
+        FixCrossoverDefaults();
+        m_pData->LoadFromDevice(g_liveImage, int(nPreset));
+        g_bLiveEdited = 0;
+    }
     UnlinkAllOutputs();
+    // The pages are drawn anew (tens of milliseconds) with the link lock free: meanwhile the worker
+    // sends what the batch queued after its last read, the live name of a connection's read-back.
     RefreshOutputPage();
     ShowReceivedPresetName();
     g_bSynced = 1;

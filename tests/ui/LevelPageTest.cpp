@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <utility>
 #include <vector>
 #include <string>
+#include <thread>
 
 #include "controls/BitButton.h"
 #include "controls/BitmapSlider.h"
@@ -17,6 +20,7 @@
 #include "controls/NumSpin.h"
 #include "controls/SLamp.h"
 #include "controls/VirtualKeys.h"
+#include "link/StatusNews.h"
 #include "model/KTV_OutData.h"
 #include "model/Music_InData.h"
 #include "model/SpeakerGroupTable.h"
@@ -30,6 +34,7 @@
 #include "res/Skins.h"
 #include "tests/support/FrameBytes.h"
 #include "tests/ui/ControlHost.h"
+#include "platform/MessageIds.h"
 #include "tests/ui/ViewOnLink.h"
 
 using namespace Level_Delay_DlgIds;
@@ -403,6 +408,93 @@ TEST_F(LevelPage, MetersFollowTheStatusReplies)
             EXPECT_FALSE(Item<CSLamp>(IDC_METER + n).IsLit(i));
 }
 
+// Counts the status messages posted to the view and passes every message on.
+class CStatusCounter : public IMessagePoster {
+public:
+    CStatusCounter() : m_pNext(SetMessagePoster(this)) {}
+    ~CStatusCounter() override { SetMessagePoster(m_pNext); }
+    bool Post(const PostedMessage& msg) override
+    {
+        m_nCount += msg.nMsg == WM_STATUS_RECEIVED ? 1 : 0;
+        return m_pNext->Post(msg);
+    }
+    std::atomic<int> m_nCount{0};
+
+private:
+    IMessagePoster* m_pNext;
+};
+
+// A processor playing music moves its meters at every poll. The view hears of a status only when
+// it acts on it: with the output page shown only of a new active input, with the level page shown
+// of the meters too, at most once a meter frame.
+TEST_F(LevelPage, TheViewHearsOfMovingMetersOnlyWhileTheyAreShown)
+{
+    CStatusCounter told;
+    Connect();
+    std::atomic<bool> bPlaying = true;
+    std::thread music([&] {
+        for (unsigned n = 0; bPlaying; ++n) {
+            m_emulator.Edit([n](EmuState& s) { s.meters[6 + n % OUTPUT_CHANNELS] = static_cast<std::uint8_t>(n % 10); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
+    auto polls = [&] {
+        int n = 0;
+        for (const EmuRequest& r : m_emulator.Log())
+            n += r.byClass == emu::READ && r.byBlock == emu::BLOCK_SYSTEM && r.byIndex == emu::ITEM_STATUS;
+        return n;
+    };
+    Settle(100);
+    m_emulator.ClearLog();
+    told.m_nCount = 0;
+    Settle(300);
+    EXPECT_GE(polls(), 10);
+    EXPECT_EQ(told.m_nCount, 0);
+
+    m_emulator.Edit([](EmuState& s) { s.input[0] = 3; });
+    EXPECT_TRUE(SettleUntil([] { return g_nCurInput == 3; }));
+    EXPECT_GE(told.m_nCount, 1);
+
+    ShowLevelPage();
+    told.m_nCount = 0;
+    const auto start = std::chrono::steady_clock::now();
+    Settle(400);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(told.m_nCount, 1);
+    EXPECT_LE(told.m_nCount, 1 + elapsed / CStatusNews::METER_FRAME);
+    bPlaying = false;
+    music.join();
+    m_pView->DisconnectLink();
+}
+
+// A page that notes whether the link lock is held while the view has it load a received preset.
+class CLockProbePage : public CPage {
+public:
+    CLockProbePage(IPageHost& host, CKTV_Data& data) : CPage(IDD_LEVEL_DELAY, host, data) {}
+    void RefreshFromModel() override {}
+    void OnDataLoaded() override
+    {
+        ++m_nLoads;
+        m_bLoadedUnderLock = g_csLink.HeldByThisThread();
+    }
+    int m_nLoads = 0;
+    bool m_bLoadedUnderLock = false;
+};
+
+// The pages show a preset read from the processor with the link lock free: the worker meanwhile
+// sends what the batch queued after its last read (the live name that ends a connection's
+// read-back) instead of waiting for the pages, tens of milliseconds.
+TEST_F(LevelPage, AReceivedPresetIsShownWithTheLinkLockFree)
+{
+    Connect();
+    CLockProbePage probe(*m_pView, *m_pView->m_pData);
+    CPage* pInputPage = std::exchange(m_pView->m_pages[0], &probe);
+    SendMessage(m_pView, WM_PRESET_RECEIVED, 0, 0);
+    m_pView->m_pages[0] = pInputPage;
+    EXPECT_EQ(probe.m_nLoads, 1);
+    EXPECT_FALSE(probe.m_bLoadedUnderLock);
+}
+
 // Only the current unit's button is checked, also when the output page changed the unit the
 // pages share; a unit changes the texts, never a delay.
 TEST_F(LevelPage, OnlyTheCurrentUnitsButtonIsChecked)
@@ -641,9 +733,9 @@ TEST_F(LevelPage, HoverAndPositionIconsSelectAnOutput)
     EXPECT_FALSE(Item<CBtnPng>(IDC_POSITION + 17).GetCheck());
 }
 
-// Replies come about every 10 ms: the meters take a reply's codes at once when their last frame
-// is 40 ms old, else the last reply's codes at the next frame, also when no reply follows.
-TEST_F(LevelPage, MetersShowTheLastReplyOfEachFrame)
+// The view is told of the replies at most once a meter frame (StatusNewsTest): the meters show
+// the codes they are told of at once.
+TEST_F(LevelPage, MetersShowTheCodesOfEachStatusTheyAreToldOf)
 {
     ShowLevelPage();
     CSLamp& meter = Item<CSLamp>(IDC_METER);
@@ -651,12 +743,9 @@ TEST_F(LevelPage, MetersShowTheLastReplyOfEachFrame)
     Page().UpdateOutputMeters();
     EXPECT_TRUE(meter.IsLit(2));
     EXPECT_FALSE(meter.IsLit(3));
-    g_nDevStatus[6] = 0x04;
-    Page().UpdateOutputMeters();
     g_nDevStatus[6] = 0x06;
     Page().UpdateOutputMeters();
-    EXPECT_FALSE(meter.IsLit(3));  // within the frame: not yet
-    EXPECT_TRUE(SettleUntil([&] { return meter.IsLit(5); }, std::chrono::milliseconds(500)));
+    EXPECT_TRUE(meter.IsLit(5));
     EXPECT_FALSE(meter.IsLit(6));
     Page().ClearOutputMeters();
     EXPECT_FALSE(meter.IsLit(0));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -541,6 +542,26 @@ TEST_F(MainView, AnIdleLinkRepaintsNothingAndSendsNoWindowIdleEvents)
     EXPECT_EQ(nIdle, 0);
     EXPECT_EQ(nUpdateUi, 0);
     EXPECT_EQ(nPaints, 0);
+}
+
+// The toolkit's idle pass follows every event and walks every window; the hidden pages and their
+// controls take no part in it, and a page shown is walked again.
+TEST_F(MainView, TheIdlePassLeavesTheHiddenPagesOut)
+{
+    std::array<int, 3> nIdle{};
+    for (int n = 0; n < 3; ++n) {
+        wxWindow* pControl = m_pView->m_pages[n]->GetChildren().front();
+        pControl->SetExtraStyle(pControl->GetExtraStyle() | wxWS_EX_PROCESS_IDLE);
+        pControl->Bind(wxEVT_IDLE, [&nIdle, n](wxIdleEvent& event) {
+            ++nIdle[n];
+            event.Skip();
+        });
+    }
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(nIdle, (std::array<int, 3>{0, 1, 0}));
+    m_pView->ShowPage(2, 1);
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(nIdle, (std::array<int, 3>{0, 1, 1}));
 }
 
 TEST_F(MainView, ExitPromptCancelKeepsTheProgramAndTheLinkRunning)
