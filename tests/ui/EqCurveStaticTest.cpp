@@ -242,6 +242,28 @@ TEST_F(EqCurveStaticTest, NodeDragPostsTheBandAndChannelOnTheNextTick)
     EXPECT_EQ(Changes().size(), 4u);
 }
 
+// An idle graph runs no tick (each would wake the program); a change starts it, and the first
+// tick with nothing to tell stops it.
+TEST_F(EqCurveStaticTest, TheTickRunsOnlyWhileThereIsSomethingToTell)
+{
+    m_pGraph->LayoutGrid();
+    EXPECT_EQ(m_clock.Running(), 0u);
+    Mouse(wxEVT_MOTION, {300, 250});  // over no node
+    EXPECT_EQ(m_clock.Running(), 0u);
+    CFilter* pBand = OutBand(5);
+    const Point press = Centre(pBand);
+    Press(press);
+    Mouse(wxEVT_MOTION, {press.x, press.y - 40});
+    EXPECT_EQ(m_clock.Running(), 1u);
+    Release({press.x, press.y - 40});
+    Tick();
+    Tick();  // the change, then the released flag
+    m_pGraph->m_bButtonUp = 0;  // the page has loaded the band
+    Tick();
+    EXPECT_EQ(m_clock.Running(), 0u);
+    EXPECT_EQ(Changes().size(), 2u);
+}
+
 TEST_F(EqCurveStaticTest, CrossoverDragOnTheOutputGraph)
 {
     CFilter* pHpf = m_pData->GetOutData(0)->GetHPF();
