@@ -249,6 +249,12 @@ void CHalvekView::OnDeviceSettingsReceived()
             m_pData->GetOutData(i)->SetRoleOnly(g_roleStates.m_byOutRole[i]);
         RecomputeRoleStates();
     }
+    // The live name goes back before the pages follow the settings (tens of milliseconds): it
+    // ends a connection's read-back, queued behind the blocks still being read.
+    if (m_link.m_bOnline) {
+        std::lock_guard lock(g_csLink);
+        CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteSystemFrame(SYS_PRESET_NAME, 0));
+    }
     if (g_bOutMapLocked) {
         g_bOutMapLocked = 0;
         m_pageOutput->ApplyOutputMapLock();
@@ -264,10 +270,6 @@ void CHalvekView::OnDeviceSettingsReceived()
         TellPagesOfDeviceInput(nSource);
     else
         SelectMusicInput(g_nCurInput, 0);
-    if (!m_link.m_bOnline)
-        return;
-    std::lock_guard lock(g_csLink);
-    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteSystemFrame(SYS_PRESET_NAME, 0));
 }
 
 void CHalvekView::OnPresetModified()

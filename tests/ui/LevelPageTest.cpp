@@ -495,6 +495,40 @@ TEST_F(LevelPage, AReceivedPresetIsShownWithTheLinkLockFree)
     EXPECT_FALSE(probe.m_bLoadedUnderLock);
 }
 
+// The processor's settings: the live name that ends a connection's read-back is queued before the
+// pages follow them (here told of a new input), not after.
+TEST_F(LevelPage, TheLiveNameIsQueuedBeforeThePagesFollowTheSettings)
+{
+    Connect();
+    g_bTrafficPaused = 1;  // the worker parks: the queue holds what the view queues
+    Settle(50);
+    {
+        std::lock_guard lock(g_csLink);
+        while (m_pView->m_command.GetHead() != nullptr)
+            m_pView->m_command.RemoveHead();
+    }
+    g_inputSettings.SetField(&InputSettings::m_byInput, static_cast<BYTE>(g_nCurInput == 3 ? 2 : 3));
+    struct CInputNews : IMessagePoster {
+        CInputNews(CKTVCommand& command) : m_command(command), m_pNext(SetMessagePoster(this)) {}
+        ~CInputNews() override { SetMessagePoster(m_pNext); }
+        bool Post(const PostedMessage& msg) override
+        {
+            if (msg.nMsg == WM_DEVICE_INPUT_CHANGED && m_nQueued < 0) {
+                std::lock_guard lock(g_csLink);
+                m_nQueued = m_command.GetQueueCount();
+            }
+            return m_pNext->Post(msg);
+        }
+        CKTVCommand& m_command;
+        IMessagePoster* m_pNext;
+        int m_nQueued = -1;  // when the pages were first told
+    } news(m_pView->m_command);
+    SendMessage(m_pView, WM_DEVICE_SETTINGS_RECEIVED, 0, 0);
+    ASSERT_GE(news.m_nQueued, 1);
+    EXPECT_EQ(news.m_nQueued, QueueCount());
+    m_pView->DisconnectLink();
+}
+
 // Only the current unit's button is checked, also when the output page changed the unit the
 // pages share; a unit changes the texts, never a delay.
 TEST_F(LevelPage, OnlyTheCurrentUnitsButtonIsChecked)
