@@ -134,7 +134,6 @@ TEST_F(LevelPage, Screenshots)
     for (const bool bChinese : {false, true}) {
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
-        Settle(200);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_") + (bChinese ? "cn" : "en")));
     }
     // Three-way fronts, a centre pair and the rear in inches, the front left linked.
@@ -145,7 +144,6 @@ TEST_F(LevelPage, Screenshots)
     for (const bool bChinese : {false, true}) {
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
-        Settle(200);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_plan_") + (bChinese ? "cn" : "en")));
     }
 }
@@ -230,7 +228,7 @@ TEST_F(LevelPage, LoadingShowsValuesBeyondTheRangeClampedSilently)
     Click(IDC_OUT_EDIT);
     EXPECT_EQ(Out(0).GetDelay(), 300);
     EXPECT_EQ(Out(0).GetLevel(), 700);
-    Settle(100);
+    Settle(100);  // a write that must not come leaves nothing to wait for: give it the time
     EXPECT_TRUE(Received(emu::BLOCK_OUTPUT, 0).empty());
 
     Type(IDC_OUT_EDIT, "0.0");
@@ -298,7 +296,7 @@ TEST_F(LevelPage, AnInputButtonSendsItemFiveThenItemTwo)
     // The active input again: nothing to send.
     m_emulator.ClearLog();
     Click(IDC_INPUT_BUTTON + 3);
-    Settle(100);
+    Settle(100);  // a write that must not come leaves nothing to wait for: give it the time
     EXPECT_TRUE(Received(emu::BLOCK_SYSTEM, emu::ITEM_INPUT).empty());
     EXPECT_TRUE(Received(emu::BLOCK_SYSTEM, emu::ITEM_MASTER).empty());
     BindMessage(g_pInputPage, WM_INPUT_SELECTED, {});
@@ -313,7 +311,7 @@ TEST_F(LevelPage, ATypedLevelSendsTheOutputsBaseGroup)
     Out(0).SetPolarity(0);
     Out(0).SetDelay(20);
     ASSERT_TRUE(SettleUntil([&] { return Out(0).GetBaseChanged() == 0; }));
-    Settle(50);
+    Settle(50);  // the write taken off the queue still reaches the log; it has no end to wait on
     ShowLevelPage();
     m_emulator.ClearLog();
     Type(IDC_OUT_EDIT, "-3.45");
@@ -602,10 +600,10 @@ TEST_F(LevelPage, TheKeyboardRingMovesTheFocus)
 {
     ShowLevelPage();
     m_pFrame->Raise();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     auto focusAfter = [&](int nFrom, int nKey) {
         PostMessage(&Page(), WM_NUMEDIT_KEY, WPARAM(nFrom), LPARAM(nKey));
-        Settle(30);
+        PumpPendingEvents();
         const auto* pEdit = dynamic_cast<CNumEdit*>(wxWindow::FindFocus());
         return pEdit ? pEdit->GetCtrlId() : 0;
     };
@@ -617,13 +615,12 @@ TEST_F(LevelPage, TheKeyboardRingMovesTheFocus)
     EXPECT_TRUE(Item<CBtnPng>(IDC_POSITION + 5).GetCheck());
 
     Edit(IDC_INPUT_EDIT).SetFocus();
-    Settle(30);
+    ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_INPUT_EDIT); }));
     wxKeyEvent tab(wxEVT_CHAR_HOOK);
     tab.m_keyCode = WXK_TAB;
     tab.SetEventObject(&Edit(IDC_INPUT_EDIT));
     Edit(IDC_INPUT_EDIT).GetEventHandler()->ProcessEvent(tab);
-    Settle(30);
-    EXPECT_EQ(wxWindow::FindFocus(), &Edit(IDC_INPUT_EDIT + 1));
+    EXPECT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_INPUT_EDIT + 1); }));
 }
 
 // The mouse over an output's switch or polarity selects the output; a position icon selects its
@@ -786,7 +783,7 @@ TEST_F(LevelPage, TheMasterTakesAnUnclaimedFocusAndLinkedOutputsTakeTheOnState)
     Edit(IDC_OUT_EDIT + 4).SetFocus();
     ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_OUT_EDIT + 4); }));
     Page().FocusMasterIfNoEdit();
-    Settle(30);
+    Settle(30);  // the focus must stay: nothing to wait for but time
     EXPECT_EQ(wxWindow::FindFocus(), &Edit(IDC_OUT_EDIT + 4));
 
     Out(0).SetOn(0);
