@@ -2,7 +2,7 @@
 # Runs one GUI test process on an X server that no other test uses while it runs.
 #
 # Under ctest, TARVI_DISPLAY_POOL names a folder of servers kept for the whole run
-# (display-pool.sh opens and closes it): the test takes the first free slot under a lock, starts
+# (display-pool.sh opens and closes it, and FOLDER/open tells it is open): the test takes the first free slot under a lock, starts
 # that slot's server if it has none yet, and holds the lock until it ends. Xvfb resets itself
 # when its last client leaves, so every test still starts on a server with no windows, grabs,
 # focus, selections or root properties left and with the pointer back in the middle of the
@@ -32,9 +32,9 @@ started_at() {
 }
 
 pool=${TARVI_DISPLAY_POOL:-}
-if [ -n "$pool" ] && [ -d "$pool" ]; then
+if [ -n "$pool" ] && [ -e "$pool/open" ]; then
     for ((slot = 0; ; ++slot)); do
-        exec 9>"$pool/$slot.lock"
+        exec 9>"$pool/$slot.lock" || exit 1
         flock -n 9 && break
         exec 9>&-
     done
