@@ -2,11 +2,11 @@
 # Runs one GUI test process on an X server that no other test uses while it runs.
 #
 # Under ctest, TARVI_DISPLAY_POOL names a folder of servers kept for the whole run
-# (display-pool.sh opens and closes it, and FOLDER/open tells it is open): the test takes the first free slot under a lock, starts
-# that slot's server if it has none yet, and holds the lock until it ends. Xvfb resets itself
-# when its last client leaves, so every test still starts on a server with no windows, grabs,
-# focus, selections or root properties left and with the pointer back in the middle of the
-# screen, as on a new one, without paying for a new server each time.
+# (display-pool.sh opens and closes it; FOLDER/open tells that it is open): the test takes the
+# first free slot under a lock, starts that slot's server if it has none yet, and holds the lock
+# until it ends. Xvfb resets itself when its last client leaves, so every test still starts on a
+# server with no windows, grabs, focus, selections or root properties left and with the pointer
+# back in the middle of the screen, as on a new one, without waiting for a new server each time.
 #
 # Without a pool (test discovery at build time, a test run by hand) the test gets a server of its
 # own. Xvfb picks a free display number itself and reports it through -displayfd, so no two
