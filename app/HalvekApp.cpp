@@ -22,11 +22,12 @@
 #include "res/Dpi.h"
 #include "res/SharedGdi.h"
 #include "res/Skins.h"
+#include "res/ViewSkins.h"
 
 int g_nSystemLcid = LCID_ENGLISH_US;
 
 namespace {
-constexpr int kIconId = 273;
+constexpr int kIconId = IDB_APP_ICON;
 
 // A termination signal or the end of the session closes the main window the way the window
 // manager does, so the device link ends cleanly, once every modal dialog has ended. The window is

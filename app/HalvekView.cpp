@@ -53,8 +53,8 @@ std::string g_szHelpFileCn;
 std::string g_szHelpFileEn;
 
 namespace {
-constexpr int kTemplate = 101;
-constexpr int kBackground = 285;
+constexpr int kTemplate = IDD_VIEW;
+constexpr int kBackground = IDB_VIEW_BACK;
 
 constexpr int kModes = 4;
 
@@ -64,22 +64,34 @@ struct LangFaces {
     int nEnglish[3];
 };
 constexpr LangFaces kSelectorFaces[3] = {
-    {{4313, 4314, 4315}, {4303, 4304, 4305}},  // page 0: music input (2562)
-    {{4310, 4311, 4312}, {4300, 4301, 4302}},  // page 1: output (2561)
-    {{4316, 4317, 4318}, {4306, 4307, 4308}},  // page 2: level and delay (2563)
+    {{IDB_PAGE_INPUT_CN, IDB_PAGE_INPUT_CN + 1, IDB_PAGE_INPUT_CN + 2},
+     {IDB_PAGE_INPUT_EN, IDB_PAGE_INPUT_EN + 1, IDB_PAGE_INPUT_EN + 2}},  // page 0: music input
+    {{IDB_PAGE_OUTPUT_CN, IDB_PAGE_OUTPUT_CN + 1, IDB_PAGE_OUTPUT_CN + 2},
+     {IDB_PAGE_OUTPUT_EN, IDB_PAGE_OUTPUT_EN + 1, IDB_PAGE_OUTPUT_EN + 2}},  // page 1: output
+    {{IDB_PAGE_LEVEL_CN, IDB_PAGE_LEVEL_CN + 1, IDB_PAGE_LEVEL_CN + 2},
+     {IDB_PAGE_LEVEL_EN, IDB_PAGE_LEVEL_EN + 1, IDB_PAGE_LEVEL_EN + 2}},  // page 2: level and delay
 };
-constexpr LangFaces kHiLevelFaces{{8131, 8141, 8151}, {8101, 8111, 8121}};
-constexpr LangFaces kAuxFaces{{8133, 8143, 8153}, {8103, 8113, 8123}};
-constexpr LangFaces kPhoneFaces{{8132, 8142, 8152}, {8102, 8112, 8122}};
+// Quick input select of music input n.
+constexpr LangFaces QuickInputFaces(int n)
+{
+    return {{IDB_QUICK_INPUT_CN + n, IDB_QUICK_INPUT_CN + 10 + n, IDB_QUICK_INPUT_CN + 20 + n},
+            {IDB_QUICK_INPUT_EN + n, IDB_QUICK_INPUT_EN + 10 + n, IDB_QUICK_INPUT_EN + 20 + n}};
+}
+constexpr LangFaces kHiLevelFaces = QuickInputFaces(1);
+constexpr LangFaces kAuxFaces = QuickInputFaces(3);
+constexpr LangFaces kPhoneFaces = QuickInputFaces(2);
 // Pop-up buttons: the normal face, then the face of every other state.
-constexpr int kPresetMenuFaces[2][2] = {{8701, 8710}, {8720, 8730}};
-constexpr int kToolsMenuFaces[2][2] = {{8702, 8711}, {8721, 8731}};
+constexpr int kPresetMenuFaces[2][2] = {{IDB_PRESET_MENU_CN, IDB_PRESET_MENU_HOVER_CN},
+                                        {IDB_PRESET_MENU_EN, IDB_PRESET_MENU_HOVER_EN}};
+constexpr int kToolsMenuFaces[2][2] = {{IDB_TOOLS_MENU_CN, IDB_TOOLS_MENU_HOVER_CN}, {IDB_TOOLS_MENU_EN, IDB_TOOLS_MENU_HOVER_EN}};
 // Connect button: normal, hover and pressed while synchronised, else.
-constexpr int kConnectedFaces[2][3] = {{8741, 8750, 8750}, {8743, 8752, 8752}};
-constexpr int kDisconnectedFaces[2][3] = {{8751, 8740, 8740}, {8753, 8742, 8742}};
+constexpr int kConnectedFaces[2][3] = {{IDB_CONNECTED_CN, IDB_CONNECTED_HOVER_CN, IDB_CONNECTED_HOVER_CN},
+                                       {IDB_CONNECTED_EN, IDB_CONNECTED_HOVER_EN, IDB_CONNECTED_HOVER_EN}};
+constexpr int kDisconnectedFaces[2][3] = {{IDB_CONNECT_CN, IDB_CONNECT_HOVER_CN, IDB_CONNECT_HOVER_CN},
+                                          {IDB_CONNECT_EN, IDB_CONNECT_HOVER_EN, IDB_CONNECT_HOVER_EN}};
 
-constexpr int kPresetNameUnchecked = 718;
-constexpr int kPresetNameChecked = 716;
+constexpr int kPresetNameUnchecked = IDB_PRESET_NAME;
+constexpr int kPresetNameChecked = IDB_PRESET_NAME_CHECKED;
 constexpr int kPresetNameTextX = 55;
 constexpr int kPresetNameTextY = 2;
 
@@ -237,8 +249,8 @@ void CHalvekView::LayoutControls()
     m_btnPresetName->SetLabel(wxString());
 
     m_linkLamp->StartBlink();
-    m_btnMinimize->SetBitmaps(4946, 4947, 4947);
-    m_btnClose->SetBitmaps(4948, 4949, 4949);
+    m_btnMinimize->SetBitmaps(IDB_MINIMIZE, IDB_MINIMIZE + 1, IDB_MINIMIZE + 1);
+    m_btnClose->SetBitmaps(IDB_CLOSE, IDB_CLOSE + 1, IDB_CLOSE + 1);
 
     m_tab->SetBkColor(wxColour(227, 228, 238));
     m_tab->SetDrawMode(CBaseTabCtrl::kFull);
@@ -368,7 +380,7 @@ void CHalvekView::SetMenuLanguage()
 
 void CHalvekView::SetLanguage()
 {
-    m_stcLogo->SetBitmap(g_bChinese ? 757 : 756);
+    m_stcLogo->SetBitmap(g_bChinese ? IDB_LOGO_CN : IDB_LOGO_EN);
     for (int nPage = 0; nPage < 3; ++nPage)
         SetLangFaces(*PageSelector(nPage), kSelectorFaces[nPage]);
     SetLangFaces(*m_btnInputHiLevel, kHiLevelFaces);

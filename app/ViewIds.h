@@ -1,8 +1,9 @@
 #pragma once
 // The main view's control ids and the commands of its pop-up menus, shared by the view's parts.
 
-// Controls of the form.
+// The form's template, and its controls.
 enum : int {
+    IDD_VIEW = 101,
     IDC_LOGO = 2828,
     IDC_INPUT_HILEVEL = 2826,
     IDC_INPUT_AUX = 2818,

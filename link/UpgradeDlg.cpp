@@ -27,10 +27,7 @@
 #include "res/UiText.h"
 
 namespace {
-constexpr int IDC_COM_GROUP = 1890;
-constexpr int IDC_COM_LABEL = 1887;
-constexpr int IDC_HEX_LABEL = 1878;
-constexpr int IDC_RADIOS[] = {1798, 1880, 1888};
+constexpr int IDC_RADIOS[] = {CUpgradeDlg::IDC_USB, CUpgradeDlg::IDC_WIFI, CUpgradeDlg::IDC_COM};
 constexpr int WINDOW_WIDTH = 397;
 constexpr int WINDOW_HEIGHT = 160;
 constexpr int IDR_CONNECT_MENU = 114;
@@ -81,7 +78,7 @@ private:
     bool m_bPosted = false;  // a WM_SETTEXT is on its way
 };
 
-CUpgradeDlg::CUpgradeDlg(IUpgradeView& view) : CTemplateDialog(IDD), m_view(view) {}
+CUpgradeDlg::CUpgradeDlg(IUpgradeView& view) : CTemplateDialog(IDD_UPGRADE), m_view(view) {}
 
 CUpgradeDlg::~CUpgradeDlg()
 {
@@ -127,8 +124,7 @@ bool CUpgradeDlg::OnInitDialog()
         GetDlgItem(IDC_UPDATE)->SetLabel(Utf8("更新"));
     }
     // The serial-port choice is filled but not offered: no update path uses it.
-    for (int nId : {IDC_COM_GROUP, IDC_COM_LABEL, IDC_HEX_LABEL, IDC_RADIOS[0], IDC_RADIOS[1], IDC_RADIOS[2],
-                    static_cast<int>(IDC_PORTS)})
+    for (int nId : {IDC_COM_GROUP, IDC_COM_LABEL, IDC_HEX_LABEL, IDC_USB, IDC_WIFI, IDC_COM, IDC_PORTS})
         GetDlgItem(nId)->Hide();
     if (g_brushDlgBack.IsOk())
         SetBackgroundColour(g_brushDlgBack.GetColour());

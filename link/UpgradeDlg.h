@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "controls/TemplateDialog.h"
+#include "link/UpgradeDlgIds.h"
 #include "platform/Message.h"
 
 class CGradientProgressCtrl;
@@ -44,16 +45,8 @@ public:
 
 class CUpgradeDlg : public CTemplateDialog {
 public:
+    using enum UpgradeDlgIds::Id;
     enum {
-        IDD = 270,
-        IDC_PATH = 1882,
-        IDC_BROWSE = 1883,
-        IDC_TIP = 1886,
-        IDC_PROGRESS = 1414,
-        IDC_UPDATE = 1881,
-        IDC_QUIT = 1891,
-        IDC_FILE_GROUP = 1889,
-        IDC_PORTS = 1898,
         ID_PICK_USB = 732,
         ID_PICK_NETWORK = 733,
         ID_USB_FIRST = 6600,

@@ -106,7 +106,7 @@ void CInPutDlg::InitBandControls()
         m_nFreqBinding[k] = m_binder.Bind(ParamId::MusicBandFreq, m_editFreq[k], m_spinFreq[k], nullptr, target);
         m_nQBinding[k] = m_binder.Bind(ParamId::MusicBandWidth, m_editQ[k], m_spinQ[k], nullptr, target);
         CBitmapSlider& fader = *m_sldGain[k];
-        fader.SetBitmapChannel(IDB_FADER_CHANNEL, 0);
+        fader.SetBitmapChannel(IDB_FADER_PEQ, 0);
         fader.SetBitmapThumb(IDB_THUMB, IDB_THUMB_ACTIVE, true);
         fader.SetBitmapThumbDisabled(IDB_THUMB_DISABLED);
         fader.SetHoverNotify(true);

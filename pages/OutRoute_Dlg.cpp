@@ -16,6 +16,7 @@
 #include "pages/OutRoute_DlgIds.h"
 #include "pages/OutStripRules.h"
 #include "pages/OutputDlg.h"
+#include "pages/OutputDlgIds.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageIds.h"
 #include "res/Menus.h"
@@ -69,11 +70,12 @@ void COutRoute_Dlg::CreateControls()
 bool COutRoute_Dlg::OnInitDialog()
 {
     m_bCurrent = false;
-    m_btnOnOff->SetBitmaps(529, 530, 531, 526, 527, 528);
+    m_btnOnOff->SetBitmaps(OutputDlgIds::IDB_MASTER_OFF, OutputDlgIds::IDB_MASTER_OFF + 1, OutputDlgIds::IDB_MASTER_OFF + 2,
+                           OutputDlgIds::IDB_MASTER_ON, OutputDlgIds::IDB_MASTER_ON + 1, OutputDlgIds::IDB_MASTER_ON + 2);
     m_btnOnOff->SetDisabledBitmaps(IDB_ON_DISABLED, IDB_ON_DISABLED + 1);
 
     m_sliderLevel->SetBitmapChannel(IDB_LEVEL_CHANNEL, 0);
-    m_sliderLevel->SetBitmapThumb(IDB_LEVEL_THUMB, 282, true);
+    m_sliderLevel->SetBitmapThumb(IDB_LEVEL_THUMB, OutputDlgIds::IDB_THUMB_ACTIVE, true);
     m_sliderLevel->SetBitmapThumbDisabled(IDB_LEVEL_THUMB_DISABLED);
     m_sliderLevel->SetMargin(25, 0, 1, 2);
     m_sliderLevel->SetHoverNotify(true);

@@ -47,16 +47,34 @@ struct LangFaces {
     int cn[6];
     int en[6];
 };
-constexpr LangFaces kPolarityFaces{{4360, 4361, 4362, 4363, 4364, 4365}, {4350, 4351, 4352, 4353, 4354, 4355}};
-constexpr LangFaces kResetEqFaces{{7004, 7003, 7003, 7004, 7003, 7003}, {359, 360, 360, 359, 360, 360}};
-constexpr LangFaces kAllBypassFaces{{7002, 7001, 7001, 7000, 7005, 7005}, {8822, 8823, 8823, 8820, 8821, 8821}};
-constexpr LangFaces kEqModeFaces{{746, 745, 745, 744, 747, 747}, {742, 741, 741, 740, 742, 743}};
-constexpr LangFaces kLockFaces{{4394, 4392, 4390, 4411, 4393, 4393}, {600, 599, 597, 4412, 607, 607}};
-constexpr LangFaces kLinkFaces{{4399, 4397, 4395, 4413, 4398, 4398}, {604, 603, 601, 4414, 608, 608}};
-constexpr LangFaces kResetMapFaces{{4403, 4402, 4402}, {4407, 4406, 4406}};
-constexpr LangFaces kLoadMapFaces{{4930, 4931, 4932}, {4940, 4941, 4942}};
-constexpr LangFaces kSaveMapFaces{{4933, 4934, 4935}, {4943, 4944, 4945}};
-constexpr LangFaces kLevelPageFaces{{694, 695, 696}, {691, 692, 693}};
+constexpr LangFaces kPolarityFaces{
+    {IDB_POLARITY_CN, IDB_POLARITY_CN + 1, IDB_POLARITY_CN + 2, IDB_POLARITY_CN + 3, IDB_POLARITY_CN + 4, IDB_POLARITY_CN + 5},
+    {IDB_POLARITY_EN, IDB_POLARITY_EN + 1, IDB_POLARITY_EN + 2, IDB_POLARITY_EN + 3, IDB_POLARITY_EN + 4, IDB_POLARITY_EN + 5}};
+constexpr LangFaces kResetEqFaces{
+    {IDB_RESET_EQ_CN, IDB_RESET_EQ_HOVER_CN, IDB_RESET_EQ_HOVER_CN, IDB_RESET_EQ_CN, IDB_RESET_EQ_HOVER_CN, IDB_RESET_EQ_HOVER_CN},
+    {IDB_RESET_EQ_EN, IDB_RESET_EQ_HOVER_EN, IDB_RESET_EQ_HOVER_EN, IDB_RESET_EQ_EN, IDB_RESET_EQ_HOVER_EN, IDB_RESET_EQ_HOVER_EN}};
+constexpr LangFaces kAllBypassFaces{
+    {IDB_ALL_BYPASS_ON_CN, IDB_ALL_BYPASS_ON_HOVER_CN, IDB_ALL_BYPASS_ON_HOVER_CN, IDB_ALL_BYPASS_OFF_CN,
+     IDB_ALL_BYPASS_OFF_HOVER_CN, IDB_ALL_BYPASS_OFF_HOVER_CN},
+    {IDB_ALL_BYPASS_ON_EN, IDB_ALL_BYPASS_ON_EN + 1, IDB_ALL_BYPASS_ON_EN + 1, IDB_ALL_BYPASS_OFF_EN,
+     IDB_ALL_BYPASS_OFF_EN + 1, IDB_ALL_BYPASS_OFF_EN + 1}};
+constexpr LangFaces kEqModeFaces{
+    {IDB_GEQ_MODE_CN, IDB_GEQ_MODE_HOVER_CN, IDB_GEQ_MODE_HOVER_CN, IDB_PEQ_MODE_CN, IDB_PEQ_MODE_HOVER_CN, IDB_PEQ_MODE_HOVER_CN},
+    {IDB_GEQ_MODE_EN, IDB_GEQ_MODE_HOVER_EN, IDB_GEQ_MODE_HOVER_EN, IDB_PEQ_MODE_EN, IDB_GEQ_MODE_EN, IDB_PEQ_MODE_PRESSED_EN}};
+constexpr LangFaces kLockFaces{
+    {IDB_LOCK_CN, IDB_LOCK_HOVER_CN, IDB_LOCK_PRESSED_CN, IDB_LOCKED_CN, IDB_LOCKED_HOVER_CN, IDB_LOCKED_HOVER_CN},
+    {IDB_LOCK_EN, IDB_LOCK_HOVER_EN, IDB_LOCK_PRESSED_EN, IDB_LOCKED_EN, IDB_LOCKED_HOVER_EN, IDB_LOCKED_HOVER_EN}};
+constexpr LangFaces kLinkFaces{
+    {IDB_LINK_LR_CN, IDB_LINK_LR_HOVER_CN, IDB_LINK_LR_PRESSED_CN, IDB_LINKED_LR_CN, IDB_LINKED_LR_HOVER_CN, IDB_LINKED_LR_HOVER_CN},
+    {IDB_LINK_LR_EN, IDB_LINK_LR_HOVER_EN, IDB_LINK_LR_PRESSED_EN, IDB_LINKED_LR_EN, IDB_LINKED_LR_HOVER_EN, IDB_LINKED_LR_HOVER_EN}};
+constexpr LangFaces kResetMapFaces{{IDB_RESET_MAP_CN, IDB_RESET_MAP_HOVER_CN, IDB_RESET_MAP_HOVER_CN},
+                                   {IDB_RESET_MAP_EN, IDB_RESET_MAP_HOVER_EN, IDB_RESET_MAP_HOVER_EN}};
+constexpr LangFaces kLoadMapFaces{{IDB_LOAD_MAP_CN, IDB_LOAD_MAP_CN + 1, IDB_LOAD_MAP_CN + 2},
+                                  {IDB_LOAD_MAP_EN, IDB_LOAD_MAP_EN + 1, IDB_LOAD_MAP_EN + 2}};
+constexpr LangFaces kSaveMapFaces{{IDB_SAVE_MAP_CN, IDB_SAVE_MAP_CN + 1, IDB_SAVE_MAP_CN + 2},
+                                  {IDB_SAVE_MAP_EN, IDB_SAVE_MAP_EN + 1, IDB_SAVE_MAP_EN + 2}};
+constexpr LangFaces kLevelPageFaces{{IDB_LEVEL_PAGE_CN, IDB_LEVEL_PAGE_CN + 1, IDB_LEVEL_PAGE_CN + 2},
+                                    {IDB_LEVEL_PAGE_EN, IDB_LEVEL_PAGE_EN + 1, IDB_LEVEL_PAGE_EN + 2}};
 
 const int* Faces(const LangFaces& faces)
 {
@@ -76,11 +94,11 @@ void SetFaces(CXPButton& button, const LangFaces& faces)
 }
 
 // Position button images (normal, hover, pressed; checked shows the pressed one) of each button.
-constexpr int kPositionImages[kPositions] = {7123, 7120, 7123, 7106, 7103, 7100, 7103, 7103, 7103, 7116, 7113, 7110,
-                                             7113, 7113, 7113, 7106, 7100, 7116, 7110, 7106, 7116, 585,  588,  582};
-// First image of each group link toggle (unchecked n..n+2, checked n+3..n+5).
-constexpr int kGroupLinkImages[kGroupLinks] = {7340, 7400, 7390, 7410, 7350, 7430,
-                                               7420, 7440, 7360, 7370, 7330, 7380};
+constexpr int kPositionImages[kPositions] = {
+    IDP_CENTRE_WOOFER,  IDP_CENTRE_TWEETER, IDP_CENTRE_WOOFER,  IDP_LEFT_WOOFER,    IDP_LEFT_MIDRANGE, IDP_LEFT_TWEETER,
+    IDP_LEFT_MIDRANGE,  IDP_LEFT_MIDRANGE,  IDP_LEFT_MIDRANGE,  IDP_RIGHT_WOOFER,   IDP_RIGHT_MIDRANGE, IDP_RIGHT_TWEETER,
+    IDP_RIGHT_MIDRANGE, IDP_RIGHT_MIDRANGE, IDP_RIGHT_MIDRANGE, IDP_LEFT_WOOFER,    IDP_LEFT_TWEETER,  IDP_RIGHT_WOOFER,
+    IDP_RIGHT_TWEETER,  IDP_LEFT_WOOFER,    IDP_RIGHT_WOOFER,   IDP_SUB_LEFT,       IDP_SUB_RIGHT,     IDP_SUB};
 
 bool IsInside(const wxWindow* pWnd, const wxWindow* pAncestor)
 {
@@ -228,8 +246,8 @@ bool COutputDlg::OnInitDialog()
 
 void COutputDlg::InitMasterControls()
 {
-    m_btnLockMap->SetBitmaps(600, 599, 597);
-    m_btnLinkLR->SetBitmaps(604, 603, 601);
+    m_btnLockMap->SetBitmaps(IDB_LOCK_EN, IDB_LOCK_HOVER_EN, IDB_LOCK_PRESSED_EN);
+    m_btnLinkLR->SetBitmaps(IDB_LINK_LR_EN, IDB_LINK_LR_HOVER_EN, IDB_LINK_LR_PRESSED_EN);
     m_editMaster->SetFont(g_fontEdit);
     m_sliderMaster->SetBitmapChannel(IDB_MASTER_CHANNEL, 0);
     m_sliderMaster->SetBitmapThumb(IDB_MASTER_THUMB, IDB_THUMB_ACTIVE, true);

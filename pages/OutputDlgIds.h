@@ -80,6 +80,26 @@ enum : int {
     IDB_LINK = 709,
     IDB_GEQ_LABEL_EN = 797,
     IDB_GEQ_LABEL_CN = 796,
+    IDB_RESET_EQ_EN = 359,         // normal, hover (360)
+    IDB_RESET_EQ_HOVER_EN = 360,
+    IDB_RESET_EQ_CN = 7004,
+    IDB_RESET_EQ_HOVER_CN = 7003,
+    IDB_ALL_BYPASS_OFF_EN = 8820,  // normal, hover (8821); on: normal, hover (8822, 8823)
+    IDB_ALL_BYPASS_ON_EN = 8822,
+    IDB_ALL_BYPASS_OFF_CN = 7000,
+    IDB_ALL_BYPASS_OFF_HOVER_CN = 7005,
+    IDB_ALL_BYPASS_ON_CN = 7002,
+    IDB_ALL_BYPASS_ON_HOVER_CN = 7001,
+    // The mode button: graphic (checked) normal and hover, parametric normal and pressed; hovering
+    // the parametric mode shows the graphic face it leads to.
+    IDB_GEQ_MODE_EN = 742,
+    IDB_GEQ_MODE_HOVER_EN = 741,
+    IDB_PEQ_MODE_EN = 740,
+    IDB_PEQ_MODE_PRESSED_EN = 743,
+    IDB_GEQ_MODE_CN = 746,
+    IDB_GEQ_MODE_HOVER_CN = 745,
+    IDB_PEQ_MODE_CN = 744,
+    IDB_PEQ_MODE_HOVER_CN = 747,
 
     // Polarity of the shown output, with its picture.
     IDC_POLARITY = 4001,
@@ -95,6 +115,8 @@ enum : int {
     IDC_LEVEL_PAGE = 5689,
     IDB_INPUT_EN = 452,  // music input n: 452 + n
     IDB_INPUT_CN = 459,  // 459 + n
+    IDB_LEVEL_PAGE_EN = 691,  // normal, hover, pressed (691-693)
+    IDB_LEVEL_PAGE_CN = 694,  // (694-696)
 
     // Output map commands.
     IDC_LOCK_MAP = 4700,
@@ -102,6 +124,35 @@ enum : int {
     IDC_RESET_MAP = 4702,
     IDC_LOAD_MAP = 4703,
     IDC_SAVE_MAP = 4704,
+    // Lock and L/R link: normal, hover, pressed, then checked normal and hover.
+    IDB_LOCK_EN = 600,
+    IDB_LOCK_HOVER_EN = 599,
+    IDB_LOCK_PRESSED_EN = 597,
+    IDB_LOCKED_EN = 4412,
+    IDB_LOCKED_HOVER_EN = 607,
+    IDB_LOCK_CN = 4394,
+    IDB_LOCK_HOVER_CN = 4392,
+    IDB_LOCK_PRESSED_CN = 4390,
+    IDB_LOCKED_CN = 4411,
+    IDB_LOCKED_HOVER_CN = 4393,
+    IDB_LINK_LR_EN = 604,
+    IDB_LINK_LR_HOVER_EN = 603,
+    IDB_LINK_LR_PRESSED_EN = 601,
+    IDB_LINKED_LR_EN = 4414,
+    IDB_LINKED_LR_HOVER_EN = 608,
+    IDB_LINK_LR_CN = 4399,
+    IDB_LINK_LR_HOVER_CN = 4397,
+    IDB_LINK_LR_PRESSED_CN = 4395,
+    IDB_LINKED_LR_CN = 4413,
+    IDB_LINKED_LR_HOVER_CN = 4398,
+    IDB_RESET_MAP_EN = 4407,
+    IDB_RESET_MAP_HOVER_EN = 4406,
+    IDB_RESET_MAP_CN = 4403,
+    IDB_RESET_MAP_HOVER_CN = 4402,
+    IDB_LOAD_MAP_EN = 4940,  // normal, hover, pressed (4940-4942)
+    IDB_LOAD_MAP_CN = 4930,  // (4930-4932)
+    IDB_SAVE_MAP_EN = 4943,  // (4943-4945)
+    IDB_SAVE_MAP_CN = 4933,  // (4933-4935)
 
     // The car plan: position buttons, delay fields with their spins, group link toggles, delay
     // unit buttons and link markers.
@@ -117,6 +168,19 @@ enum : int {
     IDC_LINK_ICON = 5083,
     IDB_KNOB = 800,  // delay field overlay: idle, left hot, active, right hot (800-803)
     IDB_UNIT = 4340,  // hover 4340, normal 4341, pressed and checked 4342
+
+    // Images of the position buttons by speaker: normal, hover, pressed (n..n+2).
+    IDP_LEFT_TWEETER = 7100,
+    IDP_LEFT_MIDRANGE = 7103,
+    IDP_LEFT_WOOFER = 7106,
+    IDP_RIGHT_TWEETER = 7110,
+    IDP_RIGHT_MIDRANGE = 7113,
+    IDP_RIGHT_WOOFER = 7116,
+    IDP_CENTRE_TWEETER = 7120,
+    IDP_CENTRE_WOOFER = 7123,
+    IDP_SUB = 582,
+    IDP_SUB_LEFT = 585,
+    IDP_SUB_RIGHT = 588,
 };
 
 inline constexpr int kBandColumns = 10;
@@ -124,6 +188,10 @@ inline constexpr int kPositions = 24;
 inline constexpr int kDelayFields = 15;
 inline constexpr int kGroupLinks = 12;
 inline constexpr int kLinkMarkers = 3;
+
+// First image of each group link toggle (unchecked n..n+2, checked n+3..n+5).
+inline constexpr int kGroupLinkImages[kGroupLinks] = {7340, 7400, 7390, 7410, 7350, 7430,
+                                                      7420, 7440, 7360, 7370, 7330, 7380};
 }  // namespace OutputDlgIds
 
 extern const DlgTemplate g_tplOutputDlg;

@@ -13,6 +13,7 @@
 #include "pages/CurSYSDlgIds.h"
 #include "res/DialogTemplate.h"
 #include "res/Fonts.h"
+#include "res/InputNames.h"
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
 
@@ -197,9 +198,6 @@ void PaintLineSet(wxDC& dc, const wxSize& size, bool)
 }
 
 // The source button shows the chosen source, with a mark that it opens a menu.
-constexpr Text kSources[7] = {{"S/PDIF", "数字"}, {"Hi.Level", "高电平"}, {"Phone", "蓝牙"}, {"AUX1", "AUX1"},
-                              {"AUX2", "AUX2"},   {"AUX3", "AUX3"},     {"OFF", "关闭"}};
-
 template <bool bChinese, int nSource, Face face>
 void PaintSource(wxDC& dc, const wxSize& size, bool)
 {
@@ -208,7 +206,8 @@ void PaintSource(wxDC& dc, const wxSize& size, bool)
     const wxRect rc(size);
     skin::PaintButtonFace(dc, rc, face, wxString(), bChinese);
     const int nArrowW = size.y;
-    skin::PaintLabel(dc, wxRect(0, 0, size.x - nArrowW / 2, size.y), kSources[nSource].Get(bChinese),
+    const LangName& source = kSourceNames[nSource];
+    skin::PaintLabel(dc, wxRect(0, 0, size.x - nArrowW / 2, size.y), Text{source.szEnglish, source.szChinese}.Get(bChinese),
                      face == Face::Normal ? skin::kLabel : *wxWHITE, bChinese, 13);
     const int cx = size.x - nArrowW / 2, cy = size.y / 2 + 1, s = 3;
     const wxPoint arrow[3] = {{cx - s, cy - s / 2}, {cx + s, cy - s / 2}, {cx, cy + s / 2 + 1}};
@@ -295,10 +294,10 @@ constexpr SkinArt kSysSkins[] = {
 };
 }  // namespace
 
-void RegisterAdvSkins()
+void AdvSkinTables(const SkinTableSink& take)
 {
-    RegisterSkins(kAdvSkins);
-    RegisterSkins(kSourceFaces<true, adv::IDB_SOURCE_CN>);
-    RegisterSkins(kSourceFaces<false, adv::IDB_SOURCE_EN>);
-    RegisterSkins(kSysSkins);
+    take(kAdvSkins);
+    take(kSourceFaces<true, adv::IDB_SOURCE_CN>);
+    take(kSourceFaces<false, adv::IDB_SOURCE_EN>);
+    take(kSysSkins);
 }

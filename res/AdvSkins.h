@@ -2,5 +2,7 @@
 // Faces of the advanced settings dialog (its grounds, buttons, EQ display toggle and source
 // button) and the ground of the dynamics dialog.
 
-// Adds them to the catalog (res/SkinCatalog.cpp).
-void RegisterAdvSkins();
+#include "res/Skins.h"
+
+// Their tables (res/SkinCatalog.cpp).
+void AdvSkinTables(const SkinTableSink& take);

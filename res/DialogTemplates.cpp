@@ -2,9 +2,11 @@
 
 #include "res/DialogTemplate.h"
 #include "res/WinStyles.h"
+#include "app/ViewIds.h"
 #include "grid/DataViewDlgIds.h"
 #include "grid/ProgramDlgIds.h"
 #include "grid/SaveDlgIds.h"
+#include "link/UpgradeDlgIds.h"
 #include "pages/Adv_SetingIds.h"
 #include "pages/CH_Link_DlgIds.h"
 #include "pages/CurSYSDlgIds.h"
@@ -18,6 +20,7 @@
 
 namespace {
 using enum DlgClass;
+namespace up = UpgradeDlgIds;
 
 // Message box: the text, then OK on the left and Cancel on the right.
 constexpr DlgItem kMessageBox[] = {
@@ -82,51 +85,51 @@ constexpr DlgItem kConnect[] = {
 // Firmware update: the file with Browse, the status line and bar, Update and Quit; the serial
 // choice below them is kept hidden.
 constexpr DlgItem kUpgrade[] = {
-    {1889, Static, 4, 2, 218, 27, "Update File", BS_GROUPBOX},
-    {1882, Edit, 10, 12, 150, 12},
-    {1883, Button, 166, 11, 50, 14, "Browse file", WS_TABSTOP},
-    {1886, Static, 6, 32, 214, 9, "", SS_LEFT},
-    {1414, Progress, 6, 42, 214, 9},
-    {1881, Button, 55, 54, 50, 14, "Update", WS_TABSTOP},
-    {1891, Button, 121, 54, 50, 14, "Quit", WS_TABSTOP},
-    {1890, Static, 4, 72, 218, 30, "Communication interface", BS_GROUPBOX},
-    {1887, Static, 10, 82, 60, 9, "Communication interface", SS_LEFT},
-    {1878, Static, 10, 92, 60, 9, "Hex File", SS_LEFT},
-    {1798, Button, 80, 82, 40, 10, "USB", BS_AUTORADIOBUTTON | WS_GROUP},
-    {1880, Button, 125, 82, 40, 10, "WIFI", BS_AUTORADIOBUTTON},
-    {1888, Button, 170, 82, 40, 10, "COM", BS_AUTORADIOBUTTON},
-    {1898, Static, 80, 92, 100, 60, ""},
+    {up::IDC_FILE_GROUP, Static, 4, 2, 218, 27, "Update File", BS_GROUPBOX},
+    {up::IDC_PATH, Edit, 10, 12, 150, 12},
+    {up::IDC_BROWSE, Button, 166, 11, 50, 14, "Browse file", WS_TABSTOP},
+    {up::IDC_TIP, Static, 6, 32, 214, 9, "", SS_LEFT},
+    {up::IDC_PROGRESS, Progress, 6, 42, 214, 9},
+    {up::IDC_UPDATE, Button, 55, 54, 50, 14, "Update", WS_TABSTOP},
+    {up::IDC_QUIT, Button, 121, 54, 50, 14, "Quit", WS_TABSTOP},
+    {up::IDC_COM_GROUP, Static, 4, 72, 218, 30, "Communication interface", BS_GROUPBOX},
+    {up::IDC_COM_LABEL, Static, 10, 82, 60, 9, "Communication interface", SS_LEFT},
+    {up::IDC_HEX_LABEL, Static, 10, 92, 60, 9, "Hex File", SS_LEFT},
+    {up::IDC_USB, Button, 80, 82, 40, 10, "USB", BS_AUTORADIOBUTTON | WS_GROUP},
+    {up::IDC_WIFI, Button, 125, 82, 40, 10, "WIFI", BS_AUTORADIOBUTTON},
+    {up::IDC_COM, Button, 170, 82, 40, 10, "COM", BS_AUTORADIOBUTTON},
+    {up::IDC_PORTS, Static, 80, 92, 100, 60, ""},
 };
 
 // Main view: the top bar above the page area. Left to right: logo; page selectors (music input,
 // output, level and delay); quick input select over the mode buttons "1" to "4"; preset name over
 // the link lamp and the batch progress bar; connect, minimise and close over the preset and tools
-// pop-up buttons and "System". "Report" and the name edit are never shown. Item 1368 is the tab
+// pop-up buttons and "System". "Report" and the name edit are never shown. IDC_TAB is the tab
 // control that holds the pages; the view makes it and fits it to the page area.
 constexpr DlgItem kMainView[] = {
-    {2828, Static, 6, 6, 88, 30},
-    {2562, Button, 102, 13, 54, 17},
-    {2561, Button, 158, 13, 54, 17},
-    {2563, Button, 214, 13, 54, 17},
-    {2826, Button, 276, 4, 32, 15},
-    {2827, Button, 310, 4, 32, 15},
-    {2818, Button, 344, 4, 32, 15},
-    {2066, Button, 276, 24, 22, 15, "1"},
-    {2067, Button, 302, 24, 22, 15, "2"},
-    {2068, Button, 328, 24, 22, 15, "3"},
-    {2069, Button, 354, 24, 22, 15, "4"},
-    {2770, Button, 384, 4, 120, 15, "", WS_DISABLED},
-    {1002, Edit, 384, 4, 120, 15},
-    {2776, Static, 384, 24, 120, 15},
-    {1414, Progress, 384, 40, 120, 2},
-    {1413, Button, 512, 4, 54, 15},
-    {2772, Button, 588, 4, 14, 15},
-    {2773, Button, 604, 4, 14, 15},
-    {8801, Button, 512, 24, 34, 15},
-    {8802, Button, 548, 24, 34, 15},
-    {8803, Button, 584, 24, 34, 15},
-    {8804, Button, 584, 4, 34, 15},
-    {1368, Static, 0, 43, 624, 348},
+    {IDC_LOGO, Static, 6, 6, 88, 30},
+    {IDC_PAGE_INPUT, Button, 102, 13, 54, 17},
+    {IDC_PAGE_OUTPUT, Button, 158, 13, 54, 17},
+    {IDC_PAGE_LEVEL, Button, 214, 13, 54, 17},
+    {IDC_INPUT_HILEVEL, Button, 276, 4, 32, 15},
+    {IDC_INPUT_PHONE, Button, 310, 4, 32, 15},
+    {IDC_INPUT_AUX, Button, 344, 4, 32, 15},
+    {IDC_MODE1, Button, 276, 24, 22, 15, "1"},
+    {IDC_MODE1 + 1, Button, 302, 24, 22, 15, "2"},
+    {IDC_MODE1 + 2, Button, 328, 24, 22, 15, "3"},
+    {IDC_MODE1 + 3, Button, 354, 24, 22, 15, "4"},
+    {IDC_PRESET_NAME, Button, 384, 4, 120, 15, "", WS_DISABLED},
+    {IDC_NAME_EDIT, Edit, 384, 4, 120, 15},
+    {IDC_LINK_LAMP, Static, 384, 24, 120, 15},
+    {IDC_PROGRESS, Progress, 384, 40, 120, 2},
+    {IDC_CONNECT, Button, 512, 4, 54, 15},
+    {IDC_MINIMIZE, Button, 588, 4, 14, 15},
+    {IDC_CLOSE, Button, 604, 4, 14, 15},
+    {IDC_PRESET_MENU, Button, 512, 24, 34, 15},
+    {IDC_TOOLS_MENU, Button, 548, 24, 34, 15},
+    {IDC_SYSTEM, Button, 584, 24, 34, 15},
+    {IDC_REPORT, Button, 584, 4, 34, 15},
+    {IDC_TAB, Static, 0, 43, 624, 348},
 };
 
 // About box of the application object: icon, version line, one more line, OK.
@@ -144,13 +147,13 @@ constexpr DlgItem kCaptionView[] = {
 };
 
 constexpr DlgTemplate kAboutTemplate{100, 235, 55, "About", "Arial", 8, kAbout};
-constexpr DlgTemplate kMainViewTemplate{101, 624, 390, "", "Arial", 10, kMainView};
+constexpr DlgTemplate kMainViewTemplate{IDD_VIEW, 624, 390, "", "Arial", 10, kMainView};
 constexpr DlgTemplate kDisplayTemplate{104, 200, 42, "Data transmission", "Arial", 10, kDisplay};
 constexpr DlgTemplate kLockDataTemplate{109, 476, 219, "Lock", "System", 10, kLockData};
 constexpr DlgTemplate kMessageBoxTemplate{116, 183, 78, "", "Arial", 9, kMessageBox};
 constexpr DlgTemplate kConnectTemplate{144, 200, 104, "Link", "Arial", 9, kConnect};
 constexpr DlgTemplate kVersionTemplate{269, 203, 84, "About", "Arial", 9, kVersion};
-constexpr DlgTemplate kUpgradeTemplate{270, 226, 72, "软件升级", "Arial", 9, kUpgrade};
+constexpr DlgTemplate kUpgradeTemplate{up::IDD_UPGRADE, 226, 72, "软件升级", "Arial", 9, kUpgrade};
 constexpr DlgTemplate kCaptionViewTemplate{227, 471, 237, "", "Arial", 10, kCaptionView};
 constexpr DlgTemplate kWarnTemplate{676, 180, 72, "", "Arial", 9, kWarn};
 constexpr DlgTemplate kSaveDataTemplate{719, 200, 75, "", "Arial", 9, kSaveData};

@@ -14,6 +14,7 @@
 #include "pages/InPutDlgIds.h"
 #include "pages/InputPageLayout.h"
 #include "res/Fonts.h"
+#include "res/InputNames.h"
 #include "res/PngImages.h"
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
@@ -23,10 +24,7 @@ using skin::Face;
 using namespace InPutDlgIds;
 using namespace InputPageLayout;
 
-struct Words {
-    const char* szEnglish;
-    const char* szChinese;
-};
+using Words = LangName;
 
 wxString Text(const Words& words, bool bChinese)
 {
@@ -40,12 +38,6 @@ constexpr bool Chinese(int nLang, bool bAsked)
 {
     return nLang == kAsked ? bAsked : nLang == kChinese;
 }
-
-constexpr Words kInputNames[MUSIC_INPUTS] = {{"S/PDIF", "数字"}, {"Hi.Level", "高电平"}, {"Phone", "手机"},
-                                             {"AUX1", "AUX1"},   {"AUX2", "AUX2"},     {"AUX3", "AUX3"}};
-// The mixer sources as the pop-up names them; the last is off.
-constexpr Words kSourceNames[7] = {{"S/PDIF", "数字"}, {"Hi.Level", "高电平"}, {"Phone", "蓝牙"}, {"AUX1", "AUX1"},
-                                   {"AUX2", "AUX2"},   {"AUX3", "AUX3"},     {"OFF", "关闭"}};
 
 // Every text a button or label of the page carries.
 enum TextId {
@@ -179,7 +171,7 @@ void PaintInputButton(wxDC& dc, const wxSize& size, bool bAsked)
     const bool bChinese = Chinese(nLang, bAsked);
     dc.SetBackground(wxBrush(skin::kPanel));
     dc.Clear();
-    skin::PaintButtonFace(dc, wxRect(size), face, Text(kInputNames[nInput], bChinese), bChinese, 13);
+    skin::PaintButtonFace(dc, wxRect(size), face, Text(InputButtonName(nInput), bChinese), bChinese, 13);
     if (!bNoInput)
         return;
     dc.SetPen(*wxTRANSPARENT_PEN);
@@ -220,7 +212,7 @@ void PaintSelectedInput(wxDC& dc, const wxSize& size, bool bAsked)
         gc->SetBrush(wxBrush(wxColour(14, 18, 28)));
         gc->DrawRoundedRectangle(0.5, 0.5, size.x - 1, size.y - 1, 4);
     }
-    skin::PaintLabel(dc, wxRect(size), Text(kInputNames[nInput], bChinese), skin::kTeal.ChangeLightness(150), bChinese, 24,
+    skin::PaintLabel(dc, wxRect(size), Text(InputButtonName(nInput), bChinese), skin::kTeal.ChangeLightness(150), bChinese, 24,
                      true);
 }
 
@@ -250,7 +242,7 @@ constexpr auto kOneWayFaces = TextButtonFaces<kTextOneWay>(IDB_ONE_WAY_EN, IDB_O
 constexpr auto kTwoWayFaces = TextButtonFaces<kTextTwoWay>(IDB_ONE_WAY_EN + 3, IDB_ONE_WAY_CN + 3, kModeButtonW, kModeButtonH);
 
 // Input select button k: normal, hover, pressed (also checked) and the no-input checked face, in
-// both languages. Inputs 1-3 share the first three faces with the main view's quick buttons.
+// both languages.
 template <int k>
 constexpr std::array<SkinArt, 8> InputFaces()
 {
@@ -309,7 +301,6 @@ constexpr SkinArt kInputSkins[] = {
     {IDB_BACK_CN, 1248, 652, PaintInputBack<kChinese>},
     {IDB_GAIN_ROW_EN, kGainRowLabel.cx, kGainRowLabel.cy, PaintGainRowLabel<kEnglish>},
     {IDB_GAIN_ROW_CN, kGainRowLabel.cx, kGainRowLabel.cy, PaintGainRowLabel<kChinese>},
-    {IDB_FADER_CHANNEL, kFaderW, kFaderPeqH, PaintFaderChannel<false>},
     {IDB_FADER_GEQ, kFaderW, kFaderGeqH, PaintFaderChannel<false>},
     {IDB_FADER_GEQ + 1, kThumbW, kFaderGeqH, PaintFaderChannel<true>},
     {IDB_FADER_GEQ + 2, kFaderW, kFaderGeqH, PaintFaderChannel<false>},
@@ -372,11 +363,11 @@ struct Connector {
 
 // In the order of InputConnector; the four-jack, pair and six-jack groups name their channels.
 constexpr Connector kConnectors[] = {
-    {Jack::HiLevel, 0, {"Hi.Level", "高电平"}}, {Jack::Spdif, 0, {"S/PDIF", "数字"}}, {Jack::Phone, 0, {"Phone", "手机"}},
-    {Jack::Rca, 2, {"AUX1", "AUX1"}},          {Jack::Rca, 2, {"AUX2", "AUX2"}},    {Jack::Rca, 2, {"AUX3", "AUX3"}},
+    {Jack::HiLevel, 0, kInputNames[1]}, {Jack::Spdif, 0, kInputNames[0]}, {Jack::Phone, 0, kPhoneHandset},
+    {Jack::Rca, 2, kInputNames[3]},     {Jack::Rca, 2, kInputNames[4]},  {Jack::Rca, 2, kInputNames[5]},
     {Jack::Rca, 4, {"AUX1+2  4CH", "AUX1+2  四声道"}},  {Jack::Rca, 2, {"AUX3  2CH", "AUX3  双声道"}},
-    {Jack::Rca, 6, {"AUX1-3  6CH", "AUX1-3  六声道"}},  {Jack::Rca, 2, {"AUX2", "AUX2"}},
-    {Jack::Rca, 2, {"AUX3", "AUX3"}},
+    {Jack::Rca, 6, {"AUX1-3  6CH", "AUX1-3  六声道"}},  {Jack::Rca, 2, kInputNames[4]},
+    {Jack::Rca, 2, kInputNames[5]},
 };
 
 constexpr int kJackAreaH = 72;
@@ -532,18 +523,18 @@ constexpr PngArt kStripImages[] = {
 };
 }  // namespace
 
-void RegisterInputSkins()
+void InputSkinTables(const SkinTableSink& take)
 {
-    RegisterSkins(kInputSkins);
+    take(kInputSkins);
     for (const auto& faces : {kTwoChFaces, kFourTwoChFaces, kSixChFaces, kOneWayFaces, kTwoWayFaces})
-        RegisterSkins(faces);
-    RegisterSkins(kInputButtonFaces);
-    RegisterSkins(kMixerFaces);
-    RegisterSkins(kSelectedInputFaces);
+        take(faces);
+    take(kInputButtonFaces);
+    take(kMixerFaces);
+    take(kSelectedInputFaces);
 }
 
-void RegisterInputPngImages()
+void InputPngTables(const PngTableSink& take)
 {
-    RegisterPngImages(kConnectorImages);
-    RegisterPngImages(kStripImages);
+    take(kConnectorImages);
+    take(kStripImages);
 }

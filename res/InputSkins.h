@@ -3,7 +3,10 @@
 // labels, the band faders, lamps and buttons, the selected-input picture, and the strip's panel
 // and connector images.
 
-// Adds the music input page's faces to the catalog (res/SkinCatalog.cpp).
-void RegisterInputSkins();
-// Adds the strip's images with transparency (res/PngImages.h).
-void RegisterInputPngImages();
+#include "res/PngImages.h"
+#include "res/Skins.h"
+
+// The tables of the music input page's faces (res/SkinCatalog.cpp).
+void InputSkinTables(const SkinTableSink& take);
+// The tables of the strip's images with transparency (res/PngImages.h).
+void InputPngTables(const PngTableSink& take);

@@ -13,6 +13,7 @@
 #include "pages/Level_Delay_DlgIds.h"
 #include "pages/Level_Delay_DlgLayout.h"
 #include "res/Fonts.h"
+#include "res/InputNames.h"
 #include "res/PngImages.h"
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
@@ -177,15 +178,13 @@ void PaintUnit(wxDC& dc, const wxSize& size, bool bAsked)
     PaintWordButton(dc, size, face, Text(bCn, kUnitWords[nUnit][0], kUnitWords[nUnit][1]), bCn);
 }
 
-constexpr const char* kInputNames[6][2] = {{"S/PDIF", "数字"}, {"Hi.Level", "高电平"}, {"Phone", "蓝牙"},
-                                           {"AUX1", "AUX1"},   {"AUX2", "AUX2"},     {"AUX3", "AUX3"}};
-
 // An input button; the checked face while the processor reports no input carries a red frame.
 template <int nLang, int nInput, Face face, bool bNoInput>
 void PaintInput(wxDC& dc, const wxSize& size, bool bAsked)
 {
     const bool bCn = Chinese(nLang, bAsked);
-    PaintWordButton(dc, size, face, Text(bCn, kInputNames[nInput][0], kInputNames[nInput][1]), bCn);
+    const LangName& name = kInputNames[nInput];
+    PaintWordButton(dc, size, face, Text(bCn, name.szEnglish, name.szChinese), bCn);
     if (!bNoInput)
         return;
     std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::CreateFromUnknownDC(dc));
@@ -355,19 +354,19 @@ constexpr PngArt kLinkPngs[] = {
 };
 }  // namespace
 
-void RegisterLevelSkins()
+void LevelSkinTables(const SkinTableSink& take)
 {
-    RegisterSkins(kLevelSkins);
+    take(kLevelSkins);
     for (const std::span<const SkinArt> faces :
          {std::span<const SkinArt>(kMasterEn),
           std::span<const SkinArt>(kMasterCn), std::span<const SkinArt>(kUnitEn), std::span<const SkinArt>(kUnitCn),
           std::span<const SkinArt>(kInputEn), std::span<const SkinArt>(kInputCn), std::span<const SkinArt>(kRoleEn),
           std::span<const SkinArt>(kRoleCn)})
-        RegisterSkins(faces);
+        take(faces);
 }
 
-void RegisterLevelPngImages()
+void LevelPngTables(const PngTableSink& take)
 {
-    RegisterPngImages(kPositionPngs);
-    RegisterPngImages(kLinkPngs);
+    take(kPositionPngs);
+    take(kLinkPngs);
 }

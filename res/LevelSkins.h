@@ -4,7 +4,10 @@
 // their first owner: the master fader and the switches by the output page, the outputs' fader and
 // polarity by its strips, the delay fields' knob by its car plan.
 
-// Adds the page's bitmap faces to the catalog (res/SkinCatalog.cpp).
-void RegisterLevelSkins();
-// Adds the page's PNG faces to their catalog.
-void RegisterLevelPngImages();
+#include "res/PngImages.h"
+#include "res/Skins.h"
+
+// The tables of the page's bitmap faces (res/SkinCatalog.cpp).
+void LevelSkinTables(const SkinTableSink& take);
+// The tables of the page's PNG faces.
+void LevelPngTables(const PngTableSink& take);

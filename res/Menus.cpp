@@ -2,8 +2,12 @@
 
 #include <wx/menu.h>
 
+#include <array>
+
 #include "controls/ControlIds.h"
 #include "model/StdAfx.h"
+#include "pages/InPutDlgIds.h"
+#include "res/InputNames.h"
 
 namespace {
 // The speaker-role menu: item 4100 + role. Within each pop-up the roles keep their order, so a
@@ -74,10 +78,12 @@ constexpr MenuRow kConnectMenu[] = {
 };
 
 // The music input page's mixer source pop-up: item 174 + source, 180 off.
-constexpr MenuRow kMixerMenu[] = {
-    {0, 174, "S/PDIF", "数字"}, {0, 175, "Hi.Level", "高电平"}, {0, 176, "Phone", "蓝牙"}, {0, 177, "AUX1", "AUX1"},
-    {0, 178, "AUX2", "AUX2"},   {0, 179, "AUX3", "AUX3"},     {0, 180, "OFF", "关闭"},
-};
+constexpr auto kMixerMenu = [] {
+    std::array<MenuRow, kSourceNames.size()> rows{};
+    for (std::size_t n = 0; n < rows.size(); ++n)
+        rows[n] = {0, InPutDlgIds::ID_MIXER_SOURCE + static_cast<int>(n), kSourceNames[n].szEnglish, kSourceNames[n].szChinese};
+    return rows;
+}();
 
 // The output strip's copy and paste.
 constexpr MenuRow kStripMenu[] = {
@@ -127,7 +133,7 @@ wxMenu* LoadMenu(int nMenuId)
     case 113: return BuildMenu(kToolsMenu, g_bChinese != 0);
     case 114: return BuildMenu(kConnectMenu, g_bChinese != 0);
     case 171: return BuildMenu(kStripMenu, g_bChinese != 0);
-    case 173: return BuildMenu(kMixerMenu, g_bChinese != 0);
+    case InPutDlgIds::IDR_MIXER_MENU: return BuildMenu(kMixerMenu, g_bChinese != 0);
     default: return nullptr;
     }
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "pages/OutputDlgIds.h"
 #include "pages/OutputLayout.h"
 #include "res/OutputSkins.h"
 #include "res/PngImages.h"
@@ -14,6 +15,7 @@
 
 namespace {
 using namespace OutputLayout;
+using namespace OutputDlgIds;
 using skin::Face;
 
 enum State { kNormal, kHover, kPressed };
@@ -148,14 +150,14 @@ constexpr std::array<PngArt, 6> ToggleImages(int nFirst, const PxRect& rc)
     }};
 }
 
-// The toggles 6800-6811 and their first images.
+// The toggles 6800-6811, from their first images.
 constexpr std::array<std::array<PngArt, 6>, 12> kToggleImages = {
-    ToggleImages<0>(7340, kToggleRects[0]),  ToggleImages<1>(7400, kToggleRects[1]),
-    ToggleImages<2>(7390, kToggleRects[2]),  ToggleImages<3>(7410, kToggleRects[3]),
-    ToggleImages<4>(7350, kToggleRects[4]),  ToggleImages<5>(7430, kToggleRects[5]),
-    ToggleImages<6>(7420, kToggleRects[6]),  ToggleImages<7>(7440, kToggleRects[7]),
-    ToggleImages<8>(7360, kToggleRects[8]),  ToggleImages<9>(7370, kToggleRects[9]),
-    ToggleImages<10>(7330, kToggleRects[10]), ToggleImages<11>(7380, kToggleRects[11]),
+    ToggleImages<0>(kGroupLinkImages[0], kToggleRects[0]),   ToggleImages<1>(kGroupLinkImages[1], kToggleRects[1]),
+    ToggleImages<2>(kGroupLinkImages[2], kToggleRects[2]),   ToggleImages<3>(kGroupLinkImages[3], kToggleRects[3]),
+    ToggleImages<4>(kGroupLinkImages[4], kToggleRects[4]),   ToggleImages<5>(kGroupLinkImages[5], kToggleRects[5]),
+    ToggleImages<6>(kGroupLinkImages[6], kToggleRects[6]),   ToggleImages<7>(kGroupLinkImages[7], kToggleRects[7]),
+    ToggleImages<8>(kGroupLinkImages[8], kToggleRects[8]),   ToggleImages<9>(kGroupLinkImages[9], kToggleRects[9]),
+    ToggleImages<10>(kGroupLinkImages[10], kToggleRects[10]), ToggleImages<11>(kGroupLinkImages[11], kToggleRects[11]),
 };
 
 template <Speaker kind>
@@ -180,10 +182,12 @@ constexpr std::array<PngArt, 3> SubwooferImages(int nFirst, int nSize)
 
 // Left and right speakers share their looks; so do the centre's.
 constexpr std::array<std::array<PngArt, 3>, 11> kSpeakerImages = {
-    SpeakerImages<kTweeter>(7100, 22),  SpeakerImages<kMidrange>(7103, 28), SpeakerImages<kWoofer>(7106, 34),
-    SpeakerImages<kTweeter>(7110, 22),  SpeakerImages<kMidrange>(7113, 28), SpeakerImages<kWoofer>(7116, 34),
-    SpeakerImages<kTweeter>(7120, 22),  SpeakerImages<kWoofer>(7123, 30),   SubwooferImages<'L'>(585, 36),
-    SubwooferImages<'R'>(588, 36),      SubwooferImages<' '>(582, 36),
+    SpeakerImages<kTweeter>(IDP_LEFT_TWEETER, 22),   SpeakerImages<kMidrange>(IDP_LEFT_MIDRANGE, 28),
+    SpeakerImages<kWoofer>(IDP_LEFT_WOOFER, 34),     SpeakerImages<kTweeter>(IDP_RIGHT_TWEETER, 22),
+    SpeakerImages<kMidrange>(IDP_RIGHT_MIDRANGE, 28), SpeakerImages<kWoofer>(IDP_RIGHT_WOOFER, 34),
+    SpeakerImages<kTweeter>(IDP_CENTRE_TWEETER, 22), SpeakerImages<kWoofer>(IDP_CENTRE_WOOFER, 30),
+    SubwooferImages<'L'>(IDP_SUB_LEFT, 36),          SubwooferImages<'R'>(IDP_SUB_RIGHT, 36),
+    SubwooferImages<' '>(IDP_SUB, 36),
 };
 
 // The delay fields' knob: idle, left arrow lit, active, right arrow lit.
@@ -207,25 +211,25 @@ void PaintUnit(wxDC& dc, const wxSize& size, bool bChinese)
 constexpr PxRect kUnit = UnitButton(0);
 
 constexpr SkinArt kPlanSkins[] = {
-    {800, kPlanFieldW, kPlanFieldH, PaintKnob<0>},
-    {801, kPlanFieldW, kPlanFieldH, PaintKnob<1>},
-    {802, kPlanFieldW, kPlanFieldH, PaintKnob<2>},
-    {803, kPlanFieldW, kPlanFieldH, PaintKnob<3>},
-    {4340, kUnit.w, kUnit.h, PaintUnit<Face::Hover>},
-    {4341, kUnit.w, kUnit.h, PaintUnit<Face::Normal>},
-    {4342, kUnit.w, kUnit.h, PaintUnit<Face::Checked>},
+    {IDB_KNOB, kPlanFieldW, kPlanFieldH, PaintKnob<0>},
+    {IDB_KNOB + 1, kPlanFieldW, kPlanFieldH, PaintKnob<1>},
+    {IDB_KNOB + 2, kPlanFieldW, kPlanFieldH, PaintKnob<2>},
+    {IDB_KNOB + 3, kPlanFieldW, kPlanFieldH, PaintKnob<3>},
+    {IDB_UNIT, kUnit.w, kUnit.h, PaintUnit<Face::Hover>},
+    {IDB_UNIT + 1, kUnit.w, kUnit.h, PaintUnit<Face::Normal>},
+    {IDB_UNIT + 2, kUnit.w, kUnit.h, PaintUnit<Face::Checked>},
 };
 }  // namespace
 
-void RegisterOutputPlanSkins()
+void OutputPlanSkinTables(const SkinTableSink& take)
 {
-    RegisterSkins(kPlanSkins);
+    take(kPlanSkins);
 }
 
-void RegisterOutputPngImages()
+void OutputPngTables(const PngTableSink& take)
 {
     for (const auto& images : kSpeakerImages)
-        RegisterPngImages(images);
+        take(images);
     for (const auto& images : kToggleImages)
-        RegisterPngImages(images);
+        take(images);
 }

@@ -2,9 +2,12 @@
 // Faces of the output page: the page (OutputSkins.cpp), its strips (OutputStripSkins.cpp) and the
 // car plan (OutputPlanSkins.cpp, with the plan's images of the speaker positions and links).
 
-// Adds the output page's faces to the catalog (res/SkinCatalog.cpp).
-void RegisterOutputSkins();
-void RegisterOutputStripSkins();
-void RegisterOutputPlanSkins();
-// Adds the car plan's images to the PNG catalog (res/SkinCatalog.cpp).
-void RegisterOutputPngImages();
+#include "res/PngImages.h"
+#include "res/Skins.h"
+
+// The tables of the output page's faces (res/SkinCatalog.cpp).
+void OutputSkinTables(const SkinTableSink& take);
+void OutputStripSkinTables(const SkinTableSink& take);
+void OutputPlanSkinTables(const SkinTableSink& take);
+// The tables of the car plan's images (res/SkinCatalog.cpp).
+void OutputPngTables(const PngTableSink& take);

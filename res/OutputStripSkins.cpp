@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "pages/OutRoute_DlgIds.h"
 #include "pages/OutputLayout.h"
 #include "res/OutputSkins.h"
 #include "res/SkinPaint.h"
@@ -13,6 +14,7 @@
 
 namespace {
 using namespace OutputLayout;
+using namespace OutRoute_DlgIds;
 using skin::Face;
 
 void PaintStrip(wxDC& dc, const wxSize& size, bool)
@@ -108,10 +110,10 @@ template <int nOutput>
 constexpr std::array<SkinArt, 4> NumberFaces()
 {
     return {{
-        {400 + nOutput, kNumW, kNumH, PaintNumber<nOutput, Face::Normal>},
-        {410 + nOutput, kNumW, kNumH, PaintNumber<nOutput, Face::Checked>},
-        {420 + nOutput, kNumW, kNumH, PaintNumber<nOutput, Face::Hover>},
-        {633 + nOutput, kNumW, kNumH, PaintNumber<nOutput, Face::Disabled>},
+        {IDB_NUMBER + nOutput, kNumW, kNumH, PaintNumber<nOutput, Face::Normal>},
+        {IDB_NUMBER_CHECKED + nOutput, kNumW, kNumH, PaintNumber<nOutput, Face::Checked>},
+        {IDB_NUMBER_HOVER + nOutput, kNumW, kNumH, PaintNumber<nOutput, Face::Hover>},
+        {IDB_NUMBER_DISABLED + nOutput, kNumW, kNumH, PaintNumber<nOutput, Face::Disabled>},
     }};
 }
 
@@ -120,38 +122,38 @@ constexpr std::array<std::array<SkinArt, 4>, 8> kNumberFaces = {NumberFaces<0>()
                                                                  NumberFaces<6>(), NumberFaces<7>()};
 
 constexpr SkinArt kStripSkins[] = {
-    {390, kStripW, kStripH, PaintStrip},
-    {4376, Strip::kOnOff.w, Strip::kOnOff.h, PaintOnOffDisabled<false>},
-    {4377, Strip::kOnOff.w, Strip::kOnOff.h, PaintOnOffDisabled<true>},
-    {4370, kPolW, kPolH, PaintPolarity<false, Face::Normal, false>},
-    {4371, kPolW, kPolH, PaintPolarity<false, Face::Hover, false>},
-    {4372, kPolW, kPolH, PaintPolarity<false, Face::Pressed, false>},
-    {4373, kPolW, kPolH, PaintPolarity<true, Face::Checked, false>},
-    {4374, kPolW, kPolH, PaintPolarity<true, Face::CheckedHover, false>},
-    {4375, kPolW, kPolH, PaintPolarity<true, Face::CheckedPressed, false>},
-    {4378, kPolW, kPolH, PaintPolarity<false, Face::Disabled, false>},
-    {4379, kPolW, kPolH, PaintPolarity<true, Face::DisabledChecked, false>},
-    {4380, kPolW, kPolH, PaintPolarity<false, Face::Normal, true>},
-    {4381, kPolW, kPolH, PaintPolarity<false, Face::Hover, true>},
-    {4382, kPolW, kPolH, PaintPolarity<false, Face::Pressed, true>},
-    {4383, kPolW, kPolH, PaintPolarity<true, Face::Checked, true>},
-    {4384, kPolW, kPolH, PaintPolarity<true, Face::CheckedHover, true>},
-    {4385, kPolW, kPolH, PaintPolarity<true, Face::CheckedPressed, true>},
-    {4388, kPolW, kPolH, PaintPolarity<false, Face::Disabled, true>},
-    {4389, kPolW, kPolH, PaintPolarity<true, Face::DisabledChecked, true>},
-    {594, Strip::kRole.w, Strip::kRole.h, PaintRole<Face::Normal>},
-    {595, Strip::kRole.w, Strip::kRole.h, PaintRole<Face::Hover>},
-    {596, Strip::kRole.w, Strip::kRole.h, PaintRole<Face::Pressed>},
-    {641, Strip::kRole.w, Strip::kRole.h, PaintRole<Face::Disabled>},
-    {539, Strip::kFader.w, Strip::kFader.h, PaintLevelChannel},
-    {538, kThumbW, kThumbH, PaintThumb<Face::Normal>},
-    {4410, kThumbW, kThumbH, PaintThumb<Face::Disabled>},
+    {IDB_STRIP, kStripW, kStripH, PaintStrip},
+    {IDB_ON_DISABLED, Strip::kOnOff.w, Strip::kOnOff.h, PaintOnOffDisabled<false>},
+    {IDB_ON_DISABLED + 1, Strip::kOnOff.w, Strip::kOnOff.h, PaintOnOffDisabled<true>},
+    {IDB_POLARITY_EN, kPolW, kPolH, PaintPolarity<false, Face::Normal, false>},
+    {IDB_POLARITY_EN + 1, kPolW, kPolH, PaintPolarity<false, Face::Hover, false>},
+    {IDB_POLARITY_EN + 2, kPolW, kPolH, PaintPolarity<false, Face::Pressed, false>},
+    {IDB_POLARITY_EN + 3, kPolW, kPolH, PaintPolarity<true, Face::Checked, false>},
+    {IDB_POLARITY_EN + 4, kPolW, kPolH, PaintPolarity<true, Face::CheckedHover, false>},
+    {IDB_POLARITY_EN + 5, kPolW, kPolH, PaintPolarity<true, Face::CheckedPressed, false>},
+    {IDB_POLARITY_EN_DISABLED, kPolW, kPolH, PaintPolarity<false, Face::Disabled, false>},
+    {IDB_POLARITY_EN_DISABLED + 1, kPolW, kPolH, PaintPolarity<true, Face::DisabledChecked, false>},
+    {IDB_POLARITY_CN, kPolW, kPolH, PaintPolarity<false, Face::Normal, true>},
+    {IDB_POLARITY_CN + 1, kPolW, kPolH, PaintPolarity<false, Face::Hover, true>},
+    {IDB_POLARITY_CN + 2, kPolW, kPolH, PaintPolarity<false, Face::Pressed, true>},
+    {IDB_POLARITY_CN + 3, kPolW, kPolH, PaintPolarity<true, Face::Checked, true>},
+    {IDB_POLARITY_CN + 4, kPolW, kPolH, PaintPolarity<true, Face::CheckedHover, true>},
+    {IDB_POLARITY_CN + 5, kPolW, kPolH, PaintPolarity<true, Face::CheckedPressed, true>},
+    {IDB_POLARITY_CN_DISABLED, kPolW, kPolH, PaintPolarity<false, Face::Disabled, true>},
+    {IDB_POLARITY_CN_DISABLED + 1, kPolW, kPolH, PaintPolarity<true, Face::DisabledChecked, true>},
+    {IDB_ROLE, Strip::kRole.w, Strip::kRole.h, PaintRole<Face::Normal>},
+    {IDB_ROLE + 1, Strip::kRole.w, Strip::kRole.h, PaintRole<Face::Hover>},
+    {IDB_ROLE + 2, Strip::kRole.w, Strip::kRole.h, PaintRole<Face::Pressed>},
+    {IDB_ROLE_DISABLED, Strip::kRole.w, Strip::kRole.h, PaintRole<Face::Disabled>},
+    {IDB_LEVEL_CHANNEL, Strip::kFader.w, Strip::kFader.h, PaintLevelChannel},
+    {IDB_LEVEL_THUMB, kThumbW, kThumbH, PaintThumb<Face::Normal>},
+    {IDB_LEVEL_THUMB_DISABLED, kThumbW, kThumbH, PaintThumb<Face::Disabled>},
 };
 }  // namespace
 
-void RegisterOutputStripSkins()
+void OutputStripSkinTables(const SkinTableSink& take)
 {
-    RegisterSkins(kStripSkins);
+    take(kStripSkins);
     for (const auto& faces : kNumberFaces)
-        RegisterSkins(faces);
+        take(faces);
 }

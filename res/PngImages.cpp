@@ -13,7 +13,7 @@ std::map<int, PngArt>& Catalog()
     static bool bLoaded = false;
     if (!bLoaded) {
         bLoaded = true;
-        RegisterProgramPngImages();
+        ForEachProgramPngTable(RegisterPngImages);
     }
     return catalog;
 }

@@ -1,6 +1,7 @@
 // The program's faces, by area. An area adds its table here.
 #include <wx/dc.h>
 
+#include "pages/OutputDlgIds.h"
 #include "res/AdvSkins.h"
 #include "res/InputSkins.h"
 #include "res/LevelSkins.h"
@@ -47,24 +48,24 @@ constexpr SkinArt kCommonSkins[] = {
 };
 
 constexpr SkinArt kEqGraphSkins[] = {
-    {709, 28, 16, PaintLinkIcon},
+    {OutputDlgIds::IDB_LINK, 28, 16, PaintLinkIcon},
 };
 }  // namespace
 
-void RegisterProgramSkins()
+void ForEachProgramSkinTable(const SkinTableSink& take)
 {
-    RegisterSkins(kCommonSkins);
-    RegisterSkins(kEqGraphSkins);
-    RegisterViewSkins();
-    RegisterOutputSkins();
-    RegisterInputSkins();
-    RegisterAdvSkins();
-    RegisterLevelSkins();
+    take(kCommonSkins);
+    take(kEqGraphSkins);
+    ViewSkinTables(take);
+    OutputSkinTables(take);
+    InputSkinTables(take);
+    AdvSkinTables(take);
+    LevelSkinTables(take);
 }
 
-void RegisterProgramPngImages()
+void ForEachProgramPngTable(const PngTableSink& take)
 {
-    RegisterInputPngImages();
-    RegisterOutputPngImages();
-    RegisterLevelPngImages();
+    InputPngTables(take);
+    OutputPngTables(take);
+    LevelPngTables(take);
 }

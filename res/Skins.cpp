@@ -14,7 +14,7 @@ std::map<int, SkinArt>& Catalog()
     static bool bLoaded = false;
     if (!bLoaded) {
         bLoaded = true;
-        RegisterProgramSkins();
+        ForEachProgramSkinTable(RegisterSkins);
     }
     return catalog;
 }

@@ -3,6 +3,7 @@
 // it is asked for, at its own size and in the language asked for, and kept for the rest of the
 // run by (id, language). Areas describe their faces in tables of SkinArt; SkinCatalog.cpp lists
 // the tables of the program. Faces share one palette and one set of shapes (SkinPaint.h).
+#include <functional>
 #include <span>
 
 #include <wx/bitmap.h>
@@ -25,8 +26,12 @@ const wxBitmap& LoadSkin(int nId, bool bChinese);
 // that is already known keeps its first description.
 void RegisterSkins(std::span<const SkinArt> arts);
 
-// The program's own tables (SkinCatalog.cpp).
-void RegisterProgramSkins();
+// Takes one table of faces.
+using SkinTableSink = std::function<void(std::span<const SkinArt>)>;
+
+// Hands each of the program's own tables to take, in the order they are registered
+// (SkinCatalog.cpp); every id stands in one of them once.
+void ForEachProgramSkinTable(const SkinTableSink& take);
 
 // Drops every drawn face (at exit, and on nothing else).
 void ReleaseSkins();

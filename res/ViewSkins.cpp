@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "res/InputNames.h"
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
 
@@ -20,16 +21,11 @@ const wxColour& BarGround()
     return skin::kPageTop;
 }
 
-struct BarLabel {
-    const char* szEnglish;
-    const char* szChinese;
-};
-
 enum LabelIndex { kInputPage, kOutputPage, kLevelPage, kHiLevel, kPhone, kAux1, kPreset, kTools, kConnect, kDisconnect, kSystem };
 
-constexpr BarLabel kLabels[] = {
-    {"Music Input", "音乐输入"}, {"Output", "输出"}, {"Level & Delay", "电平与延时"}, {"Hi.Level", "高电平"},
-    {"Phone", "手机"},           {"AUX1", "AUX1"},  {"Preset", "场景"},              {"Tools", "工具"},
+constexpr LangName kLabels[] = {
+    {"Music Input", "音乐输入"}, {"Output", "输出"}, {"Level & Delay", "电平与延时"}, kInputNames[1],
+    kPhoneHandset,               kInputNames[3],    {"Preset", "场景"},              {"Tools", "工具"},
     {"Connect", "连接"},         {"Disconnect", "断开"}, {"System", "系统"},
 };
 
@@ -47,7 +43,7 @@ void PaintBarButton(wxDC& dc, const wxSize& size, bool bChinese)
     const bool bCn = Chinese(nLang, bChinese);
     dc.SetBackground(wxBrush(BarGround()));
     dc.Clear();
-    const BarLabel& label = kLabels[nLabel];
+    const LangName& label = kLabels[nLabel];
     skin::PaintButtonFace(dc, wxRect(size), face, wxString::FromUTF8(bCn ? label.szChinese : label.szEnglish), bCn);
 }
 
@@ -186,75 +182,75 @@ constexpr auto kMode3Faces = ModeFaces<2>();
 constexpr auto kMode4Faces = ModeFaces<3>();
 
 constexpr SkinArt kViewSkins[] = {
-    {273, 32, 32, PaintAppIcon},
-    {285, kViewWidth, kViewHeight, PaintViewBack},
-    {756, 176, 56, PaintLogo<kEnglish>},
-    {757, 176, 56, PaintLogo<kChinese>},
-    // Page selectors: output 2561, music input 2562, level and delay 2563.
-    {4300, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Normal, kEnglish>},
-    {4301, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Hover, kEnglish>},
-    {4302, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Checked, kEnglish>},
-    {4303, kSelW, kSelH, PaintBarButton<kInputPage, Face::Normal, kEnglish>},
-    {4304, kSelW, kSelH, PaintBarButton<kInputPage, Face::Hover, kEnglish>},
-    {4305, kSelW, kSelH, PaintBarButton<kInputPage, Face::Checked, kEnglish>},
-    {4306, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Normal, kEnglish>},
-    {4307, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Hover, kEnglish>},
-    {4308, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Checked, kEnglish>},
-    {4310, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Normal, kChinese>},
-    {4311, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Hover, kChinese>},
-    {4312, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Checked, kChinese>},
-    {4313, kSelW, kSelH, PaintBarButton<kInputPage, Face::Normal, kChinese>},
-    {4314, kSelW, kSelH, PaintBarButton<kInputPage, Face::Hover, kChinese>},
-    {4315, kSelW, kSelH, PaintBarButton<kInputPage, Face::Checked, kChinese>},
-    {4316, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Normal, kChinese>},
-    {4317, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Hover, kChinese>},
-    {4318, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Checked, kChinese>},
-    // Quick input select: Hi.Level 2826 (1), Phone 2827 (2), AUX1 2818 (3).
-    {8101, kInW, kBarH, PaintBarButton<kHiLevel, Face::Normal, kEnglish>},
-    {8111, kInW, kBarH, PaintBarButton<kHiLevel, Face::Hover, kEnglish>},
-    {8121, kInW, kBarH, PaintBarButton<kHiLevel, Face::Checked, kEnglish>},
-    {8102, kInW, kBarH, PaintBarButton<kPhone, Face::Normal, kEnglish>},
-    {8112, kInW, kBarH, PaintBarButton<kPhone, Face::Hover, kEnglish>},
-    {8122, kInW, kBarH, PaintBarButton<kPhone, Face::Checked, kEnglish>},
-    {8103, kInW, kBarH, PaintBarButton<kAux1, Face::Normal, kEnglish>},
-    {8113, kInW, kBarH, PaintBarButton<kAux1, Face::Hover, kEnglish>},
-    {8123, kInW, kBarH, PaintBarButton<kAux1, Face::Checked, kEnglish>},
-    {8131, kInW, kBarH, PaintBarButton<kHiLevel, Face::Normal, kChinese>},
-    {8141, kInW, kBarH, PaintBarButton<kHiLevel, Face::Hover, kChinese>},
-    {8151, kInW, kBarH, PaintBarButton<kHiLevel, Face::Checked, kChinese>},
-    {8132, kInW, kBarH, PaintBarButton<kPhone, Face::Normal, kChinese>},
-    {8142, kInW, kBarH, PaintBarButton<kPhone, Face::Hover, kChinese>},
-    {8152, kInW, kBarH, PaintBarButton<kPhone, Face::Checked, kChinese>},
-    {8133, kInW, kBarH, PaintBarButton<kAux1, Face::Normal, kChinese>},
-    {8143, kInW, kBarH, PaintBarButton<kAux1, Face::Hover, kChinese>},
-    {8153, kInW, kBarH, PaintBarButton<kAux1, Face::Checked, kChinese>},
-    // Pop-up buttons: preset 8801, tools 8802 (normal; every other state).
-    {8701, kPopW, kBarH, PaintBarButton<kPreset, Face::Normal, kChinese>},
-    {8710, kPopW, kBarH, PaintBarButton<kPreset, Face::Hover, kChinese>},
-    {8702, kPopW, kBarH, PaintBarButton<kTools, Face::Normal, kChinese>},
-    {8711, kPopW, kBarH, PaintBarButton<kTools, Face::Hover, kChinese>},
-    {8720, kPopW, kBarH, PaintBarButton<kPreset, Face::Normal, kEnglish>},
-    {8730, kPopW, kBarH, PaintBarButton<kPreset, Face::Hover, kEnglish>},
-    {8721, kPopW, kBarH, PaintBarButton<kTools, Face::Normal, kEnglish>},
-    {8731, kPopW, kBarH, PaintBarButton<kTools, Face::Hover, kEnglish>},
-    // Connect button 1413: "Connect" while not connected, "Disconnect" (teal) while connected.
-    {8751, kConW, kBarH, PaintBarButton<kConnect, Face::Normal, kChinese>},
-    {8740, kConW, kBarH, PaintBarButton<kConnect, Face::Hover, kChinese>},
-    {8741, kConW, kBarH, PaintBarButton<kDisconnect, Face::Checked, kChinese>},
-    {8750, kConW, kBarH, PaintBarButton<kDisconnect, Face::CheckedHover, kChinese>},
-    {8753, kConW, kBarH, PaintBarButton<kConnect, Face::Normal, kEnglish>},
-    {8742, kConW, kBarH, PaintBarButton<kConnect, Face::Hover, kEnglish>},
-    {8743, kConW, kBarH, PaintBarButton<kDisconnect, Face::Checked, kEnglish>},
-    {8752, kConW, kBarH, PaintBarButton<kDisconnect, Face::CheckedHover, kEnglish>},
-    // Preset name 2770: disabled faces, unchecked and checked.
-    {718, 240, kBarH, PaintPresetName<false>},
-    {716, 240, kBarH, PaintPresetName<true>},
-    // Minimise 2772 and close 2773.
-    {4946, 28, kBarH, PaintWindowButton<false, false>},
-    {4947, 28, kBarH, PaintWindowButton<false, true>},
-    {4948, 28, kBarH, PaintWindowButton<true, false>},
-    {4949, 28, kBarH, PaintWindowButton<true, true>},
-    // "System" 8803.
+    {IDB_APP_ICON, 32, 32, PaintAppIcon},
+    {IDB_VIEW_BACK, kViewWidth, kViewHeight, PaintViewBack},
+    {IDB_LOGO_EN, 176, 56, PaintLogo<kEnglish>},
+    {IDB_LOGO_CN, 176, 56, PaintLogo<kChinese>},
+    // Page selectors: output, music input, level and delay.
+    {IDB_PAGE_OUTPUT_EN, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Normal, kEnglish>},
+    {IDB_PAGE_OUTPUT_EN + 1, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Hover, kEnglish>},
+    {IDB_PAGE_OUTPUT_EN + 2, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Checked, kEnglish>},
+    {IDB_PAGE_INPUT_EN, kSelW, kSelH, PaintBarButton<kInputPage, Face::Normal, kEnglish>},
+    {IDB_PAGE_INPUT_EN + 1, kSelW, kSelH, PaintBarButton<kInputPage, Face::Hover, kEnglish>},
+    {IDB_PAGE_INPUT_EN + 2, kSelW, kSelH, PaintBarButton<kInputPage, Face::Checked, kEnglish>},
+    {IDB_PAGE_LEVEL_EN, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Normal, kEnglish>},
+    {IDB_PAGE_LEVEL_EN + 1, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Hover, kEnglish>},
+    {IDB_PAGE_LEVEL_EN + 2, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Checked, kEnglish>},
+    {IDB_PAGE_OUTPUT_CN, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Normal, kChinese>},
+    {IDB_PAGE_OUTPUT_CN + 1, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Hover, kChinese>},
+    {IDB_PAGE_OUTPUT_CN + 2, kSelW, kSelH, PaintBarButton<kOutputPage, Face::Checked, kChinese>},
+    {IDB_PAGE_INPUT_CN, kSelW, kSelH, PaintBarButton<kInputPage, Face::Normal, kChinese>},
+    {IDB_PAGE_INPUT_CN + 1, kSelW, kSelH, PaintBarButton<kInputPage, Face::Hover, kChinese>},
+    {IDB_PAGE_INPUT_CN + 2, kSelW, kSelH, PaintBarButton<kInputPage, Face::Checked, kChinese>},
+    {IDB_PAGE_LEVEL_CN, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Normal, kChinese>},
+    {IDB_PAGE_LEVEL_CN + 1, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Hover, kChinese>},
+    {IDB_PAGE_LEVEL_CN + 2, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Checked, kChinese>},
+    // Quick input select: Hi.Level (1), Phone (2), AUX1 (3).
+    {IDB_QUICK_INPUT_EN + 1, kInW, kBarH, PaintBarButton<kHiLevel, Face::Normal, kEnglish>},
+    {IDB_QUICK_INPUT_EN + 11, kInW, kBarH, PaintBarButton<kHiLevel, Face::Hover, kEnglish>},
+    {IDB_QUICK_INPUT_EN + 21, kInW, kBarH, PaintBarButton<kHiLevel, Face::Checked, kEnglish>},
+    {IDB_QUICK_INPUT_EN + 2, kInW, kBarH, PaintBarButton<kPhone, Face::Normal, kEnglish>},
+    {IDB_QUICK_INPUT_EN + 12, kInW, kBarH, PaintBarButton<kPhone, Face::Hover, kEnglish>},
+    {IDB_QUICK_INPUT_EN + 22, kInW, kBarH, PaintBarButton<kPhone, Face::Checked, kEnglish>},
+    {IDB_QUICK_INPUT_EN + 3, kInW, kBarH, PaintBarButton<kAux1, Face::Normal, kEnglish>},
+    {IDB_QUICK_INPUT_EN + 13, kInW, kBarH, PaintBarButton<kAux1, Face::Hover, kEnglish>},
+    {IDB_QUICK_INPUT_EN + 23, kInW, kBarH, PaintBarButton<kAux1, Face::Checked, kEnglish>},
+    {IDB_QUICK_INPUT_CN + 1, kInW, kBarH, PaintBarButton<kHiLevel, Face::Normal, kChinese>},
+    {IDB_QUICK_INPUT_CN + 11, kInW, kBarH, PaintBarButton<kHiLevel, Face::Hover, kChinese>},
+    {IDB_QUICK_INPUT_CN + 21, kInW, kBarH, PaintBarButton<kHiLevel, Face::Checked, kChinese>},
+    {IDB_QUICK_INPUT_CN + 2, kInW, kBarH, PaintBarButton<kPhone, Face::Normal, kChinese>},
+    {IDB_QUICK_INPUT_CN + 12, kInW, kBarH, PaintBarButton<kPhone, Face::Hover, kChinese>},
+    {IDB_QUICK_INPUT_CN + 22, kInW, kBarH, PaintBarButton<kPhone, Face::Checked, kChinese>},
+    {IDB_QUICK_INPUT_CN + 3, kInW, kBarH, PaintBarButton<kAux1, Face::Normal, kChinese>},
+    {IDB_QUICK_INPUT_CN + 13, kInW, kBarH, PaintBarButton<kAux1, Face::Hover, kChinese>},
+    {IDB_QUICK_INPUT_CN + 23, kInW, kBarH, PaintBarButton<kAux1, Face::Checked, kChinese>},
+    // Pop-up buttons: preset, tools (normal; every other state).
+    {IDB_PRESET_MENU_CN, kPopW, kBarH, PaintBarButton<kPreset, Face::Normal, kChinese>},
+    {IDB_PRESET_MENU_HOVER_CN, kPopW, kBarH, PaintBarButton<kPreset, Face::Hover, kChinese>},
+    {IDB_TOOLS_MENU_CN, kPopW, kBarH, PaintBarButton<kTools, Face::Normal, kChinese>},
+    {IDB_TOOLS_MENU_HOVER_CN, kPopW, kBarH, PaintBarButton<kTools, Face::Hover, kChinese>},
+    {IDB_PRESET_MENU_EN, kPopW, kBarH, PaintBarButton<kPreset, Face::Normal, kEnglish>},
+    {IDB_PRESET_MENU_HOVER_EN, kPopW, kBarH, PaintBarButton<kPreset, Face::Hover, kEnglish>},
+    {IDB_TOOLS_MENU_EN, kPopW, kBarH, PaintBarButton<kTools, Face::Normal, kEnglish>},
+    {IDB_TOOLS_MENU_HOVER_EN, kPopW, kBarH, PaintBarButton<kTools, Face::Hover, kEnglish>},
+    // Connect button: "Connect" while not connected, "Disconnect" (teal) while connected.
+    {IDB_CONNECT_CN, kConW, kBarH, PaintBarButton<kConnect, Face::Normal, kChinese>},
+    {IDB_CONNECT_HOVER_CN, kConW, kBarH, PaintBarButton<kConnect, Face::Hover, kChinese>},
+    {IDB_CONNECTED_CN, kConW, kBarH, PaintBarButton<kDisconnect, Face::Checked, kChinese>},
+    {IDB_CONNECTED_HOVER_CN, kConW, kBarH, PaintBarButton<kDisconnect, Face::CheckedHover, kChinese>},
+    {IDB_CONNECT_EN, kConW, kBarH, PaintBarButton<kConnect, Face::Normal, kEnglish>},
+    {IDB_CONNECT_HOVER_EN, kConW, kBarH, PaintBarButton<kConnect, Face::Hover, kEnglish>},
+    {IDB_CONNECTED_EN, kConW, kBarH, PaintBarButton<kDisconnect, Face::Checked, kEnglish>},
+    {IDB_CONNECTED_HOVER_EN, kConW, kBarH, PaintBarButton<kDisconnect, Face::CheckedHover, kEnglish>},
+    // Preset name: disabled faces, unchecked and checked.
+    {IDB_PRESET_NAME, 240, kBarH, PaintPresetName<false>},
+    {IDB_PRESET_NAME_CHECKED, 240, kBarH, PaintPresetName<true>},
+    // Minimise and close.
+    {IDB_MINIMIZE, 28, kBarH, PaintWindowButton<false, false>},
+    {IDB_MINIMIZE + 1, 28, kBarH, PaintWindowButton<false, true>},
+    {IDB_CLOSE, 28, kBarH, PaintWindowButton<true, false>},
+    {IDB_CLOSE + 1, 28, kBarH, PaintWindowButton<true, true>},
+    // "System".
     {kSystemFaceBase, kPopW, kBarH, PaintBarButton<kSystem, Face::Normal, kAsked>},
     {kSystemFaceBase + 1, kPopW, kBarH, PaintBarButton<kSystem, Face::Hover, kAsked>},
     {kSystemFaceBase + 2, kPopW, kBarH, PaintBarButton<kSystem, Face::Pressed, kAsked>},
@@ -263,9 +259,9 @@ constexpr SkinArt kViewSkins[] = {
 };
 }  // namespace
 
-void RegisterViewSkins()
+void ViewSkinTables(const SkinTableSink& take)
 {
-    RegisterSkins(kViewSkins);
+    take(kViewSkins);
     for (const auto& faces : {kMode1Faces, kMode2Faces, kMode3Faces, kMode4Faces})
-        RegisterSkins(faces);
+        take(faces);
 }

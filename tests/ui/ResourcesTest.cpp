@@ -2,17 +2,38 @@
 #include <wx/dcmemory.h>
 #include <wx/menu.h>
 
+#include <map>
+#include <span>
+#include <vector>
+
 #include "controls/ControlIds.h"
 #include "controls/WinText.h"
 #include "model/StdAfx.h"
 #include "res/DialogTemplate.h"
 #include "res/Dpi.h"
 #include "res/Fonts.h"
+#include "res/PngImages.h"
 #include "res/SharedGdi.h"
 #include "res/Skins.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
+// The ids that stand in more than one entry of the program's tables.
+template <typename Art, typename ForEachTable>
+std::vector<int> IdsListedTwice(ForEachTable forEachTable)
+{
+    std::map<int, int> counts;
+    forEachTable([&](std::span<const Art> arts) {
+        for (const Art& art : arts)
+            ++counts[art.nId];
+    });
+    std::vector<int> ids;
+    for (const auto& [nId, nCount] : counts)
+        if (nCount > 1)
+            ids.push_back(nId);
+    return ids;
+}
+
 int CellHeight(const wxFont& font)
 {
     wxBitmap bmp(8, 8);
@@ -107,6 +128,14 @@ TEST(Skins, AreDrawnOncePerLanguageAtTheirSize)
     g_bChinese = 0;
     EXPECT_FALSE(LoadSkin(0).IsOk());
     EXPECT_FALSE(LoadSkin(99999).IsOk());
+}
+
+// The catalog keeps an id's first description: a face listed again under the same id would
+// never be drawn, and its page would show the other table's face.
+TEST(Skins, EveryFaceIdIsListedOnce)
+{
+    EXPECT_EQ(IdsListedTwice<SkinArt>(ForEachProgramSkinTable), std::vector<int>{});
+    EXPECT_EQ(IdsListedTwice<PngArt>(ForEachProgramPngTable), std::vector<int>{});
 }
 
 TEST(WinText, PrefixesAndAlignment)
