@@ -8,6 +8,7 @@
 
 wxImage CaptureWindow(wxTopLevelWindow& wnd)
 {
+    // The toolkit lays out and paints on its frame clock, which leaves no state to wait on.
     Settle(250);
     GtkWidget* pWidget = static_cast<GtkWidget*>(wnd.GetHandle());
     const int nWidth = gtk_widget_get_allocated_width(pWidget);
@@ -35,6 +36,7 @@ wxImage CaptureWindow(wxTopLevelWindow& wnd)
     return image.GetSubImage(wxRect(client, size).Intersect(wxRect(0, 0, nWidth, nHeight)));
 }
 
+<<<<<<< HEAD
 wxImage ScreenPixels(wxWindow& wnd)
 {
     GdkWindow* pWindow = gtk_widget_get_window(static_cast<GtkWidget*>(wnd.GetHandle()));
@@ -53,11 +55,18 @@ wxImage ScreenPixels(wxWindow& wnd)
         }
     g_object_unref(pPixbuf);
     return image;
+=======
+bool SettleShown(wxTopLevelWindow& wnd)
+{
+    return SettleUntil([&wnd] {
+        GdkWindow* pWindow = gtk_widget_get_window(static_cast<GtkWidget*>(wnd.GetHandle()));
+        return pWindow != nullptr && gdk_window_is_viewable(pWindow);
+    });
+>>>>>>> main
 }
 
 std::vector<wxRect> WindowShape(wxTopLevelWindow& wnd)
 {
-    Settle(100);
     GdkWindow* pWindow = gtk_widget_get_window(static_cast<GtkWidget*>(wnd.GetHandle()));
     std::vector<wxRect> rects;
     if (pWindow == nullptr || !GDK_IS_X11_WINDOW(pWindow))

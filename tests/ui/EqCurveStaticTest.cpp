@@ -53,7 +53,7 @@ protected:
         m_pGraph = new CEqCurveStatic;
         m_pGraph->Create(m_pFrame, GRAPH_ID, wxRect(0, 0, 600, 300));
         m_pFrame->Show();
-        Settle();
+        ASSERT_TRUE(SettleShown(*m_pFrame));
         for (int i = 0; i < OUTPUT_CHANNELS; ++i)  // crossovers open, so they add nothing
             FlatCrossovers(m_pData->GetOutData(i)->GetEQ());
         m_pGraph->SetNotifyWnd(m_pOwner);
@@ -65,7 +65,7 @@ protected:
     void TearDown() override
     {
         delete m_pFrame;  // at once, before the clock goes
-        Settle(20);
+        PumpPendingEvents();
     }
     static void FlatCrossovers(CKTVEQ* pEQ)
     {

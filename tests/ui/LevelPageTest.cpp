@@ -139,7 +139,6 @@ TEST_F(LevelPage, Screenshots)
     for (const bool bChinese : {false, true}) {
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
-        Settle(200);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_") + (bChinese ? "cn" : "en")));
     }
     // Three-way fronts, a centre pair and the rear in inches, the front left linked.
@@ -150,7 +149,6 @@ TEST_F(LevelPage, Screenshots)
     for (const bool bChinese : {false, true}) {
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
-        Settle(200);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_plan_") + (bChinese ? "cn" : "en")));
     }
 }
@@ -235,7 +233,7 @@ TEST_F(LevelPage, LoadingShowsValuesBeyondTheRangeClampedSilently)
     Click(IDC_OUT_EDIT);
     EXPECT_EQ(Out(0).GetDelay(), 300);
     EXPECT_EQ(Out(0).GetLevel(), 700);
-    Settle(100);
+    Settle(100);  // a write that must not come leaves nothing to wait for: give it the time
     EXPECT_TRUE(Received(emu::BLOCK_OUTPUT, 0).empty());
 
     Type(IDC_OUT_EDIT, "0.0");
@@ -303,7 +301,7 @@ TEST_F(LevelPage, AnInputButtonSendsItemFiveThenItemTwo)
     // The active input again: nothing to send.
     m_emulator.ClearLog();
     Click(IDC_INPUT_BUTTON + 3);
-    Settle(100);
+    Settle(100);  // a write that must not come leaves nothing to wait for: give it the time
     EXPECT_TRUE(Received(emu::BLOCK_SYSTEM, emu::ITEM_INPUT).empty());
     EXPECT_TRUE(Received(emu::BLOCK_SYSTEM, emu::ITEM_MASTER).empty());
     BindMessage(g_pInputPage, WM_INPUT_SELECTED, {});
@@ -318,7 +316,7 @@ TEST_F(LevelPage, ATypedLevelSendsTheOutputsBaseGroup)
     Out(0).SetPolarity(0);
     Out(0).SetDelay(20);
     ASSERT_TRUE(SettleUntil([&] { return Out(0).GetBaseChanged() == 0; }));
-    Settle(50);
+    Settle(50);  // the write taken off the queue still reaches the log; it has no end to wait on
     ShowLevelPage();
     m_emulator.ClearLog();
     Type(IDC_OUT_EDIT, "-3.45");
@@ -444,10 +442,10 @@ TEST_F(LevelPage, TheViewHearsOfMovingMetersOnlyWhileTheyAreShown)
             n += r.byClass == emu::READ && r.byBlock == emu::BLOCK_SYSTEM && r.byIndex == emu::ITEM_STATUS;
         return n;
     };
-    Settle(100);
+    Settle(100);  // the quiet moment before the log is cleared: a poll may be on its way
     m_emulator.ClearLog();
     told.m_nCount = 0;
-    Settle(300);
+    Settle(300);  // polls come, a status message must not
     EXPECT_GE(polls(), 10);
     EXPECT_EQ(told.m_nCount, 0);
 
@@ -458,7 +456,7 @@ TEST_F(LevelPage, TheViewHearsOfMovingMetersOnlyWhileTheyAreShown)
     ShowLevelPage();
     told.m_nCount = 0;
     const auto start = std::chrono::steady_clock::now();
-    Settle(400);
+    Settle(400);  // the messages of some ten meter frames are counted
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(told.m_nCount, 1);
     EXPECT_LE(told.m_nCount, 1 + elapsed / CStatusNews::METER_FRAME);
@@ -500,8 +498,7 @@ TEST_F(LevelPage, AReceivedPresetIsShownWithTheLinkLockFree)
 TEST_F(LevelPage, TheLiveNameIsQueuedBeforeThePagesFollowTheSettings)
 {
     Connect();
-    g_bTrafficPaused = 1;  // the worker parks: the queue holds what the view queues
-    Settle(50);
+    g_bTrafficPaused = 1;  // the worker parks after its transaction, which holds the lock taken here
     {
         std::lock_guard lock(g_csLink);
         while (m_pView->m_command.GetHead() != nullptr)
@@ -728,10 +725,10 @@ TEST_F(LevelPage, TheKeyboardRingMovesTheFocus)
 {
     ShowLevelPage();
     m_pFrame->Raise();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     auto focusAfter = [&](int nFrom, int nKey) {
         PostMessage(&Page(), WM_NUMEDIT_KEY, WPARAM(nFrom), LPARAM(nKey));
-        Settle(30);
+        PumpPendingEvents();
         const auto* pEdit = dynamic_cast<CNumEdit*>(wxWindow::FindFocus());
         return pEdit ? pEdit->GetCtrlId() : 0;
     };
@@ -743,13 +740,12 @@ TEST_F(LevelPage, TheKeyboardRingMovesTheFocus)
     EXPECT_TRUE(Item<CBtnPng>(IDC_POSITION + 5).GetCheck());
 
     Edit(IDC_INPUT_EDIT).SetFocus();
-    Settle(30);
+    ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_INPUT_EDIT); }));
     wxKeyEvent tab(wxEVT_CHAR_HOOK);
     tab.m_keyCode = WXK_TAB;
     tab.SetEventObject(&Edit(IDC_INPUT_EDIT));
     Edit(IDC_INPUT_EDIT).GetEventHandler()->ProcessEvent(tab);
-    Settle(30);
-    EXPECT_EQ(wxWindow::FindFocus(), &Edit(IDC_INPUT_EDIT + 1));
+    EXPECT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_INPUT_EDIT + 1); }));
 }
 
 // The mouse over an output's switch or polarity selects the output; a position icon selects its
@@ -909,7 +905,7 @@ TEST_F(LevelPage, TheMasterTakesAnUnclaimedFocusAndLinkedOutputsTakeTheOnState)
     Edit(IDC_OUT_EDIT + 4).SetFocus();
     ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_OUT_EDIT + 4); }));
     Page().FocusMasterIfNoEdit();
-    Settle(30);
+    Settle(30);  // the focus must stay: nothing to wait for but time
     EXPECT_EQ(wxWindow::FindFocus(), &Edit(IDC_OUT_EDIT + 4));
 
     Out(0).SetOn(0);

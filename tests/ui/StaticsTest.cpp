@@ -194,12 +194,13 @@ TEST_F(ControlTest, LampStripDrawsItsChangesOnTheScreenWithoutAnyPaint)
             event.Skip();
         });
     m_pFrame->Show();
-    Settle(200);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
+    ASSERT_TRUE(SettleUntil([&] { return nPaints >= 2; }));  // the panel's first paint and the strip's
     for (const int nCode : {0x45, 0x7C, 0x03}) {
         SCOPED_TRACE(nCode);
         nPaints = 0;
         pLamp->SetLevel(nCode);
-        Settle(50);
+        Settle(50);  // a paint must not come
         EXPECT_EQ(nPaints, 0);
         const wxImage screen = ScreenPixels(*pLamp);
         const wxImage drawn = DrawToImage(*pLamp);
