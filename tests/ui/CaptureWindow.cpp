@@ -36,7 +36,6 @@ wxImage CaptureWindow(wxTopLevelWindow& wnd)
     return image.GetSubImage(wxRect(client, size).Intersect(wxRect(0, 0, nWidth, nHeight)));
 }
 
-<<<<<<< HEAD
 wxImage ScreenPixels(wxWindow& wnd)
 {
     GdkWindow* pWindow = gtk_widget_get_window(static_cast<GtkWidget*>(wnd.GetHandle()));
@@ -55,14 +54,14 @@ wxImage ScreenPixels(wxWindow& wnd)
         }
     g_object_unref(pPixbuf);
     return image;
-=======
+}
+
 bool SettleShown(wxTopLevelWindow& wnd)
 {
     return SettleUntil([&wnd] {
         GdkWindow* pWindow = gtk_widget_get_window(static_cast<GtkWidget*>(wnd.GetHandle()));
         return pWindow != nullptr && gdk_window_is_viewable(pWindow);
     });
->>>>>>> main
 }
 
 std::vector<wxRect> WindowShape(wxTopLevelWindow& wnd)
