@@ -318,6 +318,10 @@ void CHalvekView::ShowPage(int nPage, int bSwitchPage)
     auto showPage = [this](int n, bool bShow) {
         if (n < 0 || n >= int(m_pages.size()))
             return;
+        // The status replies tell the view of meter codes only while the level page shows them
+        // (the page reads the last ones itself as it is shown).
+        if (n == 2)
+            m_command.SetMetersShown(bShow);
         if (bShow)
             m_pages[n]->OnShowPage();
         if (n == 1)

@@ -194,11 +194,15 @@ void CHalvekView::OnPresetReceived(WPARAM nPreset)
     // A preset whose link has since been closed is not taken: the next connection reads again.
     if (!m_link.m_bOnline)
         return;
-    std::lock_guard lock(g_csLink);
-    FixCrossoverDefaults();
-    m_pData->LoadFromDevice(g_liveImage, int(nPreset));
-    g_bLiveEdited = 0;
+    {
+        std::lock_guard lock(g_csLink);
+        FixCrossoverDefaults();
+        m_pData->LoadFromDevice(g_liveImage, int(nPreset));
+        g_bLiveEdited = 0;
+    }
     UnlinkAllOutputs();
+    // The pages are drawn anew (tens of milliseconds) with the link lock free: meanwhile the worker
+    // sends what the batch queued after its last read, the live name of a connection's read-back.
     RefreshOutputPage();
     ShowReceivedPresetName();
     g_bSynced = 1;
@@ -245,6 +249,12 @@ void CHalvekView::OnDeviceSettingsReceived()
             m_pData->GetOutData(i)->SetRoleOnly(g_roleStates.m_byOutRole[i]);
         RecomputeRoleStates();
     }
+    // The live name goes back before the pages follow the settings (tens of milliseconds): it
+    // ends a connection's read-back, queued behind the blocks still being read.
+    if (m_link.m_bOnline) {
+        std::lock_guard lock(g_csLink);
+        CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteSystemFrame(SYS_PRESET_NAME, 0));
+    }
     if (g_bOutMapLocked) {
         g_bOutMapLocked = 0;
         m_pageOutput->ApplyOutputMapLock();
@@ -260,10 +270,6 @@ void CHalvekView::OnDeviceSettingsReceived()
         TellPagesOfDeviceInput(nSource);
     else
         SelectMusicInput(g_nCurInput, 0);
-    if (!m_link.m_bOnline)
-        return;
-    std::lock_guard lock(g_csLink);
-    CPresetBatch(m_command, m_nBatchCount).Queue(MakeWriteSystemFrame(SYS_PRESET_NAME, 0));
 }
 
 void CHalvekView::OnPresetModified()

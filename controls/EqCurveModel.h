@@ -83,6 +83,8 @@ public:
     // The 200 ms tick: true when the owner is to be told (WM_EQCURVE_CHANGED, GetBand(),
     // GetSourceCode()).
     bool NotifyDue();
+    // Whether a tick would tell the owner now (NotifyDue without its clearing).
+    bool NotifyPending() const { return m_bChanged != 0 || m_bButtonUp != 0; }
 
     // Read and written by the pages: the band under the mouse or being dragged (the pages clear
     // it before whole-EQ commands), the released flag (set when the button goes up in the

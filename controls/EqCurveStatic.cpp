@@ -179,7 +179,21 @@ void CEqCurveStatic::LayoutGrid()
     CEqCurveModel::LayoutGrid(size.x, size.y);
     if (IsShownOnScreen())  // screen coordinates exist only then
         m_rcWindow = FromWx(GetScreenRect());
-    m_timer.Start(EQ_NOTIFY_PERIOD_MS);
+    m_bNotifyArmed = true;
+    m_timer.Stop();
+    TickWhileNotifyPending();
+}
+
+void CEqCurveStatic::StopNotifyTimer()
+{
+    m_bNotifyArmed = false;
+    m_timer.Stop();
+}
+
+void CEqCurveStatic::TickWhileNotifyPending()
+{
+    if (m_bNotifyArmed && NotifyPending() && !m_timer.IsRunning())
+        m_timer.Start(EQ_NOTIFY_PERIOD_MS);
 }
 
 void CEqCurveStatic::ShowEffectCurve()
@@ -446,6 +460,7 @@ void CEqCurveStatic::OnMouseMove(wxMouseEvent& event)
     if (MouseMoved({event.GetX(), event.GetY()}))
         Redraw(-1);
     UpdateCursor();
+    TickWhileNotifyPending();
     event.Skip();
 }
 
@@ -485,6 +500,7 @@ void CEqCurveStatic::OnLButtonUp(wxMouseEvent& event)
 {
     FreeMouse();
     ButtonReleased();
+    TickWhileNotifyPending();
     event.Skip();
 }
 
@@ -492,6 +508,7 @@ void CEqCurveStatic::OnLButtonUp(wxMouseEvent& event)
 void CEqCurveStatic::OnCaptureLost(wxMouseCaptureLostEvent&)
 {
     ButtonReleased();
+    TickWhileNotifyPending();
 }
 
 void CEqCurveStatic::OnKillFocus(wxFocusEvent& event)
@@ -503,6 +520,11 @@ void CEqCurveStatic::OnKillFocus(wxFocusEvent& event)
 
 void CEqCurveStatic::OnTimer(int nId)
 {
-    if (nId == EQ_NOTIFY_TIMER && m_pNotifyWnd != nullptr && NotifyDue())
-        PostMessage(m_pNotifyWnd, WM_EQCURVE_CHANGED, static_cast<WPARAM>(GetBand()), GetSourceCode());
+    if (nId != EQ_NOTIFY_TIMER || m_pNotifyWnd == nullptr)
+        return;
+    if (!NotifyDue()) {
+        m_timer.Stop();
+        return;
+    }
+    PostMessage(m_pNotifyWnd, WM_EQCURVE_CHANGED, static_cast<WPARAM>(GetBand()), GetSourceCode());
 }

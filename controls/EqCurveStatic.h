@@ -58,16 +58,20 @@ public:
     void DrawAxes(wxDC& dc);
     void DrawPlot(wxDC& dc);
 
-    // The notification tick (timer 3), which the layout starts; stopped, the owner hears of no
-    // change until the next layout.
+    // The notification tick (timer 3), which the layout arms; stopped, the owner hears of no
+    // change until the next layout. Armed, it runs only while there is something to tell: a
+    // mouse change starts it and a tick with nothing to tell stops it, so an idle graph never
+    // wakes the program (the toolkit walks every window after each event).
     void OnTimer(int nId);
-    void StopNotifyTimer() { m_timer.Stop(); }
+    void StopNotifyTimer();
 
 protected:
     void PreSubclassWindow() override;
 
 private:
     void OnPaint(wxPaintEvent& event);
+    // Starts the armed tick when there is something to tell and it is not running.
+    void TickWhileNotifyPending();
     void OnMouseMove(wxMouseEvent& event);
     void OnLButtonDown(wxMouseEvent& event);
     void OnLButtonUp(wxMouseEvent& event);
@@ -94,6 +98,7 @@ private:
     int m_nOutIndex = 0;
     wxBitmap m_bmpLink;
     CControlTimer m_timer;
+    bool m_bNotifyArmed = false;
     wxCursor m_hCursorMove;
     wxCursor m_hCursorSizeWE;
     wxCursor m_hCursorSizeNS;

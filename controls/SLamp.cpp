@@ -1,6 +1,8 @@
 #include "controls/SLamp.h"
 
 #include <wx/dc.h>
+#include <wx/dcclient.h>
+#include <wx/region.h>
 
 namespace {
 const wxColour kUnlit{102, 102, 102};
@@ -68,13 +70,24 @@ void CSLamp::Clear()
     DrawNow();
 }
 
+// The changed lamps are drawn straight onto the window. Under GTK 3 an invalidated rectangle is
+// painted from the top-level window down, every parent's paint handler included (the page's
+// skin, the tab control's ground, the view), with a round trip to the X server for each paint:
+// a meter frame would cost more than the lamps. The lamps cover their rectangles, so the window's
+// own paints draw the same pixels; off the screen nothing is drawn until the window is painted.
 void CSLamp::DrawNow()
 {
+    wxRegion changed;
     for (int i = 0; i < kLamps; ++i) {
         if (m_changed[i])
-            RefreshRect(wxRect(m_rcLamp.x + i * (m_nLampWidth + 1), m_rcLamp.y, m_nLampWidth, m_rcLamp.height), false);
+            changed.Union(wxRect(m_rcLamp.x + i * (m_nLampWidth + 1), m_rcLamp.y, m_nLampWidth, m_rcLamp.height));
     }
     m_changed.fill(false);
+    if (changed.IsEmpty() || !IsShownOnScreen())
+        return;
+    wxClientDC dc(this);
+    dc.SetDeviceClippingRegion(changed);
+    Draw(dc);
 }
 
 void CSLamp::Draw(wxDC& dc)

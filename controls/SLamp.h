@@ -1,8 +1,7 @@
 #pragma once
 // A strip of twelve lamps: nine bar lamps lit from the left by count and three single lamps
 // switched by bits. A level that changes no lamp costs no drawing, and one that changes some has
-// only those lamps drawn again, with the next paint of the window (many strips following one
-// status reply are painted together).
+// only those lamps drawn again, at once and by the strip alone (no parent window paints).
 #include <array>
 
 #include "controls/DrawnControl.h"
@@ -24,7 +23,7 @@ public:
 
 protected:
     void PreSubclassWindow() override;
-    // Has the lamps that changed since they were last shown drawn again.
+    // Draws the lamps that changed since they were last shown again.
     virtual void DrawNow();
 
 private:

@@ -114,7 +114,7 @@ void CKTVCommand::ClearQueue()
 {
     m_queue.Clear();
     ResetParser();
-    m_nLastStatusLength = -1;  // the first status of a link is always news
+    m_statusNews.Reset();
 }
 
 void CKTVCommand::ResetParser()
@@ -313,18 +313,15 @@ void CKTVCommand::StoreSystemItem()
         g_inputSettings.Update([&](InputSettings& input) { copyInto(&input, sizeof(input)); });
         break;
     case SYS_STATUS: {
-        // The view is told only of a status it would act on: one that differs from the last (in
-        // what it reads: the stored bytes and the length), or that names an input it would
-        // follow. An idle link's unchanged status then wakes nothing, a hundred times a second.
-        bool bNews = nLength != m_nLastStatusLength;
+        bool bMetersChanged = false;
         const int nInts = std::min(nLength, static_cast<int>(std::size(g_nDevStatus)));
         for (int i = 0; i < nInts; ++i) {
-            bNews = bNews || g_nDevStatus[i] != pPayload[i];
+            const bool bMeter = i >= STATUS_FIRST_METER && i < STATUS_FIRST_METER + OUTPUT_CHANNELS;
+            bMetersChanged = bMetersChanged || (bMeter && g_nDevStatus[i] != pPayload[i]);
             g_nDevStatus[i] = pPayload[i];
         }
-        m_nLastStatusLength = nLength;
-        bNews = bNews || (nLength == STATUS_REPLY_BYTES && IsReportedInputNew(g_nDevStatus[STATUS_ACTIVE_INPUT]));
-        if (bNews)
+        const bool bInputNew = nLength == STATUS_REPLY_BYTES && IsReportedInputNew(g_nDevStatus[STATUS_ACTIVE_INPUT]);
+        if (m_statusNews.Take(bMetersChanged, bInputNew, CStatusNews::Clock::now()))
             Notify(WM_STATUS_RECEIVED, 0, nLength);
         break;
     }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "link/SendDataQueue.h"
+#include "link/StatusNews.h"
 #include "platform/Event.h"
 #include "platform/Message.h"
 
@@ -40,11 +41,14 @@ public:
     // Deletes the head frame and clears the serial transaction state; nothing on an empty queue.
     void RemoveHead();
     // Deletes every frame and returns the parser to the hunt for a sync sequence; the next status
-    // reply reaches the view whatever it holds.
+    // reply is news to meters shown.
     void ClearQueue();
     void ResetParser();
     // The head frame goes out again from its first byte.
     void RewindHead();
+    // Whether the view shows the output meters (any thread): status replies are told to it by
+    // CStatusNews.
+    void SetMetersShown(bool bShown) { m_statusNews.SetMetersShown(bShown); }
     // The final step of a network firmware update, whose last frame gets no reply.
     void FinishFirmwareUpdate();
     // Steps the transfer or firmware progress for the head frame (run for every valid reply).
@@ -75,7 +79,7 @@ private:
     int m_bInFrame = 0;
     int m_bProgramText = 0;  // the update status line shows the programming text
     int m_nSum_Pos = 0;      // firmware progress steps
-    int m_nLastStatusLength = -1;  // of the last status reply told to the view; -1 none yet
+    CStatusNews m_statusNews;
 };
 
 // The command manager, for the serial transport.

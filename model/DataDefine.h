@@ -216,9 +216,10 @@ extern BYTE g_byDevRoles[OUTPUT_CHANNELS];
 // the next-frame choice while the main view reads it for its name button.
 extern std::atomic<BYTE> g_byCurPreset;
 extern int g_nDevStatus[16];        // last status reply, one int per payload byte
-// The status reply: its length, and where it names the processor's active music input and that
-// input's mixer source.
+// The status reply: its length, where the meter codes of outputs 0-7 start, and where it names
+// the processor's active music input and that input's mixer source.
 constexpr int STATUS_REPLY_BYTES = 16;
+constexpr int STATUS_FIRST_METER = 6;
 constexpr int STATUS_ACTIVE_INPUT = 14;
 constexpr int STATUS_MIX_SOURCE = 15;
 extern int g_nReadBackItems[6];     // system items read back after connecting

@@ -1,7 +1,6 @@
 #include "pages/Level_Delay_Dlg.h"
 
 #include <algorithm>
-#include <chrono>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -39,8 +38,6 @@ CLevel_Delay_Dlg* g_pLevelPage = nullptr;
 
 namespace {
 
-// Status elements 6 to 13 are the meter codes of outputs 0 to 7.
-constexpr int kFirstMeterStatus = 6;
 // AUX2, the first input an AUX mode joins to another.
 constexpr int kFirstJoinedInput = 4;
 
@@ -55,7 +52,7 @@ int IconKindOfRole(int nRole)
 }  // namespace
 
 CLevel_Delay_Dlg::CLevel_Delay_Dlg(IPageHost& host, CKTV_Data& data)
-    : CPage(IDD_LEVEL_DELAY, host, data), m_planControls(data), m_meterFrame([this] { ShowMeterCodes(); })
+    : CPage(IDD_LEVEL_DELAY, host, data), m_planControls(data)
 {
     SetBackgroundSkins(IDB_BACK_EN, IDB_BACK_CN);
     g_pLevelPage = this;
@@ -309,8 +306,8 @@ void CLevel_Delay_Dlg::UpdateAllControls()
         ShowOutput(n);
     BindDelayControls();
     m_planControls.SetDelayUnit(g_nDelayUnit);
-    // A status that repeats the last one is not told to the view: a page shown while the meters
-    // stand still takes the last reply's codes itself.
+    // The view is told of no status while the meters are hidden: a page shown takes the last
+    // reply's codes itself.
     if (m_pView->IsOnline())
         UpdateOutputMeters();
     Refresh();
@@ -381,36 +378,17 @@ void CLevel_Delay_Dlg::ShowOutput(int n)
 
 void CLevel_Delay_Dlg::UpdateOutputMeters()
 {
+    std::array<int, kOutputs> nCodes{};
     {
         std::lock_guard lock(g_csLink);
-        std::copy_n(g_nDevStatus + kFirstMeterStatus, kOutputs, m_nMeterCodes.begin());
+        std::copy_n(g_nDevStatus + STATUS_FIRST_METER, kOutputs, nCodes.begin());
     }
-    m_bMetersPending = true;
-    const auto now = std::chrono::steady_clock::now();
-    if (now - m_lastMeterFrame >= std::chrono::milliseconds(kMeterFrameMs))
-        ShowMeterCodes();
-    else if (!m_meterFrame.IsRunning())
-        m_meterFrame.Start(kMeterFrameMs);  // shows these codes should no later reply come first
-}
-
-// A frame of the meters: the codes of the last reply. The timer only stands in for a reply that
-// does not come; while replies come, a due one shows its codes and stops it, so the program is
-// not woken for it.
-void CLevel_Delay_Dlg::ShowMeterCodes()
-{
-    m_meterFrame.Stop();
-    if (!m_bMetersPending)
-        return;
-    m_bMetersPending = false;
-    m_lastMeterFrame = std::chrono::steady_clock::now();
     for (int n = 0; n < kOutputs; ++n)
-        m_meter[n]->SetLevel(m_nMeterCodes[n]);
+        m_meter[n]->SetLevel(nCodes[n]);
 }
 
 void CLevel_Delay_Dlg::ClearOutputMeters()
 {
-    m_meterFrame.Stop();
-    m_bMetersPending = false;
     for (CSLamp* pMeter : m_meter)
         pMeter->Clear();
 }

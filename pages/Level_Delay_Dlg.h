@@ -10,12 +10,9 @@
 // and the reverse. The rules beyond reading and writing a value are in DelayPlan.h and
 // LevelRules.h.
 #include <array>
-#include <chrono>
 #include <optional>
 
 #include <wx/gdicmn.h>
-
-#include "controls/ControlTimer.h"
 
 #include "pages/DelayPlanControls.h"
 #include "pages/Page.h"
@@ -44,11 +41,9 @@ public:
     void UpdateAllControls();
     // The eight output meters from status elements 6 to 13: the low four bits light that many
     // bar lamps (10-15 leave the bar), bits 0x40, 0x20, 0x10 the three indicators. Only lamps
-    // that change are drawn again, and the meters take new codes at most every kMeterFrameMs
-    // (the codes of the last reply within that time), so that replies about 96 a second cost
-    // the screen no more than 25 frames.
+    // that change are drawn again. The view is told of the replies at most once a meter frame
+    // (link/StatusNews.h), so replies about 96 a second cost the screen no more than 25 frames.
     void UpdateOutputMeters();
-    static constexpr int kMeterFrameMs = 40;
     // Every lamp off.
     void ClearOutputMeters();
 
@@ -101,7 +96,6 @@ private:
     static std::optional<bool> AuxModeShows(int k);
     void LayoutInputColumns();
     void ShowOutput(int nOutput);
-    void ShowMeterCodes();
     // The delay fields, their spins' outputs and the position icons from the roles.
     void BindDelayControls();
     void RefreshLinkedLevels(int nOutput);
@@ -146,11 +140,6 @@ private:
     // serves.
     CDelayPlanControls m_planControls;
     int m_nSelOutput = -1;  // the output whose position is marked, -1 none
-    // Meter codes of the last status reply, shown at the next frame of the meters.
-    std::array<int, kOutputs> m_nMeterCodes{};
-    bool m_bMetersPending = false;
-    std::chrono::steady_clock::time_point m_lastMeterFrame;
-    CControlTimer m_meterFrame;
 };
 
 // The level and delay page while it exists (UI thread); the view posts the input's changes to it.

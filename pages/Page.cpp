@@ -11,6 +11,11 @@ void CPage::OnDataLoaded()
         RefreshFromModel();
 }
 
+bool CPage::SendIdleEvents(wxIdleEvent& event)
+{
+    return IsShown() && CTemplateForm::SendIdleEvents(event);
+}
+
 // The ground is a skin per language; the bound fields change their unit words and off text.
 void CPage::SetLanguage()
 {

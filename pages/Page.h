@@ -29,6 +29,10 @@ public:
     // Shows everything the page shows as the model holds it now.
     virtual void RefreshFromModel() = 0;
 
+    // The toolkit's idle pass, which follows every event and walks every window, leaves a hidden
+    // page and its controls out; a page shown again is walked with the pass after its showing.
+    bool SendIdleEvents(wxIdleEvent& event) override;
+
 protected:
     IPageHost* const m_pView;
     CKTV_Data* const m_pData;

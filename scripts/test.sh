@@ -12,7 +12,7 @@ FUZZ_BUDGET_SECONDS=${FUZZ_BUDGET_SECONDS:-120}
 
 bash scripts/setup.sh
 
-# GUI tests start an X server of their own each (tests/support/with-display.sh).
+# GUI tests take turns on X servers that each ctest run starts once (tests/support/with-display.sh).
 run_tests() {
   ctest --test-dir "$1" --output-on-failure -j "$JOBS" --timeout 300
 }

@@ -2,11 +2,6 @@
 // with the bytes, when a waiting timer message cancels a blocking receive, and that it closes.
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cstring>
 #include <thread>
@@ -18,57 +13,12 @@
 #include "platform/MessageIds.h"
 #include "tests/support/FrameBytes.h"
 #include "tests/support/LinkRig.h"
+#include "tests/support/LoopbackPeer.h"
 
 using namespace std::chrono_literals;
 
 namespace {
 constexpr unsigned WM_PAINT = 0x000F;
-
-// Accepts one connection, sends what the test gives it and reads what the client sends.
-class CPeer {
-public:
-    CPeer()
-    {
-        m_listenFd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        bind(m_listenFd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        listen(m_listenFd, 1);
-        getsockname(m_listenFd, reinterpret_cast<sockaddr*>(&address), &length);
-        nPort = ntohs(address.sin_port);
-    }
-    ~CPeer()
-    {
-        if (m_fd >= 0)
-            close(m_fd);
-        close(m_listenFd);
-    }
-    void Accept()
-    {
-        m_fd = accept(m_listenFd, nullptr, nullptr);
-        const timeval wait{5, 0};
-        setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-    }
-    void Send(const std::vector<BYTE>& bytes) { ASSERT_EQ(send(m_fd, bytes.data(), bytes.size(), 0), ssize_t(bytes.size())); }
-    // 0 once the client has closed the connection.
-    ssize_t Receive()
-    {
-        BYTE buffer[64];
-        return recv(m_fd, buffer, sizeof buffer, 0);
-    }
-    void Hangup()
-    {
-        shutdown(m_fd, SHUT_RDWR);
-    }
-
-    std::uint16_t nPort = 0;
-
-private:
-    int m_listenFd = -1;
-    int m_fd = -1;
-};
 
 std::vector<BYTE> Ack()
 {
@@ -84,7 +34,7 @@ bool ReceiveBufferStartsWith(const std::vector<BYTE>& bytes)
 TEST(ClientSocket, HandsWhatItReceivesToTheCommandManagerOnlyWhileAskedTo)
 {
     InitCommandFrame();
-    CPeer peer;
+    CLoopbackPeer peer;
     CClientSocket socket;
     ASSERT_EQ(socket.Connect("127.0.0.1", peer.nPort, {1s, 1s, 2s}), LinkError::None);
     peer.Accept();
@@ -115,7 +65,7 @@ TEST(ClientSocket, AWaitingTimerMessageCancelsABlockingReceiveThatLastedOverASec
 {
     std::atomic<std::int64_t> nNowMs{5000};
     CClientSocket socket([&] { return CClientSocket::Clock::time_point(std::chrono::milliseconds(nNowMs.load())); });
-    CPeer peer;
+    CLoopbackPeer peer;
     ASSERT_EQ(socket.Connect("127.0.0.1", peer.nPort, {1s, 1s, 60s}), LinkError::None);
     peer.Accept();
     EXPECT_EQ(socket.OnMessagePending(WM_TIMER), 0) << "no blocking call runs";
@@ -144,7 +94,7 @@ TEST(ClientSocket, ClosesItsConnectionWhenClosedOrDestroyed)
 {
     for (bool bDestroy : {false, true}) {
         SCOPED_TRACE(bDestroy ? "destroyed" : "closed");
-        CPeer peer;
+        CLoopbackPeer peer;
         auto pSocket = std::make_unique<CClientSocket>();
         ASSERT_EQ(pSocket->Connect("127.0.0.1", peer.nPort), LinkError::None);
         peer.Accept();

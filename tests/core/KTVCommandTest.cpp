@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -375,6 +376,7 @@ TEST_F(CommandManager, NameRepliesKeepThirteenPrintableBytes)
 
 TEST_F(CommandManager, SystemItemsFillTheDeviceState)
 {
+    m_cmd.SetMetersShown(true);  // the level page is shown: the status is told
     Queue(); Queue(); Queue(); Queue(); Queue();
     FeedUsb(Data(BLOCK_SYSTEM, SYS_MASTER, {0x2A, 0, 5, 9, 1, 0, 1, 0}));
     EXPECT_EQ(g_masterSettings.Get().m_wVolume, 0x2A);
@@ -406,9 +408,10 @@ TEST_F(CommandManager, SystemItemsFillTheDeviceState)
     EXPECT_EQ(m_posted.Posted()[3].nMsg, WM_VERSION_RECEIVED);
 }
 
-// The view acts on a status only when it changed or names an input the program would follow:
-// an idle link's unchanged status is stored and wakes nothing.
-TEST_F(CommandManager, AStatusReachesTheViewOnlyWhenItIsNews)
+// Every status reply is stored; the view is told of one only when it acts on it: meter codes
+// while it shows the meters (at most once a meter frame: StatusNewsTest), an input it would follow
+// always.
+TEST_F(CommandManager, AStatusReachesTheViewOnlyWhenItActsOnIt)
 {
     std::vector<BYTE> status(STATUS_REPLY_BYTES, 0);
     status[STATUS_ACTIVE_INPUT] = 2;
@@ -416,20 +419,23 @@ TEST_F(CommandManager, AStatusReachesTheViewOnlyWhenItIsNews)
     struct Step {
         const char* name;
         std::function<void(std::vector<BYTE>&)> change;
-        bool bNews;
+        bool bTold;
     };
     const Step steps[] = {
-        {"the first of a link", [](std::vector<BYTE>&) {}, true},
-        {"the same again", [](std::vector<BYTE>&) {}, false},
-        {"a meter moved", [](std::vector<BYTE>& b) { b[6] = 0x05; }, true},
-        {"the same again", [](std::vector<BYTE>&) {}, false},
-        {"shorter", [](std::vector<BYTE>& b) { b.resize(15); }, true},
-        {"back to 16 bytes", [](std::vector<BYTE>& b) { b.resize(STATUS_REPLY_BYTES, 0); }, true},
+        {"the first of a link, meters hidden", [](std::vector<BYTE>&) {}, false},
+        {"a meter moved", [](std::vector<BYTE>& b) { b[6] = 0x05; }, false},
         {"the same while the program chose input 0", [](std::vector<BYTE>&) { g_nCurInput = 0; }, true},
         {"and again, as long as they differ", [](std::vector<BYTE>&) {}, true},
         {"the program back on input 2", [](std::vector<BYTE>&) { g_nCurInput = 2; }, false},
-        {"an input no processor has", [](std::vector<BYTE>& b) { b[STATUS_ACTIVE_INPUT] = 9; }, true},
-        {"the same again", [](std::vector<BYTE>&) {}, false},
+        {"the mixer source alone", [](std::vector<BYTE>& b) { b[STATUS_MIX_SOURCE] = 3; }, false},
+        {"an input no processor has", [](std::vector<BYTE>& b) { b[STATUS_ACTIVE_INPUT] = 9; }, false},
+        {"input 1 in a reply too short to name it",
+         [](std::vector<BYTE>& b) {
+             b[STATUS_ACTIVE_INPUT] = 1;
+             b.resize(STATUS_ACTIVE_INPUT + 1);
+         },
+         false},
+        {"input 1 named", [](std::vector<BYTE>& b) { b.resize(STATUS_REPLY_BYTES, 0); }, true},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
@@ -437,17 +443,44 @@ TEST_F(CommandManager, AStatusReachesTheViewOnlyWhenItIsNews)
         m_posted.Clear();
         Queue();
         FeedUsb(Data(BLOCK_SYSTEM, SYS_STATUS, status));
-        EXPECT_EQ(m_posted.Count(WM_STATUS_RECEIVED), step.bNews ? 1 : 0);
+        EXPECT_EQ(m_posted.Count(WM_STATUS_RECEIVED), step.bTold ? 1 : 0);
         EXPECT_EQ(g_nDevStatus[6], status[6]);
         EXPECT_EQ(m_cmd.GetQueueCount(), 0);
     }
-    // A new link starts afresh.
+    // A new link's first status is told to meters shown.
+    g_nCurInput = 1;
+    m_cmd.SetMetersShown(true);
     m_cmd.ClearQueue();
     m_posted.Clear();
     Queue();
     FeedUsb(Data(BLOCK_SYSTEM, SYS_STATUS, status));
     EXPECT_EQ(m_posted.Count(WM_STATUS_RECEIVED), 1);
     g_nCurInput = 0;
+}
+
+// A processor playing music: its meters move at every reply. Hidden meters are told nothing;
+// shown, the view hears of them at most once a meter frame.
+TEST_F(CommandManager, MovingMetersReachTheViewOnlyWhileShownAndAtMostOnceAFrame)
+{
+    std::vector<BYTE> status(STATUS_REPLY_BYTES, 0);
+    constexpr int REPLIES = 60;
+    auto feedMoving = [&] {
+        m_posted.Clear();
+        for (int i = 0; i < REPLIES; ++i) {
+            status[6 + i % OUTPUT_CHANNELS] = static_cast<BYTE>(i % 10);
+            Queue();
+            FeedUsb(Data(BLOCK_SYSTEM, SYS_STATUS, status));
+        }
+        return m_posted.Count(WM_STATUS_RECEIVED);
+    };
+    EXPECT_EQ(feedMoving(), 0);
+    m_cmd.SetMetersShown(true);
+    const auto start = std::chrono::steady_clock::now();
+    const int nTold = feedMoving();
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(nTold, 1);
+    EXPECT_LE(nTold, 1 + elapsed / CStatusNews::METER_FRAME);
+    EXPECT_EQ(g_nDevStatus[6 + (REPLIES - 1) % OUTPUT_CHANNELS], (REPLIES - 1) % 10);
 }
 
 // Fault mended: short items fill only what they carry; the version is zero-filled.

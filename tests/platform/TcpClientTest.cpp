@@ -1,55 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <thread>
 
 #include "platform/TcpClient.h"
+#include "tests/support/LoopbackPeer.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-// A bare listener on 127.0.0.1 that accepts and then does what the test says.
-class CListener {
-public:
-    CListener()
-    {
-        m_fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        listen(m_fd, 1);
-        getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length);
-        nPort = ntohs(address.sin_port);
-    }
-    ~CListener()
-    {
-        if (m_client >= 0)
-            close(m_client);
-        close(m_fd);
-    }
-    void Accept() { m_client = accept(m_fd, nullptr, nullptr); }
-    void CloseClient()
-    {
-        close(m_client);
-        m_client = -1;
-    }
-
-    std::uint16_t nPort = 0;
-
-private:
-    int m_fd = -1;
-    int m_client = -1;
-};
-
 std::uint16_t FreePort()
 {
-    CListener listener;
+    CLoopbackPeer listener;
     return listener.nPort;  // closed again at once: nothing listens there
 }
 }  // namespace
@@ -68,7 +29,7 @@ TEST(TcpClient, ConnectFailuresAreNamed)
 
 TEST(TcpClient, ASilentPeerIsATimeOut)
 {
-    CListener listener;
+    CLoopbackPeer listener;
     CTcpClient client;
     ASSERT_EQ(client.Connect("127.0.0.1", listener.nPort, {1000ms, 1000ms, 100ms}), LinkError::None);
     listener.Accept();
@@ -80,7 +41,7 @@ TEST(TcpClient, ASilentPeerIsATimeOut)
 
 TEST(TcpClient, APeerThatClosedIsClosedNeverZeroBytesNorASignal)
 {
-    CListener listener;
+    CLoopbackPeer listener;
     CTcpClient client;
     ASSERT_EQ(client.Connect("127.0.0.1", listener.nPort), LinkError::None);
     listener.Accept();

@@ -185,6 +185,7 @@ EmuState CProcessorEmulator::FactoryState()
 EmuOutput CProcessorEmulator::Handle(const std::vector<std::uint8_t>& frame)
 {
     EmuRequest request = Parse(frame);
+    request.received = std::chrono::steady_clock::now();
     EmuOutput output;
     std::lock_guard lock(m_mutex);
     const std::optional<FaultRule> fault = TakeFault(request);

@@ -103,6 +103,7 @@ struct EmuRequest {
     std::vector<std::uint8_t> payload;
     bool bIntact = false;  // check byte and end byte were right
     EmuAnswer answer = EmuAnswer::Silent;
+    std::chrono::steady_clock::time_point received;  // when the processor took the whole frame
 };
 
 // What a transport must do with the answer to one request.

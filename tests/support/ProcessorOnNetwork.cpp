@@ -5,7 +5,10 @@
 //
 //     unshare -rn processor_on_network PROGRAM [ARGUMENTS...]
 //
-// It prints "Processor: meters polled" once the program has only polled the meters for 2 s
+// It prints "Processor: read back N requests in T ms" when the program's first connection has
+// sent the live name that ends its read-back (N requests from the handshake on, the name write
+// included; T from the handshake to the name write), and "Processor: meters polled" once the
+// program has only polled the meters for 2 s
 // (connected and idle), passes termination signals on to the program and ends with the program's
 // exit code (128 + the signal when a signal ended it), saying how many polls came from the first
 // line on ("Processor: N meter polls in S s"); the program dies with it. Exit code 77: no network
@@ -83,6 +86,34 @@ struct PollCount {
     std::chrono::steady_clock::time_point settled;
 };
 
+// The first connection's read-back, from the handshake to the write of the live name that ends it.
+class ReadBackWatch {
+public:
+    void Take(const std::vector<EmuRequest>& log)
+    {
+        for (const EmuRequest& request : log) {
+            if (m_bTold)
+                return;
+            if (request.byIndex == emu::ITEM_HELLO && request.byBlock == emu::BLOCK_SYSTEM && m_nRequests == 0)
+                m_handshake = request.received;
+            if (m_handshake == std::chrono::steady_clock::time_point{})
+                continue;
+            ++m_nRequests;
+            if (request.byClass == emu::WRITE && request.byBlock == emu::BLOCK_SYSTEM &&
+                request.byIndex == emu::ITEM_NAME && request.byPreset == 0) {
+                const std::chrono::duration<double, std::milli> span = request.received - m_handshake;
+                std::fprintf(stderr, "Processor: read back %d requests in %.1f ms\n", m_nRequests, span.count());
+                m_bTold = true;
+            }
+        }
+    }
+
+private:
+    std::chrono::steady_clock::time_point m_handshake{};
+    int m_nRequests = 0;
+    bool m_bTold = false;
+};
+
 // Tells once that the program has polled the meters for a while (its read-back and everything
 // that showed it are over), and counts the polls from then on. The log is emptied as it is read,
 // so it stays small.
@@ -96,10 +127,12 @@ PollCount WatchForPolls(CProcessorEmulator& emulator, const std::atomic<bool>& b
     PollCount count;
     int nPolledSlices = 0;
     int nGapSlices = 0;
+    ReadBackWatch readBack;
     while (!bStop) {
         std::this_thread::sleep_for(SLICE);
         const std::vector<EmuRequest> log = emulator.Log();
         emulator.ClearLog();
+        readBack.Take(log);
         if (nPolledSlices >= SETTLED_SLICES) {
             const auto nPolls = static_cast<std::size_t>(std::count_if(log.begin(), log.end(), isPoll));
             count.nPolls += nPolls;

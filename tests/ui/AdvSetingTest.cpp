@@ -23,6 +23,7 @@
 #include "pages/Adv_Seting.h"
 #include "pages/Adv_SetingIds.h"
 #include "res/Skins.h"
+#include "tests/support/DialogItem.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ControlHost.h"
 #include "tests/ui/ViewOnLink.h"
@@ -30,14 +31,6 @@
 using namespace Adv_SetingIds;
 
 namespace {
-
-template <class T>
-T* Item(wxWindow& wnd, int nId)
-{
-    auto* pCtrl = dynamic_cast<T*>(wnd.FindWindow(WxId(nId)));
-    EXPECT_NE(pCtrl, nullptr) << "control " << nId;
-    return pCtrl;
-}
 
 void Click(wxWindow* pCtrl)
 {
@@ -194,7 +187,7 @@ TEST_F(AdvSetingOnUsb, TheMixerSourceIsSentAtOnce)
     };
     EXPECT_EQ(writesOfItem2(), 1);
     Command(&dlg, ID_SOURCE_FIRST + nChosen);  // the source already
-    Settle(100);
+    Settle(100);  // a write that must not come leaves nothing to wait for: give it the time
     EXPECT_EQ(writesOfItem2(), 1);
 }
 
@@ -426,27 +419,26 @@ TEST_F(AdvSetingOnUsb, EnterAndTabWalkTheFieldsAndEscapeClosesNothing)
         key.m_keyCode = nKey;
         key.SetEventObject(&dlg);
         dlg.ProcessWindowEvent(key);
-        Settle(30);
     };
     auto focused = [] {
         wxWindow* pFocus = wxWindow::FindFocus();
         return pFocus != nullptr ? CtrlId(pFocus->GetId()) : -2;
     };
+    auto focusOn = [&](int nId) { return SettleUntil([&] { return focused() == nId; }); };
     Edit(IDC_LIM_VOLT)->SetFocus();
-    Settle(30);
-    if (focused() != IDC_LIM_VOLT)
+    if (!SettleUntil([&] { return focused() == IDC_LIM_VOLT; }, std::chrono::seconds(2)))
         GTEST_SKIP() << "the display gives no keyboard focus";
     press(WXK_TAB);
-    EXPECT_EQ(focused(), IDC_MIX_THRESHOLD);
+    EXPECT_TRUE(focusOn(IDC_MIX_THRESHOLD)) << focused();
     Edit(IDC_NOISE)->SetFocus();
-    Settle(30);
+    ASSERT_TRUE(focusOn(IDC_NOISE)) << focused();
     press(WXK_RETURN);
-    EXPECT_EQ(focused(), IDC_ADDRESS);
+    EXPECT_TRUE(focusOn(IDC_ADDRESS)) << focused();
     press(WXK_RETURN);
-    EXPECT_EQ(focused(), IDC_PORT);
+    EXPECT_TRUE(focusOn(IDC_PORT)) << focused();
     press(WXK_ESCAPE);
+    EXPECT_TRUE(SettleUntil([&] { return focused() != IDC_PORT; }));
     EXPECT_TRUE(dlg.IsShown());
-    EXPECT_NE(focused(), IDC_PORT);
 }
 
 // A port typed beyond the last one shows as the last one at once, and makes Apply available.
@@ -576,7 +568,6 @@ TEST_F(AdvSetingOnUsb, Screenshots)
         CAdv_Seting& dlg = Open();
         EXPECT_EQ(dlg.GetClientSize(), LoadSkin(bChinese ? IDB_BACK_CN : IDB_BACK_EN).GetSize());
         EXPECT_EQ(dlg.GetTitle(), wxString::FromUTF8(bChinese ? "高级" : "Advanced Setting"));
-        Settle(100);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), bChinese ? "advanced_cn" : "advanced_en"));
         m_pDlg->Destroy();
         m_pDlg = nullptr;

@@ -8,6 +8,7 @@
 
 wxImage CaptureWindow(wxTopLevelWindow& wnd)
 {
+    // The toolkit lays out and paints on its frame clock, which leaves no state to wait on.
     Settle(250);
     GtkWidget* pWidget = static_cast<GtkWidget*>(wnd.GetHandle());
     const int nWidth = gtk_widget_get_allocated_width(pWidget);
@@ -35,9 +36,36 @@ wxImage CaptureWindow(wxTopLevelWindow& wnd)
     return image.GetSubImage(wxRect(client, size).Intersect(wxRect(0, 0, nWidth, nHeight)));
 }
 
+wxImage ScreenPixels(wxWindow& wnd)
+{
+    GdkWindow* pWindow = gtk_widget_get_window(static_cast<GtkWidget*>(wnd.GetHandle()));
+    const wxSize size = wnd.GetClientSize();
+    GdkPixbuf* pPixbuf = pWindow ? gdk_pixbuf_get_from_window(pWindow, 0, 0, size.x, size.y) : nullptr;
+    if (pPixbuf == nullptr)
+        return {};
+    wxImage image(size.x, size.y);
+    const guchar* pData = gdk_pixbuf_get_pixels(pPixbuf);
+    const int nStride = gdk_pixbuf_get_rowstride(pPixbuf);
+    const int nChannels = gdk_pixbuf_get_n_channels(pPixbuf);
+    for (int y = 0; y < size.y; ++y)
+        for (int x = 0; x < size.x; ++x) {
+            const guchar* p = pData + y * nStride + x * nChannels;
+            image.SetRGB(x, y, p[0], p[1], p[2]);
+        }
+    g_object_unref(pPixbuf);
+    return image;
+}
+
+bool SettleShown(wxTopLevelWindow& wnd)
+{
+    return SettleUntil([&wnd] {
+        GdkWindow* pWindow = gtk_widget_get_window(static_cast<GtkWidget*>(wnd.GetHandle()));
+        return pWindow != nullptr && gdk_window_is_viewable(pWindow);
+    });
+}
+
 std::vector<wxRect> WindowShape(wxTopLevelWindow& wnd)
 {
-    Settle(100);
     GdkWindow* pWindow = gtk_widget_get_window(static_cast<GtkWidget*>(wnd.GetHandle()));
     std::vector<wxRect> rects;
     if (pWindow == nullptr || !GDK_IS_X11_WINDOW(pWindow))

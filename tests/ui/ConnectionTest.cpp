@@ -333,7 +333,7 @@ TEST_F(ViewOnNet, EditsMadeWhileRepliesAreLostAllReachTheProcessor)
         return DelayAt(state, 0) == 101 && DelayAt(state, 1) == 102 && state.master[0] == 0x34 &&
             state.master[1] == 0x12;
     }));
-    Settle(100);
+    Settle(100);  // a drop or a failure report would follow by now: nothing to wait for but time
     EXPECT_TRUE(bAlwaysConnected && Connected());
     EXPECT_TRUE(m_boxes.shown.empty()) << Texts().front();
     EXPECT_GE(m_pServer->Connections(), nConnections + LOST);
@@ -407,7 +407,7 @@ std::vector<std::string> Hex(const std::vector<std::vector<BYTE>>& frames)
 // button while connected disconnects without a message; plugging in again connects again.
 TEST_F(ViewOnUsb, APluggedInProcessorIsConnectedAndTheButtonDisconnectsSilently)
 {
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     EXPECT_FALSE(m_pView->IsOnline());
     m_hid.Plug(kUsbPath, m_emulator);
     ASSERT_TRUE(WaitSynced());
@@ -461,7 +461,7 @@ TEST_F(ViewOnUsb, AProcessorOfAnotherGenerationOrProductIsRefused)
         EXPECT_EQ(QueueCount(), 0);
         EXPECT_EQ(g_bSynced, 0);
         m_hid.Unplug(kUsbPath);
-        Settle(50);
+        Settle(50);  // the removal of a processor already let go changes nothing to wait on
     }
 }
 
@@ -475,7 +475,7 @@ TEST_F(ViewOnUsb, UnpluggingTheProcessorIsReportedUnlessAnUpdateExpectsIt)
     g_nLastFwCommand = FW_HEX_APPLY;  // left from an update that has ended
     m_hid.Unplug(kUsbPath);
     ASSERT_TRUE(WaitDisconnected());
-    Settle(200);
+    Settle(200);  // a second report would follow by now: nothing to wait for but time
     EXPECT_EQ(Texts(), std::vector<std::string>{"Connection failure!"});
     EXPECT_EQ(LampText(), "Not connected devices");
     EXPECT_TRUE(UsbDevicesInUse().empty());
@@ -486,7 +486,7 @@ TEST_F(ViewOnUsb, UnpluggingTheProcessorIsReportedUnlessAnUpdateExpectsIt)
     g_bUpdating = 1;  // an update that just sent the apply command
     g_nLastFwCommand = FW_HEX_APPLY;
     PostDeviceChange(GetWndHandle(m_pView), DBT_DEVICEREMOVECOMPLETE, kUsbPath);
-    Settle(100);
+    Settle(100);  // the link must not end: nothing to wait for but time
     EXPECT_TRUE(m_pView->IsOnline());
     EXPECT_EQ(g_bUsbOpen, 0);
     EXPECT_TRUE(m_boxes.shown.empty());
@@ -497,7 +497,7 @@ TEST_F(ViewOnUsb, UnpluggingTheProcessorIsReportedUnlessAnUpdateExpectsIt)
 // network reachable the button offers both and the address; one choice connects it.
 TEST_F(ViewOnUsb, TheConnectButtonOffersWhatCanBeOpened)
 {
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     EXPECT_TRUE(PressConnect().empty());
     EXPECT_EQ(Texts(), std::vector<std::string>{"No connection can be opened"});
 
@@ -535,7 +535,7 @@ TEST_F(ViewOnUsb, TheConnectButtonOffersWhatCanBeOpened)
 // queues nothing.
 TEST_F(ViewOnUsb, DeviceStateCommandsQueueTheirFramesByteForByte)
 {
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     CKTVCommand& command = m_pView->m_command;
     CKTV_Data& data = *m_pView->m_pData;
     const std::string kMasterOff = "A1 01 00 09 05 00 00 00 0800 3C 00 00 00 00 00 00 00";
@@ -710,7 +710,7 @@ TEST_F(ViewOnUsb, DeviceStateCommandsQueueTheirFramesByteForByte)
 // "Custom" when there is none.
 TEST_F(ViewOnUsb, AFileTitleBecomesThePresetName)
 {
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     struct Case {
         const char* szTitle;
         const char* szShown;
@@ -738,7 +738,7 @@ TEST_F(ViewOnUsb, AFileTitleBecomesThePresetName)
 // cleared and the corrected roles go back to the processor.
 TEST_F(ViewOnUsb, ReceivedRolesUnlockTheOutputMapAndLoseRepeats)
 {
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     m_emulator.Edit([](EmuState& s) { s.roles = {6, 6, 15, 18, 22, 23, 0, 0}; });
     g_bOutMapLocked = 1;
     m_hid.Plug(kUsbPath, m_emulator);

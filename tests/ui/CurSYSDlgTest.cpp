@@ -16,20 +16,13 @@
 #include "pages/CH_Link_DlgIds.h"
 #include "pages/CurSYSDlg.h"
 #include "pages/CurSYSDlgIds.h"
+#include "tests/support/DialogItem.h"
 #include "tests/ui/ControlHost.h"
 #include "tests/ui/ViewOnLink.h"
 
 using namespace CurSYSDlgIds;
 
 namespace {
-
-template <class T>
-T* Item(wxWindow& wnd, int nId)
-{
-    auto* pCtrl = dynamic_cast<T*>(wnd.FindWindow(WxId(nId)));
-    EXPECT_NE(pCtrl, nullptr) << "control " << nId;
-    return pCtrl;
-}
 
 void Type(CNumEdit* pEdit, const char* szText)
 {
@@ -274,7 +267,6 @@ TEST_F(CurSYSDlgTest, Screenshots)
     for (const bool bChinese : {false, true}) {
         g_bChinese = bChinese ? 1 : 0;
         CCurSYSDlg& dlg = Open();
-        Settle(100);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), bChinese ? "dynamics_cn" : "dynamics_en"));
         m_pDlg->Destroy();
         m_pDlg = nullptr;
@@ -350,7 +342,6 @@ TEST_F(CH_Link_Dlg, TextsNameThePairInEnglish)
             EXPECT_EQ(pDlg->GetTitle(), c.szCaption);
             if (c.nPair == 1) {
                 pDlg->Show();
-                Settle(100);
                 EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pDlg), bChinese ? "pair_link_cn" : "pair_link_en"));
             }
             pDlg->Destroy();

@@ -146,7 +146,7 @@ TEST_F(DataViewDlg, ScrollingRightShowsTheLastColumn)
     ASSERT_TRUE(GTK_IS_SCROLLED_WINDOW(pScrolled));
     gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(pScrolled), false);
     dlg.Show();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(dlg));
     const int nLast = list.GetColumnCount() - 1;
     const int nWidth = list.GetClientSize().GetWidth();
     ASSERT_GT(list.GetHeaderItemRect(nLast).GetRight(), nWidth) << "the columns fit: nothing to scroll";
@@ -162,9 +162,9 @@ TEST_F(DataViewDlg, ScrollingRightShowsTheLastColumn)
     EXPECT_EQ(list.GetScrollLeft(), 20);
     EXPECT_EQ(list.GetScrollPos(wxHORIZONTAL), 20);
     scroll(wxEVT_SCROLLWIN_THUMBTRACK, 100000);  // dragged past the end: stops at the last column
-    Settle(100);
+    EXPECT_TRUE(SettleUntil([&] { return list.GetHeaderItemRect(nLast).GetRight() == nWidth - 1; }))
+        << list.GetHeaderItemRect(nLast).GetRight();
     const wxRect rcLast = list.GetHeaderItemRect(nLast);
-    EXPECT_EQ(rcLast.GetRight(), nWidth - 1);
     EXPECT_EQ(list.GetCellRect(0, nLast).x, rcLast.x) << "the cells scroll with the heading";
     EXPECT_EQ(list.GetTopIndex(), 0) << "scrolling sideways keeps the rows";
 
@@ -293,7 +293,6 @@ TEST_F(DataViewDlg, Screenshots)
         CDataViewDlg dlg(m_host, *m_pData);
         ASSERT_TRUE(dlg.Create(nullptr));
         dlg.Show();
-        Settle(50);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("report_") + (bChinese ? "cn" : "en")));
         // Scrolled to the right end: the effect and the outputs.
         wxScrollWinEvent right(wxEVT_SCROLLWIN_BOTTOM, 0, wxHORIZONTAL);

@@ -20,52 +20,11 @@
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
 #include "platform/MessageBox.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/ui/ManualTimerClock.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
-enum class Answer { OkButton, CancelButton, Enter, Escape, CloseBox };
-
-void Press(wxDialog& dlg, int nCtrlId)
-{
-    wxWindow* pButton = dlg.FindWindow(WxId(nCtrlId));
-    ASSERT_NE(pButton, nullptr);
-    wxCommandEvent click(wxEVT_BUTTON, pButton->GetId());
-    click.SetEventObject(pButton);
-    pButton->ProcessWindowEvent(click);
-}
-
-void SendKey(wxDialog& dlg, int nKey)
-{
-    wxKeyEvent key(wxEVT_CHAR_HOOK);
-    key.m_keyCode = nKey;
-    key.SetEventObject(&dlg);
-    dlg.ProcessWindowEvent(key);
-}
-
-void Give(wxDialog& dlg, Answer answer)
-{
-    switch (answer) {
-    case Answer::OkButton: Press(dlg, 1); break;
-    case Answer::CancelButton: Press(dlg, 2); break;
-    case Answer::Enter: SendKey(dlg, WXK_RETURN); break;
-    case Answer::Escape: SendKey(dlg, WXK_ESCAPE); break;
-    case Answer::CloseBox: dlg.Close(); break;
-    }
-}
-
-// Runs the dialog modally; once it shows, check runs and then answer is given.
-template <class Dialog>
-int RunModal(Dialog& dlg, std::function<void(Dialog&)> check)
-{
-    wxTheApp->CallAfter([&dlg, check] { check(dlg); });
-    return dlg.DoModal();
-}
-
-wxString Label(wxDialog& dlg, int nId)
-{
-    return dlg.FindWindow(WxId(nId))->GetLabel();
-}
 bool Shown(wxDialog& dlg, int nId)
 {
     return dlg.FindWindow(WxId(nId))->IsShown();
@@ -94,23 +53,23 @@ TEST_F(Dialogs, MessageBoxButtonsAndAnswersByType)
         const char* szCancelCn;
     };
     const Case cases[] = {
-        {MB_OK, Answer::OkButton, IDOK, true, false, "OK", "Cancel", "确定", "取消"},
+        {MB_OK, Answer::Button1, IDOK, true, false, "OK", "Cancel", "确定", "取消"},
         {MB_OK, Answer::Escape, IDOK, true, false, "OK", "Cancel", "确定", "取消"},
         {MB_OK, Answer::Enter, IDOK, true, false, "OK", "Cancel", "确定", "取消"},
-        {MB_OKCANCEL, Answer::OkButton, IDOK, true, true, "OK", "Cancel", "确定", "取消"},
-        {MB_OKCANCEL, Answer::CancelButton, IDCANCEL, true, true, "OK", "Cancel", "确定", "取消"},
+        {MB_OKCANCEL, Answer::Button1, IDOK, true, true, "OK", "Cancel", "确定", "取消"},
+        {MB_OKCANCEL, Answer::Button2, IDCANCEL, true, true, "OK", "Cancel", "确定", "取消"},
         {MB_OKCANCEL, Answer::CloseBox, IDCANCEL, true, true, "OK", "Cancel", "确定", "取消"},
-        {MB_YESNO, Answer::OkButton, IDYES, true, true, "YES", "NO", "是", "否"},
+        {MB_YESNO, Answer::Button1, IDYES, true, true, "YES", "NO", "是", "否"},
         {MB_YESNO, Answer::Enter, IDYES, true, true, "YES", "NO", "是", "否"},
         {MB_YESNO, Answer::Escape, IDNO, true, true, "YES", "NO", "是", "否"},
-        {MB_YESNO, Answer::CancelButton, IDNO, true, true, "YES", "NO", "是", "否"},
-        {MB_CANCELONLY, Answer::CancelButton, IDCANCEL, false, true, "OK", "Quit", "确定", "退出"},
+        {MB_YESNO, Answer::Button2, IDNO, true, true, "YES", "NO", "是", "否"},
+        {MB_CANCELONLY, Answer::Button2, IDCANCEL, false, true, "OK", "Quit", "确定", "退出"},
         {MB_CANCELONLY, Answer::Enter, IDCANCEL, false, true, "OK", "Quit", "确定", "退出"},
         // An icon flag changes nothing: the buttons and answers of the type stand.
         {MB_OK | MB_ICONSTOP, Answer::Enter, IDOK, true, false, "OK", "Cancel", "确定", "取消"},
-        {MB_YESNO | 0x20, Answer::OkButton, IDYES, true, true, "YES", "NO", "是", "否"},
+        {MB_YESNO | 0x20, Answer::Button1, IDYES, true, true, "YES", "NO", "是", "否"},
         // Types the program does not use keep the template's buttons: OK 1, Cancel 2.
-        {3, Answer::OkButton, IDOK, true, true, "OK", "Cancel", "OK", "Cancel"},
+        {3, Answer::Button1, IDOK, true, true, "OK", "Cancel", "OK", "Cancel"},
         {3, Answer::Escape, IDCANCEL, true, true, "OK", "Cancel", "OK", "Cancel"},
     };
     for (bool bChinese : {false, true}) {
@@ -202,7 +161,7 @@ TEST_F(Dialogs, SetMessageUsesTheProgramsTitle)
     box.SetMessage("text", MB_OK, 0, 0);
     RunModal<CMessageBox>(box, [](CMessageBox& dlg) {
         EXPECT_EQ(dlg.GetTitle(), "Tarvi");
-        Give(dlg, Answer::OkButton);
+        Give(dlg, Answer::Button1);
     });
 }
 
@@ -213,7 +172,7 @@ TEST_F(Dialogs, MessagesOfTheLinkCodeReachTheMessageBox)
         CMessageBox* pBox = CMessageBox::GetActive();
         ASSERT_NE(pBox, nullptr);
         EXPECT_EQ(pBox->GetTitle(), "Prompting");
-        Give(*pBox, Answer::OkButton);
+        Give(*pBox, Answer::Button1);
     });
     EXPECT_EQ(ShowMessage(nullptr, "Whether Restore All EQ?", "ignored", MB_YESNO, 0, -3), IDYES);
     SetMessageBoxHandler(nullptr);
@@ -232,7 +191,7 @@ TEST_F(Dialogs, AMessageFromAnotherThreadShowsLaterOnTheUiThread)
         CMessageBox* pBox = CMessageBox::GetActive();
         ASSERT_NE(pBox, nullptr);
         strShown = pBox->GetDlgItem(1001)->GetLabel();
-        Give(*pBox, Answer::OkButton);
+        Give(*pBox, Answer::Button1);
     });
     EXPECT_TRUE(SettleUntil([&] { return !strShown.empty(); }));
     EXPECT_EQ(strShown, "Connection failure!");

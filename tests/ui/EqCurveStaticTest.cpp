@@ -53,7 +53,7 @@ protected:
         m_pGraph = new CEqCurveStatic;
         m_pGraph->Create(m_pFrame, GRAPH_ID, wxRect(0, 0, 600, 300));
         m_pFrame->Show();
-        Settle();
+        ASSERT_TRUE(SettleShown(*m_pFrame));
         for (int i = 0; i < OUTPUT_CHANNELS; ++i)  // crossovers open, so they add nothing
             FlatCrossovers(m_pData->GetOutData(i)->GetEQ());
         m_pGraph->SetNotifyWnd(m_pOwner);
@@ -65,7 +65,7 @@ protected:
     void TearDown() override
     {
         delete m_pFrame;  // at once, before the clock goes
-        Settle(20);
+        PumpPendingEvents();
     }
     static void FlatCrossovers(CKTVEQ* pEQ)
     {
@@ -240,6 +240,28 @@ TEST_F(EqCurveStaticTest, NodeDragPostsTheBandAndChannelOnTheNextTick)
     m_pGraph->LayoutGrid();
     Tick();
     EXPECT_EQ(Changes().size(), 4u);
+}
+
+// An idle graph runs no tick (each would wake the program); a change starts it, and the first
+// tick with nothing to tell stops it.
+TEST_F(EqCurveStaticTest, TheTickRunsOnlyWhileThereIsSomethingToTell)
+{
+    m_pGraph->LayoutGrid();
+    EXPECT_EQ(m_clock.Running(), 0u);
+    Mouse(wxEVT_MOTION, {300, 250});  // over no node
+    EXPECT_EQ(m_clock.Running(), 0u);
+    CFilter* pBand = OutBand(5);
+    const Point press = Centre(pBand);
+    Press(press);
+    Mouse(wxEVT_MOTION, {press.x, press.y - 40});
+    EXPECT_EQ(m_clock.Running(), 1u);
+    Release({press.x, press.y - 40});
+    Tick();
+    Tick();  // the change, then the released flag
+    m_pGraph->m_bButtonUp = 0;  // the page has loaded the band
+    Tick();
+    EXPECT_EQ(m_clock.Running(), 0u);
+    EXPECT_EQ(Changes().size(), 2u);
 }
 
 TEST_F(EqCurveStaticTest, CrossoverDragOnTheOutputGraph)

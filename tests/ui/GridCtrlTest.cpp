@@ -147,7 +147,7 @@ TEST_F(GridCtrlTest, LargeGridScrolledToItsMiddle)
             pGrid->SetItemText(r, c, r == 0 ? "C" + std::to_string(c) : c == 0 ? std::to_string(r) : "R" + std::to_string(r) + "C" + std::to_string(c));
     ASSERT_TRUE(pGrid->Create(wxRect(0, 0, 540, 400), m_pPanel, 2724));
     m_pFrame->Show();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     const CGridScrollBar& bar = pGrid->GetScrollBar(SB_VERT);
     Scroll(pGrid, wxEVT_SCROLLWIN_THUMBTRACK, wxVERTICAL, bar.GetMax() / 2);
     Scroll(pGrid, wxEVT_SCROLLWIN_THUMBRELEASE, wxVERTICAL, bar.GetMax() / 2);
@@ -163,7 +163,7 @@ TEST_F(GridCtrlTest, ScrollBarsFollowTheGridAndGoWhenAllFits)
 {
     CGridCtrl* pGrid = MakeGrid(40, 8, 1, 1, wxRect(0, 0, 300, 200));
     m_pFrame->Show();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     Scroll(pGrid, wxEVT_SCROLLWIN_LINEDOWN, wxVERTICAL);
     Scroll(pGrid, wxEVT_SCROLLWIN_LINEDOWN, wxHORIZONTAL);
     EXPECT_EQ(pGrid->GetScrollPosition(SB_VERT), pGrid->GetRowHeight(1));
@@ -207,7 +207,7 @@ TEST_F(GridCtrlTest, TheWheelScrollsTheLinesTheSettingsGive)
     Settings().DeleteValue("Control Panel/Desktop", "WheelScrollLines");
     EXPECT_EQ(pGrid->GetWheelLines(), 2);
     m_pFrame->Show();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
     wheel.m_wheelRotation = -120;
     wheel.m_wheelDelta = 120;
@@ -307,7 +307,7 @@ TEST_F(GridCtrlTest, ARightClickSelectsTheRowAndTheChosenCommandReachesTheOwner)
 {
     CGridCtrl* pGrid = LayOutPresets(MakeGrid(7, 2, 1, 1, wxRect(10, 10, 300, 200)));
     m_pFrame->Show();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     struct Heard {
         CGridCellPos menuCell;
         CGridCellRange selected;
@@ -352,7 +352,7 @@ TEST_F(GridCtrlTest, ClicksAndDoubleClicksReachTheGridAndItsOwner)
 {
     CGridCtrl* pGrid = LayOutPresets(MakeGrid(7, 2, 1, 1, wxRect(10, 10, 300, 200)));
     m_pFrame->Show();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     int nClicks = 0;
     m_pPanel->Bind(wxEVT_BUTTON, [&](wxCommandEvent& event) { nClicks += event.GetId() == WxId(2724); });
     m_notes.clear();
@@ -373,7 +373,7 @@ TEST_F(GridCtrlTest, TheTitleTipShowsACutOffTextOverItsCell)
     CGridCtrl* pGrid = LayOutPresets(MakeGrid(7, 2, 1, 1, wxRect(10, 10, 300, 200)));
     pGrid->SetColumnWidth(1, 120);
     m_pFrame->Show();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     CTitleTip* pTip = pGrid->GetTitleTip();
     ASSERT_NE(pTip, nullptr);
     EXPECT_FALSE(pTip->IsShown());

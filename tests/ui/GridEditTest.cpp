@@ -55,7 +55,7 @@ protected:
         for (int c = 0; c < 4; ++c)
             pGrid->SetColumnWidth(c, 100);
         m_pFrame->Show();
-        Settle(50);
+        EXPECT_TRUE(SettleShown(*m_pFrame));
         return pGrid;
     }
 

@@ -27,6 +27,7 @@
 #include "pages/InputPageRules.h"
 #include "pages/Level_Delay_Dlg.h"
 #include "app/ViewIds.h"
+#include "tests/support/DialogItem.h"
 #include "tests/ui/ControlHost.h"
 #include "tests/ui/ViewOnLink.h"
 
@@ -49,9 +50,7 @@ protected:
     template <class T>
     T* Item(int nId) const
     {
-        auto* p = dynamic_cast<T*>(Page().GetDlgItem(nId));
-        EXPECT_NE(p, nullptr) << nId;
-        return p;
+        return ::Item<T>(Page(), nId);
     }
     CMusic_InData& Music(int nInput) const { return *m_pView->m_pData->GetMusicData(nInput); }
     CFilter& Band(int nInput, int k) const { return *Music(nInput).GetBand(k); }
@@ -83,7 +82,8 @@ protected:
         ASSERT_EQ(m_pView->ConnectUsbPath(kUsbPath), 1);
         ASSERT_TRUE(WaitSynced());
         ShowInputPage();
-        // The read-back is through; from here on the log holds what the page sends.
+        // The read-back is through; from here on the log holds what the page sends. A write that
+        // showing the page queued may still be on its way, and the log has no end to wait on.
         Settle(100);
         m_emulator.ClearLog();
     }
@@ -104,12 +104,12 @@ protected:
     void DialogKey(CNumEdit* pEdit, int nKey)
     {
         pEdit->SetFocus();
-        Settle(20);
+        ASSERT_TRUE(SettleUntil([pEdit] { return wxWindow::FindFocus() == pEdit; }));
         wxKeyEvent key(wxEVT_CHAR_HOOK);
         key.m_keyCode = nKey;
         key.SetEventObject(pEdit);
         Page().GetEventHandler()->ProcessEvent(key);
-        Settle(20);
+        PumpPendingEvents();
     }
     EmuBand EmulatedBand(int nInput, int k) const
     {
@@ -157,7 +157,6 @@ protected:
     }
     void Screenshot(const std::string& strName)
     {
-        Settle(50);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), strName + (g_bChinese ? "_cn" : "_en")));
     }
 };
@@ -217,8 +216,7 @@ TEST_F(InputPage, BandEditsOfEveryKindReachTheProcessor)
     // The fader of band 9 one step up by key, then the lamp of band 3 switches it off.
     auto* pFader = Item<CBitmapSlider>(IDC_FADER + 8);
     Key(pFader, WXK_UP);
-    Settle(50);
-    EXPECT_EQ(Band(nInput, 8).GetGainPos(), 201);
+    EXPECT_TRUE(SettleUntil([&] { return Band(nInput, 8).GetGainPos() == 201; })) << Band(nInput, 8).GetGainPos();
     EXPECT_EQ(Item<CNumEdit>(IDC_GAIN_EDIT + 8)->GetText(), "0.1");
     Click(Item<CXPButton>(IDC_BAND_WORK + 2));
     EXPECT_TRUE(Band(nInput, 2).IsBypassOrFlat());
@@ -271,7 +269,7 @@ TEST_F(InputPage, WholeEqCommandsAskThenSendTheWholeBlock)
     EXPECT_FALSE(Band(nInput, 1).IsBypassOrFlat());
     EXPECT_FALSE(Item<CBitButton>(IDC_BYPASS_ALL)->GetCheck());
 
-    Settle(100);
+    Settle(100);  // writes still on their way reach the log first; it has no end to wait on
     m_emulator.ClearLog();
     m_boxes.answer = IDYES;
     Click(Item<CBitButton>(IDC_BYPASS_ALL));
@@ -326,7 +324,7 @@ TEST_F(InputPage, EachWayOfChoosingSendsItemTwoAndItemFiveFirstWhenTheNoInputFla
     // The select button of the input already active sends nothing; its connector sends item 2.
     m_emulator.ClearLog();
     Click(Item<CBitButton>(IDC_INPUT + 4));
-    Settle(100);
+    Settle(100);  // a write that must not come leaves nothing to wait for: give it the time
     EXPECT_TRUE(SystemWrites().empty());
     Click(Page().Strip()->Connector(InputConnector::AuxPair2));
     ASSERT_TRUE(WaitWrites(1));
@@ -351,7 +349,7 @@ TEST_F(InputPage, EachWayOfChoosingSendsItemTwoAndItemFiveFirstWhenTheNoInputFla
     Click(Item<CBitButton>(IDC_TWO_WAY));
     Click(Item<CBitButton>(IDC_TWO_WAY));
     ASSERT_TRUE(WaitWrites(1));
-    Settle(100);
+    Settle(100);  // a second write would follow by now: nothing to wait for but time
     EXPECT_EQ(SystemWrites(), std::vector<std::string>{Item2(3, 0, 3, 1, 255)});
     EXPECT_TRUE(Item<CBitButton>(IDC_TWO_WAY)->GetCheck());
     EXPECT_FALSE(Item<CBitButton>(IDC_ONE_WAY)->GetCheck());
@@ -408,7 +406,7 @@ TEST_F(InputPage, MixerSourcePopUpOffersTheTableAndSendsTheChoice)
 
     Click(Item<CBitButton>(IDC_INPUT + 1));  // Hi.Level offers no AUX2
     ASSERT_TRUE(WaitWrites(1));
-    Settle(100);
+    Settle(100);  // a second write would follow by now: nothing to wait for but time
     EXPECT_EQ(SystemWrites(), std::vector<std::string>{Item2(1, 0, 3, 0, 255)});
 }
 
@@ -425,11 +423,11 @@ TEST_F(InputPage, AProcessorReportSwitchesThePageWithoutSending)
     PumpPendingEvents();
     ExpectSelectButtonsShowTheGlobals();
     EXPECT_EQ(g_inputSourceTable.m_nSource, 2);
-    Settle(100);
+    Settle(100);  // a write that must not come leaves nothing to wait for: give it the time
     EXPECT_TRUE(SystemWrites().empty());
 
     m_emulator.Edit([](EmuState& s) { s.input[0] = 9; });
-    Settle(300);
+    Settle(300);  // the status polls report it by now; the page must not follow: a time to wait
     EXPECT_EQ(g_nCurInput, 5);
     EXPECT_EQ(g_inputSettings.Get().m_byInput, 5);
     EXPECT_TRUE(SystemWrites().empty());
@@ -445,7 +443,7 @@ TEST_F(InputPage, AChoiceDropsTheStatusReportsQueuedBeforeIt)
     }
     PostMessage(m_pView, WM_STATUS_RECEIVED, 0, 16);
     Click(Item<CBitButton>(IDC_INPUT + 1));
-    Settle(100);
+    Settle(100);  // a status report let through would switch the input back by now
     EXPECT_EQ(g_nCurInput, 1);
 }
 
@@ -485,7 +483,7 @@ TEST_F(InputPage, TheWheelOverAFaderOfADisabledPageDoesNothing)
     wheel.m_wheelDelta = 120;
     wheel.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
     pFader->GetEventHandler()->ProcessEvent(wheel);
-    Settle(50);
+    Settle(50);  // the wheel must move nothing: nothing to wait for but time
     EXPECT_EQ(pFader->GetPos(), nPos);
     EXPECT_EQ(Band(g_nCurInput, 3).GetGainPos(), 200);
 }
@@ -570,7 +568,7 @@ TEST_F(InputPage, AnArrowKeyParksThePointerJustBelowTheGraph)
 {
     ShowInputPage();
     m_pFrame->Move(37, 23);
-    Settle(50);
+    Settle(50);  // the move comes back from the X server, which no state of the window tells
     auto* pGraph = Item<CEqCurveStatic>(IDC_CURVE);
     pGraph->WarpPointer(200, 100);
     const wxRect rc = pGraph->GetScreenRect();

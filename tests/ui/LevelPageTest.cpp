@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <utility>
 #include <vector>
 #include <string>
+#include <thread>
 
 #include "controls/BitButton.h"
 #include "controls/BitmapSlider.h"
@@ -17,6 +20,7 @@
 #include "controls/NumSpin.h"
 #include "controls/SLamp.h"
 #include "controls/VirtualKeys.h"
+#include "link/StatusNews.h"
 #include "model/KTV_OutData.h"
 #include "model/Music_InData.h"
 #include "model/SpeakerGroupTable.h"
@@ -30,6 +34,7 @@
 #include "res/Skins.h"
 #include "tests/support/FrameBytes.h"
 #include "tests/ui/ControlHost.h"
+#include "platform/MessageIds.h"
 #include "tests/ui/ViewOnLink.h"
 
 using namespace Level_Delay_DlgIds;
@@ -134,7 +139,6 @@ TEST_F(LevelPage, Screenshots)
     for (const bool bChinese : {false, true}) {
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
-        Settle(200);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_") + (bChinese ? "cn" : "en")));
     }
     // Three-way fronts, a centre pair and the rear in inches, the front left linked.
@@ -145,7 +149,6 @@ TEST_F(LevelPage, Screenshots)
     for (const bool bChinese : {false, true}) {
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
-        Settle(200);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_plan_") + (bChinese ? "cn" : "en")));
     }
 }
@@ -230,7 +233,7 @@ TEST_F(LevelPage, LoadingShowsValuesBeyondTheRangeClampedSilently)
     Click(IDC_OUT_EDIT);
     EXPECT_EQ(Out(0).GetDelay(), 300);
     EXPECT_EQ(Out(0).GetLevel(), 700);
-    Settle(100);
+    Settle(100);  // a write that must not come leaves nothing to wait for: give it the time
     EXPECT_TRUE(Received(emu::BLOCK_OUTPUT, 0).empty());
 
     Type(IDC_OUT_EDIT, "0.0");
@@ -298,7 +301,7 @@ TEST_F(LevelPage, AnInputButtonSendsItemFiveThenItemTwo)
     // The active input again: nothing to send.
     m_emulator.ClearLog();
     Click(IDC_INPUT_BUTTON + 3);
-    Settle(100);
+    Settle(100);  // a write that must not come leaves nothing to wait for: give it the time
     EXPECT_TRUE(Received(emu::BLOCK_SYSTEM, emu::ITEM_INPUT).empty());
     EXPECT_TRUE(Received(emu::BLOCK_SYSTEM, emu::ITEM_MASTER).empty());
     BindMessage(g_pInputPage, WM_INPUT_SELECTED, {});
@@ -313,7 +316,7 @@ TEST_F(LevelPage, ATypedLevelSendsTheOutputsBaseGroup)
     Out(0).SetPolarity(0);
     Out(0).SetDelay(20);
     ASSERT_TRUE(SettleUntil([&] { return Out(0).GetBaseChanged() == 0; }));
-    Settle(50);
+    Settle(50);  // the write taken off the queue still reaches the log; it has no end to wait on
     ShowLevelPage();
     m_emulator.ClearLog();
     Type(IDC_OUT_EDIT, "-3.45");
@@ -401,6 +404,126 @@ TEST_F(LevelPage, MetersFollowTheStatusReplies)
     for (int n = 0; n < OUTPUT_CHANNELS; ++n)
         for (int i = 0; i < 12; ++i)
             EXPECT_FALSE(Item<CSLamp>(IDC_METER + n).IsLit(i));
+}
+
+// Counts the status messages posted to the view and passes every message on.
+class CStatusCounter : public IMessagePoster {
+public:
+    CStatusCounter() : m_pNext(SetMessagePoster(this)) {}
+    ~CStatusCounter() override { SetMessagePoster(m_pNext); }
+    bool Post(const PostedMessage& msg) override
+    {
+        m_nCount += msg.nMsg == WM_STATUS_RECEIVED ? 1 : 0;
+        return m_pNext->Post(msg);
+    }
+    std::atomic<int> m_nCount{0};
+
+private:
+    IMessagePoster* m_pNext;
+};
+
+// A processor playing music moves its meters at every poll. The view hears of a status only when
+// it acts on it: with the output page shown only of a new active input, with the level page shown
+// of the meters too, at most once a meter frame.
+TEST_F(LevelPage, TheViewHearsOfMovingMetersOnlyWhileTheyAreShown)
+{
+    CStatusCounter told;
+    Connect();
+    std::atomic<bool> bPlaying = true;
+    std::thread music([&] {
+        for (unsigned n = 0; bPlaying; ++n) {
+            m_emulator.Edit([n](EmuState& s) { s.meters[6 + n % OUTPUT_CHANNELS] = static_cast<std::uint8_t>(n % 10); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
+    auto polls = [&] {
+        int n = 0;
+        for (const EmuRequest& r : m_emulator.Log())
+            n += r.byClass == emu::READ && r.byBlock == emu::BLOCK_SYSTEM && r.byIndex == emu::ITEM_STATUS;
+        return n;
+    };
+    Settle(100);  // the quiet moment before the log is cleared: a poll may be on its way
+    m_emulator.ClearLog();
+    told.m_nCount = 0;
+    Settle(300);  // polls come, a status message must not
+    EXPECT_GE(polls(), 10);
+    EXPECT_EQ(told.m_nCount, 0);
+
+    m_emulator.Edit([](EmuState& s) { s.input[0] = 3; });
+    EXPECT_TRUE(SettleUntil([] { return g_nCurInput == 3; }));
+    EXPECT_GE(told.m_nCount, 1);
+
+    ShowLevelPage();
+    told.m_nCount = 0;
+    const auto start = std::chrono::steady_clock::now();
+    Settle(400);  // the messages of some ten meter frames are counted
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(told.m_nCount, 1);
+    EXPECT_LE(told.m_nCount, 1 + elapsed / CStatusNews::METER_FRAME);
+    bPlaying = false;
+    music.join();
+    m_pView->DisconnectLink();
+}
+
+// A page that notes whether the link lock is held while the view has it load a received preset.
+class CLockProbePage : public CPage {
+public:
+    CLockProbePage(IPageHost& host, CKTV_Data& data) : CPage(IDD_LEVEL_DELAY, host, data) {}
+    void RefreshFromModel() override {}
+    void OnDataLoaded() override
+    {
+        ++m_nLoads;
+        m_bLoadedUnderLock = g_csLink.HeldByThisThread();
+    }
+    int m_nLoads = 0;
+    bool m_bLoadedUnderLock = false;
+};
+
+// The pages show a preset read from the processor with the link lock free: the worker meanwhile
+// sends what the batch queued after its last read (the live name that ends a connection's
+// read-back) instead of waiting for the pages, tens of milliseconds.
+TEST_F(LevelPage, AReceivedPresetIsShownWithTheLinkLockFree)
+{
+    Connect();
+    CLockProbePage probe(*m_pView, *m_pView->m_pData);
+    CPage* pInputPage = std::exchange(m_pView->m_pages[0], &probe);
+    SendMessage(m_pView, WM_PRESET_RECEIVED, 0, 0);
+    m_pView->m_pages[0] = pInputPage;
+    EXPECT_EQ(probe.m_nLoads, 1);
+    EXPECT_FALSE(probe.m_bLoadedUnderLock);
+}
+
+// The processor's settings: the live name that ends a connection's read-back is queued before the
+// pages follow them (here told of a new input), not after.
+TEST_F(LevelPage, TheLiveNameIsQueuedBeforeThePagesFollowTheSettings)
+{
+    Connect();
+    g_bTrafficPaused = 1;  // the worker parks after its transaction, which holds the lock taken here
+    {
+        std::lock_guard lock(g_csLink);
+        while (m_pView->m_command.GetHead() != nullptr)
+            m_pView->m_command.RemoveHead();
+    }
+    g_inputSettings.SetField(&InputSettings::m_byInput, static_cast<BYTE>(g_nCurInput == 3 ? 2 : 3));
+    struct CInputNews : IMessagePoster {
+        CInputNews(CKTVCommand& command) : m_command(command), m_pNext(SetMessagePoster(this)) {}
+        ~CInputNews() override { SetMessagePoster(m_pNext); }
+        bool Post(const PostedMessage& msg) override
+        {
+            if (msg.nMsg == WM_DEVICE_INPUT_CHANGED && m_nQueued < 0) {
+                std::lock_guard lock(g_csLink);
+                m_nQueued = m_command.GetQueueCount();
+            }
+            return m_pNext->Post(msg);
+        }
+        CKTVCommand& m_command;
+        IMessagePoster* m_pNext;
+        int m_nQueued = -1;  // when the pages were first told
+    } news(m_pView->m_command);
+    SendMessage(m_pView, WM_DEVICE_SETTINGS_RECEIVED, 0, 0);
+    ASSERT_GE(news.m_nQueued, 1);
+    EXPECT_EQ(news.m_nQueued, QueueCount());
+    m_pView->DisconnectLink();
 }
 
 // Only the current unit's button is checked, also when the output page changed the unit the
@@ -602,10 +725,10 @@ TEST_F(LevelPage, TheKeyboardRingMovesTheFocus)
 {
     ShowLevelPage();
     m_pFrame->Raise();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     auto focusAfter = [&](int nFrom, int nKey) {
         PostMessage(&Page(), WM_NUMEDIT_KEY, WPARAM(nFrom), LPARAM(nKey));
-        Settle(30);
+        PumpPendingEvents();
         const auto* pEdit = dynamic_cast<CNumEdit*>(wxWindow::FindFocus());
         return pEdit ? pEdit->GetCtrlId() : 0;
     };
@@ -617,13 +740,12 @@ TEST_F(LevelPage, TheKeyboardRingMovesTheFocus)
     EXPECT_TRUE(Item<CBtnPng>(IDC_POSITION + 5).GetCheck());
 
     Edit(IDC_INPUT_EDIT).SetFocus();
-    Settle(30);
+    ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_INPUT_EDIT); }));
     wxKeyEvent tab(wxEVT_CHAR_HOOK);
     tab.m_keyCode = WXK_TAB;
     tab.SetEventObject(&Edit(IDC_INPUT_EDIT));
     Edit(IDC_INPUT_EDIT).GetEventHandler()->ProcessEvent(tab);
-    Settle(30);
-    EXPECT_EQ(wxWindow::FindFocus(), &Edit(IDC_INPUT_EDIT + 1));
+    EXPECT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_INPUT_EDIT + 1); }));
 }
 
 // The mouse over an output's switch or polarity selects the output; a position icon selects its
@@ -641,9 +763,9 @@ TEST_F(LevelPage, HoverAndPositionIconsSelectAnOutput)
     EXPECT_FALSE(Item<CBtnPng>(IDC_POSITION + 17).GetCheck());
 }
 
-// Replies come about every 10 ms: the meters take a reply's codes at once when their last frame
-// is 40 ms old, else the last reply's codes at the next frame, also when no reply follows.
-TEST_F(LevelPage, MetersShowTheLastReplyOfEachFrame)
+// The view is told of the replies at most once a meter frame (StatusNewsTest): the meters show
+// the codes they are told of at once.
+TEST_F(LevelPage, MetersShowTheCodesOfEachStatusTheyAreToldOf)
 {
     ShowLevelPage();
     CSLamp& meter = Item<CSLamp>(IDC_METER);
@@ -651,12 +773,9 @@ TEST_F(LevelPage, MetersShowTheLastReplyOfEachFrame)
     Page().UpdateOutputMeters();
     EXPECT_TRUE(meter.IsLit(2));
     EXPECT_FALSE(meter.IsLit(3));
-    g_nDevStatus[6] = 0x04;
-    Page().UpdateOutputMeters();
     g_nDevStatus[6] = 0x06;
     Page().UpdateOutputMeters();
-    EXPECT_FALSE(meter.IsLit(3));  // within the frame: not yet
-    EXPECT_TRUE(SettleUntil([&] { return meter.IsLit(5); }, std::chrono::milliseconds(500)));
+    EXPECT_TRUE(meter.IsLit(5));
     EXPECT_FALSE(meter.IsLit(6));
     Page().ClearOutputMeters();
     EXPECT_FALSE(meter.IsLit(0));
@@ -786,7 +905,7 @@ TEST_F(LevelPage, TheMasterTakesAnUnclaimedFocusAndLinkedOutputsTakeTheOnState)
     Edit(IDC_OUT_EDIT + 4).SetFocus();
     ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == &Edit(IDC_OUT_EDIT + 4); }));
     Page().FocusMasterIfNoEdit();
-    Settle(30);
+    Settle(30);  // the focus must stay: nothing to wait for but time
     EXPECT_EQ(wxWindow::FindFocus(), &Edit(IDC_OUT_EDIT + 4));
 
     Out(0).SetOn(0);

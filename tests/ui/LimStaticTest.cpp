@@ -41,7 +41,7 @@ protected:
         m_pGraph = new CCOM_EXT_LIMStatic;
         m_pGraph->Create(m_pFrame, 2764, wxRect(0, 0, 450, 440));
         m_pFrame->Show();
-        Settle();
+        ASSERT_TRUE(SettleShown(*m_pFrame));
         m_pGraph->LayoutPlot();
         m_pGraph->SetGraphMode(LIM_GRAPH_MODE);
         m_pGraph->AttachData(m_pData.get());
@@ -50,7 +50,8 @@ protected:
     void TearDown() override
     {
         m_pFrame->Destroy();
-        Settle(20);
+        wxTheApp->ProcessIdle();
+        PumpPendingEvents();
     }
     // The dBu pair and the level pair, as the advanced dialog attaches them.
     void AttachFields()

@@ -45,7 +45,7 @@ protected:
         m_pFrame = new CMainFrame;
         m_pFirstView = m_pFrame->OpenDocument(m_doc, m_hid, NoNetwork(), FastLinkTimeouts());
         m_pFrame->Show();
-        Settle(50);
+        ASSERT_TRUE(SettleShown(*m_pFrame));
     }
 
     void TearDown() override
@@ -90,7 +90,8 @@ TEST_F(MainFrame, ItsShapeLeavesOutATwoPixelEdgeAfterEveryResize)
     for (const wxSize size : {m_pFrame->GetSize(), wxSize(800, 600), wxSize(1100, 720)}) {
         SCOPED_TRACE(testing::Message() << size.x << " x " << size.y);
         m_pFrame->SetSize(size);
-        EXPECT_EQ(WindowShape(*m_pFrame), std::vector<wxRect>{wxRect(2, 2, size.x - 4, size.y - 4)});
+        const std::vector<wxRect> shape{wxRect(2, 2, size.x - 4, size.y - 4)};
+        EXPECT_TRUE(SettleUntil([&] { return WindowShape(*m_pFrame) == shape; })) << WindowShape(*m_pFrame).size();
     }
 }
 
@@ -105,9 +106,8 @@ TEST_F(MainFrame, StartViewCommandPutsTheStartViewInPlaceOfTheMainView)
     EXPECT_EQ(g_pView, nullptr);
     EXPECT_TRUE(UsbDevicesInUse().empty()) << "the main view's link ended with it";
 
-    Settle(50);
+    EXPECT_TRUE(SettleUntil([&] { return ShownStartView()->GetSize() == size; }));  // it fills the window
     EXPECT_EQ(m_pFrame->GetClientSize(), size);
-    EXPECT_EQ(ShownStartView()->GetSize(), size);  // it fills the window
     EXPECT_EQ(m_pFrame->GetTitle(), "Tarvi");
     wxWindow* pLeft = ShownStartView()->GetDlgItem(CCaptionView::IDC_VIEW_MODE2);
     wxWindow* pRight = ShownStartView()->GetDlgItem(CCaptionView::IDC_VIEW_MODE1);

@@ -80,7 +80,7 @@ protected:
         m_pView = m_pFrame->OpenDocument(m_doc, m_hid, NoNetwork(), FastLinkTimeouts());
         m_hid.SetNotifyWnd(GetWndHandle(m_pView));
         m_pFrame->Show();
-        Settle(50);
+        ASSERT_TRUE(SettleShown(*m_pFrame));
         m_strFolder = ConfigFolder() + "/files";
         std::filesystem::create_directories(m_strFolder);
     }
@@ -546,7 +546,7 @@ TEST_F(MainViewFilesOnLink, SavingAllPresetsWithTheDialogCancelledReadsNothing)
     m_emulator.ClearLog();
     Answer({std::nullopt});
     Command(726);
-    Settle(100);
+    Settle(100);  // a read that must not come leaves nothing to wait for: give it the time
     for (const EmuRequest& r : m_emulator.Log())
         EXPECT_FALSE(r.byClass == emu::READ && r.byBlock != emu::BLOCK_SYSTEM);
     EXPECT_EQ(g_bTransferring, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -44,6 +45,7 @@
 #include "platform/UsbInUseList.h"
 #include "res/Skins.h"
 #include "res/ViewSkins.h"
+#include "tests/support/DialogItem.h"
 #include "tests/support/EmulatedHid.h"
 #include "tests/support/EmulatorTcpServer.h"
 #include "tests/support/FirmwareFiles.h"
@@ -71,14 +73,6 @@ CLinkTimeouts FastTimeouts()
     timeouts.usbEnterUpdate = std::chrono::milliseconds(50);
     timeouts.hexApplyPause = std::chrono::milliseconds(50);
     return timeouts;
-}
-
-template <class T>
-T* Item(CHalvekView& view, int nId)
-{
-    auto* pCtrl = dynamic_cast<T*>(view.GetDlgItem(nId));
-    EXPECT_NE(pCtrl, nullptr) << "control " << nId;
-    return pCtrl;
 }
 
 void Click(wxWindow* pCtrl)
@@ -143,7 +137,7 @@ protected:
         m_pFrame = new CMainFrame;
         m_pView = m_pFrame->OpenDocument(m_doc, m_hid, NoNetwork(), FastTimeouts());
         m_pFrame->Show();
-        Settle(50);
+        ASSERT_TRUE(SettleShown(*m_pFrame));
     }
 
     void TearDown() override
@@ -521,7 +515,9 @@ TEST_F(MainView, AnIdleLinkRepaintsNothingAndSendsNoWindowIdleEvents)
     m_hid.Plug(kUsbPath, m_emulator);
     ASSERT_EQ(m_pView->ConnectUsbPath(kUsbPath), 1);
     ASSERT_TRUE(SettleUntil([] { return g_bSynced && !g_bTransferring; }));
-    Settle(300);  // the read-back's progress goes, the first status sets what the view shows
+    // The read-back's progress goes and the first status sets what the view shows; the repaints
+    // that leaves come back from the X server, and no state says when the last one is in.
+    Settle(300);
     int nIdle = 0, nUpdateUi = 0, nPaints = 0;
     std::function<void(wxWindow*)> watch = [&](wxWindow* pWnd) {
         pWnd->Bind(wxEVT_IDLE, [&](wxIdleEvent& event) { ++nIdle; event.Skip(); });
@@ -532,6 +528,7 @@ TEST_F(MainView, AnIdleLinkRepaintsNothingAndSendsNoWindowIdleEvents)
     };
     watch(m_pFrame);
     m_emulator.ClearLog();
+    // Nothing may happen for half a second: a time, not a state, to wait for.
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
     while (std::chrono::steady_clock::now() < end) {
         Settle(10);
@@ -541,6 +538,26 @@ TEST_F(MainView, AnIdleLinkRepaintsNothingAndSendsNoWindowIdleEvents)
     EXPECT_EQ(nIdle, 0);
     EXPECT_EQ(nUpdateUi, 0);
     EXPECT_EQ(nPaints, 0);
+}
+
+// The toolkit's idle pass follows every event and walks every window; the hidden pages and their
+// controls take no part in it, and a page shown is walked again.
+TEST_F(MainView, TheIdlePassLeavesTheHiddenPagesOut)
+{
+    std::array<int, 3> nIdle{};
+    for (int n = 0; n < 3; ++n) {
+        wxWindow* pControl = m_pView->m_pages[n]->GetChildren().front();
+        pControl->SetExtraStyle(pControl->GetExtraStyle() | wxWS_EX_PROCESS_IDLE);
+        pControl->Bind(wxEVT_IDLE, [&nIdle, n](wxIdleEvent& event) {
+            ++nIdle[n];
+            event.Skip();
+        });
+    }
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(nIdle, (std::array<int, 3>{0, 1, 0}));
+    m_pView->ShowPage(2, 1);
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(nIdle, (std::array<int, 3>{0, 1, 1}));
 }
 
 TEST_F(MainView, ExitPromptCancelKeepsTheProgramAndTheLinkRunning)
@@ -719,6 +736,7 @@ TEST_F(MainView, DraggingTheBareTopBarOrTheLogoMovesTheWindow)
                           {"logo", pLogo, {10, 8}, ptLogo + wxPoint(10, 8)}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        // The last move comes back from the X server, which no state of the window tells.
         Settle(50);
         const wxPoint ptStart = m_pFrame->GetPosition();
         mouse(c.pPressed, wxEVT_LEFT_DOWN, c.ptPressed);
@@ -750,7 +768,6 @@ TEST_F(MainView, ScreenshotsInBothLanguages)
     for (bool bChinese : {false, true}) {
         if ((g_bChinese != 0) != bChinese)
             Command(m_pView, 729);
-        Settle(100);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("main_window_") + (bChinese ? "cn" : "en")));
     }
 }
@@ -812,10 +829,7 @@ TEST_F(MainView, AnUpdateTakesTheLinkFromTheViewAndEndsWithItsMessage)
     // The view's own bar counts the file's packets.
     EXPECT_EQ(Item<CGradientProgressCtrl>(*m_pView, 1414)->GetRangeUpper(), (700 - 1) / 48);
 
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (g_bUpdating && std::chrono::steady_clock::now() < deadline)
-        Settle(10);
-    EXPECT_EQ(g_bUpdating, 0);
+    EXPECT_TRUE(SettleUntil([] { return g_bUpdating == 0; }));
     EXPECT_EQ(m_emulator.State().firmware.lastMcu, mcu);
     EXPECT_EQ(pDlg->Tip()->GetLabel(), "Update successfully");
     ASSERT_FALSE(boxes.shown.empty());

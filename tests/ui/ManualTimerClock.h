@@ -2,6 +2,7 @@
 // A clock for the controls' timers that moves only when a test lets time pass. Installed for the
 // scope of the object; create it before the controls it times, so that it outlives them.
 #include <algorithm>
+#include <cstddef>
 #include <map>
 
 #include "controls/ControlTimer.h"
@@ -31,6 +32,8 @@ public:
         m_nNow = end;
     }
     long long Now() const { return m_nNow; }
+    // The timers running on this clock.
+    std::size_t Running() const { return m_timers.size(); }
 
 private:
     struct Due {

@@ -124,7 +124,7 @@ TEST_F(ModalLoops, ADialogWhoseCloseAsksIsAskedOnceAndTheCloseWaitsForIt)
 {
     CAskingDialog* pDialog = nullptr;
     CAskingDialog dlg(m_log, [&] {
-        Settle(100);
+        Settle(100);  // a second question must not come: nothing to wait for but time
         EXPECT_EQ(m_log, Log{"asked 7"});
         EXPECT_TRUE(pDialog->IsModal());
         pDialog->EndDialog(1);

@@ -16,6 +16,7 @@
 #include "pages/OutRoute_DlgIds.h"
 #include "pages/OutputDlg.h"
 #include "pages/OutputDlgIds.h"
+#include "tests/support/DialogItem.h"
 #include "tests/support/FrameBytes.h"
 #include "tests/ui/ControlHost.h"
 #include "tests/ui/ViewOnLink.h"
@@ -45,7 +46,7 @@ protected:
     template <class T = wxWindow>
     T* Item(int nId) const
     {
-        return dynamic_cast<T*>(m_pPage->GetDlgItem(nId));
+        return ::Item<T>(*m_pPage, nId);
     }
     template <class T = wxWindow>
     T* StripItem(int nOutput, int nId) const

@@ -67,7 +67,7 @@ TEST_F(OutputPage, ChoosingAnOutputPaintsEachWindowOnce)
 {
     g_nCurOutput = 0;
     m_pView->RefreshOutputPage();
-    Settle(300);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     std::map<wxWindow*, int> paints;
     std::function<void(wxWindow*)> watch = [&](wxWindow* pWnd) {
         pWnd->Bind(wxEVT_PAINT, [&paints, pWnd](wxPaintEvent& event) {
@@ -135,7 +135,7 @@ TEST_F(OutputPage, LoadingShowsClampedValuesSilentlyAndMarksNothing)
     EXPECT_TRUE(m_boxes.shown.empty());
     EXPECT_FALSE(AnythingMarked());
     EXPECT_EQ(g_bSendMaster, 0);
-    Settle(300);
+    Settle(300);  // a write that must not come leaves nothing to wait for: give it the time
     for (const EmuRequest& r : m_emulator.Log())
         EXPECT_NE(r.byClass, emu::WRITE) << int(r.byBlock) << " " << int(r.byIndex);
 }
@@ -427,7 +427,6 @@ TEST_F(OutputPage, ScreenshotsOfAParametricAndAGraphicOutputInBothLanguages)
             m_pView->ToggleLanguage(1);
         for (const int nOutput : {0, 1}) {
             Click(StripItem(nOutput, Strip::IDC_SELECT));
-            Settle(100);
             EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("output_page_") +
                                                                      (nOutput == 0 ? "peq_" : "geq_") +
                                                                      (bChinese ? "cn" : "en")));
@@ -442,7 +441,7 @@ TEST_F(OutputPage, ScreenshotsOfAParametricAndAGraphicOutputInBothLanguages)
 TEST_F(OutputPage, AnArrowKeyParksThePointerJustBelowTheGraph)
 {
     m_pFrame->Move(41, 17);
-    Settle(50);
+    Settle(50);  // the move comes back from the X server, which no state of the window tells
     auto* pGraph = Item<CEqCurveStatic>(IDC_GRAPH);
     ASSERT_NE(pGraph, nullptr);
     pGraph->WarpPointer(300, 80);
@@ -503,7 +502,7 @@ TEST_F(OutputPage, APressElsewhereTakesTheFocusFromTheFieldBeingTypedIn)
     pField->SetFocus();
     ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == pField; }));
     SendMouse(pField, wxEVT_LEFT_DOWN, wxPoint(3, 3), true);
-    Settle(50);
+    Settle(50);  // the focus must stay: nothing to wait for but time
     EXPECT_EQ(wxWindow::FindFocus(), pField);
     SendMouse(pField, wxEVT_LEFT_UP, wxPoint(3, 3));
 }

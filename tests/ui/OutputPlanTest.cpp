@@ -52,7 +52,7 @@ protected:
     int FocusAfter(unsigned nMsg, int nFrom, int nKey)
     {
         PostMessage(m_pPage, nMsg, WPARAM(nFrom), LPARAM(nKey));
-        Settle(30);
+        PumpPendingEvents();
         return FocusedField();
     }
     void FocusOn(wxWindow* pWnd)
@@ -232,7 +232,7 @@ TEST_F(OutputPlan, KeysWalkTheParametricLayout)
     g_nCurOutput = 0;
     m_pView->RefreshOutputPage();
     m_pFrame->Raise();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     constexpr int S = OutputFieldOrder::kStripField;
     EXPECT_EQ(FocusAfter(WM_NUMEDIT_KEY, IDC_FREQ_EDIT, VK_RIGHT), IDC_FREQ_EDIT + 1);
     EXPECT_EQ(FocusAfter(WM_NUMEDIT_KEY, IDC_LPF_FREQ, VK_RIGHT), S + 0);
@@ -263,7 +263,7 @@ TEST_F(OutputPlan, KeysWalkTheParametricLayout)
     // Tab on the page with a button focused: the first field of the plan.
     FocusOn(Item(IDC_POLARITY));
     m_pPage->FocusFirstEdit();
-    Settle(30);
+    PumpPendingEvents();
     EXPECT_EQ(FocusedField(), IDC_DELAY_EDIT + 4);  // output 1's front right full; output 0 has none
     m_pPage->FocusFirstEdit();  // a field has the focus: it keeps it
     EXPECT_EQ(FocusedField(), IDC_DELAY_EDIT + 4);
@@ -276,7 +276,7 @@ TEST_F(OutputPlan, KeysWalkTheGraphicLayout)
     g_nCurOutput = 0;
     m_pView->RefreshOutputPage();
     m_pFrame->Raise();
-    Settle(50);
+    ASSERT_TRUE(SettleShown(*m_pFrame));
     ASSERT_FALSE(Item(IDC_FREQ_EDIT)->IsShown());
     EXPECT_EQ(FocusAfter(WM_NUMEDIT_KEY, IDC_DELAY_EDIT + 13, VK_RIGHT), IDC_GAIN_EDIT);
     EXPECT_EQ(FocusAfter(WM_NUMEDIT_KEY, IDC_GAIN_EDIT, VK_LEFT), IDC_DELAY_EDIT + 13);
@@ -285,7 +285,7 @@ TEST_F(OutputPlan, KeysWalkTheGraphicLayout)
     m_pView->RefreshOutputPage();
     FocusOn(Item(IDC_POLARITY));
     m_pPage->FocusFirstEdit();
-    Settle(30);
+    PumpPendingEvents();
     EXPECT_EQ(FocusedField(), IDC_GAIN_EDIT);
 }
 
@@ -303,7 +303,6 @@ TEST_F(OutputPlan, ScreenshotsOfThePlanWithASelectedPositionAndLinkedDelays)
     for (const bool bChinese : {false, true}) {
         if ((g_bChinese != 0) != bChinese)
             m_pView->ToggleLanguage(1);
-        Settle(100);
         const wxImage shot = CaptureWindow(*m_pFrame);
         EXPECT_TRUE(shot.IsOk());
         EXPECT_TRUE(SaveScreenshot(shot, std::string("output_page_plan_") + (bChinese ? "cn" : "en")));

@@ -163,7 +163,7 @@ protected:
             return false;
         }));
         ASSERT_TRUE(SettleUntil([] { return !g_pDisplayDlg->IsShown(); }));
-        Settle(50);
+        Settle(50);  // writes still on their way reach the log first; it has no end to wait on
         m_emulator.ClearLog();
     }
     void TearDown() override
@@ -217,7 +217,8 @@ protected:
                 frames.push_back(r.bytes);
         return frames;
     }
-    // Waits for nFrames frames and the end of the transfer, then a little more for strays.
+    // Waits for nFrames frames and the end of the transfer, then a little more for strays: a
+    // frame that must not come leaves nothing to wait for but time.
     std::vector<std::vector<BYTE>> WaitReceived(std::size_t nFrames)
     {
         EXPECT_TRUE(SettleUntil([&] { return Received().size() >= nFrames && !g_bTransferring && !g_pDisplayDlg->IsShown(); }));
@@ -288,7 +289,7 @@ TEST_F(PresetManager, EachCommandOpensTheManagerInItsModeAndLanguage)
                 EXPECT_EQ(dlg.Grid().GetColumnWidth(1), 262);
                 CharHookKey(dlg, WXK_RETURN);
                 CharHookKey(dlg, WXK_ESCAPE);
-                Settle(50);
+                PumpPendingEvents();
                 EXPECT_TRUE(dlg.IsShown());
                 EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("preset_manager_") + c.szName +
                                                                    (nLang ? "_cn" : "_en")));
@@ -379,7 +380,7 @@ TEST_F(PresetManager, TheMouseChoosesTheRowEachOperationActsOn)
         EXPECT_EQ(grid.GetFocusCell(), CGridCellPos());
         m_emulator.ClearLog();
         Click(dlg.FindWindow(WxId(IDC_ACTION)));
-        Settle(150);
+        Settle(150);  // a write that must not come leaves nothing to wait for: give it the time
         EXPECT_TRUE(Received().empty());
 
         Mouse(grid, wxEVT_LEFT_DOWN, InCell(grid, 4, 0));
@@ -522,7 +523,7 @@ TEST_F(PresetManager, ADeleteThatDoesNotHappenShowsTheStoredNameAgain)
         KeyDown(&dlg.Grid(), WXK_DELETE);
         EXPECT_EQ(Cell(dlg, 2), "Preset 2");
         g_bSynced = 1;
-        Settle(150);
+        Settle(150);  // a write that must not come leaves nothing to wait for: give it the time
     });
     ASSERT_EQ(m_boxes.shown.size(), 2u);
     EXPECT_EQ(m_boxes.shown[0].text, "Are you delete No.2 preset?");
@@ -569,7 +570,7 @@ TEST_F(PresetManager, ARefusedNameChangesNothing)
         EXPECT_TRUE(m_bNameAsked);
         EXPECT_EQ(Cell(dlg, 3), "Preset 3");
     });
-    Settle(150);
+    Settle(150);  // a report or a write that must not come leaves nothing to wait for but time
     EXPECT_TRUE(m_boxes.shown.empty());
     EXPECT_TRUE(Received().empty());
     EXPECT_EQ(std::string(g_devImages[2].m_szName, 16), Field("Preset 3"));
@@ -585,12 +586,12 @@ TEST_F(PresetManager, SaveAsWithTheLinkLostTellsTheFailureAndChangesNothing)
     WithManager(721, [&](CProgramDlg& dlg) {
         m_emulator.InjectFault(EmuFault::Close);
         ASSERT_TRUE(WaitDisconnected());
-        Settle(100);
+        ASSERT_TRUE(SettleUntil([&] { return !m_boxes.shown.empty(); }));  // the loss is told
         m_boxes.shown.clear();
         dlg.Grid().SetFocusCell(3, 1);
         AnswerNameDialog("Rock");
         Click(dlg.FindWindow(WxId(IDC_ACTION)));
-        Settle(50);
+        EXPECT_TRUE(SettleUntil([&] { return !m_boxes.shown.empty(); }));  // the failure is told
         EXPECT_FALSE(m_bNameAsked);
         EXPECT_EQ(Cell(dlg, 3), "Preset 3");
     });
@@ -615,7 +616,6 @@ TEST_F(PresetManager, TheNameDialogTakesPrintableAsciiOfThirteenCharactersAtMost
         EXPECT_EQ(Label(pDlg->FindWindow(wxID_CANCEL)), bChinese ? "取消" : "Cancel");
         EXPECT_EQ(pDlg->NameEdit().GetValue(), "Preset 3");
         pDlg->Show();
-        Settle(50);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pDlg), bChinese ? "preset_name_cn" : "preset_name_en"));
 
         CChEnEdit& edit = pDlg->NameEdit();
@@ -655,10 +655,10 @@ TEST_F(PresetManager, TheViewTakesMessages477And478)
     expected.LoadFromDevice(g_liveImage.m_effect);
     ASSERT_NE(effect.GetEchoDelay(), expected.GetEchoDelay());
     PostMessage(m_pView, WM_NOTHING_478, 0, 0);
-    Settle(50);
+    PumpPendingEvents();
     EXPECT_NE(effect.GetEchoDelay(), expected.GetEchoDelay());
     PostMessage(m_pView, WM_EFFECT_REFRESH, 0, 0);
-    Settle(50);
+    PumpPendingEvents();
     EXPECT_EQ(effect.GetEchoDelay(), expected.GetEchoDelay());
     EXPECT_EQ(effect.GetReverbTime(), expected.GetReverbTime());
     EXPECT_EQ(effect.GetName(), expected.GetName());

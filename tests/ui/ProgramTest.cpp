@@ -188,8 +188,8 @@ TEST(Splash, ShowsAPictureFileOnlyWhenEnabledAndHidesOnAKeyOrAtItsTimeOut)
     ASSERT_TRUE(CSplashWnd::ShowSplashScreen(5000, strFile, nullptr));
     EXPECT_FALSE(CSplashWnd::ShowSplashScreen(5000, strFile, nullptr));
     ASSERT_NE(CSplashWnd::GetInstance(), nullptr);
-    Settle(50);
-    EXPECT_EQ(CSplashWnd::GetInstance()->GetClientSize(), wxSize(120, 60));
+    EXPECT_TRUE(SettleUntil([] { return CSplashWnd::GetInstance()->GetClientSize() == wxSize(120, 60); }))
+        << CSplashWnd::GetInstance()->GetClientSize().x;
 
     EXPECT_FALSE(CSplashWnd::PreTranslateAppMessage(wxMouseEvent(wxEVT_MOTION)));
     EXPECT_TRUE(CSplashWnd::PreTranslateAppMessage(wxKeyEvent(wxEVT_KEY_DOWN)));

@@ -331,7 +331,6 @@ TEST_P(Screenshots, MessageAndProgressDialogs)
         pUpgrade->Bar()->SetPos(80);
         ShowUpdateTip("数据传输中 请勿中断", "Programming Do not interrupt");
         pUpgrade->Show();
-        Settle(50);
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pUpgrade), std::string("firmware_update_") + Lang(bChinese)));
         delete pUpgrade;
     }
@@ -344,7 +343,7 @@ TEST_P(Screenshots, MessageAndProgressDialogs)
         EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pMonitor), std::string("monitor_") + Lang(bChinese)));
         pMonitor->Destroy();
     }
-    Settle(50);
+    wxTheApp->ProcessIdle();  // the monitor goes
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, Screenshots, testing::Values(false, true),

@@ -1,5 +1,6 @@
 #include <wx/settings.h>
 
+#include <cstring>
 #include <thread>
 
 #include "controls/FontStatic.h"
@@ -179,6 +180,33 @@ TEST_F(ControlTest, LampStripLightsByCodeAndDrawsOnlyChanges)
     const int nAfterClear = pLamp->nDraws;
     pLamp->SetLevel(0);  // nothing changed, yet Clear leaves a repaint pending
     EXPECT_EQ(pLamp->nDraws, nAfterClear + 1);
+}
+
+// A strip whose lamps change draws them itself, at once: no window beneath it paints (under GTK 3
+// a repaint would run every parent's paint), and the screen shows what the strip's paint draws.
+TEST_F(ControlTest, LampStripDrawsItsChangesOnTheScreenWithoutAnyPaint)
+{
+    auto* pLamp = Make<CSLamp>(2010, wxRect(20, 20, 130, 14));
+    int nPaints = 0;
+    for (wxWindow* pWnd : std::initializer_list<wxWindow*>{m_pPanel, pLamp})
+        pWnd->Bind(wxEVT_PAINT, [&nPaints](wxPaintEvent& event) {
+            ++nPaints;
+            event.Skip();
+        });
+    m_pFrame->Show();
+    ASSERT_TRUE(SettleShown(*m_pFrame));
+    ASSERT_TRUE(SettleUntil([&] { return nPaints >= 2; }));  // the panel's first paint and the strip's
+    for (const int nCode : {0x45, 0x7C, 0x03}) {
+        SCOPED_TRACE(nCode);
+        nPaints = 0;
+        pLamp->SetLevel(nCode);
+        Settle(50);  // a paint must not come
+        EXPECT_EQ(nPaints, 0);
+        const wxImage screen = ScreenPixels(*pLamp);
+        const wxImage drawn = DrawToImage(*pLamp);
+        ASSERT_EQ(screen.GetSize(), drawn.GetSize());
+        EXPECT_EQ(std::memcmp(screen.GetData(), drawn.GetData(), std::size_t(drawn.GetWidth()) * drawn.GetHeight() * 3), 0);
+    }
 }
 
 TEST_F(ControlTest, GroupBoxDisabledDrawsTheDefaultLinesAndNoCaption)

@@ -89,6 +89,12 @@ inline wxColour PixelAt(const wxImage& image, int x, int y)
 // an image of its own rather than read back from the screen, so windows of tests running at the
 // same time on the same display never show in it.
 wxImage CaptureWindow(wxTopLevelWindow& wnd);
+// What the X server shows of a window now, its client area, read back from the screen (a test has
+// its X server to itself).
+wxImage ScreenPixels(wxWindow& wnd);
+// Settles until the X server shows the window (its map has come back), as a person first sees it;
+// false when it does not within the timeout.
+bool SettleShown(wxTopLevelWindow& wnd);
 // The rectangles of the window's shape on the X server (the bounding shape, in the window's own
 // coordinates); the whole window when it has no shape of its own.
 std::vector<wxRect> WindowShape(wxTopLevelWindow& wnd);
