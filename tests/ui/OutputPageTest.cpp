@@ -65,9 +65,6 @@ TEST_F(OutputPage, ShowsTheCurrentOutputAndSwitchesFromAStripAndFromTheView)
 // paints itself: one paint pass draws the page once the switch is made, each window at most once.
 TEST_F(OutputPage, ChoosingAnOutputPaintsEachWindowOnce)
 {
-    g_nCurOutput = 0;
-    m_pView->RefreshOutputPage();
-    ASSERT_TRUE(SettleShown(*m_pFrame));
     std::map<wxWindow*, int> paints;
     std::function<void(wxWindow*)> watch = [&](wxWindow* pWnd) {
         pWnd->Bind(wxEVT_PAINT, [&paints, pWnd](wxPaintEvent& event) {
@@ -78,6 +75,10 @@ TEST_F(OutputPage, ChoosingAnOutputPaintsEachWindowOnce)
             watch(pChild);
     };
     watch(m_pFrame);
+    g_nCurOutput = 0;
+    m_pView->RefreshOutputPage();
+    // The page as the window first shows it.
+    ASSERT_TRUE(SettleUntil([&] { return paints[Item(IDC_GAIN_SLIDER + 1)] > 0; }));
     for (const int nOutput : {3, 4}) {
         Out(nOutput).GetBand(1)->SetGainPos(nOutput == 3 ? 20 : 260);
         Out(nOutput).SetPolarity(nOutput == 3 ? 1 : 0);
