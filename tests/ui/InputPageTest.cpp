@@ -371,6 +371,11 @@ TEST_F(InputPage, MixerSourcePopUpOffersTheTableAndSendsTheChoice)
 {
     Connect();
     Click(Item<CBitButton>(IDC_INPUT + 2));  // Phone
+    // Its choice reaches the processor before the log is cleared for the mixer's.
+    ASSERT_TRUE(SettleUntil([&] {
+        const std::vector<std::string> writes = SystemWrites();
+        return std::find(writes.begin(), writes.end(), Item2(2, 0, 3, 0, 255)) != writes.end();
+    }));
     std::vector<std::pair<std::string, bool>> items;
     int nChoose = -1;
     Page().SetPopupHandler([&](wxMenu& menu, const wxPoint&) {
