@@ -69,6 +69,10 @@ int WaitAnyUntil(std::initializer_list<const CManualEvent*> events, std::chrono:
         return -1;
     };
     std::unique_lock lock(EventMutex());
+    // A deadline already passed needs no sleep: the wait would still enter the kernel once, and
+    // the link worker meets one such deadline on every meter poll.
+    if (std::chrono::steady_clock::now() >= deadline)
+        return firstSet();
     int index = -1;
     EventChanged().wait_until(lock, deadline, [&] { return (index = firstSet()) >= 0; });
     return index;
