@@ -63,6 +63,10 @@ TEST(DeviceSettingsThreads, EditsReachTheProcessorWhileTheWorkerSendsAndStoresTh
     // The deadline only guards against a hang: a loaded machine takes longer to send the writes.
     const auto deadline = std::chrono::steady_clock::now() + 120s;
     constexpr std::size_t kWritesWanted = 20;
+    // The worker takes an edit only from an empty queue, so read-backs queued every few
+    // milliseconds would keep every edit waiting; the view reads back far more seldom.
+    constexpr auto kReadBackEvery = 50ms;
+    auto lastReadBack = std::chrono::steady_clock::now() - kReadBackEvery;
     for (int i = 0;; ++i) {
         Write(ParamId::MasterVolume, i % 67);
         Write(ParamId::NoiseThreshold, 1 + i % 100);
@@ -72,7 +76,9 @@ TEST(DeviceSettingsThreads, EditsReachTheProcessorWhileTheWorkerSendsAndStoresTh
         for (ParamId id : kDeviceRows)
             Read(id);
         // The view reads both items back now and then, as after connecting.
-        if (i % 25 == 0 && rig.QueueCount() == 0) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastReadBack >= kReadBackEvery && rig.QueueCount() == 0) {
+            lastReadBack = now;
             {
                 std::lock_guard lock(g_csLink);  // frames are built under it
                 rig.Queue(MakeReadSystemFrame(SYS_MASTER, 0));
