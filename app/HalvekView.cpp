@@ -320,11 +320,11 @@ void CHalvekView::ShowPage(int nPage, int bSwitchPage)
             return;
         // The status replies tell the view of meter codes only while the level page shows them
         // (the page reads the last ones itself as it is shown).
-        if (n == 2)
+        if (m_pages[n] == m_pageLevel)
             m_command.SetMetersShown(bShow);
         if (bShow)
             m_pages[n]->OnShowPage();
-        if (n == 1)
+        if (m_pages[n] == m_pageOutput)
             m_pageOutput->ShowWindow(bShow ? 1 : 0);
         else
             m_pages[n]->Show(bShow);
