@@ -143,6 +143,10 @@ private:
     bool NetSendFirmwarePacket();
     void NetReceiveFirmwareReply();
     void NetReconnect();
+    // The head frame has attempts left (or there is none).
+    bool NetAttemptsLeft() const;
+    // Clears g_bNetLink and posts the link failure.
+    void NetLinkFailed(LPARAM lParam);
     void NetAttemptFailed(LPARAM lParam);
     bool SendEnterUpdatePattern(const std::function<bool()>& sendReport, std::chrono::milliseconds duration,
                                 std::chrono::milliseconds step, const char* szChinese, const char* szEnglish);

@@ -49,21 +49,30 @@ void CLinkController::NetReconnect()
         m_netSocket.Connect();
 }
 
-// An attempt of the head frame failed: its send, or its reply (none, damaged or refused). While a
-// local adapter is in the processor's subnet and the frame has attempts left, the connection is
-// made again and the frame goes once more on the next pass. A reconnect that fails leaves the
-// socket closed, so that the next attempt's send fails and tries again: a single lost ping does
-// not end the link, and a processor that is gone uses up the attempts in bounded time.
-void CLinkController::NetAttemptFailed(LPARAM lParam)
+bool CLinkController::NetAttemptsLeft() const
 {
     const CSendData* pHead = m_command.GetHead();
-    const bool bAttemptsLeft = !pHead || pHead->GetRetryCount() < NET_MAX_ATTEMPTS;
-    if (bAttemptsLeft && m_netSocket.CheckSubnet()) {
+    return !pHead || pHead->GetRetryCount() < NET_MAX_ATTEMPTS;
+}
+
+void CLinkController::NetLinkFailed(LPARAM lParam)
+{
+    g_bNetLink = 0;
+    LinkFailed(lParam);
+}
+
+// The reply of the head frame's attempt failed (none, damaged or refused). While a local adapter
+// is in the processor's subnet and the frame has attempts left, the connection is made again and
+// the frame goes once more on the next pass. A reconnect that fails leaves the socket closed, so
+// that the next attempt's send fails and tries again: a single lost ping does not end the link,
+// and a processor that is gone uses up the attempts in bounded time.
+void CLinkController::NetAttemptFailed(LPARAM lParam)
+{
+    if (NetAttemptsLeft() && m_netSocket.CheckSubnet()) {
         NetReconnect();
         return;
     }
-    g_bNetLink = 0;
-    LinkFailed(lParam);
+    NetLinkFailed(lParam);
 }
 
 void CLinkController::NetTransfer()
@@ -84,9 +93,21 @@ bool CLinkController::NetSendPacket()
     }
     if (pHead->GetCommand() != 0)
         return false;
+    // Every sending counts, whatever ended the one before: a reply the parser takes but that
+    // leaves the frame at the head (a handshake answered wrongly, a reply of another kind) uses
+    // up the attempts as a lost one does.
+    if (pHead->GetRetryCount() >= NET_MAX_ATTEMPTS) {
+        NetLinkFailed(0);
+        return false;
+    }
     pHead->SetRetryCount(pHead->GetRetryCount() + 1);
     if (!m_netSocket.Send(pHead->GetBuffer(), pHead->GetLength())) {
-        NetAttemptFailed(0);
+        // The connection is made again whatever the subnet: the processor may be reached through
+        // a router, and a broken connection tells nothing of whether it still answers.
+        if (NetAttemptsLeft())
+            NetReconnect();
+        else
+            NetLinkFailed(0);
         return false;
     }
     if (pHead->IsLongWait()) {

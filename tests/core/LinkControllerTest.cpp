@@ -344,6 +344,60 @@ TEST_P(LinkBothWays, AFaultyReplyIsRecoveredOnTheNetworkAndEndsTheLinkOnUsb)
     }
 }
 
+// A reply the parser takes but that leaves the frame at the head (a handshake answered with
+// anything but 0, another data reply while the handshake is awaited, a reply of a kind the program
+// does not know) ends the link once the frame's attempts are used up, as a lost reply does, and
+// nothing is sent after it. The network sends such a frame as often as it has attempts, with no
+// reconnect (a reply came); USB waits for the reply it never gets.
+TEST_P(LinkBothWays, AReplyThatLeavesTheFrameAtTheHeadUsesUpItsAttempts)
+{
+    struct Case {
+        const char* name;
+        int nIndex;  // of the frame sent
+        std::function<void(CLinkRig&)> arrange;
+    };
+    const Case cases[] = {
+        {"handshake answered 1", SYS_HELLO,
+         [](CLinkRig& rig) {
+             rig.emulator.Edit([](EmuState& state) { state.byHello = 1; });
+             g_bAwaitHello = 1;
+             rig.Queue(MakeReadSystemFrame(SYS_HELLO, 0));
+         }},
+        {"version read while the handshake is awaited", SYS_VERSION,
+         [](CLinkRig& rig) {
+             g_bAwaitHello = 1;
+             rig.Queue(MakeReadSystemFrame(SYS_VERSION, 0));
+         }},
+        {"a reply of another kind", SYS_MASTER,
+         [](CLinkRig& rig) {
+             rig.emulator.InjectFault(EmuFault::OtherKind, EMU_ALWAYS, EmuRequestOf(BLOCK_SYSTEM, SYS_MASTER));
+             rig.Queue(MasterWrite());
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_posted.Clear();
+        CLinkRig& rig = Rig();
+        c.arrange(rig);
+        rig.Start();
+
+        ASSERT_TRUE(m_posted.WaitFor(WM_LINK_FAILED, 1, WAIT));
+        const std::size_t nSent = rig.emulator.Log().size();
+        std::this_thread::sleep_for(300ms);  // a worker that went on would send again by now
+        EXPECT_EQ(rig.emulator.Log().size(), nSent);
+        rig.Stop();
+        EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 1);
+        EXPECT_EQ(m_posted.Posted().back().lParam, 0);
+        const std::size_t nAttempts = IsUsb() ? 1 : CLinkController::NET_MAX_ATTEMPTS;
+        EXPECT_EQ(RequestsOf(rig.emulator, BLOCK_SYSTEM, c.nIndex).size(), nAttempts);
+        EXPECT_EQ(nSent, nAttempts);
+        if (!IsUsb()) {
+            EXPECT_EQ(g_bNetLink, 0);
+            EXPECT_EQ(rig.pServer->Connections(), 1);
+        }
+    }
+}
+
 TEST_P(LinkBothWays, StoppingNeverWaitsForALongTransaction)
 {
     // The real limits: a long operation may take 50 s on USB and 34 s on the network.
@@ -640,19 +694,21 @@ TEST_F(NetLink, AProcessorThatIsGoneFailsTheLinkWithinTheBound)
 }
 
 // A link that loses one reply in 200 and damages one in 311 carries thousands of frames on one
-// link: a frame fails at all four attempts about once in 200 million. Short pauses keep it quick.
+// link: a frame fails at all four attempts about once in 200 million. Short waits keep it quick.
 TEST_F(NetLink, ALossyLinkCarriesThousandsOfFramesWithoutFailing)
 {
     CLinkTimeouts timeouts = FastLinkTimeouts();
     timeouts.passPause = 0ms;
     timeouts.netReconnectPause = 5ms;
-    CLinkRig rig(LinkWay::Net, timeouts, FastNetOptions());
+    CNetOptions net = FastNetOptions();
+    net.tcp.receive = 50ms;
+    CLinkRig rig(LinkWay::Net, timeouts, net);
     rig.emulator.InjectFault(EmuFault::Drop, EMU_ALWAYS, EmuOneIn(200, 1));
     rig.emulator.InjectFault(EmuFault::CorruptCheck, EMU_ALWAYS, EmuOneIn(311, 2));
     ASSERT_TRUE(rig.Open());
     rig.Start();
 
-    constexpr int FRAMES = 3000;
+    constexpr int FRAMES = 5000;
     EXPECT_TRUE(WaitUntil([&] { return Polls(rig.emulator) >= FRAMES || m_posted.Count(WM_LINK_FAILED) > 0; }, 120s));
     rig.Stop();
     EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
@@ -714,6 +770,25 @@ TEST_F(NetLink, WithoutAnAdapterInTheSubnetAMissingReplyEndsTheLink)
         EXPECT_EQ(g_bNetLink, 0);
         EXPECT_EQ(rig.pServer->Connections(), 1);
     }
+}
+
+// A send that fails is followed by a reconnect whatever the subnet (the processor may be reached
+// through a router): the frame goes again on the new connection and the link goes on.
+TEST_F(NetLink, ASendThatFailsReconnectsEvenWithoutAnAdapterInTheSubnet)
+{
+    CLinkTimeouts timeouts = FastLinkTimeouts();
+    timeouts.passPause = 50ms;  // the reset reaches the worker's socket long before its next send
+    CLinkRig rig(LinkWay::Net, timeouts, NoAdapterInSubnet());
+    ASSERT_TRUE(rig.Open());
+    rig.Start();
+    ASSERT_TRUE(WaitForPolls(rig.emulator, 2));
+
+    rig.pServer->ResetAfterNextReply();
+    ASSERT_TRUE(WaitUntil([&] { return rig.pServer->Connections() == 2 || m_posted.Count(WM_LINK_FAILED) > 0; }, WAIT));
+    EXPECT_TRUE(WaitForPolls(rig.emulator, Polls(rig.emulator) + 3));
+    rig.Stop();
+    EXPECT_EQ(m_posted.Count(WM_LINK_FAILED), 0);
+    EXPECT_EQ(rig.pServer->Connections(), 2);
 }
 
 TEST_F(NetLink, TheLastFirmwareFrameFinishesTheUpdateWithoutAReply)

@@ -153,6 +153,12 @@ void CEmulatorTcpServer::Run()
             if (!Pause(output.delay))
                 break;
             Serve(client, output);
+            if (!output.bytes.empty() && m_bResetAfterReply.exchange(false)) {
+                const linger abortive{1, 0};
+                setsockopt(client, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+                drop();
+                break;
+            }
         }
     }
     drop();

@@ -25,6 +25,9 @@ public:
     void SplitReplies(std::size_t nBytes, std::chrono::milliseconds gap);
     // Closes the current connection, as the module does when it drops a client.
     void CloseConnection();
+    // Resets the connection (an abortive close) once the next reply is sent: the client's next
+    // send fails.
+    void ResetAfterNextReply() { m_bResetAfterReply = true; }
 
 private:
     void Run();
@@ -38,6 +41,7 @@ private:
     std::atomic<int> m_nConnections{0};
     std::atomic<bool> m_bStop{false};
     std::atomic<bool> m_bDropClient{false};
+    std::atomic<bool> m_bResetAfterReply{false};
     std::mutex m_mutex;
     std::size_t m_nPiece = 0;
     std::chrono::milliseconds m_gap{0};

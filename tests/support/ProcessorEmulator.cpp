@@ -224,6 +224,10 @@ EmuOutput CProcessorEmulator::Handle(const std::vector<std::uint8_t>& frame)
         case EmuFault::EmptyData:
             output = Answered(request, EmuAnswer::Data);
             break;
+        case EmuFault::OtherKind:
+            output = Answer(request);
+            output.bytes = Reply(OTHER_KIND, request, {});
+            break;
         }
     }
     m_log.push_back(std::move(request));
@@ -266,7 +270,7 @@ EmuOutput CProcessorEmulator::Read(EmuRequest& request)
     if (request.byBlock == BLOCK_SYSTEM) {
         std::vector<std::uint8_t> payload;
         switch (request.byIndex) {
-        case ITEM_HELLO: payload = {0}; break;
+        case ITEM_HELLO: payload = {m_state.byHello}; break;
         case ITEM_NAME:
             if (p > STORED_PRESETS)
                 return Answered(request, EmuAnswer::Refuse);

@@ -36,6 +36,7 @@ constexpr std::size_t FRAME_EXTRA = 16;   // header, check byte, end byte
 constexpr std::size_t MAX_PAYLOAD = 301;
 constexpr std::uint8_t SYNC = 0x6B, SYNC_END = 0xEE, END = 0xAA;
 constexpr std::uint8_t WRITE = 0xA1, READ = 0xA2, ACK = 0x51, REFUSE = 0x52, DATA = 0x53;
+constexpr std::uint8_t OTHER_KIND = 0x54;  // no reply kind the program knows
 constexpr std::uint8_t BLOCK_MIC = 1, BLOCK_EFFECT = 2, BLOCK_MUSIC = 3, BLOCK_OUTPUT = 4, BLOCK_SYSTEM = 9;
 constexpr std::uint8_t WHOLE_BLOCK = 0x77;
 constexpr std::uint8_t ITEM_NAME = 0, ITEM_INPUT = 2, ITEM_STATUS = 3, ITEM_VERSION = 4, ITEM_MASTER = 5,
@@ -87,6 +88,7 @@ struct EmuState {
     std::array<std::uint8_t, 8> roles{};                      // system item 6
     std::uint8_t byCurPreset = 0;                             // system item 52
     std::array<std::uint8_t, 66> modeTable{};                 // system item 64
+    std::uint8_t byHello = 0;                                 // the handshake's answer: 0, ready
     std::array<std::uint8_t, 14> meters{};                    // status bytes 0-13; 14 and 15 are the
                                                               // active input and the mix source
     int nWifiResets = 0;                                      // factory-default commands taken
@@ -124,6 +126,7 @@ enum class EmuFault {
     Garbage,       // ignore it and send bytes that hold no frame
     Close,         // close the connection (HID: the device disappears)
     EmptyData,     // answer a data reply without payload
+    OtherKind,     // take it, but answer with a reply kind that is neither acknowledge, refuse nor data
 };
 constexpr int EMU_ALWAYS = -1;
 using EmuMatch = std::function<bool(const EmuRequest&)>;

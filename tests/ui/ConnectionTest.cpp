@@ -240,7 +240,8 @@ TEST_P(ViewOnEitherLink, TheAboutBoxReadsTheVersionTheWorkerIsStoring)
 INSTANTIATE_TEST_SUITE_P(Link, ViewOnEitherLink, testing::Values(LinkWay::Usb, LinkWay::Net), LinkWayName);
 
 namespace {
-// A processor that refuses, falls silent or goes away at the current preset's output 3.
+// A processor that refuses, falls silent, goes away or answers with a reply of another kind at the
+// current preset's output 3.
 class ViewOnFailingLink : public ViewOnLink, public testing::WithParamInterface<std::tuple<LinkWay, EmuFault>> {
 protected:
     void SetUp() override
@@ -254,6 +255,7 @@ std::string FailureName(const testing::TestParamInfo<std::tuple<LinkWay, EmuFaul
 {
     const char* szFault = std::get<1>(info.param) == EmuFault::Refuse ? "Refuses"
         : std::get<1>(info.param) == EmuFault::Drop                    ? "FallsSilent"
+        : std::get<1>(info.param) == EmuFault::OtherKind               ? "AnswersAnotherKind"
                                                                        : "Disappears";
     return std::string(std::get<0>(info.param) == LinkWay::Usb ? "Usb" : "Net") + szFault;
 }
@@ -281,7 +283,8 @@ TEST_P(ViewOnFailingLink, AFailureMidBatchEndsTheLinkAndKeepsThePcData)
 
 INSTANTIATE_TEST_SUITE_P(Link, ViewOnFailingLink,
                          testing::Combine(testing::Values(LinkWay::Usb, LinkWay::Net),
-                                          testing::Values(EmuFault::Refuse, EmuFault::Drop, EmuFault::Close)),
+                                          testing::Values(EmuFault::Refuse, EmuFault::Drop, EmuFault::Close,
+                                                          EmuFault::OtherKind)),
                          FailureName);
 
 namespace {
@@ -304,16 +307,15 @@ std::int16_t DelayAt(const EmuState& state, int nOutput)
 }
 }  // namespace
 
-// A meter poll whose replies are lost twice in a row is sent again after silent reconnects (an
-// attempt is left for a reply that a busy machine delays): the window says "Connected" all along,
-// and every edit made meanwhile, queued or only marked as changed, reaches the processor, with no
-// new handshake or read-back.
+// A meter poll whose replies are lost three times in a row is sent again after silent reconnects:
+// the window says "Connected" all along, and every edit made meanwhile, queued or only marked as
+// changed, reaches the processor, with no new handshake or read-back.
 TEST_F(ViewOnNet, EditsMadeWhileRepliesAreLostAllReachTheProcessor)
 {
     ASSERT_TRUE(WaitSynced());
     m_emulator.ClearLog();
     const int nConnections = m_pServer->Connections();
-    constexpr int LOST = 2;
+    constexpr int LOST = CLinkController::NET_MAX_ATTEMPTS - 1;
     m_emulator.InjectFault(EmuFault::Drop, LOST, EmuRequestOf(emu::BLOCK_SYSTEM, emu::ITEM_STATUS));
     bool bAlwaysConnected = true;
     for (int n = 1; n <= LOST; ++n) {
@@ -322,7 +324,7 @@ TEST_F(ViewOnNet, EditsMadeWhileRepliesAreLostAllReachTheProcessor)
             return LostReplies(m_emulator) >= n;
         }));
         m_pView->m_pData->GetOutData(n - 1)->SetDelay(static_cast<std::int16_t>(100 + n));
-        if (n == LOST) {
+        if (n == 2) {
             g_masterSettings.SetField(&MasterSettings::m_wVolume, 0x1234);
             m_pView->SendSystemItem(SYS_MASTER);
         }
@@ -330,13 +332,13 @@ TEST_F(ViewOnNet, EditsMadeWhileRepliesAreLostAllReachTheProcessor)
     ASSERT_TRUE(SettleUntil([&] {
         bAlwaysConnected = bAlwaysConnected && Connected();
         const EmuState state = m_emulator.State();
-        return DelayAt(state, 0) == 101 && DelayAt(state, 1) == 102 && state.master[0] == 0x34 &&
-            state.master[1] == 0x12;
+        return DelayAt(state, 0) == 101 && DelayAt(state, 1) == 102 && DelayAt(state, 2) == 103 &&
+            state.master[0] == 0x34 && state.master[1] == 0x12;
     }));
     Settle(100);  // a drop or a failure report would follow by now: nothing to wait for but time
     EXPECT_TRUE(bAlwaysConnected && Connected());
     EXPECT_TRUE(m_boxes.shown.empty()) << Texts().front();
-    EXPECT_GE(m_pServer->Connections(), nConnections + LOST);
+    EXPECT_EQ(m_pServer->Connections(), nConnections + LOST);
     for (const EmuRequest& r : m_emulator.Log())
         EXPECT_NE(r.byIndex, emu::ITEM_HELLO);
 }
