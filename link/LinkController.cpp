@@ -39,6 +39,7 @@ void CLinkController::CreateLinkThread()
     for (CManualEvent& event : m_hLinkEvents)
         event.Reset();
     m_resume.Reset();
+    m_nTurnsTaken = 0;
     m_bLinkThreadRunning = 1;
     m_bLinkThreadActive = 0;
     m_pLinkThread = std::make_unique<std::thread>([this] { LinkThreadProc(); });
@@ -129,6 +130,11 @@ void CLinkController::LinkThreadProc()
                     UsbTransfer();
                 else if (g_nLinkType == LINK_NET)
                     NetTransfer();
+                // Taken before the lock is let go, so no frame queued later can come first.
+                if (m_nTurnsTaken >= MAX_TURNS_TAKEN && m_command.GetHead() == nullptr) {
+                    m_nTurnsTaken = 0;
+                    QueueDataModelFrame();
+                }
             }
             WaitForNextPass();
             break;
@@ -161,11 +167,17 @@ void CLinkController::WaitForNextPass()
                                         dataFrameDue);
         if (nEvent >= 0 && nEvent != WORK_QUEUED)
             return;  // quit, suspend or firmware traffic: the main loop takes it
-        if (nEvent < 0 || std::chrono::steady_clock::now() >= nextPass) {
-            TakeDataModelFrame();
-            WaitUntil(dataFrameDue);
+        if (nEvent < 0) {
+            m_nTurnsTaken = 0;
+            std::lock_guard lock(g_csLink);
+            QueueDataModelFrame();
             return;
         }
+        // A frame queued while the data model's frame was due goes first. The first few times
+        // the data model waits for the next quiet pause, so that choices made one after the
+        // other are not split by a poll; after that it has its turn as soon as a pass leaves the
+        // queue empty, so that a marked edit gets out however often frames are queued.
+        ++m_nTurnsTaken;
     }
     WaitUntil(nextPass);
 }
@@ -175,12 +187,9 @@ void CLinkController::WaitForNextPass()
 // go first: the data model's choice reads what was marked with them (the live name marked to
 // follow a batch, the input a poll would report), so taken now and put in front it would
 // overtake them.
-void CLinkController::TakeDataModelFrame()
+void CLinkController::QueueDataModelFrame()
 {
-    if (g_bUpdateAbort || g_bTrafficPaused)
-        return;
-    std::lock_guard lock(g_csLink);
-    if (m_command.GetHead() != nullptr)
+    if (g_bUpdateAbort || g_bTrafficPaused || m_command.GetHead() != nullptr)
         return;
     if (std::unique_ptr<CSendData> pFrame = NextChangedFrame())
         m_command.AddSendData(std::move(pFrame));

@@ -105,6 +105,8 @@ public:
     static constexpr int NET_MAX_ATTEMPTS = 4;
 
 private:
+    // A queued frame takes the data model's turn this many times in a row at most.
+    static constexpr int MAX_TURNS_TAKEN = 4;
     static constexpr int MAX_ATTEMPTS = 2;  // a normal frame on USB is sent at most twice, as is a firmware frame
     enum { EV_QUIT, EV_SUSPEND, EV_FIRMWARE, EV_NORMAL, EV_COUNT };
 
@@ -115,7 +117,9 @@ private:
     void WaitUntil(std::chrono::steady_clock::time_point deadline) const;
     // Between normal passes: waits for the next one, taking the data model's frame when it is due.
     void WaitForNextPass();
-    void TakeDataModelFrame();
+    // Under g_csLink: appends the data model's next frame, only to an empty queue (a batch and
+    // what it marks keep their order).
+    void QueueDataModelFrame();
     bool Stopping() const { return m_hLinkEvents[EV_QUIT].IsSet(); }
     std::chrono::steady_clock::duration Elapsed() const { return std::chrono::steady_clock::now() - m_liTxStart; }
     // Posts the link failure once and parks normal traffic: the view stops the worker.
@@ -166,6 +170,8 @@ private:
     CManualEvent m_workQueued;  // set by every frame queued
     std::unique_ptr<std::thread> m_pLinkThread;
     std::chrono::steady_clock::time_point m_liTxStart;
+    // The worker's own: the pauses in a row in which a queued frame took the data model's turn.
+    int m_nTurnsTaken = 0;
 
     std::unique_ptr<IHidDevice> m_pHidDevice;
     LinkError m_lastOpenError = LinkError::None;
