@@ -455,6 +455,11 @@ TEST_F(CommandManager, AStatusReachesTheViewOnlyWhenItActsOnIt)
     Queue();
     FeedUsb(Data(BLOCK_SYSTEM, SYS_STATUS, status));
     EXPECT_EQ(m_posted.Count(WM_STATUS_RECEIVED), 1);
+    // The same status again, meters shown: not told.
+    m_posted.Clear();
+    Queue();
+    FeedUsb(Data(BLOCK_SYSTEM, SYS_STATUS, status));
+    EXPECT_EQ(m_posted.Count(WM_STATUS_RECEIVED), 0);
     g_nCurInput = 0;
 }
 
