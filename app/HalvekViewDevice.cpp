@@ -106,9 +106,13 @@ void CHalvekView::RunInputChange(const InputChange& change, const CPage* pChoose
         SendSystemItem(SYS_INPUT, 0);
     SelectMusicInput(g_nCurInput, 0);
     // A status report queued before item 2 still names the input of before; applied now it would
-    // switch the pages back.
-    if (change.bSendInput)
+    // switch the pages back. The meters shown take the codes it brought: the worker does not tell
+    // of the same codes again.
+    if (change.bSendInput) {
         DrainMessages(this, [](const PostedMessage& msg) { return msg.nMsg != WM_STATUS_RECEIVED; });
+        if (g_nCurPage == 2)
+            m_pageLevel->UpdateOutputMeters();
+    }
 }
 
 void CHalvekView::TellPagesOfDeviceInput(int nSourceByte)

@@ -406,6 +406,28 @@ TEST_F(LevelPage, MetersFollowTheStatusReplies)
             EXPECT_FALSE(Item<CSLamp>(IDC_METER + n).IsLit(i));
 }
 
+// Choosing an input drops the status reports queued before it; the meters still show the codes
+// the last of them brought, which the worker will not tell of again while they stay the same.
+TEST_F(LevelPage, MetersKeepTheCodesOfTheStatusReportsAnInputChoiceDrops)
+{
+    m_emulator.Edit([](EmuState& s) { s.meters[6] = 0x55; });
+    Connect();
+    ShowLevelPage();
+    CSLamp& meter = Item<CSLamp>(IDC_METER);
+    ASSERT_TRUE(SettleUntil([&] { return meter.IsLit(9); }));
+
+    // The worker stores the new codes and tells the view; its message waits in the queue.
+    m_emulator.Edit([](EmuState& s) { s.meters[6] = 0x03; });
+    ASSERT_TRUE(WaitUntil([] {
+        std::lock_guard lock(g_csLink);
+        return g_nDevStatus[6] == 0x03;
+    }));
+    Click(IDC_INPUT_BUTTON + (g_nCurInput + 1) % 3);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(meter.IsLit(i), i < 3) << i;
+    m_pView->DisconnectLink();
+}
+
 // Counts the status messages posted to the view and passes every message on.
 class CStatusCounter : public IMessagePoster {
 public:
