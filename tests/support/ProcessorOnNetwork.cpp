@@ -18,7 +18,9 @@
 // its seed, how many replies it lost and damaged, how often it spoilt two and three replies in a
 // row and at most how many (the program sends a frame again after a failure, so these are one
 // frame's attempts), how many connections the program made, how many handshakes came after the
-// program settled (a link it had to open again) and the longest time without a poll.
+// program settled (a link it had to open again) and the longest time without a poll. With
+// TARVI_PROCESSOR_HELLO=N the module answers the handshake with N instead of 0 (a processor that is
+// not ready) and says "Processor: handshake at T ms" for each handshake it gets, T from the first.
 #include <arpa/inet.h>
 #include <net/if.h>
 #include <netinet/in.h>
@@ -128,11 +130,21 @@ PollCount WatchForPolls(CProcessorEmulator& emulator, const std::atomic<bool>& b
     int nPolledSlices = 0;
     int nGapSlices = 0;
     ReadBackWatch readBack;
+    const bool bTellHandshakes = std::getenv("TARVI_PROCESSOR_HELLO") != nullptr;
+    std::chrono::steady_clock::time_point firstHandshake{};
     while (!bStop) {
         std::this_thread::sleep_for(SLICE);
         const std::vector<EmuRequest> log = emulator.Log();
         emulator.ClearLog();
         readBack.Take(log);
+        for (const EmuRequest& request : log) {
+            if (!bTellHandshakes || request.byBlock != BLOCK_SYSTEM || request.byIndex != SYS_HELLO)
+                continue;
+            if (firstHandshake == std::chrono::steady_clock::time_point{})
+                firstHandshake = request.received;
+            const std::chrono::duration<double, std::milli> at = request.received - firstHandshake;
+            std::fprintf(stderr, "Processor: handshake at %.1f ms\n", at.count());
+        }
         if (nPolledSlices >= SETTLED_SLICES) {
             const auto nPolls = static_cast<std::size_t>(std::count_if(log.begin(), log.end(), isPoll));
             count.nPolls += nPolls;
@@ -234,6 +246,8 @@ int main(int argc, char** argv)
     CLossyLine line(nSeed);  // before the server, which asks it
     if (bLossy)
         line.Install(emulator);
+    if (const char* szHello = std::getenv("TARVI_PROCESSOR_HELLO"))
+        emulator.Edit([nHello = std::atoi(szHello)](EmuState& state) { state.byHello = static_cast<std::uint8_t>(nHello); });
     CEmulatorTcpServer server(emulator, g_szDefaultDeviceIP, DEFAULT_DEVICE_PORT);
     std::atomic<bool> bStop{false};
     PollCount polls;
