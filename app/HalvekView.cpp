@@ -37,6 +37,7 @@
 #include "pages/InPutDlg.h"
 #include "pages/Level_Delay_Dlg.h"
 #include "pages/OutputDlg.h"
+#include "pages/SharedFaceIds.h"
 #include "platform/LinkLock.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageIds.h"
@@ -71,11 +72,12 @@ constexpr LangFaces kSelectorFaces[3] = {
     {{IDB_PAGE_LEVEL_CN, IDB_PAGE_LEVEL_CN + 1, IDB_PAGE_LEVEL_CN + 2},
      {IDB_PAGE_LEVEL_EN, IDB_PAGE_LEVEL_EN + 1, IDB_PAGE_LEVEL_EN + 2}},  // page 2: level and delay
 };
-// Quick input select of music input n.
+// Quick input select of music input n: the music input page's input select faces.
 constexpr LangFaces QuickInputFaces(int n)
 {
-    return {{IDB_QUICK_INPUT_CN + n, IDB_QUICK_INPUT_CN + 10 + n, IDB_QUICK_INPUT_CN + 20 + n},
-            {IDB_QUICK_INPUT_EN + n, IDB_QUICK_INPUT_EN + 10 + n, IDB_QUICK_INPUT_EN + 20 + n}};
+    using namespace SharedFaceIds;
+    return {{IDB_INPUT_BUTTON_CN + n, IDB_INPUT_BUTTON_CN + 10 + n, IDB_INPUT_BUTTON_CN + 20 + n},
+            {IDB_INPUT_BUTTON_EN + n, IDB_INPUT_BUTTON_EN + 10 + n, IDB_INPUT_BUTTON_EN + 20 + n}};
 }
 constexpr LangFaces kHiLevelFaces = QuickInputFaces(1);
 constexpr LangFaces kAuxFaces = QuickInputFaces(3);

@@ -22,6 +22,7 @@
 #include "pages/InMode_Dlg.h"
 #include "pages/InPutDlgIds.h"
 #include "pages/InputPageRules.h"
+#include "pages/SharedFaceIds.h"
 #include "platform/MessageIds.h"
 #include "res/SharedGdi.h"
 #include "res/SkinPaint.h"
@@ -29,6 +30,7 @@
 
 using namespace InPutDlgIds;
 using namespace InputPageLayout;
+using namespace SharedFaceIds;
 
 CInPutDlg* g_pInputPage = nullptr;
 
@@ -122,8 +124,8 @@ void CInPutDlg::InitBandControls()
             pEdit->SetFont(g_fontOutput);
         m_lblBand[k]->SetFontStyle(wxString(), 18, skin::kLabel, 1);
         m_lblBand[k]->SetText(wxString::Format(wxS("%d"), k + 1));
-        m_btnBandWork[k]->SetBitmaps(IDB_WORK_ON, IDB_WORK_ON + 1, IDB_WORK_ON + 1, IDB_WORK_OFF, IDB_WORK_OFF + 1,
-                                     IDB_WORK_OFF + 1);
+        m_btnBandWork[k]->SetBitmaps(IDB_BAND_BYPASSED, IDB_BAND_BYPASSED + 1, IDB_BAND_BYPASSED + 1, IDB_BAND_WORKS,
+                                     IDB_BAND_WORKS + 1, IDB_BAND_WORKS + 1);
         m_btnBandWork[k]->SetHoverNotify(true);
         m_rcFaderPeq[k] = fader.GetRect();
         m_rcGainPeq[k] = m_editGain[k]->GetRect();
@@ -276,7 +278,7 @@ void CInPutDlg::SetInputButtonFaces()
     const bool bChinese = g_bChinese != 0;
     const bool bNoInput = g_masterSettings.Get().m_byNoInput != 0;
     for (int k = 0; k < MUSIC_INPUTS; ++k) {
-        const int nBase = (bChinese ? IDB_INPUT_CN : IDB_INPUT_EN) + k;
+        const int nBase = (bChinese ? IDB_INPUT_BUTTON_CN : IDB_INPUT_BUTTON_EN) + k;
         const int nChecked = bNoInput ? (bChinese ? IDB_NO_INPUT_CN : IDB_NO_INPUT_EN) + k : nBase + 20;
         m_btnInput[k]->SetBitmaps(nBase, nBase + 10, nBase + 20, nChecked, nChecked, nChecked);
     }
@@ -309,23 +311,26 @@ void CInPutDlg::SetLanguage()
     CPage::SetLanguage();
     const bool bChinese = g_bChinese != 0;
     if (bChinese) {
-        m_btnResetEq->SetBitmaps(IDB_RESET_CN, IDB_RESET_CN - 1, IDB_RESET_CN - 1, IDB_RESET_CN, IDB_RESET_CN - 1,
-                                 IDB_RESET_CN - 1);
-        m_btnResetEq->SetDisabledBitmaps(IDB_RESET_OFF_CN, IDB_RESET_OFF_CN + 1);
-        m_btnBypassAll->SetBitmaps(IDB_BYPASS_CN, IDB_BYPASS_CN + 5, IDB_BYPASS_CN + 5, IDB_BYPASS_CN + 2,
-                                   IDB_BYPASS_CN + 1, IDB_BYPASS_CN + 1);
-        m_btnBypassAll->SetDisabledBitmaps(IDB_BYPASS_OFF_CN, IDB_BYPASS_OFF_CN + 1);
+        m_btnResetEq->SetBitmaps(IDB_RESET_EQ_CN, IDB_RESET_EQ_HOVER_CN, IDB_RESET_EQ_HOVER_CN, IDB_RESET_EQ_CN,
+                                 IDB_RESET_EQ_HOVER_CN, IDB_RESET_EQ_HOVER_CN);
+        m_btnResetEq->SetDisabledBitmaps(IDB_RESET_EQ_OFF_CN, IDB_RESET_EQ_OFF_CN + 1);
+        m_btnBypassAll->SetBitmaps(IDB_BYPASS_EQ_CN, IDB_BYPASS_EQ_HOVER_CN, IDB_BYPASS_EQ_HOVER_CN, IDB_RESTORE_EQ_CN,
+                                   IDB_RESTORE_EQ_HOVER_CN, IDB_RESTORE_EQ_HOVER_CN);
+        m_btnBypassAll->SetDisabledBitmaps(IDB_BYPASS_EQ_OFF_CN, IDB_BYPASS_EQ_OFF_CN + 1);
+        m_btnEqMode->SetBitmaps(IDB_PEQ_MODE_CN, IDB_PEQ_MODE_HOVER_CN, IDB_PEQ_MODE_HOVER_CN, IDB_GEQ_MODE_CN,
+                                IDB_GEQ_MODE_HOVER_CN, IDB_GEQ_MODE_HOVER_CN);
+        m_btnEqMode->SetDisabledBitmaps(IDB_PEQ_MODE_OFF_CN, IDB_GEQ_MODE_OFF_CN);
     } else {
-        m_btnResetEq->SetBitmaps(IDB_RESET_EN, IDB_RESET_EN + 1, IDB_RESET_EN + 1, IDB_RESET_EN, IDB_RESET_EN + 1,
-                                 IDB_RESET_EN + 1);
-        m_btnResetEq->SetDisabledBitmaps(IDB_RESET_OFF_EN, IDB_RESET_OFF_EN + 1);
-        m_btnBypassAll->SetBitmaps(IDB_BYPASS_EN, IDB_BYPASS_EN + 1, IDB_BYPASS_EN + 1, IDB_BYPASS_EN + 2,
-                                   IDB_BYPASS_EN + 3, IDB_BYPASS_EN + 3);
-        m_btnBypassAll->SetDisabledBitmaps(IDB_BYPASS_OFF_EN, IDB_BYPASS_OFF_EN + 1);
+        m_btnResetEq->SetBitmaps(IDB_RESET_EQ_EN, IDB_RESET_EQ_HOVER_EN, IDB_RESET_EQ_HOVER_EN, IDB_RESET_EQ_EN,
+                                 IDB_RESET_EQ_HOVER_EN, IDB_RESET_EQ_HOVER_EN);
+        m_btnResetEq->SetDisabledBitmaps(IDB_RESET_EQ_OFF_EN, IDB_RESET_EQ_OFF_EN + 1);
+        m_btnBypassAll->SetBitmaps(IDB_BYPASS_EQ_EN, IDB_BYPASS_EQ_EN + 1, IDB_BYPASS_EQ_EN + 1, IDB_RESTORE_EQ_EN,
+                                   IDB_RESTORE_EQ_EN + 1, IDB_RESTORE_EQ_EN + 1);
+        m_btnBypassAll->SetDisabledBitmaps(IDB_BYPASS_EQ_OFF_EN, IDB_BYPASS_EQ_OFF_EN + 1);
+        m_btnEqMode->SetBitmaps(IDB_PEQ_MODE_EN, IDB_PEQ_MODE_HOVER_EN, IDB_PEQ_MODE_HOVER_EN, IDB_GEQ_MODE_EN,
+                                IDB_GEQ_MODE_HOVER_EN, IDB_GEQ_MODE_HOVER_EN);
+        m_btnEqMode->SetDisabledBitmaps(IDB_PEQ_MODE_OFF_EN, IDB_GEQ_MODE_OFF_EN);
     }
-    const int nEqMode = bChinese ? IDB_EQ_MODE_CN : IDB_EQ_MODE_EN;
-    m_btnEqMode->SetBitmaps(nEqMode, nEqMode + 3, nEqMode + 3, nEqMode + 2, nEqMode + 1, nEqMode + 1);
-    m_btnEqMode->SetDisabledBitmaps(nEqMode + 9, nEqMode + 11);
     const int nAux = bChinese ? IDB_AUX_MODE_CN : IDB_AUX_MODE_EN;
     for (int i = 0; i < 3; ++i) {
         const int n = nAux + 3 * i;

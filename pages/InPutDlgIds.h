@@ -35,8 +35,9 @@ enum : int {
     IDR_MIXER_MENU = 173,
     ID_MIXER_SOURCE = 174,
 
-    // Faces. The page's buttons and lamps have faces of their own size and words, apart from
-    // the output page's and the main view's.
+    // Faces. The whole-EQ commands, the work lamps, the gain row plate and the input select
+    // buttons have the faces the page shares with the output page and the main view
+    // (SharedFaceIds.h).
     IDB_BACK_EN = 383,
     IDB_BACK_CN = 389,
     IDB_FADER_GEQ = 620,        // graphic layout: 620 inner columns, 621 the first, 622 the last
@@ -44,31 +45,13 @@ enum : int {
     IDB_THUMB = 626,
     IDB_THUMB_ACTIVE = 627,
     IDB_THUMB_DISABLED = 628,
-    IDB_WORK_OFF = 9370,        // band works: normal, hover (9371)
-    IDB_WORK_ON = 9372,         // band off: normal, hover (9373)
-    IDB_GAIN_ROW_CN = 9380,
-    IDB_GAIN_ROW_EN = 9381,
     IDB_MIXER_START = 722,      // normal, hover (723) until the source is first shown
     // + input. Faces of their own: the output page's input indicator, of another size, has 452
     // and 459.
     IDB_SEL_INPUT_EN = 8840,
     IDB_SEL_INPUT_CN = 8850,
-    IDB_INPUT_EN = 9400,        // + input: normal; + 10 hover, + 20 pressed and checked
-    IDB_INPUT_CN = 9430,
-    IDB_NO_INPUT_CN = 8200,     // + input: checked while the processor reports no input
-    IDB_NO_INPUT_EN = 8210,
     IDB_MIXER_CN = 3100,        // + source: normal; + 10 hover and pressed
     IDB_MIXER_EN = 3120,
-    IDB_RESET_EN = 9300,        // normal, hover (9301)
-    IDB_RESET_CN = 9303,        // normal; hover 9302
-    IDB_RESET_OFF_EN = 7022,    // disabled: unchecked, checked (7023)
-    IDB_RESET_OFF_CN = 7012,
-    IDB_BYPASS_EN = 9310,       // ByPass EQ normal, hover (9311); Restore EQ 9312, 9313
-    IDB_BYPASS_CN = 9320,       // normal 9320, hover 9325; checked 9322, 9321
-    IDB_BYPASS_OFF_EN = 7020,
-    IDB_BYPASS_OFF_CN = 7010,
-    IDB_EQ_MODE_EN = 9330,      // PEQ normal 9330, hover 9333; GEQ 9332, 9331; disabled 9339, 9341
-    IDB_EQ_MODE_CN = 9350,      // PEQ normal 9350, hover 9353; GEQ 9352, 9351; disabled 9359, 9361
     IDB_AUX_MODE_EN = 679,      // + 3 x mode: normal, hover, pressed
     IDB_AUX_MODE_CN = 4420,
     IDB_ONE_WAY_EN = 3150,      // normal, hover, pressed; 2-Way 3153-3155

@@ -46,10 +46,10 @@ constexpr std::array<DlgItem, kItemCount> MakeItems()
         add(IDC_GAIN_EDIT + k, Edit, x + kEditDx, kGainRowY, kEditW, kRowH, ES_CENTER);
         add(IDC_GAIN_SPIN + k, Static, x + kEditDx, kGainRowY, 4, kRowH, UDS_ARROWKEYS);
         add(IDC_FADER + k, Static, x + FaderDx(k), kFaderY, FaderWidth(k), kFaderPeqH);
-        add(IDC_BAND_WORK + k, Button, x + kLampDx, kLampRowY, kLampW, kRowH);
+        add(IDC_BAND_WORK + k, Button, x + kLampDx, kLampRowY, SharedFaceIds::kLampW, SharedFaceIds::kLampH);
     }
     for (int i = 0; i < MUSIC_INPUTS; ++i)
-        add(IDC_INPUT + i, Button, InputSlot(i).x, InputSlot(i).y, kInputW, kInputH);
+        add(IDC_INPUT + i, Button, InputSlot(i).x, InputSlot(i).y, InputSlot(i).cx, InputSlot(i).cy);
     add(IDC_MIXER, Button, kMixer.x, kMixer.y, kMixer.cx, kMixer.cy);
     add(IDC_ONE_WAY, Button, kOneWay.x, kOneWay.y, kModeButtonW, kModeButtonH);
     add(IDC_TWO_WAY, Button, kOneWay.x + kModeButtonW + kModeButtonGap, kOneWay.y, kModeButtonW, kModeButtonH);

@@ -3,7 +3,10 @@
 // template (InPutDlgTemplate.cpp) and its background, whose panels and labels frame them
 // (res/InputSkins.cpp). Left: the EQ graph over fifteen band columns with their row labels;
 // right: the input select, mixer, Hi.Level mode and AUX mode panels; below: the selected input,
-// the connector strip and the whole-EQ commands.
+// the connector strip and the whole-EQ commands. The faces this page shares with the output page
+// and the main view have their one size (SharedFaceIds.h), which the plan places.
+#include "pages/SharedFaceIds.h"
+
 namespace InputPageLayout {
 struct Box {
     int x, y, cx, cy;
@@ -47,12 +50,21 @@ constexpr int FaderDx(int k)
 {
     return k == 0 ? kFaderMargin : 0;
 }
-constexpr int kLampDx = kFaderMargin;
-// The graphic layout's row label: "dB" on the frequency row and the taller faders' scale.
-constexpr Box kGainRowLabel{kRowLabelX, kFreqRowY, kRowLabelW, kFaderY + kFaderPeqH - kFreqRowY};
+// The work lamp under the column's fields.
+constexpr int kLampDx = kEditDx + (kEditW - SharedFaceIds::kLampW) / 2;
+// The graphic layout's gain row plate: "dB" on the frequency row, beside the gain fields there,
+// and the taller faders' scale over the captions and the scale of the parametric rows.
+constexpr Box kGainRowLabel{kRowLabelX, kFreqRowY, SharedFaceIds::kGainRowW, SharedFaceIds::kGainRowH};
+static_assert(kRowLabelW <= SharedFaceIds::kGainRowW && kFreqRowY + SharedFaceIds::kGainRowH >= kFaderY + kFaderPeqH,
+              "the plate covers the captions and the scale of the parametric rows");
+static_assert(SharedFaceIds::kGainRowCaptionH == kRowH, "the plate names the frequency row");
+static_assert(kQRowY + SharedFaceIds::ThumbTopEnd(kThumbH) == kFreqRowY + SharedFaceIds::kGainScaleTop &&
+                  kQRowY + SharedFaceIds::ThumbBottomEnd(kFaderGeqH, kThumbH) == kFreqRowY + SharedFaceIds::kGainScaleBottom,
+              "the plate's scale meets the graphic faders' thumbs");
+// The parametric faders' scale, drawn on the ground where the plate draws the graphic one.
+constexpr int kGainScaleRight = kRowLabelX + SharedFaceIds::kGainRowW - 4;
 // The band panel around the row labels and the columns.
 constexpr Box kBandPanel{10, 238, 890, 220};
-constexpr int kLampW = kThumbW;
 
 // Right column: four panels.
 constexpr int kPanelX = 905;
@@ -66,12 +78,10 @@ constexpr int PanelY(int n)
 }
 constexpr int kPanelLabelH = 26;
 
-constexpr int kInputW = 64;
-constexpr int kInputH = 28;
 // The six slots of the input select buttons: two rows of three.
 constexpr Box InputSlot(int n)
 {
-    return {940 + (n % 3) * 95, PanelY(0) + 40 + (n / 3) * 36, kInputW, kInputH};
+    return {940 + (n % 3) * 95, PanelY(0) + 40 + (n / 3) * 36, SharedFaceIds::kInputButtonW, SharedFaceIds::kInputButtonH};
 }
 constexpr Box kMixer{990, PanelY(1) + 52, 160, 28};
 constexpr int kModeButtonW = 100;
@@ -86,6 +96,7 @@ constexpr Box kSelInput{25, 519, 170, 64};
 constexpr int kStripX = 221;
 constexpr int kStripY = 462;
 constexpr Box kEqPanel{990, 466, 242, 146};
-constexpr Box kEqCommands{1006, 494, 210, 34};
-constexpr int kEqCommandPitch = 40;
+constexpr Box kEqCommands{kEqPanel.x + (kEqPanel.cx - SharedFaceIds::kEqCommandW) / 2, 500, SharedFaceIds::kEqCommandW,
+                          SharedFaceIds::kEqCommandH};
+constexpr int kEqCommandPitch = 36;
 }  // namespace InputPageLayout

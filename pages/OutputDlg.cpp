@@ -30,12 +30,14 @@
 #include "pages/OutputDlgIds.h"
 #include "pages/OutputLayout.h"
 #include "pages/PageHost.h"
+#include "pages/SharedFaceIds.h"
 #include "platform/MessageIds.h"
 #include "res/SharedGdi.h"
 #include "res/SkinPaint.h"
 #include "res/WinStyles.h"
 
 using namespace OutputDlgIds;
+using namespace SharedFaceIds;
 
 namespace {
 constexpr int kShownStrips = 6;
@@ -54,13 +56,14 @@ constexpr LangFaces kResetEqFaces{
     {IDB_RESET_EQ_CN, IDB_RESET_EQ_HOVER_CN, IDB_RESET_EQ_HOVER_CN, IDB_RESET_EQ_CN, IDB_RESET_EQ_HOVER_CN, IDB_RESET_EQ_HOVER_CN},
     {IDB_RESET_EQ_EN, IDB_RESET_EQ_HOVER_EN, IDB_RESET_EQ_HOVER_EN, IDB_RESET_EQ_EN, IDB_RESET_EQ_HOVER_EN, IDB_RESET_EQ_HOVER_EN}};
 constexpr LangFaces kAllBypassFaces{
-    {IDB_ALL_BYPASS_ON_CN, IDB_ALL_BYPASS_ON_HOVER_CN, IDB_ALL_BYPASS_ON_HOVER_CN, IDB_ALL_BYPASS_OFF_CN,
-     IDB_ALL_BYPASS_OFF_HOVER_CN, IDB_ALL_BYPASS_OFF_HOVER_CN},
-    {IDB_ALL_BYPASS_ON_EN, IDB_ALL_BYPASS_ON_EN + 1, IDB_ALL_BYPASS_ON_EN + 1, IDB_ALL_BYPASS_OFF_EN,
-     IDB_ALL_BYPASS_OFF_EN + 1, IDB_ALL_BYPASS_OFF_EN + 1}};
+    {IDB_RESTORE_EQ_CN, IDB_RESTORE_EQ_HOVER_CN, IDB_RESTORE_EQ_HOVER_CN, IDB_BYPASS_EQ_CN, IDB_BYPASS_EQ_HOVER_CN,
+     IDB_BYPASS_EQ_HOVER_CN},
+    {IDB_RESTORE_EQ_EN, IDB_RESTORE_EQ_EN + 1, IDB_RESTORE_EQ_EN + 1, IDB_BYPASS_EQ_EN, IDB_BYPASS_EQ_EN + 1,
+     IDB_BYPASS_EQ_EN + 1}};
+// Hovering the English parametric mode shows the graphic face it leads to.
 constexpr LangFaces kEqModeFaces{
     {IDB_GEQ_MODE_CN, IDB_GEQ_MODE_HOVER_CN, IDB_GEQ_MODE_HOVER_CN, IDB_PEQ_MODE_CN, IDB_PEQ_MODE_HOVER_CN, IDB_PEQ_MODE_HOVER_CN},
-    {IDB_GEQ_MODE_EN, IDB_GEQ_MODE_HOVER_EN, IDB_GEQ_MODE_HOVER_EN, IDB_PEQ_MODE_EN, IDB_GEQ_MODE_EN, IDB_PEQ_MODE_PRESSED_EN}};
+    {IDB_GEQ_MODE_EN, IDB_GEQ_MODE_HOVER_EN, IDB_GEQ_MODE_HOVER_EN, IDB_PEQ_MODE_EN, IDB_GEQ_MODE_EN, IDB_PEQ_MODE_HOVER_EN}};
 constexpr LangFaces kLockFaces{
     {IDB_LOCK_CN, IDB_LOCK_HOVER_CN, IDB_LOCK_PRESSED_CN, IDB_LOCKED_CN, IDB_LOCKED_HOVER_CN, IDB_LOCKED_HOVER_CN},
     {IDB_LOCK_EN, IDB_LOCK_HOVER_EN, IDB_LOCK_PRESSED_EN, IDB_LOCKED_EN, IDB_LOCKED_HOVER_EN, IDB_LOCKED_HOVER_EN}};
@@ -336,11 +339,11 @@ void COutputDlg::InitBandControls()
                                           });
         m_stBandNo[k]->SetText(wxString::Format(wxS("%d"), k + 1));
         m_stBandNo[k]->SetFontStyle(wxString(), 18, skin::kLabel, 1);
-        m_btnBypass[k]->SetBitmaps(IDB_BYPASS_ON, IDB_BYPASS_ON + 1, IDB_BYPASS_ON + 1, IDB_BYPASS_OFF,
-                                   IDB_BYPASS_OFF + 1, IDB_BYPASS_OFF + 1);
+        m_btnBypass[k]->SetBitmaps(IDB_BAND_BYPASSED, IDB_BAND_BYPASSED + 1, IDB_BAND_BYPASSED + 1, IDB_BAND_WORKS,
+                                   IDB_BAND_WORKS + 1, IDB_BAND_WORKS + 1);
         m_btnBypass[k]->SetHoverNotify(true);
     }
-    m_btnGeqLabel->SetDisabledBitmaps(IDB_GEQ_LABEL_EN, IDB_GEQ_LABEL_CN);
+    m_btnGeqLabel->SetDisabledBitmaps(IDB_GAIN_ROW_EN, IDB_GAIN_ROW_CN);
     m_btnGeqLabel->Hide();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Ids of the output page (page 1 of the main view): its template, its faces and its controls,
 // shared by the template's rows (OutputDlgTemplate.cpp), the artwork (res/OutputSkins.cpp) and
-// the page's code. Band column k (0-9) of a quantity has the id base + k.
+// the page's code. Band column k (0-9) of a quantity has the id base + k. The whole-EQ commands,
+// the band work lamps and the gain row plate have the faces the page shares with the music input
+// page (SharedFaceIds.h).
 struct DlgTemplate;
 
 namespace OutputDlgIds {
@@ -38,8 +40,6 @@ enum : int {
     IDB_BAND_THUMB = 611,
     IDB_BAND_THUMB_DIM = 612,    // a band outside the crossover's pass band (graphic layout)
     IDB_BAND_THUMB_ACTIVE = 613,
-    IDB_BYPASS_OFF = 8830,       // band playing: normal, hover (8830, 8831)
-    IDB_BYPASS_ON = 8832,        // band bypassed or flat: normal, hover (8832, 8833)
 
     // Band 1 and band 10: type buttons and shelf slope lists.
     IDC_LOW_SHELF = 2818,
@@ -78,28 +78,6 @@ enum : int {
     IDC_RESET_EQ = 5687,
     IDC_GEQ_LABEL = 5311,
     IDB_LINK = 709,
-    IDB_GEQ_LABEL_EN = 797,
-    IDB_GEQ_LABEL_CN = 796,
-    IDB_RESET_EQ_EN = 359,         // normal, hover (360)
-    IDB_RESET_EQ_HOVER_EN = 360,
-    IDB_RESET_EQ_CN = 7004,
-    IDB_RESET_EQ_HOVER_CN = 7003,
-    IDB_ALL_BYPASS_OFF_EN = 8820,  // normal, hover (8821); on: normal, hover (8822, 8823)
-    IDB_ALL_BYPASS_ON_EN = 8822,
-    IDB_ALL_BYPASS_OFF_CN = 7000,
-    IDB_ALL_BYPASS_OFF_HOVER_CN = 7005,
-    IDB_ALL_BYPASS_ON_CN = 7002,
-    IDB_ALL_BYPASS_ON_HOVER_CN = 7001,
-    // The mode button: graphic (checked) normal and hover, parametric normal and pressed; hovering
-    // the parametric mode shows the graphic face it leads to.
-    IDB_GEQ_MODE_EN = 742,
-    IDB_GEQ_MODE_HOVER_EN = 741,
-    IDB_PEQ_MODE_EN = 740,
-    IDB_PEQ_MODE_PRESSED_EN = 743,
-    IDB_GEQ_MODE_CN = 746,
-    IDB_GEQ_MODE_HOVER_CN = 745,
-    IDB_PEQ_MODE_CN = 744,
-    IDB_PEQ_MODE_HOVER_CN = 747,
 
     // Polarity of the shown output, with its picture.
     IDC_POLARITY = 4001,

@@ -3,8 +3,10 @@
 // captions of the page's artwork, the places of the band columns' controls in the parametric
 // and the graphic layout, and the output strips. The template (OutputDlgTemplate.cpp), the
 // artwork (res/OutputSkins.cpp) and the page's layout switch read the same numbers, so a
-// caption stays beside its control. Toolkit-free.
+// caption stays beside its control. The faces the page shares with the music input page have
+// their one size (SharedFaceIds.h), which the plan places. Toolkit-free.
 #include "model/GdiTypes.h"
+#include "pages/SharedFaceIds.h"
 
 namespace OutputLayout {
 struct PxRect {
@@ -22,7 +24,7 @@ inline constexpr PxRect kMasterPanel{942, 423, 302, 225};
 // The EQ graph, and the caption column left of the ten band columns.
 inline constexpr PxRect kGraph{348, 12, 694, 168};
 inline constexpr int kCaptionX = 348;
-inline constexpr int kCaptionW = 50;
+inline constexpr int kCaptionW = SharedFaceIds::kGainRowW;
 
 // Band columns k = 0..9, 64 pixels wide, side by side right of the captions.
 inline constexpr int kColumnCount = 10;
@@ -43,12 +45,12 @@ inline constexpr int kBypassRowY = 392;
 // The graphic layout: no frequency or bandwidth row; the gain field moves to the top and the
 // fader, taller, takes the rows below it.
 inline constexpr int kGeqGainY = kFreqRowY;
-inline constexpr int kGeqFaderY = 246;
+inline constexpr int kGeqFaderY = 248;
 
 inline constexpr int kFieldW = 56, kFieldH = 16;
 inline constexpr int kFaderW = 28;
 inline constexpr int kPeqFaderH = 104;
-inline constexpr int kGeqFaderH = 122;
+inline constexpr int kGeqFaderH = 140;
 inline constexpr int kBandThumbW = 20, kBandThumbH = 10;
 
 // Band column k's controls.
@@ -80,7 +82,8 @@ constexpr PxRect GainFader(int k, bool bGraphic)
 }
 constexpr PxRect BypassButton(int k)
 {
-    return {ColumnX(k) + 8, kBypassRowY, 48, 20};
+    return {ColumnX(k) + (kColumnW - SharedFaceIds::kLampW) / 2, kBypassRowY + 1, SharedFaceIds::kLampW,
+            SharedFaceIds::kLampH};
 }
 // Band 1 and band 10: the parametric and the shelf type buttons, and the shelf slope list in
 // the bandwidth row.
@@ -92,14 +95,22 @@ constexpr PxRect ShelfSlopeList(int k)
 {
     return {ColumnX(k) + 4, kWidthRowY - 1, kFieldW, 18};
 }
-// The plate over the caption column in the graphic layout.
-inline constexpr PxRect kGeqLabel{kCaptionX, kGeqGainY - 4, kCaptionW, kBypassRowY - 2 - (kGeqGainY - 4)};
+// The gain row plate over the caption column in the graphic layout: its caption row beside the
+// gain fields, its scale at the ends of the graphic faders' thumb travel, down to the bypass row.
+inline constexpr PxRect kGeqLabel{kCaptionX, kGeqGainY - (SharedFaceIds::kGainRowCaptionH - kFieldH) / 2,
+                                  SharedFaceIds::kGainRowW, SharedFaceIds::kGainRowH};
+static_assert(kGeqFaderY + SharedFaceIds::ThumbTopEnd(kBandThumbH) == kGeqLabel.y + SharedFaceIds::kGainScaleTop &&
+                  kGeqFaderY + SharedFaceIds::ThumbBottomEnd(kGeqFaderH, kBandThumbH) ==
+                      kGeqLabel.y + SharedFaceIds::kGainScaleBottom,
+              "the plate's scale meets the graphic faders' thumbs");
+static_assert(kGeqLabel.y <= kFreqRowY && kGeqLabel.Bottom() >= kPeqGainY + kFieldH && kGeqLabel.Bottom() <= kBypassRowY,
+              "the plate covers the captions of the parametric rows and leaves the bypass row's");
 
 // Right of the graph: the whole-EQ commands. Right of the columns: the crossover, then the
 // polarity of the shown output.
-inline constexpr PxRect kAllBypass{1048, 14, 188, 26};
-inline constexpr PxRect kEqMode{1048, 46, 188, 26};
-inline constexpr PxRect kResetEq{1048, 78, 188, 26};
+inline constexpr PxRect kAllBypass{1048, 14, SharedFaceIds::kEqCommandW, SharedFaceIds::kEqCommandH};
+inline constexpr PxRect kEqMode{1048, 46, SharedFaceIds::kEqCommandW, SharedFaceIds::kEqCommandH};
+inline constexpr PxRect kResetEq{1048, 78, SharedFaceIds::kEqCommandW, SharedFaceIds::kEqCommandH};
 inline constexpr PxRect kLinkPicture{1048, 112, 28, 16};
 inline constexpr int kHpfX = 1048, kLpfX = 1144, kXoverW = 90;
 inline constexpr PxRect kHpfCaption{kHpfX, 186, kXoverW, 16};

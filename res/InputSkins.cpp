@@ -1,6 +1,8 @@
 // Faces of the music input page (sizes from the page's pixel plan, pages/InputPageLayout.h) and
 // of its connector strip (pages/InMode_DlgIds.h). Every button sits on a panel, so its corners are
-// painted in the panel's colour; faces whose id names a language are drawn in that language.
+// painted in the panel's colour; faces whose id names a language are drawn in that language. The
+// whole-EQ commands, the work lamps, the gain row plate and the input select buttons are shared
+// with the other pages (res/SharedSkins.cpp).
 #include "res/InputSkins.h"
 
 #include <wx/dc.h>
@@ -39,37 +41,25 @@ constexpr bool Chinese(int nLang, bool bAsked)
     return nLang == kAsked ? bAsked : nLang == kChinese;
 }
 
-// Every text a button or label of the page carries.
+// Every text a button or label of the page carries (the shared faces have theirs in
+// res/SharedSkins.cpp).
 enum TextId {
-    kTextResetEq, kTextBypassEq, kTextRestoreEq, kTextPeqMode, kTextGeqMode, kTextTwoCh, kTextFourTwoCh, kTextSixCh, kTextOneWay, kTextTwoWay,
-    kTextRowId, kTextRowFreq, kTextRowQ, kTextRowGain, kTextRowWork, kTextInputSelect, kTextMixer, kTextHiLevelMode, kTextAuxMode, kTextSelectedInput,
-    kTextEqPanel,
+    kTextTwoCh, kTextFourTwoCh, kTextSixCh, kTextOneWay, kTextTwoWay, kTextRowId, kTextRowFreq, kTextRowQ, kTextRowGain,
+    kTextRowWork, kTextInputSelect, kTextMixer, kTextHiLevelMode, kTextAuxMode, kTextSelectedInput, kTextEqPanel,
 };
 constexpr Words kTexts[] = {
-    {"Reset EQ", "重置均衡"}, {"ByPass EQ", "直通均衡"}, {"Restore EQ", "恢复均衡"}, {"PEQ Mode", "参量均衡"},
-    {"GEQ Mode", "图示均衡"}, {"2 CH", "2声道"},         {"4CH 2CH", "4+2声道"},     {"6 CH", "6声道"},
-    {"1-Way", "一分频"},      {"2-Way", "二分频"},       {"ID", "序号"},            {"Fre", "频率"},
-    {"Q", "Q值"},             {"dB", "增益"},            {"Work", "工作"},          {"Input Select", "输入选择"},
-    {"Mixer", "混音"},        {"Hi.Level Mode", "高电平模式"}, {"AUX Mode", "AUX模式"}, {"Selected Input", "当前输入"},
-    {"EQ", "均衡"},
+    {"2 CH", "2声道"},     {"4CH 2CH", "4+2声道"},   {"6 CH", "6声道"},      {"1-Way", "一分频"},
+    {"2-Way", "二分频"},   {"ID", "序号"},           {"Fre", "频率"},        {"Q", "Q值"},
+    {"dB", "增益"},        {"Work", "工作"},         {"Input Select", "输入选择"}, {"Mixer", "混音"},
+    {"Hi.Level Mode", "高电平模式"}, {"AUX Mode", "AUX模式"}, {"Selected Input", "当前输入"}, {"EQ", "均衡"},
 };
 
 // The centre of a band fader's thumb at a gain in dB, from the fader's top (its channel nHeight
-// high, one pixel of margin at each end, gains -12..+12 dB over the raw range 0..240).
+// high, gains -12..+12 dB over the raw range 0..240).
 int ThumbCentreY(int nHeight, int nDb)
 {
-    const int nSpan = nHeight - 2 - kThumbH;
-    const int nRaw = (12 - nDb) * 10;
-    return kThumbH / 2 + 1 + nSpan * nRaw / 240;
-}
-
-void PaintScale(wxDC& dc, int xRight, int yTop, int nFaderHeight, bool bChinese)
-{
-    for (const int nDb : {12, 0, -12}) {
-        const int y = yTop + ThumbCentreY(nFaderHeight, nDb);
-        skin::PaintLabel(dc, wxRect(0, y - 7, xRight, 14), nDb > 0 ? wxString(wxS("+12")) : wxString::Format(wxS("%d"), nDb),
-                         skin::kLabelDim, bChinese, 11, false, wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
-    }
+    const int nTop = SharedFaceIds::ThumbTopEnd(kThumbH);
+    return nTop + (SharedFaceIds::ThumbBottomEnd(nHeight, kThumbH) - nTop) * (12 - nDb) / 24;
 }
 
 wxRect RectOf(const Box& box)
@@ -97,26 +87,14 @@ void PaintInputBack(wxDC& dc, const wxSize& size, bool bAsked)
     const std::pair<int, int> rows[] = {{kLabelRowY, kTextRowId}, {kFreqRowY, kTextRowFreq}, {kQRowY, kTextRowQ},
                                         {kGainRowY, kTextRowGain}, {kLampRowY, kTextRowWork}};
     for (const auto& [y, nText] : rows)
-        skin::PaintLabel(dc, wxRect(kRowLabelX, y, kRowLabelW, kRowH), Text(kTexts[nText], bChinese), skin::kLabel,
-                         bChinese, 12, true);
-    PaintScale(dc, kRowLabelX + kRowLabelW - 4, kFaderY, kFaderPeqH, bChinese);
+        skin::PaintRowCaption(dc, wxRect(kRowLabelX, y, kRowLabelW, kRowH), Text(kTexts[nText], bChinese), bChinese);
+    skin::PaintGainScale(dc, kGainScaleRight, kFaderY + ThumbCentreY(kFaderPeqH, 12), kFaderY + ThumbCentreY(kFaderPeqH, -12),
+                         bChinese);
     const int nCaptions[] = {kTextInputSelect, kTextMixer, kTextHiLevelMode, kTextAuxMode};
     for (int n = 0; n < 4; ++n)
         PaintCaptionedPanel(dc, {kPanelX, PanelY(n), kPanelW, kPanelH}, nCaptions[n], bChinese);
     PaintCaptionedPanel(dc, kSelInputPanel, kTextSelectedInput, bChinese);
     PaintCaptionedPanel(dc, kEqPanel, kTextEqPanel, bChinese);
-}
-
-// The graphic layout's row label: the gain's name on the frequency row, and the scale of the
-// taller faders over the parametric rows' labels.
-template <int nLang>
-void PaintGainRowLabel(wxDC& dc, const wxSize& size, bool bAsked)
-{
-    const bool bChinese = Chinese(nLang, bAsked);
-    dc.SetBackground(wxBrush(skin::kPanel));
-    dc.Clear();
-    skin::PaintLabel(dc, wxRect(0, 0, size.x, kRowH), Text(kTexts[kTextRowGain], bChinese), skin::kLabel, bChinese, 12, true);
-    PaintScale(dc, size.x - 4, kQRowY - kFreqRowY, kFaderGeqH, bChinese);
 }
 
 // A fader's channel: the track under the thumb's column and, on every fader but the first, ticks
@@ -143,16 +121,6 @@ void PaintThumb(wxDC& dc, const wxSize& size, bool)
     skin::PaintFaderThumb(dc, wxRect(size), face);
 }
 
-// Work lamp: a working band reads "ON" on teal, a band that is off "BY".
-template <bool bOff, Face face>
-void PaintWorkLamp(wxDC& dc, const wxSize& size, bool bChinese)
-{
-    dc.SetBackground(wxBrush(skin::kPanel));
-    dc.Clear();
-    const Words word = bOff ? Words{"BY", "直通"} : Words{"ON", "开"};
-    skin::PaintButtonFace(dc, wxRect(size), face, Text(word, bChinese), bChinese, bChinese && bOff ? 10 : 11);
-}
-
 // A button with one of the page's texts on the panel ground.
 template <int nText, Face face, int nLang>
 void PaintTextButton(wxDC& dc, const wxSize& size, bool bAsked)
@@ -161,22 +129,6 @@ void PaintTextButton(wxDC& dc, const wxSize& size, bool bAsked)
     dc.SetBackground(wxBrush(skin::kPanel));
     dc.Clear();
     skin::PaintButtonFace(dc, wxRect(size), face, Text(kTexts[nText], bChinese), bChinese, 13);
-}
-
-// An input select button; while the processor reports no input, the checked one carries a red
-// bar under its name.
-template <int nInput, Face face, int nLang, bool bNoInput = false>
-void PaintInputButton(wxDC& dc, const wxSize& size, bool bAsked)
-{
-    const bool bChinese = Chinese(nLang, bAsked);
-    dc.SetBackground(wxBrush(skin::kPanel));
-    dc.Clear();
-    skin::PaintButtonFace(dc, wxRect(size), face, Text(InputButtonName(nInput), bChinese), bChinese, 13);
-    if (!bNoInput)
-        return;
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(skin::kWarning));
-    dc.DrawRectangle(8, size.y - 6, size.x - 16, 3);
 }
 
 // The mixer source: its name and a drop-down arrow.
@@ -216,9 +168,7 @@ void PaintSelectedInput(wxDC& dc, const wxSize& size, bool bAsked)
                      true);
 }
 
-constexpr int kLampH = kRowH;
 constexpr int kFaderW = kFaderMargin + kThumbW;
-constexpr Box kEqButton = kEqCommands;
 
 // The three faces (normal, hover, pressed) of a text button in both languages' ids.
 template <int nText>
@@ -240,23 +190,6 @@ constexpr auto kFourTwoChFaces =
 constexpr auto kSixChFaces = TextButtonFaces<kTextSixCh>(IDB_AUX_MODE_EN + 6, IDB_AUX_MODE_CN + 6, kModeButtonW, kModeButtonH);
 constexpr auto kOneWayFaces = TextButtonFaces<kTextOneWay>(IDB_ONE_WAY_EN, IDB_ONE_WAY_CN, kModeButtonW, kModeButtonH);
 constexpr auto kTwoWayFaces = TextButtonFaces<kTextTwoWay>(IDB_ONE_WAY_EN + 3, IDB_ONE_WAY_CN + 3, kModeButtonW, kModeButtonH);
-
-// Input select button k: normal, hover, pressed (also checked) and the no-input checked face, in
-// both languages.
-template <int k>
-constexpr std::array<SkinArt, 8> InputFaces()
-{
-    return {{
-        {IDB_INPUT_EN + k, kInputW, kInputH, PaintInputButton<k, Face::Normal, kEnglish>},
-        {IDB_INPUT_EN + 10 + k, kInputW, kInputH, PaintInputButton<k, Face::Hover, kEnglish>},
-        {IDB_INPUT_EN + 20 + k, kInputW, kInputH, PaintInputButton<k, Face::Checked, kEnglish>},
-        {IDB_INPUT_CN + k, kInputW, kInputH, PaintInputButton<k, Face::Normal, kChinese>},
-        {IDB_INPUT_CN + 10 + k, kInputW, kInputH, PaintInputButton<k, Face::Hover, kChinese>},
-        {IDB_INPUT_CN + 20 + k, kInputW, kInputH, PaintInputButton<k, Face::Checked, kChinese>},
-        {IDB_NO_INPUT_EN + k, kInputW, kInputH, PaintInputButton<k, Face::Checked, kEnglish, true>},
-        {IDB_NO_INPUT_CN + k, kInputW, kInputH, PaintInputButton<k, Face::Checked, kChinese, true>},
-    }};
-}
 
 // Mixer source s: normal and hover in both languages.
 template <int s>
@@ -288,8 +221,6 @@ constexpr auto Join(const std::array<SkinArt, n>&... parts)
     return all;
 }
 
-constexpr auto kInputButtonFaces = Join(InputFaces<0>(), InputFaces<1>(), InputFaces<2>(), InputFaces<3>(),
-                                        InputFaces<4>(), InputFaces<5>());
 constexpr auto kMixerFaces = Join(MixerFaces<0>(), MixerFaces<1>(), MixerFaces<2>(), MixerFaces<3>(), MixerFaces<4>(),
                                   MixerFaces<5>(), MixerFaces<6>());
 constexpr auto kSelectedInputFaces =
@@ -299,8 +230,6 @@ constexpr auto kSelectedInputFaces =
 constexpr SkinArt kInputSkins[] = {
     {IDB_BACK_EN, 1248, 652, PaintInputBack<kEnglish>},
     {IDB_BACK_CN, 1248, 652, PaintInputBack<kChinese>},
-    {IDB_GAIN_ROW_EN, kGainRowLabel.cx, kGainRowLabel.cy, PaintGainRowLabel<kEnglish>},
-    {IDB_GAIN_ROW_CN, kGainRowLabel.cx, kGainRowLabel.cy, PaintGainRowLabel<kChinese>},
     {IDB_FADER_GEQ, kFaderW, kFaderGeqH, PaintFaderChannel<false>},
     {IDB_FADER_GEQ + 1, kThumbW, kFaderGeqH, PaintFaderChannel<true>},
     {IDB_FADER_GEQ + 2, kFaderW, kFaderGeqH, PaintFaderChannel<false>},
@@ -310,45 +239,8 @@ constexpr SkinArt kInputSkins[] = {
     {IDB_THUMB, kThumbW, kThumbH, PaintThumb<Face::Normal>},
     {IDB_THUMB_ACTIVE, kThumbW, kThumbH, PaintThumb<Face::Checked>},
     {IDB_THUMB_DISABLED, kThumbW, kThumbH, PaintThumb<Face::Disabled>},
-    {IDB_WORK_OFF, kLampW, kLampH, PaintWorkLamp<false, Face::Checked>},
-    {IDB_WORK_OFF + 1, kLampW, kLampH, PaintWorkLamp<false, Face::CheckedHover>},
-    {IDB_WORK_ON, kLampW, kLampH, PaintWorkLamp<true, Face::Normal>},
-    {IDB_WORK_ON + 1, kLampW, kLampH, PaintWorkLamp<true, Face::Hover>},
     {IDB_MIXER_START, kMixer.cx, kMixer.cy, PaintMixerButton<6, Face::Normal, kAsked>},
     {IDB_MIXER_START + 1, kMixer.cx, kMixer.cy, PaintMixerButton<6, Face::Hover, kAsked>},
-    // Whole-EQ commands: reset; bypass all (checked: restore); parametric (checked: graphic).
-    {IDB_RESET_EN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextResetEq, Face::Normal, kEnglish>},
-    {IDB_RESET_EN + 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextResetEq, Face::Hover, kEnglish>},
-    {IDB_RESET_CN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextResetEq, Face::Normal, kChinese>},
-    {IDB_RESET_CN - 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextResetEq, Face::Hover, kChinese>},
-    {IDB_RESET_OFF_EN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextResetEq, Face::Disabled, kEnglish>},
-    {IDB_RESET_OFF_EN + 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextResetEq, Face::Disabled, kEnglish>},
-    {IDB_RESET_OFF_CN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextResetEq, Face::Disabled, kChinese>},
-    {IDB_RESET_OFF_CN + 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextResetEq, Face::Disabled, kChinese>},
-    {IDB_BYPASS_EN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextBypassEq, Face::Normal, kEnglish>},
-    {IDB_BYPASS_EN + 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextBypassEq, Face::Hover, kEnglish>},
-    {IDB_BYPASS_EN + 2, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextRestoreEq, Face::Checked, kEnglish>},
-    {IDB_BYPASS_EN + 3, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextRestoreEq, Face::CheckedHover, kEnglish>},
-    {IDB_BYPASS_CN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextBypassEq, Face::Normal, kChinese>},
-    {IDB_BYPASS_CN + 5, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextBypassEq, Face::Hover, kChinese>},
-    {IDB_BYPASS_CN + 2, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextRestoreEq, Face::Checked, kChinese>},
-    {IDB_BYPASS_CN + 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextRestoreEq, Face::CheckedHover, kChinese>},
-    {IDB_BYPASS_OFF_EN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextBypassEq, Face::Disabled, kEnglish>},
-    {IDB_BYPASS_OFF_EN + 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextRestoreEq, Face::DisabledChecked, kEnglish>},
-    {IDB_BYPASS_OFF_CN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextBypassEq, Face::Disabled, kChinese>},
-    {IDB_BYPASS_OFF_CN + 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextRestoreEq, Face::DisabledChecked, kChinese>},
-    {IDB_EQ_MODE_EN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextPeqMode, Face::Normal, kEnglish>},
-    {IDB_EQ_MODE_EN + 3, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextPeqMode, Face::Hover, kEnglish>},
-    {IDB_EQ_MODE_EN + 2, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextGeqMode, Face::Checked, kEnglish>},
-    {IDB_EQ_MODE_EN + 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextGeqMode, Face::CheckedHover, kEnglish>},
-    {IDB_EQ_MODE_EN + 9, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextPeqMode, Face::Disabled, kEnglish>},
-    {IDB_EQ_MODE_EN + 11, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextGeqMode, Face::DisabledChecked, kEnglish>},
-    {IDB_EQ_MODE_CN, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextPeqMode, Face::Normal, kChinese>},
-    {IDB_EQ_MODE_CN + 3, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextPeqMode, Face::Hover, kChinese>},
-    {IDB_EQ_MODE_CN + 2, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextGeqMode, Face::Checked, kChinese>},
-    {IDB_EQ_MODE_CN + 1, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextGeqMode, Face::CheckedHover, kChinese>},
-    {IDB_EQ_MODE_CN + 9, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextPeqMode, Face::Disabled, kChinese>},
-    {IDB_EQ_MODE_CN + 11, kEqButton.cx, kEqButton.cy, PaintTextButton<kTextGeqMode, Face::DisabledChecked, kChinese>},
 };
 
 // ---- The connector strip ----
@@ -528,7 +420,6 @@ void InputSkinTables(const SkinTableSink& take)
     take(kInputSkins);
     for (const auto& faces : {kTwoChFaces, kFourTwoChFaces, kSixChFaces, kOneWayFaces, kTwoWayFaces})
         take(faces);
-    take(kInputButtonFaces);
     take(kMixerFaces);
     take(kSelectedInputFaces);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Faces of the music input page and its connector strip: the page's ground with its panels and
-// labels, the band faders, lamps and buttons, the selected-input picture, and the strip's panel
-// and connector images.
+// labels, the band faders, the mode and mixer buttons, the selected-input picture, and the strip's
+// panel and connector images.
 
 #include "res/PngImages.h"
 #include "res/Skins.h"

@@ -1,6 +1,7 @@
-// Faces of the output page: its ground with the panels and captions, the band columns, the
-// crossover lists, the whole-EQ and output-map commands, polarity, master block, input indicator.
+// Faces of the output page: its ground with the panels and captions, the band faders and type
+// buttons, the crossover lists, the output-map commands, polarity, master block, input indicator.
 // Sizes are the controls' sizes on the page (pages/OutputLayout.h); every face sits on a panel.
+// The whole-EQ commands, the work lamps and the gain row plate are shared (res/SharedSkins.cpp).
 #include "res/OutputSkins.h"
 
 #include <wx/dc.h>
@@ -51,18 +52,6 @@ struct Travel {
 constexpr Travel TravelOf(int y, int h, int nThumbH, int nMarginTop, int nMarginBottom)
 {
     return {y + nMarginTop + nThumbH / 2, y + h - nMarginBottom - nThumbH / 2};
-}
-
-// A +12 / 0 / -12 dB scale right-aligned at x, for the travel of the band faders.
-void PaintGainScale(wxDC& dc, int xRight, const Travel& t, bool bChinese)
-{
-    const int yMid = (t.yTop + t.yBottom) / 2;
-    dc.SetPen(wxPen(skin::kLabelDim));
-    for (const auto& [y, szText] : {std::pair{t.yTop, "+12"}, std::pair{yMid, "0"}, std::pair{t.yBottom, "-12"}}) {
-        dc.DrawLine(xRight - 4, y, xRight, y);
-        skin::PaintLabel(dc, wxRect(xRight - 40, y - 6, 34, 12), wxString::FromUTF8(szText), skin::kLabelDim, bChinese,
-                         9, false, wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
-    }
 }
 
 // The car seen from above, front at the top: body, windscreen, rear window and wheels.
@@ -116,18 +105,19 @@ void PaintBack(wxDC& dc, const wxSize& size, bool bAsked)
     PaintCar(dc, kCar, bCn);
     PaintCaption(dc, kUnitCaption, Text(bCn, "Delay unit", "延时单位"), bCn);
 
-    // EQ: captions of the column rows, the gain scale of the faders, crossover and polarity.
-    const int nCaptionX = kCaptionX + 2;
-    const auto row = [&](int y, const char* szEn, const char* szCn) {
-        PaintCaption(dc, {nCaptionX, y, kCaptionW, kFieldH}, Text(bCn, szEn, szCn), bCn);
+    // EQ: captions of the column rows, the gain scale of the faders, crossover and polarity. The
+    // graphic layout covers the rows it hides with the gain row plate (res/SharedSkins.cpp).
+    const auto row = [&](int y, int h, const char* szEn, const char* szCn) {
+        skin::PaintRowCaption(dc, wxRect(kCaptionX, y, kCaptionW, h), Text(bCn, szEn, szCn), bCn);
     };
-    row(kTypeRowY + 2, "Type", "类型");
-    row(kNumberRowY, "Band", "频段");
-    row(kFreqRowY, "Freq", "频率");
-    row(kWidthRowY, "Q", "Q值");
-    row(kPeqGainY, "Gain", "增益");
-    row(kBypassRowY + 2, "EQ", "均衡");
-    PaintGainScale(dc, kCaptionX + kCaptionW - 3, TravelOf(kPeqFaderY, kPeqFaderH, kBandThumbH, 1, 1), bCn);
+    row(kTypeRowY, 20, "Type", "类型");
+    row(kNumberRowY, kFieldH, "Band", "频段");
+    row(kFreqRowY, kFieldH, "Freq", "频率");
+    row(kWidthRowY, kFieldH, "Q", "Q值");
+    row(kPeqGainY, kFieldH, "Gain", "增益");
+    row(kBypassRowY + 1, SharedFaceIds::kLampH, "EQ", "均衡");
+    const Travel t = TravelOf(kPeqFaderY, kPeqFaderH, kBandThumbH, 1, 1);
+    skin::PaintGainScale(dc, kCaptionX + kCaptionW - 4, t.yTop, t.yBottom, bCn);
     dc.SetPen(wxPen(skin::kPanelFrame));
     const int xRule = ColumnX(kColumnCount) + 2;
     dc.DrawLine(xRule, kTypeRowY, xRule, kBypassRowY + 20);
@@ -185,9 +175,6 @@ void PaintWordButton(wxDC& dc, const wxSize& size, bool bAsked)
 constexpr Word kOn{"ON", "开"}, kOff{"OFF", "关"};
 constexpr Word kPeq{"PEQ", "参量"}, kLowShelf{"LS", "低架"}, kHighShelf{"HS", "高架"};
 constexpr Word kPolNormal{"Pol+", "正相"}, kPolInverted{"Pol-", "反相"};
-constexpr Word kResetEqWord{"Reset EQ", "重置均衡"};
-constexpr Word kAllBypassOn{"All Bypass: ON", "全部直通: 开"}, kAllBypassOff{"All Bypass: OFF", "全部直通: 关"};
-constexpr Word kModeGeq{"Mode: GEQ", "模式: 图示均衡"}, kModePeq{"Mode: PEQ", "模式: 参量均衡"};
 constexpr Word kLock{"Lock", "锁定"}, kLocked{"Locked", "已锁定"};
 constexpr Word kLinkLR{"L/R Link", "左右联调"}, kLinkedLR{"L/R Linked", "已联调"};
 constexpr Word kResetMap{"Reset", "重置"}, kLoadMap{"Load", "加载"}, kSaveMap{"Save", "保存"};
@@ -217,22 +204,6 @@ void PaintListFace(wxDC& dc, const wxSize& size, bool)
     arrow.AddLineToPoint(cx, cy + s);
     arrow.CloseSubpath();
     gc->FillPath(arrow);
-}
-
-// The plate over the caption column in the graphic layout: the gain caption beside the gain
-// fields, the scale of the taller faders and the layout's name.
-template <int nLang>
-void PaintGeqLabel(wxDC& dc, const wxSize& size, bool bAsked)
-{
-    const bool bCn = Chinese(nLang, bAsked);
-    dc.SetBackground(wxBrush(skin::kPanel));
-    dc.Clear();
-    const int y0 = kGeqLabel.y;
-    PaintCaption(dc, {2, kGeqGainY - y0, size.x, kFieldH}, Text(bCn, "Gain", "增益"), bCn);
-    const Travel t = TravelOf(kGeqFaderY - y0, kGeqFaderH, kBandThumbH, 1, 1);
-    PaintGainScale(dc, size.x, t, bCn);
-    skin::PaintLabel(dc, wxRect(2, kPeqGainY - y0, size.x - 2, kFieldH), Text(bCn, "GEQ", "图示"), skin::kTeal.ChangeLightness(150),
-                     bCn, 12, true, wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
 }
 
 // Polarity pictures: one period of a sine, starting up (normal) or down (inverted).
@@ -297,9 +268,7 @@ void PaintMasterChannel(wxDC& dc, const wxSize& size, bool bChinese)
 }
 
 constexpr int kOnW = kMasterOn.w, kOnH = kMasterOn.h;
-constexpr int kBypassW = 48, kBypassH = 20;
 constexpr int kTypeW = 29, kTypeH = 20;
-constexpr int kWideW = kAllBypass.w, kWideH = kAllBypass.h;
 constexpr int kMapW = kMapLock.w, kMapH = kMapLock.h;
 
 constexpr SkinArt kOutputSkins[] = {
@@ -323,10 +292,6 @@ constexpr SkinArt kOutputSkins[] = {
     {IDB_BAND_THUMB, kBandThumbW, kBandThumbH, PaintThumb<Face::Normal>},
     {IDB_BAND_THUMB_ACTIVE, kBandThumbW, kBandThumbH, PaintThumb<Face::Checked>},
     {IDB_BAND_THUMB_DIM, kBandThumbW, kBandThumbH, PaintThumb<Face::Disabled>},
-    {IDB_BYPASS_OFF, kBypassW, kBypassH, PaintWordButton<kOn, Face::Checked, kAsked, 11>},
-    {IDB_BYPASS_OFF + 1, kBypassW, kBypassH, PaintWordButton<kOn, Face::CheckedHover, kAsked, 11>},
-    {IDB_BYPASS_ON, kBypassW, kBypassH, PaintWordButton<kOff, Face::Normal, kAsked, 11>},
-    {IDB_BYPASS_ON + 1, kBypassW, kBypassH, PaintWordButton<kOff, Face::Hover, kAsked, 11>},
     {IDB_PEQ_TYPE, kTypeW, kTypeH, PaintWordButton<kPeq, Face::Normal, kAsked, 10>},
     {IDB_PEQ_TYPE + 1, kTypeW, kTypeH, PaintWordButton<kPeq, Face::Hover, kAsked, 10>},
     {IDB_PEQ_TYPE + 2, kTypeW, kTypeH, PaintWordButton<kPeq, Face::Checked, kAsked, 10>},
@@ -338,34 +303,10 @@ constexpr SkinArt kOutputSkins[] = {
     {IDB_HIGH_SHELF + 2, kTypeW, kTypeH, PaintWordButton<kHighShelf, Face::Checked, kAsked, 10>},
     {IDB_SHELF_SLOPE, kFieldW, 18, PaintListFace<false, false>},
     {IDB_SHELF_SLOPE + 1, kFieldW, 18, PaintListFace<true, false>},
-    {IDB_GEQ_LABEL_EN, kGeqLabel.w, kGeqLabel.h, PaintGeqLabel<kEnglish>},
-    {IDB_GEQ_LABEL_CN, kGeqLabel.w, kGeqLabel.h, PaintGeqLabel<kChinese>},
     // Crossover lists.
     {IDB_XOVER_LIST, kXoverW, 22, PaintListFace<false, false>},
     {IDB_XOVER_LIST + 1, kXoverW, 22, PaintListFace<true, false>},
     {IDB_XOVER_LIST_DISABLED, kXoverW, 22, PaintListFace<false, true>},
-    // Whole-EQ commands.
-    {IDB_RESET_EQ_EN, kWideW, kWideH, PaintWordButton<kResetEqWord, Face::Normal, kEnglish>},
-    {IDB_RESET_EQ_HOVER_EN, kWideW, kWideH, PaintWordButton<kResetEqWord, Face::Hover, kEnglish>},
-    {IDB_RESET_EQ_CN, kWideW, kWideH, PaintWordButton<kResetEqWord, Face::Normal, kChinese>},
-    {IDB_RESET_EQ_HOVER_CN, kWideW, kWideH, PaintWordButton<kResetEqWord, Face::Hover, kChinese>},
-    {IDB_ALL_BYPASS_ON_EN, kWideW, kWideH, PaintWordButton<kAllBypassOn, Face::Checked, kEnglish>},
-    {IDB_ALL_BYPASS_ON_EN + 1, kWideW, kWideH, PaintWordButton<kAllBypassOn, Face::CheckedHover, kEnglish>},
-    {IDB_ALL_BYPASS_OFF_EN, kWideW, kWideH, PaintWordButton<kAllBypassOff, Face::Normal, kEnglish>},
-    {IDB_ALL_BYPASS_OFF_EN + 1, kWideW, kWideH, PaintWordButton<kAllBypassOff, Face::Hover, kEnglish>},
-    {IDB_ALL_BYPASS_ON_CN, kWideW, kWideH, PaintWordButton<kAllBypassOn, Face::Checked, kChinese>},
-    {IDB_ALL_BYPASS_ON_HOVER_CN, kWideW, kWideH, PaintWordButton<kAllBypassOn, Face::CheckedHover, kChinese>},
-    {IDB_ALL_BYPASS_OFF_CN, kWideW, kWideH, PaintWordButton<kAllBypassOff, Face::Normal, kChinese>},
-    {IDB_ALL_BYPASS_OFF_HOVER_CN, kWideW, kWideH, PaintWordButton<kAllBypassOff, Face::Hover, kChinese>},
-    // The mode button; hovering the parametric mode shows the graphic one it leads to.
-    {IDB_GEQ_MODE_EN, kWideW, kWideH, PaintWordButton<kModeGeq, Face::Checked, kEnglish>},
-    {IDB_GEQ_MODE_HOVER_EN, kWideW, kWideH, PaintWordButton<kModeGeq, Face::CheckedHover, kEnglish>},
-    {IDB_PEQ_MODE_EN, kWideW, kWideH, PaintWordButton<kModePeq, Face::Normal, kEnglish>},
-    {IDB_PEQ_MODE_PRESSED_EN, kWideW, kWideH, PaintWordButton<kModePeq, Face::Pressed, kEnglish>},
-    {IDB_GEQ_MODE_CN, kWideW, kWideH, PaintWordButton<kModeGeq, Face::Checked, kChinese>},
-    {IDB_GEQ_MODE_HOVER_CN, kWideW, kWideH, PaintWordButton<kModeGeq, Face::CheckedHover, kChinese>},
-    {IDB_PEQ_MODE_CN, kWideW, kWideH, PaintWordButton<kModePeq, Face::Normal, kChinese>},
-    {IDB_PEQ_MODE_HOVER_CN, kWideW, kWideH, PaintWordButton<kModePeq, Face::Hover, kChinese>},
     // Polarity of the shown output, and its pictures.
     {IDB_POLARITY_EN, kPolarity.w, kPolarity.h, PaintWordButton<kPolNormal, Face::Normal, kEnglish>},
     {IDB_POLARITY_EN + 1, kPolarity.w, kPolarity.h, PaintWordButton<kPolNormal, Face::Hover, kEnglish>},

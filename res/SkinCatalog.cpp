@@ -7,6 +7,7 @@
 #include "res/LevelSkins.h"
 #include "res/OutputSkins.h"
 #include "res/PngImages.h"
+#include "res/SharedSkins.h"
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
 #include "res/ViewSkins.h"
@@ -56,6 +57,7 @@ void ForEachProgramSkinTable(const SkinTableSink& take)
 {
     take(kCommonSkins);
     take(kEqGraphSkins);
+    SharedSkinTables(take);
     ViewSkinTables(take);
     OutputSkinTables(take);
     InputSkinTables(take);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "res/Fonts.h"
 
@@ -117,6 +118,21 @@ void PaintKnobFace(wxDC& dc, const wxRect& rc, int nHotZone)
         dc.SetPen(*wxTRANSPARENT_PEN);
         dc.SetBrush(wxBrush(bHot ? kTeal : kLabelDim));
         dc.DrawPolygon(3, points);
+    }
+}
+
+void PaintRowCaption(wxDC& dc, const wxRect& rc, const wxString& strCaption, bool bChinese)
+{
+    PaintLabel(dc, rc, strCaption, kLabel, bChinese, 12, true);
+}
+
+void PaintGainScale(wxDC& dc, int xRight, int yTop, int yBottom, bool bChinese)
+{
+    dc.SetPen(wxPen(kLabelDim));
+    for (const auto& [y, szText] : {std::pair{yTop, "+12"}, std::pair{(yTop + yBottom) / 2, "0"}, std::pair{yBottom, "-12"}}) {
+        dc.DrawLine(xRight - 4, y, xRight, y);
+        PaintLabel(dc, wxRect(xRight - 40, y - 7, 34, 14), wxString::FromUTF8(szText), kLabelDim, bChinese, 10, false,
+                   wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
     }
 }
 

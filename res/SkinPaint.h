@@ -42,6 +42,11 @@ void PaintFaderThumb(wxDC& dc, const wxRect& rc, Face face);
 // The knob overlay's face: a field with an arrow at each end; nHotZone 1 lights the left arrow,
 // 3 the right one, 2 both (the active look), 0 none.
 void PaintKnobFace(wxDC& dc, const wxRect& rc, int nHotZone);
+// The caption of a row of band fields, centred in rc.
+void PaintRowCaption(wxDC& dc, const wxRect& rc, const wxString& strCaption, bool bChinese);
+// The +12 / 0 / -12 dB scale of band faders: ticks ending at xRight, labels left of them, +12 dB
+// at yTop and -12 dB at yBottom.
+void PaintGainScale(wxDC& dc, int xRight, int yTop, int yBottom, bool bChinese);
 // A label in the label font of the language, aligned by wxALIGN_* flags inside rc.
 void PaintLabel(wxDC& dc, const wxRect& rc, const wxString& strLabel, const wxColour& colour, bool bChinese,
                 int nFontPixels, bool bBold = false, int nAlign = wxALIGN_CENTER);

@@ -21,12 +21,11 @@ const wxColour& BarGround()
     return skin::kPageTop;
 }
 
-enum LabelIndex { kInputPage, kOutputPage, kLevelPage, kHiLevel, kPhone, kAux1, kPreset, kTools, kConnect, kDisconnect, kSystem };
+enum LabelIndex { kInputPage, kOutputPage, kLevelPage, kPreset, kTools, kConnect, kDisconnect, kSystem };
 
 constexpr LangName kLabels[] = {
-    {"Music Input", "音乐输入"}, {"Output", "输出"}, {"Level & Delay", "电平与延时"}, kInputNames[1],
-    kPhoneHandset,               kInputNames[3],    {"Preset", "场景"},              {"Tools", "工具"},
-    {"Connect", "连接"},         {"Disconnect", "断开"}, {"System", "系统"},
+    {"Music Input", "音乐输入"}, {"Output", "输出"},       {"Level & Delay", "电平与延时"}, {"Preset", "场景"},
+    {"Tools", "工具"},           {"Connect", "连接"},     {"Disconnect", "断开"},         {"System", "系统"},
 };
 
 // The language of a face: fixed by its id, or the one asked for.
@@ -158,7 +157,7 @@ void PaintWindowButton(wxDC& dc, const wxSize& size, bool bChinese)
 
 
 constexpr int kSelW = 108, kSelH = 32;
-constexpr int kInW = 64, kBarH = 28;
+constexpr int kBarH = 28;
 constexpr int kPopW = 68, kConW = 108, kModeW = 44;
 
 // The six faces of mode button nMode: normal, hover, pressed, then the same as the current mode.
@@ -205,26 +204,8 @@ constexpr SkinArt kViewSkins[] = {
     {IDB_PAGE_LEVEL_CN, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Normal, kChinese>},
     {IDB_PAGE_LEVEL_CN + 1, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Hover, kChinese>},
     {IDB_PAGE_LEVEL_CN + 2, kSelW, kSelH, PaintBarButton<kLevelPage, Face::Checked, kChinese>},
-    // Quick input select: Hi.Level (1), Phone (2), AUX1 (3).
-    {IDB_QUICK_INPUT_EN + 1, kInW, kBarH, PaintBarButton<kHiLevel, Face::Normal, kEnglish>},
-    {IDB_QUICK_INPUT_EN + 11, kInW, kBarH, PaintBarButton<kHiLevel, Face::Hover, kEnglish>},
-    {IDB_QUICK_INPUT_EN + 21, kInW, kBarH, PaintBarButton<kHiLevel, Face::Checked, kEnglish>},
-    {IDB_QUICK_INPUT_EN + 2, kInW, kBarH, PaintBarButton<kPhone, Face::Normal, kEnglish>},
-    {IDB_QUICK_INPUT_EN + 12, kInW, kBarH, PaintBarButton<kPhone, Face::Hover, kEnglish>},
-    {IDB_QUICK_INPUT_EN + 22, kInW, kBarH, PaintBarButton<kPhone, Face::Checked, kEnglish>},
-    {IDB_QUICK_INPUT_EN + 3, kInW, kBarH, PaintBarButton<kAux1, Face::Normal, kEnglish>},
-    {IDB_QUICK_INPUT_EN + 13, kInW, kBarH, PaintBarButton<kAux1, Face::Hover, kEnglish>},
-    {IDB_QUICK_INPUT_EN + 23, kInW, kBarH, PaintBarButton<kAux1, Face::Checked, kEnglish>},
-    {IDB_QUICK_INPUT_CN + 1, kInW, kBarH, PaintBarButton<kHiLevel, Face::Normal, kChinese>},
-    {IDB_QUICK_INPUT_CN + 11, kInW, kBarH, PaintBarButton<kHiLevel, Face::Hover, kChinese>},
-    {IDB_QUICK_INPUT_CN + 21, kInW, kBarH, PaintBarButton<kHiLevel, Face::Checked, kChinese>},
-    {IDB_QUICK_INPUT_CN + 2, kInW, kBarH, PaintBarButton<kPhone, Face::Normal, kChinese>},
-    {IDB_QUICK_INPUT_CN + 12, kInW, kBarH, PaintBarButton<kPhone, Face::Hover, kChinese>},
-    {IDB_QUICK_INPUT_CN + 22, kInW, kBarH, PaintBarButton<kPhone, Face::Checked, kChinese>},
-    {IDB_QUICK_INPUT_CN + 3, kInW, kBarH, PaintBarButton<kAux1, Face::Normal, kChinese>},
-    {IDB_QUICK_INPUT_CN + 13, kInW, kBarH, PaintBarButton<kAux1, Face::Hover, kChinese>},
-    {IDB_QUICK_INPUT_CN + 23, kInW, kBarH, PaintBarButton<kAux1, Face::Checked, kChinese>},
-    // Pop-up buttons: preset, tools (normal; every other state).
+    // The quick input select buttons have the music input page's input select faces
+    // (res/SharedSkins.cpp).
     {IDB_PRESET_MENU_CN, kPopW, kBarH, PaintBarButton<kPreset, Face::Normal, kChinese>},
     {IDB_PRESET_MENU_HOVER_CN, kPopW, kBarH, PaintBarButton<kPreset, Face::Hover, kChinese>},
     {IDB_TOOLS_MENU_CN, kPopW, kBarH, PaintBarButton<kTools, Face::Normal, kChinese>},

@@ -30,10 +30,6 @@ enum : int {
     IDB_PAGE_OUTPUT_CN = 4310,
     IDB_PAGE_INPUT_CN = 4313,
     IDB_PAGE_LEVEL_CN = 4316,
-    // Quick input select, by music input (1 Hi.Level, 2 Phone, 3 AUX1): + input normal, + 10 + input
-    // hover, + 20 + input checked.
-    IDB_QUICK_INPUT_EN = 8100,
-    IDB_QUICK_INPUT_CN = 8130,
     // Pop-up buttons: normal, and every other state.
     IDB_PRESET_MENU_CN = 8701,
     IDB_PRESET_MENU_HOVER_CN = 8710,
