@@ -17,13 +17,8 @@ namespace {
 using namespace SharedFaceIds;
 using skin::Face;
 
-// The language of a face: fixed by its id, or the one asked for.
-enum Lang { kEnglish, kChinese, kAsked };
-
-constexpr bool Chinese(int nLang, bool bAsked)
-{
-    return nLang == kAsked ? bAsked : nLang == kChinese;
-}
+// The language of a face, fixed by its id.
+enum Lang { kEnglish, kChinese };
 
 wxString Text(const LangName& words, bool bChinese)
 {
@@ -33,14 +28,14 @@ wxString Text(const LangName& words, bool bChinese)
 enum TextId { kResetEq, kBypassEq, kRestoreEq, kPeqMode, kGeqMode, kWorks, kBypassed, kGain };
 constexpr LangName kTexts[] = {
     {"Reset EQ", "重置均衡"}, {"ByPass EQ", "直通均衡"}, {"Restore EQ", "恢复均衡"}, {"PEQMode", "参量均衡模式"},
-    {"GEQMode", "图示均衡模式"}, {"ON", "开"},           {"BY", "直通"},           {"dB", "增益"},
+    {"GEQMode", "图示均衡模式"}, {"ON", "ON"},           {"BY", "BY"},             {"dB", "增益"},
 };
 
 // A button with one of the texts, on the panel ground.
 template <int nText, Face face, int nLang, int nPixels = 13>
-void PaintPanelButton(wxDC& dc, const wxSize& size, bool bAsked)
+void PaintPanelButton(wxDC& dc, const wxSize& size, bool)
 {
-    const bool bChinese = Chinese(nLang, bAsked);
+    const bool bChinese = nLang == kChinese;
     dc.SetBackground(wxBrush(skin::kPanel));
     dc.Clear();
     skin::PaintButtonFace(dc, wxRect(size), face, Text(kTexts[nText], bChinese), bChinese, nPixels);
@@ -49,9 +44,9 @@ void PaintPanelButton(wxDC& dc, const wxSize& size, bool bAsked)
 // The plate over the row captions in the graphic layout: the gain's name beside the gain fields,
 // then the scale of the taller faders.
 template <int nLang>
-void PaintGainRowPlate(wxDC& dc, const wxSize& size, bool bAsked)
+void PaintGainRowPlate(wxDC& dc, const wxSize& size, bool)
 {
-    const bool bChinese = Chinese(nLang, bAsked);
+    const bool bChinese = nLang == kChinese;
     dc.SetBackground(wxBrush(skin::kPanel));
     dc.Clear();
     skin::PaintRowCaption(dc, wxRect(0, 0, size.x, kGainRowCaptionH), Text(kTexts[kGain], bChinese), bChinese);
@@ -72,9 +67,9 @@ wxColour InputButtonGround()
 // An input select button; while the processor reports no input, the checked one carries a red
 // bar under its name.
 template <int nInput, Face face, int nLang, bool bNoInput = false>
-void PaintInputButton(wxDC& dc, const wxSize& size, bool bAsked)
+void PaintInputButton(wxDC& dc, const wxSize& size, bool)
 {
-    const bool bChinese = Chinese(nLang, bAsked);
+    const bool bChinese = nLang == kChinese;
     dc.SetBackground(wxBrush(InputButtonGround()));
     dc.Clear();
     skin::PaintButtonFace(dc, wxRect(size), face, Text(InputButtonName(nInput), bChinese), bChinese, 13);
@@ -151,11 +146,12 @@ constexpr SkinArt kSharedSkins[] = {
     {IDB_GEQ_MODE_OFF_EN, kCmdW, kCmdH, PaintPanelButton<kGeqMode, Face::DisabledChecked, kEnglish>},
     {IDB_PEQ_MODE_OFF_CN, kCmdW, kCmdH, PaintPanelButton<kPeqMode, Face::Disabled, kChinese>},
     {IDB_GEQ_MODE_OFF_CN, kCmdW, kCmdH, PaintPanelButton<kGeqMode, Face::DisabledChecked, kChinese>},
-    // Work lamps: a working band's lamp is lit.
-    {IDB_BAND_WORKS, kLampW, kLampH, PaintPanelButton<kWorks, Face::Checked, kAsked, 11>},
-    {IDB_BAND_WORKS + 1, kLampW, kLampH, PaintPanelButton<kWorks, Face::CheckedHover, kAsked, 11>},
-    {IDB_BAND_BYPASSED, kLampW, kLampH, PaintPanelButton<kBypassed, Face::Normal, kAsked, 11>},
-    {IDB_BAND_BYPASSED + 1, kLampW, kLampH, PaintPanelButton<kBypassed, Face::Hover, kAsked, 11>},
+    // Work lamps: a working band's lamp is lit. One picture in both languages, as the pages name
+    // no Chinese faces for them.
+    {IDB_BAND_WORKS, kLampW, kLampH, PaintPanelButton<kWorks, Face::Checked, kEnglish, 11>},
+    {IDB_BAND_WORKS + 1, kLampW, kLampH, PaintPanelButton<kWorks, Face::CheckedHover, kEnglish, 11>},
+    {IDB_BAND_BYPASSED, kLampW, kLampH, PaintPanelButton<kBypassed, Face::Normal, kEnglish, 11>},
+    {IDB_BAND_BYPASSED + 1, kLampW, kLampH, PaintPanelButton<kBypassed, Face::Hover, kEnglish, 11>},
     // The gain row plate.
     {IDB_GAIN_ROW_EN, kGainRowW, kGainRowH, PaintGainRowPlate<kEnglish>},
     {IDB_GAIN_ROW_CN, kGainRowW, kGainRowH, PaintGainRowPlate<kChinese>},

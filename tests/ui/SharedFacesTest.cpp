@@ -116,8 +116,8 @@ TEST_F(SharedFaces, EveryPageShowsTheOnePictureOfEachFaceItNames)
     }
 }
 
-// A bypassed band's lamp reads "BY", a working one's "ON"; the bypass-all command "ByPass EQ",
-// checked "Restore EQ"; the mode command "PEQMode", checked "GEQMode".
+// A bypassed band's lamp reads "BY", a working one's "ON", in both languages; the bypass-all
+// command "ByPass EQ", checked "Restore EQ"; the mode command "PEQMode", checked "GEQMode".
 TEST(SharedFaceWords, AreTheProgramsWords)
 {
     using enum skin::Face;
@@ -125,6 +125,8 @@ TEST(SharedFaceWords, AreTheProgramsWords)
     const wxSize command(kEqCommandW, kEqCommandH);
     EXPECT_TRUE(SameImage(CatalogFace(IDB_BAND_BYPASSED, false), Worded(lamp, Normal, "BY", 11)));
     EXPECT_TRUE(SameImage(CatalogFace(IDB_BAND_WORKS, false), Worded(lamp, Checked, "ON", 11)));
+    EXPECT_TRUE(SameImage(CatalogFace(IDB_BAND_BYPASSED, true), Worded(lamp, Normal, "BY", 11)));
+    EXPECT_TRUE(SameImage(CatalogFace(IDB_BAND_WORKS, true), Worded(lamp, Checked, "ON", 11)));
     EXPECT_TRUE(SameImage(CatalogFace(IDB_BYPASS_EQ_EN, false), Worded(command, Normal, "ByPass EQ", 13)));
     EXPECT_TRUE(SameImage(CatalogFace(IDB_RESTORE_EQ_EN, false), Worded(command, Checked, "Restore EQ", 13)));
     EXPECT_TRUE(SameImage(CatalogFace(IDB_PEQ_MODE_EN, false), Worded(command, Normal, "PEQMode", 13)));
