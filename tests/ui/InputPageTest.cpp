@@ -583,6 +583,39 @@ TEST_F(InputPage, AnArrowKeyParksThePointerJustBelowTheGraph)
         << wxGetMousePosition().x << "," << wxGetMousePosition().y;
 }
 
+// The "Selected Input" box keeps its place and size for every input in both languages, and the
+// input's whole name lies inside it, clear of its edges.
+TEST_F(InputPage, TheSelectedInputBoxShowsTheWholeName)
+{
+    ShowInputPage();
+    auto* pBox = Item<CBitButton>(IDC_SEL_INPUT);
+    const wxRect rcBox = pBox->GetRect();
+    EXPECT_EQ(rcBox.GetSize(), wxSize(InputPageLayout::kSelInput.cx, InputPageLayout::kSelInput.cy));
+    for (const bool bChinese : {false, true}) {
+        if ((g_bChinese != 0) != bChinese)
+            m_pView->ToggleLanguage(1);
+        for (int k = 0; k < MUSIC_CHANNELS; ++k) {
+            SCOPED_TRACE(testing::Message() << (bChinese ? "Chinese, input " : "English, input ") << k);
+            m_pView->SelectActiveInput(k, InputChangeBy::QuickSelect);
+            EXPECT_EQ(pBox->GetRect(), rcBox);
+            // The name's pixels: far brighter than the dark display.
+            const wxImage face = DrawToImage(*pBox);
+            int nLeft = face.GetWidth(), nRight = -1;
+            for (int y = 2; y < face.GetHeight() - 2; ++y)
+                for (int x = 2; x < face.GetWidth() - 2; ++x)
+                    if (face.GetRed(x, y) + face.GetGreen(x, y) + face.GetBlue(x, y) > 240) {
+                        nLeft = std::min(nLeft, x);
+                        nRight = std::max(nRight, x);
+                    }
+            ASSERT_GE(nRight, 0);
+            EXPECT_GT(nLeft, 8);
+            EXPECT_LT(nRight, face.GetWidth() - 9);
+        }
+    }
+    if (g_bChinese != 0)
+        m_pView->ToggleLanguage(1);
+}
+
 // Page 0 in the parametric and graphic layouts and under each AUX mode, in both languages.
 TEST_F(InputPage, ScreenshotsOfEachLayoutAndModeInBothLanguages)
 {
