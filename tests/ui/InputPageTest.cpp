@@ -27,8 +27,10 @@
 #include "pages/InputPageRules.h"
 #include "pages/Level_Delay_Dlg.h"
 #include "app/ViewIds.h"
+#include "res/SkinPaint.h"
 #include "tests/support/DialogItem.h"
 #include "tests/ui/ControlHost.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/ViewOnLink.h"
 
 using namespace InPutDlgIds;
@@ -155,9 +157,18 @@ protected:
                 << c;
         }
     }
-    void Screenshot(const std::string& strName)
+    // Where a control of the page lies in a picture of the window.
+    wxRect InCapture(int nId) const { return RectInCapture(*Item<wxWindow>(nId), *m_pFrame); }
+    // Writes the window's picture, which in every layout shows the graph drawn and the active
+    // input's select button checked in teal.
+    wxImage Screenshot(const std::string& strName)
     {
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), strName + (g_bChinese ? "_cn" : "_en")));
+        SCOPED_TRACE(strName);
+        const wxImage shot = CaptureWindow(*m_pFrame);
+        EXPECT_TRUE(SaveScreenshot(shot, strName + (g_bChinese ? "_cn" : "_en")));
+        EXPECT_TRUE(IsDrawn(shot, InCapture(IDC_CURVE)));
+        EXPECT_TRUE(ShowsColour(shot, InCapture(IDC_INPUT + g_nCurInput), skin::kTeal));
+        return shot;
     }
 };
 
@@ -616,10 +627,13 @@ TEST_F(InputPage, TheSelectedInputBoxShowsTheWholeName)
         m_pView->ToggleLanguage(1);
 }
 
-// Page 0 in the parametric and graphic layouts and under each AUX mode, in both languages.
+// Page 0 in the parametric and graphic layouts and under each AUX mode, in both languages: the
+// 2-Way button labelled in each language, the Chinese label drawn, and the no-input mark shown.
 TEST_F(InputPage, ScreenshotsOfEachLayoutAndModeInBothLanguages)
 {
+    wxImage parametric[2];
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         if ((g_bChinese != 0) != bChinese)
             m_pView->ToggleLanguage(1);
         g_nInputMode = 0;
@@ -629,7 +643,8 @@ TEST_F(InputPage, ScreenshotsOfEachLayoutAndModeInBothLanguages)
         Music(3).GetBand(6)->SetGainPos(140);
         Music(3).GetBand(9)->SetFlat(true);
         ShowInputPage();
-        Screenshot("input_page_peq");
+        parametric[bChinese] = Screenshot("input_page_peq");
+        EXPECT_TRUE(ShowsTextIn(parametric[bChinese], InCapture(IDC_TWO_WAY), skin::kLabel, 24, 2));
         Music(3).SetGraphicEQ(1);
         Page().RefreshChannelButtons();
         Screenshot("input_page_geq");
@@ -641,7 +656,8 @@ TEST_F(InputPage, ScreenshotsOfEachLayoutAndModeInBothLanguages)
         m_pView->SelectInputMode(0);
         g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
         Page().RefreshChannelButtons();
-        Screenshot("input_page_no_input");
+        EXPECT_TRUE(ShowsColour(Screenshot("input_page_no_input"), InCapture(IDC_INPUT + 3), skin::kWarning));
         g_masterSettings.SetField(&MasterSettings::m_byNoInput, 0);
     }
+    EXPECT_TRUE(DifferIn(parametric[0], parametric[1], InCapture(IDC_TWO_WAY)));
 }
