@@ -12,6 +12,7 @@
 #include "res/PngImages.h"
 #include "res/SkinPaint.h"
 #include "tests/ui/ManualTimerClock.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -222,16 +223,21 @@ TEST_F(BtnPng, ClickReachesTheParentAndHidingForgetsThePartners)
     EXPECT_EQ(m_pButton->GetItemData(), 5);
 }
 
+// Labelled buttons (normal, hover, checked, disabled) on the page ground in both languages: the
+// checked face teal, and each label drawn in its language inside the button.
 TEST_F(BtnPng, Screenshots)
 {
+    const auto place = [](int i) { return wxRect(10 + i * 90, 20, 80, 28); };
+    wxImage sheets[2];
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese;
         m_pPanel->PaintPage();
         wxBitmap sheet(m_pPanel->GetSkinBackground().GetSubBitmap(wxRect(0, 0, 380, 70)));
         wxMemoryDC dc(sheet);
         for (int i = 0; i < 4; ++i) {
             auto* pButton = new CBtnPng;
-            pButton->Create(m_pPanel, 3300 + i, wxRect(10 + i * 90, 20, 80, 28));
+            pButton->Create(m_pPanel, 3300 + i, place(i));
             pButton->SetImages(kPngLabelled, kPngLabelledHover, kPngLabelledHover);
             pButton->SetCheckedImages(kPngLabelledChecked, kPngLabelledChecked, kPngLabelledChecked);
             pButton->SetImagesWithChinese(kPngLabelledCn, kPngLabelledCn, kPngLabelledCn, kPngLabelledCnChecked,
@@ -243,6 +249,11 @@ TEST_F(BtnPng, Screenshots)
             dc.DrawBitmap(wxBitmap(DrawToImage(*pButton)), pButton->GetPosition());
         }
         dc.SelectObject(wxNullBitmap);
-        EXPECT_TRUE(SaveScreenshot(sheet.ConvertToImage(), bChinese ? "png_buttons_cn" : "png_buttons_en"));
+        sheets[bChinese] = sheet.ConvertToImage();
+        EXPECT_TRUE(SaveScreenshot(sheets[bChinese], bChinese ? "png_buttons_cn" : "png_buttons_en"));
+        EXPECT_TRUE(ShowsTextIn(sheets[bChinese], place(0), *wxWHITE, 40, 4));
+        EXPECT_FALSE(ShowsColour(sheets[bChinese], place(0), skin::kTeal, 12));
+        EXPECT_TRUE(ShowsColour(sheets[bChinese], place(2), skin::kTeal, 12));
     }
+    EXPECT_TRUE(DifferIn(sheets[0], sheets[1], place(0)));
 }

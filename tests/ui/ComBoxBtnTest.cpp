@@ -13,6 +13,7 @@
 #include "res/Fonts.h"
 #include "res/SkinPaint.h"
 #include "res/WinStyles.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/TestSkins.h"
 #include "tests/ui/UiTestUtil.h"
 
@@ -186,10 +187,15 @@ TEST_F(ComBoxBtn, PlainDropButtonTogglesItsListAndPostsTheChoice)
     EXPECT_EQ(Received(WM_DROPLIST_SELECT), (std::vector<std::pair<long, long>>{{3102, 1}}));
 }
 
-// Buttons and open lists on the page ground, in both languages, for a person to look at.
+// Buttons and open lists on the page ground, in both languages, for a person to look at: the
+// enabled and disabled faces where the buttons are, the chosen item's name on the enabled one in
+// its language, and the highlighted row of the list.
 TEST_F(ComBoxBtn, Screenshots)
 {
+    wxImage sheets[2];
+    wxRect rcButton;
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese;
         m_pCombo->ResetContent();
         const char* items[] = {"Linkwitz-Riley", "Bessel", "Butterworth", "OFF"};
@@ -215,6 +221,14 @@ TEST_F(ComBoxBtn, Screenshots)
         }
         dc.DrawBitmap(list, 10, 10 + kFaceHeight - 1);
         dc.SelectObject(wxNullBitmap);
-        EXPECT_TRUE(SaveScreenshot(sheet.ConvertToImage(), bChinese ? "combo_button_cn" : "combo_button_en"));
+        const wxImage& shot = sheets[bChinese] = sheet.ConvertToImage();
+        EXPECT_TRUE(SaveScreenshot(shot, bChinese ? "combo_button_cn" : "combo_button_en"));
+        rcButton = wxRect(wxPoint(10, 10), m_pCombo->GetClientSize());
+        const auto marker = [](int x) { return wxRect(x + kMarkerX - 1, 10 + kMarkerY - 1, 3, 3); };
+        EXPECT_TRUE(ShowsColour(shot, marker(10), FaceMarker(kFaceNormal)));
+        EXPECT_TRUE(ShowsColour(shot, marker(130), FaceMarker(kFaceDisabled)));
+        EXPECT_TRUE(ShowsTextIn(shot, rcButton, *wxWHITE, 40, 2));
+        EXPECT_TRUE(ShowsColour(shot, wxRect(wxPoint(10, 10 + kFaceHeight - 1), list.GetSize()), skin::kTeal, 0));
     }
+    EXPECT_TRUE(DifferIn(sheets[0], sheets[1], rcButton));
 }

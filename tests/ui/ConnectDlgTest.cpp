@@ -10,6 +10,7 @@
 #include "model/DataDefine.h"
 #include "model/StdAfx.h"
 #include "tests/support/FakeTtyTree.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -93,14 +94,26 @@ TEST_F(ConnectDlg, WithoutPortsListsNull)
     EXPECT_EQ(g_strComPort, "NULL");
 }
 
+// The dialog in both languages: the USB choice labelled in each language, the Chinese label
+// drawn, and the chosen port's name shown in the port list.
 TEST_F(ConnectDlg, Screenshots)
 {
+    wxImage shots[2];
+    wxRect rcUsb;
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese;
         g_nLinkType = LINK_SERIAL;
         CConnectDlg* pDlg = Open(m_ports.Sys());
         pDlg->Show();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pDlg), bChinese ? "connect_dialog_cn" : "connect_dialog_en"));
+        const wxImage& shot = shots[bChinese] = CaptureWindow(*pDlg);
+        EXPECT_TRUE(SaveScreenshot(shot, bChinese ? "connect_dialog_cn" : "connect_dialog_en"));
+        rcUsb = RectInCapture(*Radio(*pDlg, CConnectDlg::IDC_USB), *pDlg);
+        EXPECT_TRUE(ShowsTextIn(shot, rcUsb, *wxBLACK, 64));
+        wxRect rcPort = RectInCapture(*pDlg->GetPortList(), *pDlg);
+        rcPort.width -= 2 * rcPort.height;  // the drop arrow's end left out
+        EXPECT_TRUE(ShowsTextIn(shot, rcPort, *wxBLACK, 64));
         pDlg->Destroy();
     }
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], rcUsb));
 }

@@ -18,6 +18,7 @@
 #include "pages/CurSYSDlgIds.h"
 #include "tests/support/DialogItem.h"
 #include "tests/ui/ControlHost.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/ViewOnLink.h"
 
 using namespace CurSYSDlgIds;
@@ -259,15 +260,23 @@ TEST_F(CurSYSDlgTest, EnterAndEscapeCloseNothing)
     }
 }
 
+// The dialog in both languages: every output's graph drawn, and the limiter levels set here
+// shown inside their fields.
 TEST_F(CurSYSDlgTest, Screenshots)
 {
     Out(0).SetLimLevel(300);
     Out(1).SetLimLevel(360);
     Out(2).SetLimLevel(200);
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese ? 1 : 0;
         CCurSYSDlg& dlg = Open();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), bChinese ? "dynamics_cn" : "dynamics_en"));
+        const wxImage shot = CaptureWindow(dlg);
+        EXPECT_TRUE(SaveScreenshot(shot, bChinese ? "dynamics_cn" : "dynamics_en"));
+        for (int i = 0; i < OUTPUT_CHANNELS; ++i)
+            EXPECT_TRUE(IsDrawn(shot, RectInCapture(*Item<wxWindow>(dlg, IDC_GRAPH + i), dlg))) << i;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(ShowsTextIn(shot, RectInCapture(*Edit(IDC_LIM_LEVEL + i), dlg), *wxWHITE, 40, 1)) << i;
         m_pDlg->Destroy();
         m_pDlg = nullptr;
         PumpPendingEvents();

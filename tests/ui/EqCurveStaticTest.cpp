@@ -17,6 +17,7 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/ScopedFlag.h"
 #include "tests/ui/ManualTimerClock.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -25,6 +26,9 @@ constexpr int GRAPH_ID = 4000;
 const wxColour GRID{100, 100, 100};
 const wxColour HIGHLIGHT{68, 86, 98};
 const wxColour BYPASS_FILL{155, 155, 155};
+// Where the "All Bypass" text lies: its top is at a third of the plot height, and the upper part
+// of its letters lies clear of the band numbers on the 0 dB line.
+const wxRect BYPASS_TEXT(100, 92, 400, 38);
 
 bool IsCurveGreen(const wxColour& c)
 {
@@ -166,10 +170,7 @@ TEST_F(EqCurveStaticTest, CurvePassesThroughTheSummedGainAtKnownFrequencies)
 
 TEST_F(EqCurveStaticTest, AllBypassShowsWhileTheTenBandsAreFlat)
 {
-    // The text's top is at a third of the plot height; the upper part of its letters lies clear
-    // of the band numbers on the 0 dB line.
-    const wxRect rcText(100, 92, 400, 38);
-    const auto filled = [&] { return CountPixels(DrawToImage(*m_pGraph), rcText, BYPASS_FILL); };
+    const auto filled = [&] { return CountPixels(DrawToImage(*m_pGraph), BYPASS_TEXT, BYPASS_FILL); };
     EXPECT_GT(filled(), 100);
     {
         ScopedFlag<std::atomic<int>> chinese(g_bChinese, 1);
@@ -314,13 +315,24 @@ TEST_F(EqCurveStaticTest, LosingTheFocusTellsTheOwner)
 
 // PNGs of the graph for a person to look at: each channel kind, both languages, the "All Bypass"
 // look, a selected band, a hovered band with its handles, and the curves of crossover partners
-// with the link icon.
+// with the link icon. Each shows the graph drawn; the "All Bypass" look shows its text in each
+// language, the Chinese one drawn.
 TEST_F(EqCurveStaticTest, Screenshots)
 {
-    const auto shoot = [&](const std::string& strName) {
+    const auto shoot = [&](const std::string& strName, bool bBypass = false) {
+        SCOPED_TRACE(strName);
+        wxImage shots[2];
         for (int chinese : {0, 1}) {
             ScopedFlag<std::atomic<int>> language(g_bChinese, chinese);
-            EXPECT_TRUE(SaveScreenshot(DrawToImage(*m_pGraph), strName + (chinese ? "_cn" : "_en")));
+            const wxImage& shot = shots[chinese] = DrawToImage(*m_pGraph);
+            EXPECT_TRUE(SaveScreenshot(shot, strName + (chinese ? "_cn" : "_en")));
+            EXPECT_TRUE(IsDrawn(shot, wxRect(shot.GetSize()), 4, 2));
+            if (bBypass) {
+                EXPECT_GT(CountPixels(shot, BYPASS_TEXT, BYPASS_FILL), 100) << chinese;
+            }
+        }
+        if (bBypass) {
+            EXPECT_TRUE(DifferIn(shots[0], shots[1], BYPASS_TEXT));
         }
     };
     const auto shape = [](CKTVEQ* pEQ) {
@@ -329,7 +341,7 @@ TEST_F(EqCurveStaticTest, Screenshots)
             pEQ->GetAt(i)->SetGainPos(gains[i]);
         pEQ->GetAt(3)->SetBandwidth(0.6);
     };
-    shoot("eqgraph_output_bypass");
+    shoot("eqgraph_output_bypass", true);
 
     CKTV_OutData* pOut = m_pData->GetOutData(0);
     shape(pOut->GetEQ());
@@ -362,7 +374,7 @@ TEST_F(EqCurveStaticTest, Screenshots)
     m_pGraph->AttachData(m_pData.get(), EQ_MODE_MUSIC);
     m_pGraph->ShowMusicCurve(1);
     m_pGraph->SetCurveMode(EQ_MODE_MUSIC);
-    shoot("eqgraph_music_bypass");
+    shoot("eqgraph_music_bypass", true);
     CMusic_InData* pMusic = m_pData->GetMusicData(1);
     shape(pMusic->GetEQ());
     m_pGraph->Redraw(-1);

@@ -27,8 +27,10 @@
 #include "pages/InputPageRules.h"
 #include "pages/Level_Delay_Dlg.h"
 #include "app/ViewIds.h"
+#include "res/SkinPaint.h"
 #include "tests/support/DialogItem.h"
 #include "tests/ui/ControlHost.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/ViewOnLink.h"
 
 using namespace InPutDlgIds;
@@ -155,9 +157,18 @@ protected:
                 << c;
         }
     }
-    void Screenshot(const std::string& strName)
+    // Where a control of the page lies in a picture of the window.
+    wxRect InCapture(int nId) const { return RectInCapture(*Item<wxWindow>(nId), *m_pFrame); }
+    // Writes the window's picture, which in every layout shows the graph drawn and the active
+    // input's select button checked in teal.
+    wxImage Screenshot(const std::string& strName)
     {
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), strName + (g_bChinese ? "_cn" : "_en")));
+        SCOPED_TRACE(strName);
+        const wxImage shot = CaptureWindow(*m_pFrame);
+        EXPECT_TRUE(SaveScreenshot(shot, strName + (g_bChinese ? "_cn" : "_en")));
+        EXPECT_TRUE(IsDrawn(shot, InCapture(IDC_CURVE)));
+        EXPECT_TRUE(ShowsColour(shot, InCapture(IDC_INPUT + g_nCurInput), skin::kTeal));
+        return shot;
     }
 };
 
@@ -583,10 +594,46 @@ TEST_F(InputPage, AnArrowKeyParksThePointerJustBelowTheGraph)
         << wxGetMousePosition().x << "," << wxGetMousePosition().y;
 }
 
-// Page 0 in the parametric and graphic layouts and under each AUX mode, in both languages.
+// The "Selected Input" box keeps its place and size for every input in both languages, and the
+// input's whole name lies inside it, clear of its edges.
+TEST_F(InputPage, TheSelectedInputBoxShowsTheWholeName)
+{
+    ShowInputPage();
+    auto* pBox = Item<CBitButton>(IDC_SEL_INPUT);
+    const wxRect rcBox = pBox->GetRect();
+    EXPECT_EQ(rcBox.GetSize(), wxSize(InputPageLayout::kSelInput.cx, InputPageLayout::kSelInput.cy));
+    for (const bool bChinese : {false, true}) {
+        if ((g_bChinese != 0) != bChinese)
+            m_pView->ToggleLanguage(1);
+        for (int k = 0; k < MUSIC_CHANNELS; ++k) {
+            SCOPED_TRACE(testing::Message() << (bChinese ? "Chinese, input " : "English, input ") << k);
+            m_pView->SelectActiveInput(k, InputChangeBy::QuickSelect);
+            EXPECT_EQ(pBox->GetRect(), rcBox);
+            // The name's pixels: far brighter than the dark display.
+            const wxImage face = DrawToImage(*pBox);
+            int nLeft = face.GetWidth(), nRight = -1;
+            for (int y = 2; y < face.GetHeight() - 2; ++y)
+                for (int x = 2; x < face.GetWidth() - 2; ++x)
+                    if (face.GetRed(x, y) + face.GetGreen(x, y) + face.GetBlue(x, y) > 240) {
+                        nLeft = std::min(nLeft, x);
+                        nRight = std::max(nRight, x);
+                    }
+            ASSERT_GE(nRight, 0);
+            EXPECT_GT(nLeft, 8);
+            EXPECT_LT(nRight, face.GetWidth() - 9);
+        }
+    }
+    if (g_bChinese != 0)
+        m_pView->ToggleLanguage(1);
+}
+
+// Page 0 in the parametric and graphic layouts and under each AUX mode, in both languages: the
+// 2-Way button labelled in each language, the Chinese label drawn, and the no-input mark shown.
 TEST_F(InputPage, ScreenshotsOfEachLayoutAndModeInBothLanguages)
 {
+    wxImage parametric[2];
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         if ((g_bChinese != 0) != bChinese)
             m_pView->ToggleLanguage(1);
         g_nInputMode = 0;
@@ -596,7 +643,8 @@ TEST_F(InputPage, ScreenshotsOfEachLayoutAndModeInBothLanguages)
         Music(3).GetBand(6)->SetGainPos(140);
         Music(3).GetBand(9)->SetFlat(true);
         ShowInputPage();
-        Screenshot("input_page_peq");
+        parametric[bChinese] = Screenshot("input_page_peq");
+        EXPECT_TRUE(ShowsTextIn(parametric[bChinese], InCapture(IDC_TWO_WAY), skin::kLabel, 24, 2));
         Music(3).SetGraphicEQ(1);
         Page().RefreshChannelButtons();
         Screenshot("input_page_geq");
@@ -608,7 +656,8 @@ TEST_F(InputPage, ScreenshotsOfEachLayoutAndModeInBothLanguages)
         m_pView->SelectInputMode(0);
         g_masterSettings.SetField(&MasterSettings::m_byNoInput, 1);
         Page().RefreshChannelButtons();
-        Screenshot("input_page_no_input");
+        EXPECT_TRUE(ShowsColour(Screenshot("input_page_no_input"), InCapture(IDC_INPUT + 3), skin::kWarning));
         g_masterSettings.SetField(&MasterSettings::m_byNoInput, 0);
     }
+    EXPECT_TRUE(DifferIn(parametric[0], parametric[1], InCapture(IDC_TWO_WAY)));
 }

@@ -16,6 +16,7 @@
 #include "app/HalvekView.h"
 #include "app/MainFrm.h"
 #include "app/MessageBox.h"
+#include "app/ViewIds.h"
 #include "app/SaveDataDlg.h"
 #include "controls/BitButton.h"
 #include "controls/ControlIds.h"
@@ -43,6 +44,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/SystemLocale.h"
 #include "platform/UsbInUseList.h"
+#include "res/SkinPaint.h"
 #include "res/Skins.h"
 #include "res/ViewSkins.h"
 #include "tests/support/DialogItem.h"
@@ -53,6 +55,7 @@
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ProcessorEmulator.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -763,13 +766,23 @@ TEST_F(MainView, LineSettingIsCreatedWithItsDefaultAndReadBack)
     EXPECT_EQ(Settings().ReadString(kKey, "Line_Set"), "1");
 }
 
+// The window in both languages: the shown page's selector checked in teal, and the input page's
+// selector labelled in each language, the Chinese label drawn.
 TEST_F(MainView, ScreenshotsInBothLanguages)
 {
+    const wxRect rcInput = RectInCapture(*m_pView->GetDlgItem(IDC_PAGE_INPUT), *m_pFrame);
+    wxImage shots[2];
     for (bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         if ((g_bChinese != 0) != bChinese)
             Command(m_pView, 729);
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("main_window_") + (bChinese ? "cn" : "en")));
+        const wxImage& shot = shots[bChinese] = CaptureWindow(*m_pFrame);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("main_window_") + (bChinese ? "cn" : "en")));
+        EXPECT_TRUE(IsDrawn(shot, RectInCapture(*m_pView->m_pageOutput, *m_pFrame)));
+        EXPECT_TRUE(ShowsColour(shot, RectInCapture(*m_pView->GetDlgItem(IDC_PAGE_OUTPUT), *m_pFrame), skin::kTeal));
+        EXPECT_TRUE(ShowsTextIn(shot, rcInput, skin::kLabel, 24, 2));
     }
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], rcInput));
 }
 
 TEST_F(MainView, FirmwareCommandRunsTheUpdateDialogAndQuitLeavesFirmwareMode)

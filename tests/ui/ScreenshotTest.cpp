@@ -1,5 +1,6 @@
 // Writes PNGs of every control of the foundation in its states and of the message and progress
-// dialogs, in both languages, to the build folder's screenshots/ for a person to look at.
+// dialogs, in both languages, to the build folder's screenshots/ for a person to look at, and
+// checks in each what it must show: faces where their controls are, texts inside their boxes.
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
@@ -14,6 +15,7 @@
 #include "app/WarnDlg.h"
 #include "controls/BitButton.h"
 #include "controls/BitmapSlider.h"
+#include "controls/ControlIds.h"
 #include "controls/EnTabCtrl.h"
 #include "controls/FontStatic.h"
 #include "controls/GradientProgressCtrl.h"
@@ -36,6 +38,7 @@
 #include "res/SkinPaint.h"
 #include "res/Skins.h"
 #include "res/WinStyles.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/TestSkins.h"
 #include "tests/ui/UiTestUtil.h"
 
@@ -101,6 +104,32 @@ const char* Lang(bool bChinese)
     return bChinese ? "cn" : "en";
 }
 
+// Where the panel's control of that id lies on its sheet (nothing when there is none).
+wxRect RectOf(const wxWindow& panel, int nId)
+{
+    const wxWindow* pCtrl = panel.FindWindow(WxId(nId));
+    return pCtrl != nullptr ? pCtrl->GetRect() : wxRect();
+}
+
+// The control among the window's that shows a text holding szPart.
+wxWindow* ShowingText(const wxWindow& wnd, const char* szPart)
+{
+    for (wxWindow* pChild : wnd.GetChildren()) {
+        if (pChild->GetLabel().Contains(wxString::FromUTF8(szPart)))
+            return pChild;
+        if (wxWindow* pFound = ShowingText(*pChild, szPart))
+            return pFound;
+    }
+    return nullptr;
+}
+
+// The dialog's picture shows the control's text in the ink colour inside the control.
+void ExpectTextIn(const wxImage& shot, const wxTopLevelWindow& dlg, const wxWindow* pCtrl, const wxColour& ink)
+{
+    ASSERT_NE(pCtrl, nullptr);
+    EXPECT_TRUE(ShowsTextIn(shot, RectInCapture(*pCtrl, dlg), ink, 64, 1));
+}
+
 class Screenshots : public testing::TestWithParam<bool> {
 protected:
     void SetUp() override
@@ -120,6 +149,7 @@ TEST_P(Screenshots, ControlsInTheirStates)
     const char* szButton = bChinese ? "输出" : "Output";
 
     // Skinned buttons: normal, hover, pressed, checked, checked hover, disabled.
+    const int faces[6] = {kFaceNormal, kFaceHover, kFacePressed, kFaceChecked, kFaceCheckedHover, kFaceDisabled};
     for (int i = 0; i < 6; ++i) {
         auto* pButton = Make<CBitButton>(pPanel, 3000 + i, wxRect(12 + i * 100, 12, 90, 28), szButton);
         pButton->SetBitmaps(kFaceNormal, kFaceHover, kFacePressed, kFaceChecked, kFaceCheckedHover, kFaceCheckedPressed);
@@ -192,7 +222,16 @@ TEST_P(Screenshots, ControlsInTheirStates)
     pTabs->SetCurSel(1);
     PumpPendingEvents();
 
-    EXPECT_TRUE(SaveScreenshot(ComposeSheet(*pPanel), std::string("controls_") + Lang(bChinese)));
+    const wxImage sheet = ComposeSheet(*pPanel);
+    EXPECT_TRUE(SaveScreenshot(sheet, std::string("controls_") + Lang(bChinese)));
+    // Each button shows its state's face (by the face's marker) and the first its label; the
+    // label on the page ground is drawn inside its box.
+    for (int i = 0; i < 6; ++i) {
+        const wxRect rcMarker(12 + i * 100 + kMarkerX - 1, 12 + kMarkerY - 1, 3, 3);
+        EXPECT_TRUE(ShowsColour(sheet, rcMarker, FaceMarker(faces[i]))) << i;
+    }
+    EXPECT_TRUE(ShowsTextIn(sheet, RectOf(*pPanel, 3000), skin::kLabel, 24, 2));
+    EXPECT_TRUE(ShowsTextIn(sheet, pTransparent->GetRect(), skin::kLabel, 24, 1));
     CEnTabCtrl::EnableCustomLook(false, 0);
     delete pFrame;
 }
@@ -254,7 +293,15 @@ TEST_P(Screenshots, NumericFieldsSpinsFadersAndKnobs)
             pFader->Enable(false);
     }
     PumpPendingEvents();
-    EXPECT_TRUE(SaveScreenshot(ComposeSheet(*pPanel), std::string("numeric_") + Lang(bChinese)));
+    const wxImage sheet = ComposeSheet(*pPanel);
+    EXPECT_TRUE(SaveScreenshot(sheet, std::string("numeric_") + Lang(bChinese)));
+    // The focused field's ground, the off text inside its field, the lit fader channel, and the
+    // arrows of the active knob (the third) lit where the idle one's (the first) are not.
+    EXPECT_TRUE(ShowsColour(sheet, RectOf(*pPanel, 3101), skin::kFocus, 0));
+    EXPECT_TRUE(ShowsTextIn(sheet, RectOf(*pPanel, 3103), *wxWHITE, 40, 2));
+    EXPECT_TRUE(ShowsColour(sheet, RectOf(*pPanel, 3140), skin::kTeal));
+    EXPECT_TRUE(ShowsColour(sheet, RectOf(*pPanel, 3112), skin::kTeal));
+    EXPECT_FALSE(ShowsColour(sheet, RectOf(*pPanel, 3110), skin::kTeal));
     delete pFrame;
 }
 
@@ -276,28 +323,36 @@ TEST_P(Screenshots, MessageAndProgressDialogs)
         CMessageBox dlg(wxString::FromUTF8(box.szText), box.nType, "Tarvi", box.nCode);
         dlg.Create(nullptr);
         dlg.Show();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string(box.szName) + "_" + Lang(bChinese)));
+        const wxImage shot = CaptureWindow(dlg);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string(box.szName) + "_" + Lang(bChinese)));
+        ExpectTextIn(shot, dlg, ShowingText(dlg, box.szText), *wxBLACK);
         dlg.Hide();
     }
     {
         CSaveData_Dlg dlg;
         dlg.Create(nullptr);
         dlg.Show();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("exit_prompt_") + Lang(bChinese)));
+        const wxImage shot = CaptureWindow(dlg);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("exit_prompt_") + Lang(bChinese)));
+        ExpectTextIn(shot, dlg, ShowingText(dlg, LangText("是否保存", "Whether to save")), *wxBLACK);
     }
     {
         std::memcpy(g_szDeviceVersion, "ZIRE-RI1.00", 11);
         CVersionDlg dlg;
         dlg.Create(nullptr);
         dlg.Show();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("about_") + Lang(bChinese)));
+        const wxImage shot = CaptureWindow(dlg);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("about_") + Lang(bChinese)));
+        ExpectTextIn(shot, dlg, ShowingText(dlg, "ZIRE-RI1.00"), *wxBLACK);
         std::memset(g_szDeviceVersion, 0, sizeof g_szDeviceVersion);
     }
     {
         CWarnDlg dlg(wxString::FromUTF8(LangText("设备未连接", "The device is not connected")));
         dlg.Create(nullptr);
         dlg.Show();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("warning_") + Lang(bChinese)));
+        const wxImage shot = CaptureWindow(dlg);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("warning_") + Lang(bChinese)));
+        ExpectTextIn(shot, dlg, ShowingText(dlg, LangText("设备未连接", "The device is not connected")), *wxBLACK);
     }
     {
         auto* pDisplay = new CDisplayDlg(nullptr);
@@ -305,7 +360,10 @@ TEST_P(Screenshots, MessageAndProgressDialogs)
         g_bTransferring = 1;
         pDisplay->ShowTransfer(false);
         pDisplay->Bar()->SetPos(60);
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pDisplay), std::string("transfer_") + Lang(bChinese)));
+        const wxImage shot = CaptureWindow(*pDisplay);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("transfer_") + Lang(bChinese)));
+        ExpectTextIn(shot, *pDisplay, pDisplay->Label(), pDisplay->Label()->GetTextColor());
+        EXPECT_TRUE(IsDrawn(shot, RectInCapture(*pDisplay->Bar(), *pDisplay)));
         g_bTransferring = 0;
         pDisplay->HideTransfer();
         pDisplay->Destroy();
@@ -331,7 +389,10 @@ TEST_P(Screenshots, MessageAndProgressDialogs)
         pUpgrade->Bar()->SetPos(80);
         ShowUpdateTip("数据传输中 请勿中断", "Programming Do not interrupt");
         pUpgrade->Show();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pUpgrade), std::string("firmware_update_") + Lang(bChinese)));
+        const wxImage shot = CaptureWindow(*pUpgrade);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("firmware_update_") + Lang(bChinese)));
+        ExpectTextIn(shot, *pUpgrade, pUpgrade->Tip(), *wxRED);
+        EXPECT_TRUE(IsDrawn(shot, RectInCapture(*pUpgrade->Bar(), *pUpgrade)));
         delete pUpgrade;
     }
     {
@@ -340,7 +401,9 @@ TEST_P(Screenshots, MessageAndProgressDialogs)
         pMonitor->AppendWriteLog("6B 6B 6B EE A1 01 00 09 40", false, true);
         pMonitor->AppendReadLog("6B 6B 6B EE 51 01 00 09 40", false, true);
         pMonitor->Show();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pMonitor), std::string("monitor_") + Lang(bChinese)));
+        const wxImage shot = CaptureWindow(*pMonitor);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("monitor_") + Lang(bChinese)));
+        ExpectTextIn(shot, *pMonitor, pMonitor->WriteLog(), *wxBLACK);
         pMonitor->Destroy();
     }
     wxTheApp->ProcessIdle();  // the monitor goes
