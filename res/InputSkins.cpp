@@ -212,20 +212,11 @@ constexpr std::array<SkinArt, 2> SelectedInputFaces()
     }};
 }
 
-template <std::size_t... n>
-constexpr auto Join(const std::array<SkinArt, n>&... parts)
-{
-    std::array<SkinArt, (n + ...)> all{};
-    std::size_t i = 0;
-    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(i)), i += n), ...);
-    return all;
-}
-
-constexpr auto kMixerFaces = Join(MixerFaces<0>(), MixerFaces<1>(), MixerFaces<2>(), MixerFaces<3>(), MixerFaces<4>(),
-                                  MixerFaces<5>(), MixerFaces<6>());
+constexpr auto kMixerFaces = JoinSkinTables(MixerFaces<0>(), MixerFaces<1>(), MixerFaces<2>(), MixerFaces<3>(),
+                                            MixerFaces<4>(), MixerFaces<5>(), MixerFaces<6>());
 constexpr auto kSelectedInputFaces =
-    Join(SelectedInputFaces<0>(), SelectedInputFaces<1>(), SelectedInputFaces<2>(), SelectedInputFaces<3>(),
-         SelectedInputFaces<4>(), SelectedInputFaces<5>());
+    JoinSkinTables(SelectedInputFaces<0>(), SelectedInputFaces<1>(), SelectedInputFaces<2>(), SelectedInputFaces<3>(),
+                   SelectedInputFaces<4>(), SelectedInputFaces<5>());
 
 constexpr SkinArt kInputSkins[] = {
     {IDB_BACK_EN, 1248, 652, PaintInputBack<kEnglish>},

@@ -96,17 +96,8 @@ constexpr std::array<SkinArt, 8> InputButtonFaces()
     }};
 }
 
-template <std::size_t... n>
-constexpr auto Join(const std::array<SkinArt, n>&... parts)
-{
-    std::array<SkinArt, (n + ...)> all{};
-    std::size_t i = 0;
-    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(i)), i += n), ...);
-    return all;
-}
-
-constexpr auto kInputButtons = Join(InputButtonFaces<0>(), InputButtonFaces<1>(), InputButtonFaces<2>(),
-                                    InputButtonFaces<3>(), InputButtonFaces<4>(), InputButtonFaces<5>());
+constexpr auto kInputButtons = JoinSkinTables(InputButtonFaces<0>(), InputButtonFaces<1>(), InputButtonFaces<2>(),
+                                              InputButtonFaces<3>(), InputButtonFaces<4>(), InputButtonFaces<5>());
 
 constexpr int kCmdW = kEqCommandW, kCmdH = kEqCommandH;
 

@@ -3,6 +3,8 @@
 // it is asked for, at its own size and in the language asked for, and kept for the rest of the
 // run by (id, language). Areas describe their faces in tables of SkinArt; SkinCatalog.cpp lists
 // the tables of the program. Faces share one palette and one set of shapes (SkinPaint.h).
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <span>
 
@@ -17,6 +19,16 @@ struct SkinArt {
     // Paints the whole face into dc (0, 0, cx, cy).
     void (*pfnPaint)(wxDC& dc, const wxSize& size, bool bChinese);
 };
+
+// One table made of several, in their order.
+template <std::size_t... n>
+constexpr auto JoinSkinTables(const std::array<SkinArt, n>&... parts)
+{
+    std::array<SkinArt, (n + ...)> all{};
+    std::size_t i = 0;
+    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(i)), i += n), ...);
+    return all;
+}
 
 // The face in the current language; a null bitmap (IsOk() false) for an unknown id.
 const wxBitmap& LoadSkin(int nId);
