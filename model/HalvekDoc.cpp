@@ -6,9 +6,8 @@
 #include <mutex>
 #include <type_traits>
 
-#include "model/ActiveInput.h"
 #include "model/ChannelGroups.h"
-#include "model/PresetCheck.h"
+#include "model/Filter.h"
 #include "model/SpeakerRole.h"
 #include "platform/LinkLock.h"
 
@@ -123,30 +122,6 @@ void ApplyMasterItems(const DeviceStateItems& items, MasterSettings& master)
     master.m_byMasterOn = items.m_byMasterOn;
 }
 
-// A value the processor does not take makes the file damaged: it changes nothing.
-void CheckTakeable(bool bTakeable)
-{
-    if (!bTakeable)
-        throw CArchiveException("the file holds a value the processor does not take");
-}
-
-// Both copies of the active input, and the rest as it would be applied.
-bool AreTakeableItems(const DeviceStateItems& items)
-{
-    InputSettings input{};
-    MasterSettings master{};
-    ApplyInputItems(items, input);
-    ApplyMasterItems(items, master);
-    return IsMusicInput(items.m_byInput) && IsTakeableInputSettings(input) && IsTakeableMasterSettings(master) &&
-        std::all_of(std::begin(items.m_byRoles), std::end(items.m_byRoles), IsTakeableRole);
-}
-
-void CheckAllPresets(const AllPresetsContent& content)
-{
-    CheckTakeable(std::all_of(std::begin(content.m_stored), std::end(content.m_stored), IsTakeablePresetImage) &&
-                  IsTakeablePresetImage(content.m_live) && AreTakeableItems(content.m_items));
-}
-
 // Outputs 7 and 8 never keep a speaker role from a file.
 void ClearLastRoles()
 {
@@ -181,9 +156,16 @@ CrossoverGroup FromRecord(const OutMapRecord& record)
             record.m_wLpfFreq, record.m_byLpfAlign, record.m_byLpfSlope};
 }
 
+constexpr int MAP_FREQ_MIN = 20;
+constexpr int MAP_FREQ_MAX = 20000;
 constexpr BYTE MAP_SLOPE_MAX = 1;
 constexpr WORD TWEETER_HPF_MIN = 1000;
 constexpr WORD TWEETER_LPF = 20000;
+
+bool IsMapFrequency(WORD wHz)
+{
+    return wHz >= MAP_FREQ_MIN && wHz <= MAP_FREQ_MAX;
+}
 
 // A role no output can take, a frequency beyond 20 Hz - 20 kHz or an alignment the filters do
 // not have make the file damaged: it changes nothing.
@@ -191,9 +173,8 @@ void CheckOutputMap(const OutMapContent& content)
 {
     for (int i = 0; i < OUTPUT_CHANNELS; ++i) {
         const OutMapRecord& r = content.m_xover[i];
-        if (!IsTakeableRole(content.m_byRoles[i]) || !IsTakeableFrequency(r.m_wHpfFreq) ||
-            !IsTakeableFrequency(r.m_wLpfFreq) || !IsTakeableAlignment(r.m_byHpfAlign) ||
-            !IsTakeableAlignment(r.m_byLpfAlign))
+        if (content.m_byRoles[i] > ROLE_MAX || !IsMapFrequency(r.m_wHpfFreq) || !IsMapFrequency(r.m_wLpfFreq) ||
+            r.m_byHpfAlign > ALIGN_BUTTERWORTH || r.m_byLpfAlign > ALIGN_BUTTERWORTH)
             throw CArchiveException("the output map holds a value no output can take");
     }
 }
@@ -246,7 +227,6 @@ int CHalvekDoc::SerializeAllPresets(CArchive& ar)
     if (!ReadSignature(ar, g_strAllPresetSig))
         return 0;
     ReadContent(ar, *pContent);
-    CheckAllPresets(*pContent);
     std::lock_guard lock(g_csLink);
     std::memcpy(g_devImages, pContent->m_stored, sizeof(g_devImages));
     g_liveImage = pContent->m_live;
@@ -275,7 +255,6 @@ int CHalvekDoc::SerializePreset(CArchive& ar)
     if (!ReadSignature(ar, g_strPresetSig))
         return 0;
     ReadContent(ar, *pImage);
-    CheckTakeable(IsTakeablePresetImage(*pImage));
     std::lock_guard lock(g_csLink);
     g_liveImage = *pImage;
     FixCrossoverDefaults();

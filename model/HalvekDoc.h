@@ -3,12 +3,15 @@
 // PC files: all presets, one preset and the output map. Each file is an archive: a signature
 // string, then raw little-endian bytes of the packed images and device-state values.
 //
-// A load takes the whole file from the archive and checks its signature, its length and every
-// value (model/PresetCheck.h; the output map's own rules for a map) before it changes anything;
-// only then is it applied, under g_csLink. A foreign signature returns FALSE; a file too short or
-// too long, or holding a value the processor does not take, throws CArchiveException; either way
-// nothing has changed and no lock is held. Save through an archive on a memory stream and WriteFileReplacing (platform/SafeFile.h)
-// so that a failed save leaves the old file as it was.
+// A load takes the whole file from the archive and checks its signature and its length (an
+// output map its values too) before it changes anything; only then is it applied, under g_csLink.
+// The values of a preset file are kept as they came, as the processor's are, and held within
+// range where they are used: the processor itself holds values beyond the pages' ranges, so a
+// value cannot tell a damaged file from a saved one. A foreign signature returns FALSE; a file
+// too short or too long, or an output map holding a value no output can take, throws
+// CArchiveException; either way nothing has changed and no lock is held. Save through an archive
+// on a memory stream and WriteFileReplacing (platform/SafeFile.h) so that a failed save leaves
+// the old file as it was.
 #include <string>
 
 #include "model/KTV_Data.h"

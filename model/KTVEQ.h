@@ -12,10 +12,8 @@
 
 class CArchive;
 
-// A band group's gain code is the gain position (model/Filter.h) plus this offset; the processor
-// takes positions 0 to GAIN_POS_MAX (+20 dB).
+// A band group's gain code is the gain position (model/Filter.h) plus this offset.
 constexpr int GAIN_CODE_OFFSET = 400;
-constexpr int GAIN_POS_MAX = 400;
 
 // Default band frequencies in Hz.
 extern const int g_nInBandFreq[15];

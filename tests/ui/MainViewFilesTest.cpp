@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <wx/stdpaths.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,16 +17,22 @@
 #include "app/MainFrm.h"
 #include "controls/ControlIds.h"
 #include "controls/FileDialogST.h"
+#include "controls/NumEdit.h"
 #include "controls/WndMessages.h"
 #include "link/LinkState.h"
 #include "model/DataDefine.h"
 #include "model/HalvekDoc.h"
 #include "model/InputSourceTable.h"
 #include "model/StdAfx.h"
+#include "pages/OutRoute_Dlg.h"
+#include "pages/OutRoute_DlgIds.h"
+#include "pages/OutputDlg.h"
+#include "pages/OutputDlgIds.h"
 #include "platform/MessageBox.h"
 #include "platform/SafeFile.h"
 #include "platform/SettingsStore.h"
 #include "tests/support/DeviceStateSnapshot.h"
+#include "tests/support/DialogItem.h"
 #include "tests/support/EmulatedHid.h"
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageBoxRecorder.h"
@@ -159,20 +167,11 @@ protected:
     std::vector<std::optional<std::string>> m_answers;
     std::vector<std::string> m_starts;
 };
-// The processor is plugged in before start-up; the view connects to it and reads it back. Its
-// presets hold values a processor holds, each distinct, so what the program saves from them
-// loads again.
+// The processor is plugged in before start-up; the view connects to it and reads it back.
 class MainViewFilesOnLink : public MainViewFiles {
 protected:
     void SetUp() override
     {
-        m_emulator.Edit([](EmuState& state) {
-            for (std::size_t p = 0; p < state.images.size(); ++p) {
-                PresetImage image;
-                FillTakeableImage(image, 20 + static_cast<int>(p));
-                std::memcpy(state.images[p].data(), &image, sizeof image);
-            }
-        });
         Open(true);
         ASSERT_TRUE(SettleUntil([this] { return m_pView->IsOnline() && g_bSynced && !g_bTransferring; }));
     }
@@ -185,6 +184,18 @@ protected:
         return RequestLabels(m_emulator.Log());
     }
 };
+
+// Bytes nFrom to nTo (not included) of the image that starts at byte nAt of a file.
+std::string FileBytes(const std::string& file, std::size_t nAt, std::size_t nFrom, std::size_t nTo)
+{
+    return file.substr(nAt + nFrom, nTo - nFrom);
+}
+
+// Bytes nFrom to nTo (not included) of one of the processor's images.
+std::string ImageBytes(const EmuImage& image, std::size_t nFrom, std::size_t nTo)
+{
+    return std::string(image.begin() + std::ptrdiff_t(nFrom), image.begin() + std::ptrdiff_t(nTo));
+}
 }  // namespace
 
 TEST_F(MainViewFiles, APresetFileSavedAndLoadedRestoresEveryValue)
@@ -579,12 +590,11 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
     }));
     EXPECT_EQ(std::memcmp(m_emulator.State().images[0].data(), "current", 8), 0);
 
-    // An all-presets file with other stored presets: output 1 at another level in each.
+    // An all-presets file with other stored presets.
     std::string all = ReadFile(Path("all.TarviAC1"));
     constexpr std::size_t kAllSignature = 18;
-    constexpr std::size_t kFirstLevel = emu::OUTPUT_OFFSET + OUT_GROUP_BASE * emu::GROUP_SIZE + 2;
     for (int p = 0; p < STORED_PRESETS; ++p)
-        all[kAllSignature + std::size_t(p) * emu::IMAGE_SIZE + kFirstLevel] = static_cast<char>(0x50 + p);
+        all[kAllSignature + std::size_t(p) * emu::IMAGE_SIZE + emu::OUTPUT_OFFSET] = static_cast<char>(0x50 + p);
     ASSERT_TRUE(WriteFileReplacing(Path("all.TarviAC1"), all));
     Answer({Path("all.TarviAC1")});
     ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
@@ -592,60 +602,119 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
     ASSERT_TRUE(SettleUntil([this] { return !g_bTransferring && QueueCount() == 0; }));
     const EmuState state = m_emulator.State();
     for (int p = 1; p <= STORED_PRESETS; ++p)
-        EXPECT_EQ(state.images[std::size_t(p)][kFirstLevel], 0x50 + p - 1) << p;
+        EXPECT_EQ(state.images[std::size_t(p)][emu::OUTPUT_OFFSET], 0x50 + p - 1) << p;
     // The worker still runs and takes the lock for its transactions; the view must not keep it.
     EXPECT_FALSE(g_csLink.HeldByThisThread());
 }
 
-// Mended: a preset file of the right signature and length holding values no processor holds was
-// loaded and sent as it stood; with every byte after the signature 0xFF, Load All Presets sent 109
-// writes. Now it is refused with the message of a file that cannot be read: nothing is queued or
-// sent, the processor, the PC's copy and the data stay as they were.
-TEST_F(MainViewFilesOnLink, ADamagedPresetFileSendsNothing)
+// Mended: the processor holds values no page shows (its own data does, in every block), and the
+// files the program saved from it were refused when they were loaded ("Read presets file  error!"
+// and "Read all presets file error!"). Both files, saved from the processor's own data, load
+// without a question and go back to it as they stand: the frames carry the files' bytes.
+TEST_F(MainViewFilesOnLink, FilesSavedFromTheProcessorLoadAgainAndGoToItAsTheyStand)
 {
-    struct Kind {
-        std::function<int()> load;
-        std::string file;
-        const char* szEnglish;
+    Answer({Path("own")});
+    Command(725);
+    Answer({Path("own all")});
+    Command(726);
+    ASSERT_TRUE(SettleUntil([this] { return std::filesystem::exists(Path("own all.TarviAC1")) && Quiet(); }));
+    const std::string preset = ReadFile(Path("own.TarviC1"));
+    const std::string all = ReadFile(Path("own all.TarviAC1"));
+    ASSERT_EQ(preset.size(), PRESET_FILE_SIZE);
+    ASSERT_EQ(all.size(), ALL_PRESETS_FILE_SIZE);
+    // The processor holds other blocks and roles now: only the loads can bring the files' back.
+    m_emulator.Edit([](EmuState& state) {
+        for (EmuImage& image : state.images)
+            std::fill(image.begin() + std::ptrdiff_t(emu::MUSIC_OFFSET), image.end(), std::uint8_t{0x5A});
+        state.roles.fill(0);
+    });
+    CMessageBoxRecorder boxes;
+
+    // One preset: the current preset takes its music and output blocks.
+    constexpr std::size_t kPresetImage = 15;
+    Answer({Path("own.TarviC1")});
+    Command(723);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(SettleUntil([&] {
+        return Quiet() && ImageBytes(m_emulator.State().images[0], emu::MUSIC_OFFSET, emu::IMAGE_SIZE) ==
+            FileBytes(preset, kPresetImage, emu::MUSIC_OFFSET, emu::IMAGE_SIZE);
+    }));
+
+    // All presets: the six stored presets, the current one and the roles.
+    m_emulator.Edit([](EmuState& state) {
+        std::fill(state.images[0].begin() + std::ptrdiff_t(emu::MUSIC_OFFSET), state.images[0].end(), std::uint8_t{0x5A});
+    });
+    constexpr std::size_t kStored = 18;
+    constexpr std::size_t kLive = kStored + STORED_PRESETS * emu::IMAGE_SIZE;
+    constexpr std::size_t kRoles = kLive + emu::IMAGE_SIZE + 15;
+    Answer({Path("own all.TarviAC1")});
+    Command(724);
+    EXPECT_TRUE(boxes.shown.empty());
+    const auto carried = [&] {
+        const EmuState state = m_emulator.State();
+        bool bSame = ImageBytes(state.images[0], emu::MUSIC_OFFSET, emu::IMAGE_SIZE) ==
+            FileBytes(all, kLive, emu::MUSIC_OFFSET, emu::IMAGE_SIZE);
+        for (int p = 1; p <= STORED_PRESETS; ++p)
+            bSame = bSame && ImageBytes(state.images[std::size_t(p)], emu::MUSIC_OFFSET, emu::IMAGE_SIZE) ==
+                FileBytes(all, kStored + std::size_t(p - 1) * emu::IMAGE_SIZE, emu::MUSIC_OFFSET, emu::IMAGE_SIZE);
+        return bSame && std::string(state.roles.begin(), state.roles.end()) == all.substr(kRoles, OUTPUT_CHANNELS);
     };
+    EXPECT_TRUE(SettleUntil([&] { return Quiet() && carried(); }));
+    EXPECT_FALSE(g_csLink.HeldByThisThread());
+}
+
+// A file of the right signature and length loads whatever values it holds: with every byte after
+// the signature 0xFF, both kinds load without a question, the processor takes the bytes as the
+// PC holds them, and the pages show the values at their bounds.
+TEST_F(MainViewFilesOnLink, AFileOfNothingButFFLoadsAndThePagesShowItsValuesAtTheirBounds)
+{
     // The signature as the archive writes it, then 0xFF to the kind's size.
-    const auto damaged = [](const char* szSignature, std::size_t nSize) {
+    const auto filled = [](const char* szSignature, std::size_t nSize) {
         const std::string strSignature = char(std::strlen(szSignature)) + std::string(szSignature);
         return strSignature + std::string(nSize - strSignature.size(), '\xFF');
     };
-    const Kind kinds[] = {
-        {[&] { return m_pView->LoadPresetFile(); }, damaged(g_strPresetSig, PRESET_FILE_SIZE), "Read presets file  error!"},
-        {[&] { return m_pView->LoadAllPresetsFile(); }, damaged(g_strAllPresetSig, ALL_PRESETS_FILE_SIZE),
-         "Read all presets file error!"},
+    const std::string ff(emu::IMAGE_SIZE, '\xFF');
+    const auto shownAtTheBounds = [this] {
+        COutputDlg& page = *m_pView->m_pageOutput;
+        EXPECT_EQ(Item<CNumEdit>(*page.GetStrip(0), OutRoute_DlgIds::IDC_LEVEL_EDIT)->GetText(), "OFF");
+        EXPECT_EQ(Item<CNumEdit>(page, OutputDlgIds::IDC_HPF_FREQ)->GetText(), "20000Hz");
+        EXPECT_EQ(Item<CNumEdit>(page, OutputDlgIds::IDC_FREQ_EDIT)->GetText(), "20");
+        EXPECT_EQ(Item<CNumEdit>(page, OutputDlgIds::IDC_GAIN_EDIT)->GetText(), "-12.0");
     };
     CMessageBoxRecorder boxes;
-    for (const Kind& kind : kinds) {
-        SCOPED_TRACE(kind.szEnglish);
-        ASSERT_TRUE(WriteFileReplacing(Path("damaged.data"), kind.file));
-        const EmuState processor = m_emulator.State();
-        const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
-        const std::string fields = PackedData(Data());
-        boxes.shown.clear();
-        m_emulator.ClearLog();
-        Answer({Path("damaged.data")});
-        EXPECT_EQ(kind.load(), 0);
-        ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.shown[0].text, kind.szEnglish);
-        EXPECT_EQ(QueueCount(), 0);
-        EXPECT_EQ(g_bTransferring, 0);
-        // The link goes on polling the meters; by then anything queued would have gone first.
-        ASSERT_TRUE(SettleUntil([this] { return m_emulator.Log().size() >= 5; }));
-        for (const EmuRequest& r : m_emulator.Log())
-            EXPECT_NE(r.byClass, emu::WRITE);
-        const EmuState after = m_emulator.State();
-        EXPECT_TRUE(after.images == processor.images);
-        EXPECT_TRUE(after.input == processor.input);
-        EXPECT_TRUE(after.master == processor.master);
-        EXPECT_TRUE(after.roles == processor.roles);
-        EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
-        EXPECT_TRUE(PackedData(Data()) == fields);
-        EXPECT_FALSE(g_csLink.HeldByThisThread());
+
+    ASSERT_TRUE(WriteFileReplacing(Path("ff.TarviC1"), filled(g_strPresetSig, PRESET_FILE_SIZE)));
+    Answer({Path("ff.TarviC1")});
+    ASSERT_EQ(m_pView->LoadPresetFile(), 1);
+    EXPECT_TRUE(boxes.shown.empty());
+    shownAtTheBounds();
+    // The music blocks go as they stand; the outputs' crossover slopes come down to the two the
+    // outputs have.
+    EXPECT_TRUE(SettleUntil([&] {
+        return Quiet() && ImageBytes(m_emulator.State().images[0], emu::MUSIC_OFFSET, emu::OUTPUT_OFFSET) ==
+            ff.substr(emu::MUSIC_OFFSET, emu::OUTPUT_OFFSET - emu::MUSIC_OFFSET);
+    }));
+
+    ASSERT_TRUE(WriteFileReplacing(Path("ff.TarviAC1"), filled(g_strAllPresetSig, ALL_PRESETS_FILE_SIZE)));
+    Answer({Path("ff.TarviAC1")});
+    ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
+    EXPECT_TRUE(boxes.shown.empty());
+    // Each page in turn shows the values; the volume, read as the signed -1, at the bottom.
+    for (const int nPage : {0, 2, 1}) {
+        m_pView->ShowPage(nPage, 1);
+        PumpPendingEvents();
     }
+    shownAtTheBounds();
+    EXPECT_EQ(Item<CNumEdit>(*m_pView->m_pageOutput, OutputDlgIds::IDC_MASTER_EDIT)->GetText(), "OFF");
+    EXPECT_TRUE(SettleUntil([&] {
+        const EmuState state = m_emulator.State();
+        bool bStored = true;
+        for (int p = 1; p <= STORED_PRESETS; ++p)
+            bStored = bStored && ImageBytes(state.images[std::size_t(p)], emu::MUSIC_OFFSET, emu::IMAGE_SIZE) ==
+                ff.substr(emu::MUSIC_OFFSET);
+        return Quiet() && bStored;
+    }));
+    EXPECT_FALSE(g_csLink.HeldByThisThread());
 }
 
 // A loaded preset goes to the processor muted: master off, the live name, its fourteen blocks,
