@@ -140,8 +140,8 @@ TEST_F(LevelPage, Screenshots)
     Click(IDC_POSITION + 5);  // output 0's front left full range
     // Where a control of the page lies in a picture of the window.
     const auto place = [&](int nId) { return RectInCapture(*Page().GetDlgItem(nId), *m_pFrame); };
-    // The chosen position and the millisecond unit checked in teal, output 1's level inside its
-    // field, and the unit labelled in each language.
+    // The chosen position and the millisecond unit checked in teal, the first output's level
+    // inside its field, and the unit labelled in each language.
     wxImage shots[2];
     for (const bool bChinese : {false, true}) {
         SCOPED_TRACE(bChinese ? "Chinese" : "English");
