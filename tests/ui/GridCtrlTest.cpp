@@ -274,6 +274,7 @@ TEST_F(GridCtrlTest, FocusLooksAndTheSamePictureWithoutDoubleBuffering)
 
     m_pFrame->Show();
     const wxImage buffered = CaptureWindow(*m_pFrame);
+    EXPECT_TRUE(ShowsColour(buffered, CellInCapture(*pGrid, *m_pFrame, 1, 1), wxColour(200, 10, 10), 0));
     pGrid->SetDoubleBuffering(false);
     pGrid->Refresh();
     const wxImage direct = CaptureWindow(*m_pFrame);
