@@ -582,7 +582,7 @@ TEST_F(AdvSetingOnUsb, Screenshots)
         const wxImage& shot = shots[bChinese] = CaptureWindow(dlg);
         EXPECT_TRUE(SaveScreenshot(shot, bChinese ? "advanced_cn" : "advanced_en"));
         const auto* pGraph = Item<CCOM_EXT_LIMStatic>(dlg, IDC_LIM_GRAPH);
-        EXPECT_TRUE(ShowsColour(shot, RectInCapture(*pGraph, dlg, ToWx(pGraph->GetPlotRect())), ToWx(curve), 40));
+        EXPECT_TRUE(ShowsColour(shot, RectInCapture(*pGraph, dlg, ToWx(pGraph->GetPlotRect())), ToWx(curve), 0));
         wxColour link;
         ASSERT_TRUE(List().FindCellBkColor(3, 1, link));
         EXPECT_TRUE(ShowsColour(shot, RectInCapture(List(), dlg, List().GetCellRect(1, 3)), link, 0));
