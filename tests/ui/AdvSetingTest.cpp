@@ -4,6 +4,7 @@
 // option and Load Default.
 #include <gtest/gtest.h>
 #include <wx/menu.h>
+#include <wx/settings.h>
 #include <wx/textctrl.h>
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 #include "controls/BitButton.h"
 #include "controls/COM_EXT_LIMStatic.h"
+#include "controls/GdiConvert.h"
 #include "controls/NumEdit.h"
 #include "controls/NumSpin.h"
 #include "grid/ListCtrlCl.h"
@@ -26,6 +28,7 @@
 #include "tests/support/DialogItem.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ControlHost.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/ViewOnLink.h"
 
 using namespace Adv_SetingIds;
@@ -556,22 +559,41 @@ TEST_F(AdvSetingOnNet, LoadDefaultResetsTheProcessorAndTheLinkComesBackOnTheAppl
     EXPECT_TRUE(SettleUntil([&] { return pDefault->IsEnabled(); }));
 }
 
-// Both languages: the ground with its groups and labels, the buttons and the list.
+// Both languages: the ground with its groups and labels, the buttons and the list. The first
+// output's limiter curve is drawn in its colour inside the plot, the list shows the first row
+// selected and the linked output's cell in the link colour, the level field its text, and the
+// source button differs between the languages.
 TEST_F(AdvSetingOnUsb, Screenshots)
 {
     g_roleStates.m_byOutRole[0] = 6;
     g_roleStates.m_byOutRole[1] = 12;
     g_outLinks.m_nGroup[1] = 0;
     g_bLinkLR = 1;
+    Color curve;
+    Out(0).GetCurveColor(curve);
+    wxImage shots[2];
+    wxRect rcSource;
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese ? 1 : 0;
         CAdv_Seting& dlg = Open();
         EXPECT_EQ(dlg.GetClientSize(), LoadSkin(bChinese ? IDB_BACK_CN : IDB_BACK_EN).GetSize());
         EXPECT_EQ(dlg.GetTitle(), wxString::FromUTF8(bChinese ? "高级" : "Advanced Setting"));
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), bChinese ? "advanced_cn" : "advanced_en"));
+        const wxImage& shot = shots[bChinese] = CaptureWindow(dlg);
+        EXPECT_TRUE(SaveScreenshot(shot, bChinese ? "advanced_cn" : "advanced_en"));
+        const auto* pGraph = Item<CCOM_EXT_LIMStatic>(dlg, IDC_LIM_GRAPH);
+        EXPECT_TRUE(ShowsColour(shot, RectInCapture(*pGraph, dlg, ToWx(pGraph->GetPlotRect())), ToWx(curve), 0));
+        wxColour link;
+        ASSERT_TRUE(List().FindCellBkColor(3, 1, link));
+        EXPECT_TRUE(ShowsColour(shot, RectInCapture(List(), dlg, List().GetCellRect(1, 3)), link, 0));
+        EXPECT_TRUE(ShowsColour(shot, RectInCapture(List(), dlg, List().GetCellRect(0, 0)),
+                                wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT), 0));
+        EXPECT_TRUE(ShowsTextIn(shot, RectInCapture(*Edit(IDC_LIM_DBU), dlg), *wxWHITE, 40, 1));
+        rcSource = RectInCapture(*Item<wxWindow>(dlg, IDC_SOURCE), dlg);
         m_pDlg->Destroy();
         m_pDlg = nullptr;
         PumpPendingEvents();
     }
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], rcSource));
     g_bChinese = 0;
 }

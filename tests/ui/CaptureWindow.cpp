@@ -11,6 +11,10 @@ wxImage CaptureWindow(wxTopLevelWindow& wnd)
     // The toolkit lays out and paints on its frame clock, which leaves no state to wait on.
     Settle(250);
     GtkWidget* pWidget = static_cast<GtkWidget*>(wnd.GetHandle());
+    // A window can go on being laid out frame after frame for a while after it shows or scrolls
+    // (the report list's does), and gtk_widget_draw draws nothing while a layout is pending: lay
+    // out what is pending now, as the next frame would.
+    gtk_container_check_resize(GTK_CONTAINER(pWidget));
     const int nWidth = gtk_widget_get_allocated_width(pWidget);
     const int nHeight = gtk_widget_get_allocated_height(pWidget);
     cairo_surface_t* pSurface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, nWidth, nHeight);

@@ -37,6 +37,7 @@
 #include "platform/LinkLock.h"
 #include "platform/SettingsStore.h"
 #include "platform/UsbInUseList.h"
+#include "res/SkinPaint.h"
 #include "tests/support/EmulatedHid.h"
 #include "tests/support/EmulatorTcpServer.h"
 #include "tests/support/FakePing.h"
@@ -44,6 +45,7 @@
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ProcessorEmulator.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 #include "tests/ui/ViewOnLink.h"
 
@@ -123,8 +125,15 @@ TEST_P(ViewOnEitherLink, ConnectsByItselfReadsThePresetAndPollsTheMeters)
     EXPECT_TRUE(SettleUntil([&] { return polls() >= 5; }));
     EXPECT_TRUE(m_boxes.shown.empty()) << Texts().front();
 
+    // The connected window: the connect button's connected face in teal, and the lamp's text and
+    // the preset's name drawn inside their boxes.
     if (GetParam() == LinkWay::Usb) {
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), "main_window_connected"));
+        const wxImage shot = CaptureWindow(*m_pFrame);
+        EXPECT_TRUE(SaveScreenshot(shot, "main_window_connected"));
+        const auto place = [&](int nId) { return RectInCapture(*m_pView->GetDlgItem(nId), *m_pFrame); };
+        EXPECT_TRUE(ShowsColour(shot, place(1413), skin::kTeal));
+        EXPECT_TRUE(ShowsTextIn(shot, place(2776), *wxWHITE, 40, 2));
+        EXPECT_TRUE(ShowsTextIn(shot, place(2770), *wxWHITE, 40, 2));
     }
 }
 

@@ -25,6 +25,7 @@
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/XlsxReader.h"
 #include "tests/ui/PdfPrint.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 using namespace DataViewDlgIds;
@@ -286,19 +287,36 @@ TEST_F(DataViewDlg, ExportsTheListInTheViewModesThatExport)
     dlg.Destroy();
 }
 
+// The list at its left end and scrolled to its right end, in both languages: the first row's name
+// and the last output's first value drawn inside their cells in the list's text colour, the
+// headings scrolled, and the row name in each language.
 TEST_F(DataViewDlg, Screenshots)
 {
+    wxImage left[2];
+    wxRect rcName;
     for (const int bChinese : {0, 1}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese;
         CDataViewDlg dlg(m_host, *m_pData);
         ASSERT_TRUE(dlg.Create(nullptr));
         dlg.Show();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("report_") + (bChinese ? "cn" : "en")));
+        const CReportList& list = dlg.ParameterList();
+        const auto place = [&](const wxRect& rc) { return RectInCapture(list, dlg, rc); };
+        const wxRect rcHeader = place(wxRect(0, 0, list.GetClientSize().x, list.GetHeaderHeight()));
+        rcName = place(list.GetCellRect(0, 0));
+        left[bChinese] = CaptureWindow(dlg);
+        EXPECT_TRUE(SaveScreenshot(left[bChinese], std::string("report_") + (bChinese ? "cn" : "en")));
+        EXPECT_TRUE(ShowsTextIn(left[bChinese], rcName, list.GetTextColor(), 40, 1));
         // Scrolled to the right end: the effect and the outputs.
         wxScrollWinEvent right(wxEVT_SCROLLWIN_BOTTOM, 0, wxHORIZONTAL);
         dlg.ParameterList().ProcessWindowEvent(right);
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("report_right_") + (bChinese ? "cn" : "en")));
+        const wxImage shot = CaptureWindow(dlg);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("report_right_") + (bChinese ? "cn" : "en")));
+        EXPECT_TRUE(ShowsTextIn(shot, place(list.GetCellRect(1, ParameterReport::kColumns - 1)), list.GetTextColor(),
+                                40, 1));
+        EXPECT_TRUE(DifferIn(left[bChinese], shot, rcHeader));
         dlg.Hide();
         dlg.Destroy();
     }
+    EXPECT_TRUE(DifferIn(left[0], left[1], rcName));
 }

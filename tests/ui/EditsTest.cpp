@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 
+#include <initializer_list>
+
 #include "controls/ChEnEdit.h"
 #include "controls/PassWordEdit.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -96,6 +99,8 @@ TEST_F(Edits, PasswordEditTakesLettersAndDigitsOnly)
     EXPECT_EQ(pEdit->GetValue(), "aZ5");
 }
 
+// Both edits with typed texts, the name in each language: each text drawn inside its edit in the
+// edit's text colour, and the Chinese name drawn other than the English one.
 TEST_F(Edits, Screenshots)
 {
     auto* pName = new CChEnEdit;
@@ -104,11 +109,18 @@ TEST_F(Edits, Screenshots)
     ASSERT_TRUE(pPassword->Create(m_pFrame, 1003, wxRect(10, 50, 200, 28)));
     m_pFrame->SetClientSize(220, 90);
     m_pFrame->Show();
+    wxImage shots[2];
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         pName->ChangeValue("");
         Type(pName, U(bChinese ? "a场景一" : "Preset 1"));
         pPassword->ChangeValue("");
         Type(pPassword, U("Tarvi 2024!"));
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), bChinese ? "edits_cn" : "edits_en"));
+        const wxImage& shot = shots[bChinese] = CaptureWindow(*m_pFrame);
+        EXPECT_TRUE(SaveScreenshot(shot, bChinese ? "edits_cn" : "edits_en"));
+        for (const wxTextCtrl* pEdit : std::initializer_list<const wxTextCtrl*>{pName, pPassword})
+            EXPECT_TRUE(ShowsTextIn(shot, RectInCapture(*pEdit, *m_pFrame), pEdit->GetForegroundColour(), 64, 2))
+                << pEdit->GetValue();
     }
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], RectInCapture(*pName, *m_pFrame)));
 }

@@ -16,6 +16,7 @@
 #include "platform/MessageIds.h"
 #include "platform/SettingsStore.h"
 #include "res/Fonts.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -23,6 +24,20 @@ wxColour System(wxSystemColour index)
 {
     const wxColour c = wxSystemSettings::GetColour(index);
     return {c.Red(), c.Green(), c.Blue()};
+}
+
+wxColour Colour(COLORREF cr)
+{
+    return {static_cast<unsigned char>(RedOf(cr)), static_cast<unsigned char>(GreenOf(cr)),
+            static_cast<unsigned char>(BlueOf(cr))};
+}
+
+// Where a cell of the grid lies in a picture of its top-level window.
+wxRect CellInCapture(const CGridCtrl& grid, const wxTopLevelWindow& top, int nRow, int nCol)
+{
+    Rect rc;
+    EXPECT_TRUE(grid.GetCellRect(nRow, nCol, rc));
+    return RectInCapture(grid, top, wxRect(rc.left, rc.top, rc.Width() + 1, rc.Height() + 1));
 }
 
 // The grid drawn through its OnDraw into a bitmap of its client size.
@@ -125,7 +140,14 @@ TEST_F(GridCtrlTest, SevenByTwoPresetGridDrawsHeadingsLinesAndTheSelectedRow)
     const int w = pGrid->GetFixedColumnWidth();
     pGrid->SetSize(wxSize(w + 262 + 2, 7 * nRowHeight + 2));
     m_pFrame->Show();
-    SaveScreenshot(CaptureWindow(*m_pFrame), "grid_7x2");
+    // The picture shows the grid's lines in their colour, the selected row highlighted and a
+    // name inside its cell in the grid's text colour.
+    const wxImage shot = CaptureWindow(*m_pFrame);
+    EXPECT_TRUE(SaveScreenshot(shot, "grid_7x2"));
+    EXPECT_TRUE(ShowsColour(shot, RectInCapture(*pGrid, *m_pFrame), Colour(pGrid->GetGridLineColour()), 0));
+    EXPECT_TRUE(ShowsColour(shot, CellInCapture(*pGrid, *m_pFrame, 1, 1), System(wxSYS_COLOUR_HIGHLIGHT), 0));
+    EXPECT_FALSE(ShowsColour(shot, CellInCapture(*pGrid, *m_pFrame, 2, 1), System(wxSYS_COLOUR_HIGHLIGHT), 0));
+    EXPECT_TRUE(ShowsTextIn(shot, CellInCapture(*pGrid, *m_pFrame, 2, 1), Colour(pGrid->GetTextColour()), 64, 1));
 
     const wxImage image = DrawGrid(*pGrid);
     const int h = pGrid->GetFixedRowHeight();
@@ -156,7 +178,12 @@ TEST_F(GridCtrlTest, LargeGridScrolledToItsMiddle)
     EXPECT_EQ(pGrid->GetScrollPos(wxVERTICAL), bar.GetPos());
     EXPECT_EQ(pGrid->GetScrollRange(wxVERTICAL), bar.GetMax() + 1);
     EXPECT_EQ(pGrid->GetScrollThumb(wxVERTICAL), bar.GetPage());
-    SaveScreenshot(CaptureWindow(*m_pFrame), "grid_large_middle");
+    // The picture shows the grid drawn and the text of the top row in view inside its first cell,
+    // in the grid's text colour.
+    const wxImage shot = CaptureWindow(*m_pFrame);
+    EXPECT_TRUE(SaveScreenshot(shot, "grid_large_middle"));
+    EXPECT_TRUE(IsDrawn(shot, RectInCapture(*pGrid, *m_pFrame)));
+    EXPECT_TRUE(ShowsTextIn(shot, CellInCapture(*pGrid, *m_pFrame, nTop, 1), Colour(pGrid->GetTextColour()), 64, 1));
 }
 
 TEST_F(GridCtrlTest, ScrollBarsFollowTheGridAndGoWhenAllFits)
@@ -247,6 +274,7 @@ TEST_F(GridCtrlTest, FocusLooksAndTheSamePictureWithoutDoubleBuffering)
 
     m_pFrame->Show();
     const wxImage buffered = CaptureWindow(*m_pFrame);
+    EXPECT_TRUE(ShowsColour(buffered, CellInCapture(*pGrid, *m_pFrame, 1, 1), wxColour(200, 10, 10), 0));
     pGrid->SetDoubleBuffering(false);
     pGrid->Refresh();
     const wxImage direct = CaptureWindow(*m_pFrame);

@@ -31,10 +31,12 @@
 #include "pages/Level_Delay_DlgIds.h"
 #include "pages/OutputDlg.h"
 #include "pages/OutputDlgIds.h"
+#include "res/SkinPaint.h"
 #include "res/Skins.h"
 #include "tests/support/FrameBytes.h"
 #include "tests/ui/ControlHost.h"
 #include "platform/MessageIds.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/ViewOnLink.h"
 
 using namespace Level_Delay_DlgIds;
@@ -136,20 +138,37 @@ TEST_F(LevelPage, Screenshots)
     ShowLevelPage();
     ASSERT_TRUE(SettleUntil([&] { return Item<CSLamp>(IDC_METER).IsLit(4); }));
     Click(IDC_POSITION + 5);  // output 0's front left full range
+    // Where a control of the page lies in a picture of the window.
+    const auto place = [&](int nId) { return RectInCapture(*Page().GetDlgItem(nId), *m_pFrame); };
+    // The chosen position and the millisecond unit checked in teal, the first output's level
+    // inside its field, and the unit labelled in each language.
+    wxImage shots[2];
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_") + (bChinese ? "cn" : "en")));
+        const wxImage& shot = shots[bChinese] = CaptureWindow(*m_pFrame);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("level_page_") + (bChinese ? "cn" : "en")));
+        EXPECT_TRUE(ShowsColour(shot, place(IDC_POSITION + 5), skin::kTeal));
+        EXPECT_TRUE(ShowsColour(shot, place(IDC_UNIT_MS), skin::kTeal));
+        EXPECT_TRUE(ShowsTextIn(shot, place(IDC_OUT_EDIT), *wxWHITE, 40, 1));
     }
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], place(IDC_UNIT_MS)));
     // Three-way fronts, a centre pair and the rear in inches, the front left linked.
     SetRoles({1, 2, 3, 7, 8, 9, 19, 20});
     g_nDelayUnit = 3;
     m_pView->RefreshOutputPage();
     Click(IDC_GROUP_LINK);
+    // The front left's link and the inch unit checked in teal, the millisecond unit not.
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_plan_") + (bChinese ? "cn" : "en")));
+        const wxImage shot = CaptureWindow(*m_pFrame);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("level_page_plan_") + (bChinese ? "cn" : "en")));
+        EXPECT_TRUE(ShowsColour(shot, place(IDC_GROUP_LINK), skin::kTeal));
+        EXPECT_TRUE(ShowsColour(shot, place(IDC_UNIT_INCH), skin::kTeal));
+        EXPECT_FALSE(ShowsColour(shot, place(IDC_UNIT_MS), skin::kTeal));
     }
 }
 

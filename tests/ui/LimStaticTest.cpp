@@ -14,6 +14,7 @@
 #include "model/KTV_Data.h"
 #include "model/StdAfx.h"
 #include "tests/support/ScopedFlag.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -159,13 +160,26 @@ TEST_F(LimStaticTest, RedrawReadsTheLevelSetElsewhere)
     EXPECT_EQ(PixelAt(image, 20, 425), HANDLE_YELLOW);  // the knee in the bottom-left corner
 }
 
+// The graph of output 3 in both languages and of output 6: each shows its output's curve drawn
+// in the output's colour inside the plot, and not the other output's.
 TEST_F(LimStaticTest, Screenshots)
 {
+    const auto curve = [&](int nOutput) {
+        Color clr;
+        m_pData->GetOutData(nOutput)->GetCurveColor(clr);
+        return ToWx(clr);
+    };
+    const wxRect rcPlot = ToWx(m_pGraph->GetPlotRect());
     for (int chinese : {0, 1}) {
         ScopedFlag<std::atomic<int>> language(g_bChinese, chinese);
-        EXPECT_TRUE(SaveScreenshot(DrawToImage(*m_pGraph), std::string("limgraph") + (chinese ? "_cn" : "_en")));
+        const wxImage shot = DrawToImage(*m_pGraph);
+        EXPECT_TRUE(SaveScreenshot(shot, std::string("limgraph") + (chinese ? "_cn" : "_en")));
+        EXPECT_TRUE(ShowsColour(shot, rcPlot, curve(2), 0)) << chinese;
     }
     m_pData->GetOutData(5)->SetLimLevel(380);
     m_pGraph->LoadChannel(5);
-    EXPECT_TRUE(SaveScreenshot(DrawToImage(*m_pGraph), "limgraph_output6"));
+    const wxImage shot = DrawToImage(*m_pGraph);
+    EXPECT_TRUE(SaveScreenshot(shot, "limgraph_output6"));
+    EXPECT_TRUE(ShowsColour(shot, rcPlot, curve(5), 0));
+    EXPECT_FALSE(ShowsColour(shot, rcPlot, curve(2), 0));
 }

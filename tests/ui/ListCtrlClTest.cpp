@@ -5,6 +5,8 @@
 #include "controls/ColorListCtrl.h"
 #include "grid/ListCtrlCl.h"
 #include "model/StdAfx.h"
+#include "res/SkinPaint.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -118,12 +120,18 @@ TEST_F(ListCtrlCl, RowHeightAndSwallowedKeys)
     EXPECT_EQ(m_pList->GetSelectionMark(), 0);
 }
 
-// Both lists in both languages, for a person to look at.
+// Both lists in both languages, for a person to look at. Each shows its rows' and cells' own
+// colours where they belong and the selected row highlighted; the headings are drawn in their
+// colour in each language.
 TEST_F(ListCtrlCl, Screenshots)
 {
     auto* pColor = new CColorListCtrl;
     ASSERT_TRUE(pColor->Create(m_pFrame, 1601, wxRect(0, 0, 300, 140)));
+    const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+    wxImage lists[2];
+    wxRect rcHeading;
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese;
         const char* heads[] = {"通道", "限幅", "联动"};
         const char* headsEn[] = {"Output", "Limit", "Link"};
@@ -132,16 +140,22 @@ TEST_F(ListCtrlCl, Screenshots)
         for (int i = 0; i < 3; ++i)
             pList->InsertColumn(i, wxString::FromUTF8(bChinese ? heads[i] : headsEn[i]), i == 0 ? LVCFMT_LEFT : LVCFMT_CENTER, 120);
         pList->SetHeaderHeightScale(1.5f);
-        pList->SetHeaderTextColor(wxColour(27, 34, 50));
+        pList->SetHeaderTextColor(skin::kDialogText);
         for (int i = 0; i < 8; ++i) {
             pList->InsertItem(i, wxString::FromUTF8(bChinese ? "输出 " : "Output ") + wxString::Format("%d", i + 1));
             pList->SetItemText(i, 1, "-6.0 dB");
             pList->SetItemText(i, 2, i % 2 ? wxString::FromUTF8(bChinese ? "是" : "Yes") : wxString("-"));
         }
-        pList->SetRowBkColor(2, wxColour(137, 172, 209));
-        pList->SetRowBkColor(3, wxColour(137, 172, 209));
+        pList->SetRowBkColor(2, skin::kFocus);
+        pList->SetRowBkColor(3, skin::kFocus);
         pList->SetSelectionMark(5);
-        EXPECT_TRUE(SaveScreenshot(DrawList(*pList), bChinese ? "list_ctrl_cl_cn" : "list_ctrl_cl_en"));
+        const wxImage& list = lists[bChinese] = DrawList(*pList);
+        EXPECT_TRUE(SaveScreenshot(list, bChinese ? "list_ctrl_cl_cn" : "list_ctrl_cl_en"));
+        rcHeading = pList->GetHeaderItemRect(0);
+        EXPECT_TRUE(ShowsTextIn(list, rcHeading, skin::kDialogText, 40, 1));
+        EXPECT_TRUE(ShowsColour(list, pList->GetCellRect(3, 1), skin::kFocus, 0));
+        EXPECT_TRUE(ShowsColour(list, pList->GetCellRect(5, 1), highlight, 0));
+        EXPECT_FALSE(ShowsColour(list, pList->GetCellRect(4, 1), skin::kFocus, 0));
         pList->Destroy();
 
         pColor->DeleteAllItems();
@@ -153,8 +167,14 @@ TEST_F(ListCtrlCl, Screenshots)
             pColor->InsertItem(i, wxString::FromUTF8(bChinese ? "参数 " : "Item ") + wxString::Format("%d", i + 1));
             pColor->SetItemText(i, 1, wxString::Format("%d", i * 10));
         }
-        pColor->SetCellColor(1, 1, *wxWHITE, wxColour(237, 0, 0));
-        pColor->SetRowColor(3, *wxWHITE, wxColour(13, 133, 138));
-        EXPECT_TRUE(SaveScreenshot(DrawList(*pColor), bChinese ? "color_list_cn" : "color_list_en"));
+        pColor->SetCellColor(1, 1, *wxWHITE, skin::kWarning);
+        pColor->SetRowColor(3, *wxWHITE, skin::kTeal);
+        const wxImage colours = DrawList(*pColor);
+        EXPECT_TRUE(SaveScreenshot(colours, bChinese ? "color_list_cn" : "color_list_en"));
+        EXPECT_TRUE(ShowsColour(colours, pColor->GetCellRect(1, 1), skin::kWarning, 0));
+        EXPECT_FALSE(ShowsColour(colours, pColor->GetCellRect(1, 0), skin::kWarning, 0));
+        EXPECT_TRUE(ShowsColour(colours, pColor->GetCellRect(3, 0), skin::kTeal, 0));
+        EXPECT_TRUE(ShowsTextIn(colours, pColor->GetCellRect(3, 0), *wxWHITE, 40, 1));
     }
+    EXPECT_TRUE(DifferIn(lists[0], lists[1], rcHeading));
 }

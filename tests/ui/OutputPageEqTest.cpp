@@ -10,6 +10,7 @@
 
 #include "controls/BitmapSlider.h"
 #include "controls/EqCurveStatic.h"
+#include "controls/GdiConvert.h"
 #include "controls/NumEdit.h"
 #include "controls/XPButton.h"
 #include "model/Filter.h"
@@ -20,6 +21,7 @@
 #include "pages/OutputDlgIds.h"
 #include "pages/OutputLayout.h"
 #include "tests/ui/OutputPageFixture.h"
+#include "tests/ui/PictureChecks.h"
 
 namespace {
 using namespace OutputDlgIds;
@@ -307,17 +309,31 @@ TEST_F(OutputPageEq, ScreenshotsAfterAConversionInBothLanguages)
     CQuestionBox box;
     g_nCurOutput = 0;
     m_pView->RefreshOutputPage();
+    // Where a control of the page lies in a picture of the window.
+    const auto place = [&](int nId) { return RectInCapture(*Item(nId), *m_pFrame); };
+    const auto* pGraph = Item<CEqCurveStatic>(IDC_GRAPH);
+    const wxRect rcPlot = RectInCapture(*pGraph, *m_pFrame, ToWx(pGraph->GetPlotRect()));
+    // Each picture shows the new curve in the curve colour inside the plot and a band's gain
+    // inside its field; the EQ mode button is labelled in each language.
+    wxImage shots[2][2];
     for (const bool bChinese : {false, true}) {
         if ((g_bChinese != 0) != bChinese)
             m_pView->ToggleLanguage(1);
-        for (const char* szLayout : {"geq", "peq"}) {
+        for (const bool bParametric : {false, true}) {
+            const char* szLayout = bParametric ? "peq" : "geq";
+            SCOPED_TRACE(testing::Message() << (bChinese ? "Chinese " : "English ") << szLayout);
             Click(Item(IDC_EQ_MODE));
             for (int k = 0; k < CKTV_OutData::PAGE_BANDS; ++k)
                 Out(0).GetBand(k)->SetGainPos(200 + (k % 5 - 2) * 25);
             m_pPage->RefreshBands();
-            EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("output_converted_") + szLayout + "_" +
-                                                                     (bChinese ? "cn" : "en")));
+            const wxImage& shot = shots[bChinese][bParametric] = CaptureWindow(*m_pFrame);
+            EXPECT_TRUE(SaveScreenshot(shot, std::string("output_converted_") + szLayout + "_" +
+                                                 (bChinese ? "cn" : "en")));
+            EXPECT_TRUE(ShowsColour(shot, rcPlot, ToWx(g_clrCurveLine), 0));
+            EXPECT_TRUE(ShowsTextIn(shot, place(IDC_GAIN_EDIT + 1), *wxWHITE, 40, 1));
         }
     }
+    for (const bool bParametric : {false, true})
+        EXPECT_TRUE(DifferIn(shots[0][bParametric], shots[1][bParametric], place(IDC_EQ_MODE))) << bParametric;
     EXPECT_EQ(box.asked.size(), 4U);
 }

@@ -16,6 +16,7 @@
 #include "controls/BitmapSlider.h"
 #include "controls/ComBoxBtn.h"
 #include "controls/EqCurveStatic.h"
+#include "controls/GdiConvert.h"
 #include "controls/NumEdit.h"
 #include "controls/XPButton.h"
 #include "model/Filter.h"
@@ -26,8 +27,10 @@
 #include "pages/OutputDlg.h"
 #include "pages/OutputDlgIds.h"
 #include "res/SharedGdi.h"
+#include "res/SkinPaint.h"
 #include "tests/support/FakePageHost.h"
 #include "tests/ui/OutputPageFixture.h"
+#include "tests/ui/PictureChecks.h"
 
 using namespace OutputDlgIds;
 namespace Strip = OutRoute_DlgIds;
@@ -423,16 +426,30 @@ TEST_F(OutputPage, ScreenshotsOfAParametricAndAGraphicOutputInBothLanguages)
     for (int k = 0; k < CKTV_OutData::PAGE_BANDS; ++k)
         Out(1).GetBand(k)->SetGainPos(200 + ((k * 37) % 9 - 4) * 15);
     m_pView->RefreshOutputPage();
+    // Where a control of the page lies in a picture of the window.
+    const auto place = [&](const wxWindow* pCtrl) { return RectInCapture(*pCtrl, *m_pFrame); };
+    const auto* pGraph = Item<CEqCurveStatic>(IDC_GRAPH);
+    const wxRect rcPlot = RectInCapture(*pGraph, *m_pFrame, ToWx(pGraph->GetPlotRect()));
+    // Each picture shows the output's curve in the curve colour inside the plot, its strip's
+    // select button checked in teal and a band's gain inside its field; the EQ mode button is
+    // labelled in each language.
+    wxImage shots[2][2];
     for (const bool bChinese : {false, true}) {
         if ((g_bChinese != 0) != bChinese)
             m_pView->ToggleLanguage(1);
         for (const int nOutput : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << (bChinese ? "Chinese" : "English") << ", output " << nOutput);
             Click(StripItem(nOutput, Strip::IDC_SELECT));
-            EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("output_page_") +
-                                                                     (nOutput == 0 ? "peq_" : "geq_") +
-                                                                     (bChinese ? "cn" : "en")));
+            const wxImage& shot = shots[bChinese][nOutput] = CaptureWindow(*m_pFrame);
+            EXPECT_TRUE(SaveScreenshot(shot, std::string("output_page_") + (nOutput == 0 ? "peq_" : "geq_") +
+                                                 (bChinese ? "cn" : "en")));
+            EXPECT_TRUE(ShowsColour(shot, rcPlot, ToWx(g_clrCurveLine), 0));
+            EXPECT_TRUE(ShowsColour(shot, place(StripItem(nOutput, Strip::IDC_SELECT)), skin::kTeal));
+            EXPECT_TRUE(ShowsTextIn(shot, place(Item(IDC_GAIN_EDIT + 1)), *wxWHITE, 40, 1));
         }
     }
+    for (const int nOutput : {0, 1})
+        EXPECT_TRUE(DifferIn(shots[0][nOutput], shots[1][nOutput], place(Item(IDC_EQ_MODE)))) << nOutput;
     EXPECT_TRUE(Item(IDC_GEQ_LABEL)->IsShown());
     EXPECT_FALSE(Item(IDC_FREQ_EDIT)->IsShown());
 }

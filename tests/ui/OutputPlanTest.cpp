@@ -13,7 +13,9 @@
 #include "model/Filter.h"
 #include "pages/Level_Delay_Dlg.h"
 #include "pages/Level_Delay_DlgIds.h"
+#include "res/SkinPaint.h"
 #include "tests/ui/OutputPageFixture.h"
+#include "tests/ui/PictureChecks.h"
 
 using namespace OutputDlgIds;
 namespace Strip = OutRoute_DlgIds;
@@ -300,13 +302,27 @@ TEST_F(OutputPlan, ScreenshotsOfThePlanWithASelectedPositionAndLinkedDelays)
     Press(6800);        // the front left's three bands linked
     ASSERT_EQ(g_nCurOutput, 4);
     ASSERT_TRUE(Item<CBtnPng>(6800)->GetCheck());
+    // Where a control of the page lies in a picture of the window.
+    const auto place = [&](int nId) { return RectInCapture(*Item(nId), *m_pFrame); };
+    // The chosen position checked in teal, the front left's link drawn in the linked colour and
+    // the unlinked front right's not, and the centimetre unit labelled in each language.
+    const wxColour linked = skin::kTeal.ChangeLightness(130);
+    wxImage shots[2];
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         if ((g_bChinese != 0) != bChinese)
             m_pView->ToggleLanguage(1);
-        const wxImage shot = CaptureWindow(*m_pFrame);
-        EXPECT_TRUE(shot.IsOk());
+        const wxImage& shot = shots[bChinese] = CaptureWindow(*m_pFrame);
         EXPECT_TRUE(SaveScreenshot(shot, std::string("output_page_plan_") + (bChinese ? "cn" : "en")));
+        EXPECT_TRUE(ShowsColour(shot, place(4610), skin::kTeal));
+        EXPECT_TRUE(ShowsColour(shot, place(6800), linked));
+        for (int b = 1; b < kGroupLinks; ++b) {
+            if (Item(6800 + b)->IsShown()) {
+                EXPECT_FALSE(ShowsColour(shot, place(6800 + b), linked)) << b;
+            }
+        }
     }
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], place(IDC_UNIT_CM)));
     EXPECT_EQ(Item<CBitButton>(IDC_UNIT_CM)->GetLabel(), wxString::FromUTF8("厘米"));
     g_nCurOutput = 0;
 }

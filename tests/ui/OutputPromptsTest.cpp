@@ -15,6 +15,7 @@
 #include "pages/ReMap_DlgIds.h"
 #include "platform/MessageBox.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
 namespace {
@@ -47,9 +48,13 @@ TEST_F(OutputPrompts, ResetPromptAnswersByButtonKeyAndCloseBox)
     EXPECT_EQ(dlg.m_nChoice, 2);
 }
 
+// Each picture shows the question drawn inside its box, the Chinese one other than the English.
 TEST_F(OutputPrompts, ResetPromptSpeaksTheLanguageInForceWhenItOpens)
 {
+    wxImage shots[2];
+    wxRect rcQuestion;
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese ? 1 : 0;
         CReMap_Dlg dlg;
         RunModal<CReMap_Dlg>(dlg, [&](CReMap_Dlg& d) {
@@ -59,10 +64,14 @@ TEST_F(OutputPrompts, ResetPromptSpeaksTheLanguageInForceWhenItOpens)
             EXPECT_EQ(Label(d, 1), wxString::FromUTF8(bChinese ? "清空" : "Emptied"));
             EXPECT_EQ(Label(d, ReMap_DlgIds::IDC_DEFAULT), wxString::FromUTF8(bChinese ? "默认" : "Default"));
             EXPECT_EQ(Label(d, 2), wxString::FromUTF8(bChinese ? "取消" : "Cancel"));
-            EXPECT_TRUE(SaveScreenshot(CaptureWindow(d), std::string("output_map_reset_") + (bChinese ? "cn" : "en")));
+            const wxImage& shot = shots[bChinese] = CaptureWindow(d);
+            EXPECT_TRUE(SaveScreenshot(shot, std::string("output_map_reset_") + (bChinese ? "cn" : "en")));
+            rcQuestion = RectInCapture(*d.FindWindow(WxId(ReMap_DlgIds::IDC_QUESTION)), d);
+            EXPECT_TRUE(ShowsTextIn(shot, rcQuestion, *wxBLACK, 64, 1));
             Give(d, Answer::Escape);
         });
     }
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], rcQuestion));
 }
 
 // OK at once copies left into right (0); the other radio button, then OK, right into left (1).
@@ -93,9 +102,15 @@ TEST_F(OutputPrompts, LinkDialogReturnsTheChosenDirection)
     }
 }
 
+// Each picture shows the note drawn inside its box; the note and the first choice differ between
+// the languages.
 TEST_F(OutputPrompts, LinkDialogSpeaksTheLanguageInForceWhenItOpens)
 {
+    wxImage shots[2];
+    wxRect rcNote;
+    wxRect rcChoice;
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese ? 1 : 0;
         CAll_Link_Dlg dlg;
         RunModal<CAll_Link_Dlg>(dlg, [&](CAll_Link_Dlg& d) {
@@ -107,8 +122,14 @@ TEST_F(OutputPrompts, LinkDialogSpeaksTheLanguageInForceWhenItOpens)
             EXPECT_EQ(Label(d, IDC_RIGHT_TO_LEFT), wxString::FromUTF8(bChinese ? "从右复制到左" : "Copy from right to left "));
             EXPECT_EQ(Label(d, 1), wxString::FromUTF8(bChinese ? "确定" : "OK"));
             EXPECT_EQ(Label(d, 2), wxString::FromUTF8(bChinese ? "取消" : "Cancel"));
-            EXPECT_TRUE(SaveScreenshot(CaptureWindow(d), std::string("output_link_lr_") + (bChinese ? "cn" : "en")));
+            const wxImage& shot = shots[bChinese] = CaptureWindow(d);
+            EXPECT_TRUE(SaveScreenshot(shot, std::string("output_link_lr_") + (bChinese ? "cn" : "en")));
+            rcNote = RectInCapture(*d.FindWindow(WxId(IDC_NOTE)), d);
+            rcChoice = RectInCapture(*d.FindWindow(WxId(IDC_LEFT_TO_RIGHT)), d);
+            EXPECT_TRUE(ShowsTextIn(shot, rcNote, *wxBLACK, 64, 1));
             Give(d, Answer::Button2);
         });
     }
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], rcNote));
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], rcChoice));
 }

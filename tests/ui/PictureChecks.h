@@ -21,6 +21,13 @@ inline wxRect RectInCapture(const wxWindow& wnd, const wxTopLevelWindow& top)
     return {top.ScreenToClient(wnd.GetScreenPosition()), wnd.GetSize()};
 }
 
+// Where a rectangle of a child window's client area (a graph's plot, a list's cell) lies in
+// CaptureWindow's picture of its top-level window.
+inline wxRect RectInCapture(const wxWindow& wnd, const wxTopLevelWindow& top, const wxRect& rc)
+{
+    return {top.ScreenToClient(wnd.ClientToScreen(rc.GetPosition())), rc.GetSize()};
+}
+
 namespace picture {
 
 inline std::string Text(const wxRect& rc)

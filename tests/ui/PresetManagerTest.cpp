@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/clipbrd.h>
 #include <wx/menu.h>
+#include <wx/settings.h>
 
 #include <cstdio>
 #include <cstring>
@@ -27,6 +28,7 @@
 #include "model/KTV_Data.h"
 #include "platform/MessageIds.h"
 #include "tests/support/FrameBytes.h"
+#include "tests/ui/PictureChecks.h"
 #include "tests/ui/ViewOnLink.h"
 
 using namespace ProgramDlgIds;
@@ -268,8 +270,15 @@ TEST_F(PresetManager, EachCommandOpensTheManagerInItsModeAndLanguage)
         std::memcpy(g_devImages[3].m_szName, "  Spaced \0\0\0\0\0\0\0", 16);
         std::memset(g_devImages[5].m_szName, ' ', 15);
     }
+    // Each picture shows the selected row highlighted and a stored name inside its cell in the
+    // grid's text colour; the name heading and the action button differ between the languages.
+    const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
     for (const ModeCase& c : kModes) {
+        wxImage shots[2];
+        wxRect rcHeading;
+        wxRect rcAction;
         for (const int nLang : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << c.szName << (nLang ? " in Chinese" : " in English"));
             g_bChinese = nLang;
             WithManager(c.nCommand, [&](CProgramDlg& dlg) {
                 EXPECT_EQ(dlg.Mode(), c.mode);
@@ -291,10 +300,23 @@ TEST_F(PresetManager, EachCommandOpensTheManagerInItsModeAndLanguage)
                 CharHookKey(dlg, WXK_ESCAPE);
                 PumpPendingEvents();
                 EXPECT_TRUE(dlg.IsShown());
-                EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("preset_manager_") + c.szName +
-                                                                   (nLang ? "_cn" : "_en")));
+                const wxImage& shot = shots[nLang] = CaptureWindow(dlg);
+                EXPECT_TRUE(SaveScreenshot(shot, std::string("preset_manager_") + c.szName + (nLang ? "_cn" : "_en")));
+                const CComboGridCtrl& grid = dlg.Grid();
+                const auto cell = [&](int nRow, int nCol) {
+                    Rect rc;
+                    EXPECT_TRUE(grid.GetCellRect(nRow, nCol, rc));
+                    return RectInCapture(grid, dlg, wxRect(rc.left, rc.top, rc.Width() + 1, rc.Height() + 1));
+                };
+                const COLORREF crText = grid.GetTextColour();
+                EXPECT_TRUE(ShowsColour(shot, cell(1, 1), highlight, 0));
+                EXPECT_TRUE(ShowsTextIn(shot, cell(2, 1), wxColour(RedOf(crText), GreenOf(crText), BlueOf(crText)), 64, 1));
+                rcHeading = cell(0, 1);
+                rcAction = RectInCapture(*dlg.FindWindow(WxId(IDC_ACTION)), dlg);
             });
         }
+        EXPECT_TRUE(DifferIn(shots[0], shots[1], rcHeading)) << c.szName;
+        EXPECT_TRUE(DifferIn(shots[0], shots[1], rcAction)) << c.szName;
     }
     EXPECT_TRUE(Received().empty());
     EXPECT_TRUE(m_boxes.shown.empty());
@@ -605,7 +627,10 @@ TEST_F(PresetManager, SaveAsWithTheLinkLostTellsTheFailureAndChangesNothing)
 // ASCII only, at most 13 characters, typed or pasted; Enter presses OK, Escape cancels.
 TEST_F(PresetManager, TheNameDialogTakesPrintableAsciiOfThirteenCharactersAtMost)
 {
+    wxImage shots[2];
+    wxRect rcNumber;
     for (const bool bChinese : {false, true}) {
+        SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese;
         auto* pDlg = new CSaveDlg;
         pDlg->m_nPreset = 3;
@@ -616,7 +641,14 @@ TEST_F(PresetManager, TheNameDialogTakesPrintableAsciiOfThirteenCharactersAtMost
         EXPECT_EQ(Label(pDlg->FindWindow(wxID_CANCEL)), bChinese ? "取消" : "Cancel");
         EXPECT_EQ(pDlg->NameEdit().GetValue(), "Preset 3");
         pDlg->Show();
-        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*pDlg), bChinese ? "preset_name_cn" : "preset_name_en"));
+        // The picture shows the slot's number inside its box, in each language, and the name
+        // selected in its field.
+        const wxImage& shot = shots[bChinese] = CaptureWindow(*pDlg);
+        EXPECT_TRUE(SaveScreenshot(shot, bChinese ? "preset_name_cn" : "preset_name_en"));
+        rcNumber = RectInCapture(*pDlg->FindWindow(WxId(2725)), *pDlg);
+        EXPECT_TRUE(ShowsTextIn(shot, rcNumber, *wxBLACK, 64, 1));
+        EXPECT_TRUE(ShowsColour(shot, RectInCapture(pDlg->NameEdit(), *pDlg),
+                                wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT), 0));
 
         CChEnEdit& edit = pDlg->NameEdit();
         edit.ChangeValue("");
@@ -640,6 +672,7 @@ TEST_F(PresetManager, TheNameDialogTakesPrintableAsciiOfThirteenCharactersAtMost
         pDlg->Destroy();
         PumpPendingEvents();
     }
+    EXPECT_TRUE(DifferIn(shots[0], shots[1], rcNumber));
 }
 
 // 0x477 has the effect take the live image's effect block; 0x478 is handled and changes nothing.
