@@ -31,6 +31,7 @@
 #include "tests/support/ProcessorEmulator.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/ThreadChecks.h"
+#include "tests/support/TransferShown.h"
 #include "tests/ui/RequestLabels.h"
 #include "tests/ui/UiTestUtil.h"
 
@@ -174,10 +175,10 @@ protected:
             }
         });
         Open(true);
-        ASSERT_TRUE(SettleUntil([this] { return m_pView->IsOnline() && g_bSynced && !g_bTransferring; }));
+        ASSERT_TRUE(SettleUntil([this] { return m_pView->IsOnline() && g_bSynced && TransferShownOver(); }));
     }
-    // Nothing queued, marked or in transfer: the link carries only meter polls.
-    bool Quiet() { return QueueCount() == 0 && g_bSendName == 0 && !g_bTransferring; }
+    // Nothing queued, marked or in transfer, the view taking input: the link carries only meter polls.
+    bool Quiet() { return QueueCount() == 0 && g_bSendName == 0 && TransferShownOver(); }
     // The requests of at least nCount frames once the link is quiet again, polls left out.
     std::vector<std::string> WaitReceived(std::size_t nCount)
     {
@@ -575,7 +576,7 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
     EXPECT_EQ(Data().GetOutData(2)->GetLevel(), 300);
     ASSERT_TRUE(SettleUntil([this] {
         const EmuState state = m_emulator.State();
-        return !g_bTransferring && state.images[0][kLevel] == 0x2C && state.images[0][kLevel + 1] == 0x01;
+        return TransferShownOver() && state.images[0][kLevel] == 0x2C && state.images[0][kLevel + 1] == 0x01;
     }));
     EXPECT_EQ(std::memcmp(m_emulator.State().images[0].data(), "current", 8), 0);
 
