@@ -196,7 +196,7 @@ TEST_P(ViewOnEitherLink, WritingAllPresetsSendsEverythingBetweenTheMuteAndTheRes
             else
                 writes.push_back(r);
         }
-        return writes.size() >= 108 && !g_bTransferring;
+        return writes.size() >= 108 && TransferShownOver();
     }));
     for (const EmuRequest& r : before)
         EXPECT_TRUE(IsWrite(r, emu::BLOCK_SYSTEM, emu::ITEM_NAME));
@@ -263,7 +263,7 @@ std::string FailureName(const testing::TestParamInfo<std::tuple<LinkWay, EmuFaul
 TEST_P(ViewOnFailingLink, AFailureMidBatchEndsTheLinkAndKeepsThePcData)
 {
     const std::int16_t nDelayBefore = m_pView->m_pData->GetOutData(0)->GetDelay();
-    ASSERT_TRUE(SettleUntil([this] { return g_bTransferring != 0; }));
+    ASSERT_TRUE(SettleUntil([] { return g_pDisplayDlg->IsShown(); }));
     ASSERT_TRUE(WaitDisconnected());
     Settle(300);  // a removal or a second failure report would follow by now
     EXPECT_EQ(Texts(), std::vector<std::string>{"Connection failure!"});

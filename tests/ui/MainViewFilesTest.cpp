@@ -522,7 +522,7 @@ TEST_F(MainViewFilesOnLink, SavingAllPresetsReadsThemFromTheProcessorIntoTheFile
     m_emulator.ClearLog();
     Answer({Path("device")});
     Command(726);
-    ASSERT_TRUE(SettleUntil([this] { return std::filesystem::exists(Path("device.TarviAC1")) && !g_bTransferring; }));
+    ASSERT_TRUE(SettleUntil([this] { return std::filesystem::exists(Path("device.TarviAC1")) && TransferShownOver(); }));
 
     int nBlocks = 0;
     for (const EmuRequest& r : m_emulator.Log())
@@ -590,7 +590,7 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
     Answer({Path("all.TarviAC1")});
     ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
     EXPECT_EQ(g_bTransferring, 1);
-    ASSERT_TRUE(SettleUntil([this] { return !g_bTransferring && QueueCount() == 0; }));
+    ASSERT_TRUE(SettleUntil([this] { return TransferShownOver() && QueueCount() == 0; }));
     const EmuState state = m_emulator.State();
     for (int p = 1; p <= STORED_PRESETS; ++p)
         EXPECT_EQ(state.images[std::size_t(p)][kFirstLevel], 0x50 + p - 1) << p;
