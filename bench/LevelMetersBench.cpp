@@ -51,6 +51,7 @@
 #include "tests/support/ProcessorEmulator.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/TransferShown.h"
 
 namespace {
 using namespace std::chrono_literals;
@@ -177,7 +178,7 @@ void BM_LevelPageOnTheLink(benchmark::State& state)
     pFrame->Show();
     pView->ConnectUsbPath(kUsbPath);
     const auto deadline = std::chrono::steady_clock::now() + 20s;
-    while (!(pView->IsOnline() && g_bSynced && !g_bTransferring) && std::chrono::steady_clock::now() < deadline) {
+    while (!(pView->IsOnline() && g_bSynced && TransferShownOver()) && std::chrono::steady_clock::now() < deadline) {
         PumpEvents();
         std::this_thread::sleep_for(5ms);
     }

@@ -23,14 +23,15 @@ class CWindowRouter : public IMessagePoster, public wxEvtHandler {
 public:
     CWindowRouter() { Bind(wxEVT_THREAD, &CWindowRouter::OnWakeUp, this); }
 
+    // The wake-up is queued under the lock too: a wake-up delivers the oldest message, so one
+    // queued later than its message would leave a post of another thread made meanwhile waiting
+    // for this thread's wake-up, after whatever the UI thread does in between.
     bool Post(const PostedMessage& msg) override
     {
-        {
-            std::lock_guard lock(m_lock);
-            if (!m_live.contains(msg.hWnd))
-                return false;
-            m_queue.push_back(msg);
-        }
+        std::lock_guard lock(m_lock);
+        if (!m_live.contains(msg.hWnd))
+            return false;
+        m_queue.push_back(msg);
         QueueEvent(new wxThreadEvent());
         return true;
     }

@@ -7,8 +7,10 @@
 //   serve different windows. A message with no handler is dropped (returns 0).
 // - PostMessage, from any thread: queues the message; the UI thread dispatches the queue in
 //   posting order, one message per wake-up, so a handler that runs a modal loop does not stall
-//   or reorder the rest. Core code posts through platform/Message.h; this file installs the
-//   poster that carries those posts (InstallWindowMessagePoster, once at start-up).
+//   or reorder the rest; the UI thread's next pass over pending events delivers every message
+//   posted before it, whatever other threads post. Core code posts through platform/Message.h;
+//   this file installs the poster that carries those posts (InstallWindowMessagePoster, once at
+//   start-up).
 // - SendMessage, UI thread only: calls the handler at once and returns its result (a skinned
 //   button telling its parent that the mouse moved over it).
 // - DrainMessages (window, filter): takes the window's pending messages out of the queue now and

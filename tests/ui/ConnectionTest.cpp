@@ -112,8 +112,7 @@ TEST_P(ViewOnEitherLink, ConnectsByItselfReadsThePresetAndPollsTheMeters)
     EXPECT_EQ(g_byCurPreset, state.byCurPreset);
     // The current preset came from stored preset 1: its name is the live name.
     EXPECT_EQ(dynamic_cast<CBitButton*>(m_pView->GetDlgItem(2770))->GetLabel(), "Preset 1");
-    EXPECT_TRUE(SettleUntil([] { return !g_pDisplayDlg->IsShown(); }));
-    EXPECT_TRUE(m_pView->IsEnabled());
+    EXPECT_TRUE(m_pView->IsEnabled());  // the transfer display, hidden, gave it back
 
     // An idle link polls the meters.
     const auto polls = [this] {
@@ -152,7 +151,7 @@ TEST_P(ViewOnEitherLink, ReadingAllPresetsReads84BlocksThenWritesTheFile)
     EXPECT_TRUE(g_pDisplayDlg->IsShown());
     EXPECT_FALSE(m_pView->IsEnabled());
     ASSERT_TRUE(SettleUntil([&] { return std::filesystem::exists(strFile + ".TarviAC1"); }));
-    EXPECT_TRUE(SettleUntil([] { return !g_pDisplayDlg->IsShown(); }));
+    EXPECT_TRUE(SettleUntil(TransferShownOver));
     EXPECT_TRUE(m_pView->IsEnabled());
 
     int nBlocks = 0;
@@ -206,7 +205,7 @@ TEST_P(ViewOnEitherLink, WritingAllPresetsSendsEverythingBetweenTheMuteAndTheRes
             else
                 writes.push_back(r);
         }
-        return writes.size() >= 108 && !g_bTransferring;
+        return writes.size() >= 108 && TransferShownOver();
     }));
     for (const EmuRequest& r : before)
         EXPECT_TRUE(IsWrite(r, emu::BLOCK_SYSTEM, emu::ITEM_NAME));
@@ -275,7 +274,7 @@ std::string FailureName(const testing::TestParamInfo<std::tuple<LinkWay, EmuFaul
 TEST_P(ViewOnFailingLink, AFailureMidBatchEndsTheLinkAndKeepsThePcData)
 {
     const std::int16_t nDelayBefore = m_pView->m_pData->GetOutData(0)->GetDelay();
-    ASSERT_TRUE(SettleUntil([this] { return g_bTransferring != 0; }));
+    ASSERT_TRUE(SettleUntil([] { return g_pDisplayDlg->IsShown(); }));
     ASSERT_TRUE(WaitDisconnected());
     Settle(300);  // a removal or a second failure report would follow by now
     EXPECT_EQ(Texts(), std::vector<std::string>{"Connection failure!"});

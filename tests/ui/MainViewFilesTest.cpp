@@ -39,6 +39,7 @@
 #include "tests/support/ProcessorEmulator.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/ThreadChecks.h"
+#include "tests/support/TransferShown.h"
 #include "tests/ui/RequestLabels.h"
 #include "tests/ui/UiTestUtil.h"
 
@@ -173,10 +174,10 @@ protected:
     void SetUp() override
     {
         Open(true);
-        ASSERT_TRUE(SettleUntil([this] { return m_pView->IsOnline() && g_bSynced && !g_bTransferring; }));
+        ASSERT_TRUE(SettleUntil([this] { return m_pView->IsOnline() && g_bSynced && TransferShownOver(); }));
     }
-    // Nothing queued, marked or in transfer: the link carries only meter polls.
-    bool Quiet() { return QueueCount() == 0 && g_bSendName == 0 && !g_bTransferring; }
+    // Nothing queued, marked or in transfer, the view taking input: the link carries only meter polls.
+    bool Quiet() { return QueueCount() == 0 && g_bSendName == 0 && TransferShownOver(); }
     // The requests of at least nCount frames once the link is quiet again, polls left out.
     std::vector<std::string> WaitReceived(std::size_t nCount)
     {
@@ -532,7 +533,7 @@ TEST_F(MainViewFilesOnLink, SavingAllPresetsReadsThemFromTheProcessorIntoTheFile
     m_emulator.ClearLog();
     Answer({Path("device")});
     Command(726);
-    ASSERT_TRUE(SettleUntil([this] { return std::filesystem::exists(Path("device.TarviAC1")) && !g_bTransferring; }));
+    ASSERT_TRUE(SettleUntil([this] { return std::filesystem::exists(Path("device.TarviAC1")) && TransferShownOver(); }));
 
     int nBlocks = 0;
     for (const EmuRequest& r : m_emulator.Log())
@@ -586,7 +587,7 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
     EXPECT_EQ(Data().GetOutData(2)->GetLevel(), 300);
     ASSERT_TRUE(SettleUntil([this] {
         const EmuState state = m_emulator.State();
-        return !g_bTransferring && state.images[0][kLevel] == 0x2C && state.images[0][kLevel + 1] == 0x01;
+        return TransferShownOver() && state.images[0][kLevel] == 0x2C && state.images[0][kLevel + 1] == 0x01;
     }));
     EXPECT_EQ(std::memcmp(m_emulator.State().images[0].data(), "current", 8), 0);
 
@@ -599,7 +600,7 @@ TEST_F(MainViewFilesOnLink, LoadedFilesGoToTheConnectedProcessor)
     Answer({Path("all.TarviAC1")});
     ASSERT_EQ(m_pView->LoadAllPresetsFile(), 1);
     EXPECT_EQ(g_bTransferring, 1);
-    ASSERT_TRUE(SettleUntil([this] { return !g_bTransferring && QueueCount() == 0; }));
+    ASSERT_TRUE(SettleUntil([this] { return TransferShownOver() && QueueCount() == 0; }));
     const EmuState state = m_emulator.State();
     for (int p = 1; p <= STORED_PRESETS; ++p)
         EXPECT_EQ(state.images[std::size_t(p)][emu::OUTPUT_OFFSET], 0x50 + p - 1) << p;

@@ -55,6 +55,7 @@
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ProcessorEmulator.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/TransferShown.h"
 #include "tests/ui/PictureChecks.h"
 #include "tests/ui/UiTestUtil.h"
 
@@ -517,9 +518,9 @@ TEST_F(MainView, AnIdleLinkRepaintsNothingAndSendsNoWindowIdleEvents)
     } restore;
     m_hid.Plug(kUsbPath, m_emulator);
     ASSERT_EQ(m_pView->ConnectUsbPath(kUsbPath), 1);
-    ASSERT_TRUE(SettleUntil([] { return g_bSynced && !g_bTransferring; }));
-    // The read-back's progress goes and the first status sets what the view shows; the repaints
-    // that leaves come back from the X server, and no state says when the last one is in.
+    ASSERT_TRUE(SettleUntil([] { return g_bSynced && TransferShownOver(); }));
+    // The first status sets what the view shows; the repaints that and the read-back's progress
+    // leave come back from the X server, and no state says when the last one is in.
     Settle(300);
     int nIdle = 0, nUpdateUi = 0, nPaints = 0;
     std::function<void(wxWindow*)> watch = [&](wxWindow* pWnd) {

@@ -164,7 +164,6 @@ protected:
                     return true;
             return false;
         }));
-        ASSERT_TRUE(SettleUntil([] { return !g_pDisplayDlg->IsShown(); }));
         Settle(50);  // writes still on their way reach the log first; it has no end to wait on
         m_emulator.ClearLog();
     }
@@ -223,7 +222,7 @@ protected:
     // frame that must not come leaves nothing to wait for but time.
     std::vector<std::vector<BYTE>> WaitReceived(std::size_t nFrames)
     {
-        EXPECT_TRUE(SettleUntil([&] { return Received().size() >= nFrames && !g_bTransferring && !g_pDisplayDlg->IsShown(); }));
+        EXPECT_TRUE(SettleUntil([&] { return Received().size() >= nFrames && TransferShownOver(); }));
         Settle(150);
         return Received();
     }

@@ -32,6 +32,7 @@
 #include "tests/support/LinkRig.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ProcessorEmulator.h"
+#include "tests/support/TransferShown.h"
 #include "tests/ui/UiTestUtil.h"
 
 inline constexpr char kUsbPath[] = "/dev/hidraw-emulated";
@@ -119,8 +120,8 @@ protected:
 
     wxString LampText() const { return dynamic_cast<CShow_Link*>(m_pView->GetDlgItem(2776))->GetLabel(); }
     bool Connected() const { return m_pView->IsOnline() && LampText() == "Connected device"; }
-    // Connected, the version accepted and the current preset read back.
-    bool WaitSynced() { return SettleUntil([this] { return Connected() && g_bSynced && !g_bTransferring; }); }
+    // Connected, the version accepted and the current preset read back, the view taking input again.
+    bool WaitSynced() { return SettleUntil([this] { return Connected() && g_bSynced && TransferShownOver(); }); }
     // The write requests of one block and index the processor received, as hex frames.
     std::vector<std::string> Received(int nBlock, int nIndex)
     {

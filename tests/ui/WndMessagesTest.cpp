@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -73,6 +74,40 @@ TEST_F(WndMessages, PostsFromAWorkerArriveInOrderOnTheUiThreadAtTheBoundWindow)
     }
     EXPECT_EQ(m_received[50].window, 'B');
     EXPECT_EQ(m_received[50].wParam, 99u);
+}
+
+// Mended: a message the UI thread posted while a worker was between queuing its own message and
+// its wake-up was not delivered by the wake-up it queued, which delivered the worker's message,
+// but only by the worker's, after whatever input the UI thread took meanwhile. Now every message
+// posted is delivered by the pass over pending events that follows.
+TEST_F(WndMessages, APostOfTheUiThreadArrivesInTheNextPassWhileAWorkerPosts)
+{
+    std::atomic<bool> bPosting = true;
+    const WndHandle hA = GetWndHandle(m_pA);
+    std::thread worker([&] {
+        while (bPosting) {
+            PostMessage(hA, WM_STATUS_RECEIVED, 0, 0);
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    WPARAM nArrived = 0;
+    BindMessage(m_pB, WM_LINK_FAILED, [&](WPARAM wParam, LPARAM) {
+        nArrived = wParam;
+        return LRESULT(0);
+    });
+    int nLate = 0;
+    for (WPARAM i = 1; i <= 20000; ++i) {
+        PostMessage(m_pB, WM_LINK_FAILED, i, 0);
+        PumpPendingEvents();
+        if (nArrived != i) {
+            ++nLate;
+            if (!SettleUntil([&] { return nArrived == i; }))
+                break;  // lost outright
+        }
+    }
+    bPosting = false;
+    worker.join();
+    EXPECT_EQ(nLate, 0);
 }
 
 TEST_F(WndMessages, MessagesForADestroyedWindowAreDroppedAndItsHandleIsNotReused)
