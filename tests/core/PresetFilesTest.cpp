@@ -208,6 +208,7 @@ TEST_F(PresetFiles, ForeignDamagedAndOverlongFilesChangeNothing)
     g_byDevRoles[6] = 3;
     g_outXover[1].m_wLpfFreq = 1234;
     const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+    const Bytes fields = PackedData(m_pDoc->m_data);
 
     for (int k = 0; k < 3; ++k) {
         for (int f = 0; f < 3; ++f) {
@@ -223,6 +224,7 @@ TEST_F(PresetFiles, ForeignDamagedAndOverlongFilesChangeNothing)
     }
     EXPECT_EQ(Load(*m_pDoc, FileKind::OutMap, "\x09tarvi_map" + files[2].substr(10)), 0);  // case counts
     EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
+    EXPECT_TRUE(PackedData(m_pDoc->m_data) == fields);
     EXPECT_TRUE(LinkLockIsFree());
 }
 
@@ -526,6 +528,94 @@ TEST_F(PresetFileValues, ValuesBeyondThePagesRangesLoadAndAreKeptAsTheyCame)
             file = WithItemsChanged(file, 6, bytes);
         ASSERT_EQ(Load(*m_pDoc, FileKind::AllPresets, file), 1);
         EXPECT_TRUE(Save(*m_pDoc, FileKind::AllPresets) == file);
+    }
+}
+
+// What the processor takes loads, however unusual: the ends of every range, groups never filled,
+// names in the Chinese code page or filling their field, and bytes whose meaning the program does
+// not know.
+TEST_F(PresetFileValues, ValuesInRangeHoweverUnusualLoad)
+{
+    const ImageCase images[] = {
+        {"the files as saved", [](PresetImage&) {}},
+        {"bands at the ends of their ranges",
+         [](PresetImage& i) {
+             EditGroup<BandGroup>(MusicGroup(i, 0), [](BandGroup& b) { b = {20, 400, 0, 0, 0}; });
+             EditGroup<BandGroup>(MusicGroup(i, 30), [](BandGroup& b) { b = {20000, 800, 295, 8, 4}; });
+             EditGroup<BandGroup>(i.m_mic.m_group[0], [](BandGroup& b) { b = {20000, 800, 295, 8, 4}; });
+         }},
+        {"crossovers at the ends of their ranges",
+         [](PresetImage& i) {
+             WriteGroup(MusicGroup(i, MUSIC_GROUP_CROSSOVER), CrossoverGroup{20, 0, 0, 20000, 2, 8});
+             WriteGroup(OutGroup(i, OUT_GROUP_CROSSOVER), CrossoverGroup{20000, 2, 8, 20, 0, 0});
+         }},
+        {"levels, delays, gates and roles at the ends of their ranges",
+         [](PresetImage& i) {
+             WriteGroup(OutGroup(i, OUT_GROUP_BASE), OutBasicGroup{1, 0, 600, 259, 0, 24});
+             WriteGroup(i.m_out[0].m_group[OUT_GROUP_BASE], OutBasicGroup{0, 1, 0, 0, 1, 0});
+             EditGroup<MusicBasicGroup>(MusicGroup(i, MUSIC_GROUP_BASE), [](MusicBasicGroup& g) {
+                 g.m_nDelay = 259;
+                 g.m_nLevel = 600;
+             });
+             MusicGroup(i, MUSIC_GROUP_GATE).m_by[0] = 100;
+         }},
+        {"dynamics at the ends of their ranges",
+         [](PresetImage& i) {
+             WriteGroup(OutGroup(i, OUT_GROUP_COMPRESSOR), CompressorGroup{360, 206, 5000, 191, 0xFF});
+             WriteGroup(i.m_out[1].m_group[OUT_GROUP_COMPRESSOR], CompressorGroup{0, 0, 0, 1, 0});
+             WriteGroup(OutGroup(i, OUT_GROUP_LIMITER), LimiterGroup{420, 206, 5000});
+         }},
+        {"names in the Chinese code page, filling the field, with anything after the zero",
+         [](PresetImage& i) {
+             std::memcpy(i.m_szName, "\xD6\xD0\xCE\xC4 \x80\x01\0\xFF\xFF", 11);
+             std::memcpy(OutGroup(i, OUT_GROUP_NAME).m_by, "ABCDEFGH", 8);
+             std::memcpy(MusicGroup(i, MUSIC_GROUP_NAME).m_by, "\xD2\xF4\xC0\xD6\0\xFF\xFF\xFF", 8);
+         }},
+        {"groups never filled",
+         [](PresetImage& i) {
+             i.m_mic = {};
+             i.m_effect = {};
+             i.m_music[5] = {};
+             i.m_out[7] = {};
+             MusicGroup(i, 3) = {};
+             OutGroup(i, OUT_GROUP_CROSSOVER) = {};
+             OutGroup(i, OUT_GROUP_COMPRESSOR) = {};
+         }},
+        {"bytes the program does not read",
+         [](PresetImage& i) {
+             std::memset(i.m_byReserved, 0xFF, sizeof i.m_byReserved);
+             OutGroup(i, OUT_GROUP_SPARE) = {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+             OutGroup(i, OUT_GROUP_LIMITER).m_by[7] = 0xFF;
+             MusicGroup(i, MUSIC_GROUP_BASE).m_by[0] = 0xFF;
+             MusicGroup(i, MUSIC_GROUP_LIMITER) = {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+             i.m_mic.m_group[MIC_GROUP_BASE].m_by[0] = 0xFF;
+             i.m_effect.m_group[EFFECT_GROUP_ECHO] = {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+             i.m_effect.m_group[9] = {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+             EditGroup<OutBasicGroup>(OutGroup(i, OUT_GROUP_BASE), [](OutBasicGroup& g) {
+                 g.m_byOn = 0xFF;
+                 g.m_byPolarity = 2;
+                 g.m_byGraphicEQ = 7;
+             });
+         }},
+    };
+    for (const ImageCase& c : images) {
+        for (const auto& [kind, file] : FilesWith(c)) {
+            SCOPED_TRACE(c.szValue);
+            EXPECT_EQ(Load(*m_pDoc, kind, file), 1);
+        }
+    }
+    const std::pair<std::size_t, Bytes> items[] = {
+        {8, "\xFF"},                                 // source off
+        {11, "\x02"},                                // mixer release 2 s
+        {11, "\x1E"},                                // and 30 s
+        {0, Bytes("\x05\x00\x42\x00\x02\x64", 6)},   // input 6, no group delay, volume 66, AUX mode 2, threshold 100
+        {7, "\x09"},                                 // a two-way flag of 9
+        {12, "\x05\xFF\x02"},                        // no-input flag, reserved byte, master switch
+        {15, Bytes("\x18\x00\x00\x00\x00\x00\x18\x18", 8)},  // role 24 thrice, then cleared where taken twice
+    };
+    for (const auto& [nAt, bytes] : items) {
+        SCOPED_TRACE(nAt);
+        EXPECT_EQ(Load(*m_pDoc, FileKind::AllPresets, WithItemsChanged(m_all, nAt, bytes)), 1);
     }
 }
 

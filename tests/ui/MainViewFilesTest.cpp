@@ -664,6 +664,55 @@ TEST_F(MainViewFilesOnLink, FilesSavedFromTheProcessorLoadAgainAndGoToItAsTheySt
     EXPECT_FALSE(g_csLink.HeldByThisThread());
 }
 
+// A preset file cut short, on a link, is refused with the message of a file that cannot be read:
+// nothing is queued or sent, the processor, the PC's copy and the data stay as they were.
+TEST_F(MainViewFilesOnLink, ADamagedPresetFileSendsNothing)
+{
+    struct Kind {
+        std::function<int()> load;
+        std::string file;
+        const char* szEnglish;
+    };
+    // The signature as the archive writes it, then 0xFF to a byte short of the kind's size.
+    const auto damaged = [](const char* szSignature, std::size_t nSize) {
+        const std::string strSignature = char(std::strlen(szSignature)) + std::string(szSignature);
+        return strSignature + std::string(nSize - 1 - strSignature.size(), '\xFF');
+    };
+    const Kind kinds[] = {
+        {[&] { return m_pView->LoadPresetFile(); }, damaged(g_strPresetSig, PRESET_FILE_SIZE), "Read presets file  error!"},
+        {[&] { return m_pView->LoadAllPresetsFile(); }, damaged(g_strAllPresetSig, ALL_PRESETS_FILE_SIZE),
+         "Read all presets file error!"},
+    };
+    CMessageBoxRecorder boxes;
+    for (const Kind& kind : kinds) {
+        SCOPED_TRACE(kind.szEnglish);
+        ASSERT_TRUE(WriteFileReplacing(Path("damaged.data"), kind.file));
+        const EmuState processor = m_emulator.State();
+        const DeviceStateSnapshot before = DeviceStateSnapshot::Take();
+        const std::string fields = PackedData(Data());
+        boxes.shown.clear();
+        m_emulator.ClearLog();
+        Answer({Path("damaged.data")});
+        EXPECT_EQ(kind.load(), 0);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].text, kind.szEnglish);
+        EXPECT_EQ(QueueCount(), 0);
+        EXPECT_EQ(g_bTransferring, 0);
+        // The link goes on polling the meters; by then anything queued would have gone first.
+        ASSERT_TRUE(SettleUntil([this] { return m_emulator.Log().size() >= 5; }));
+        for (const EmuRequest& r : m_emulator.Log())
+            EXPECT_NE(r.byClass, emu::WRITE);
+        const EmuState after = m_emulator.State();
+        EXPECT_TRUE(after.images == processor.images);
+        EXPECT_TRUE(after.input == processor.input);
+        EXPECT_TRUE(after.master == processor.master);
+        EXPECT_TRUE(after.roles == processor.roles);
+        EXPECT_TRUE(DeviceStateSnapshot::Take() == before);
+        EXPECT_TRUE(PackedData(Data()) == fields);
+        EXPECT_FALSE(g_csLink.HeldByThisThread());
+    }
+}
+
 // A file of the right signature and length loads whatever values it holds: with every byte after
 // the signature 0xFF, both kinds load without a question, the processor takes the bytes as the
 // PC holds them, and the pages show the values at their bounds.
