@@ -279,6 +279,8 @@ private:
     void OnPresetReceived(WPARAM nPreset);
     void OnAllPresetsReceived();
     void OnStatusReceived(LPARAM nLength);
+    // The level page's meters, while it is shown, take the codes the worker last stored.
+    void UpdateShownMeters();
     // After a choice of input or mode: the other pages told, items 5 and 2 sent, the quick
     // buttons shown, the stale status reports dropped.
     void RunInputChange(const InputChange& change, const CPage* pChooser);

@@ -222,8 +222,7 @@ void CHalvekView::OnStatusReceived(LPARAM nLength)
 {
     if (!m_link.m_bOnline)
         return;
-    if (g_nCurPage == 2)
-        m_pageLevel->UpdateOutputMeters();
+    UpdateShownMeters();
     int nActive = 0;
     int nSource = 0;
     {
@@ -236,6 +235,12 @@ void CHalvekView::OnStatusReceived(LPARAM nLength)
     TellPagesOfDeviceInput(nSource);
     if (g_pAdvDlg)
         g_pAdvDlg->UpdateSourceButton();
+}
+
+void CHalvekView::UpdateShownMeters()
+{
+    if (g_nCurPage == 2)
+        m_pageLevel->UpdateOutputMeters();
 }
 
 void CHalvekView::OnDeviceSettingsReceived()

@@ -110,8 +110,7 @@ void CHalvekView::RunInputChange(const InputChange& change, const CPage* pChoose
     // of the same codes again.
     if (change.bSendInput) {
         DrainMessages(this, [](const PostedMessage& msg) { return msg.nMsg != WM_STATUS_RECEIVED; });
-        if (g_nCurPage == 2)
-            m_pageLevel->UpdateOutputMeters();
+        UpdateShownMeters();
     }
 }
 
