@@ -579,8 +579,8 @@ TEST_F(AdvSetingOnUsb, Screenshots)
         CAdv_Seting& dlg = Open();
         EXPECT_EQ(dlg.GetClientSize(), LoadSkin(bChinese ? IDB_BACK_CN : IDB_BACK_EN).GetSize());
         EXPECT_EQ(dlg.GetTitle(), wxString::FromUTF8(bChinese ? "高级" : "Advanced Setting"));
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), bChinese ? "advanced_cn" : "advanced_en"));
         const wxImage& shot = shots[bChinese] = CaptureWindow(dlg);
-        EXPECT_TRUE(SaveScreenshot(shot, bChinese ? "advanced_cn" : "advanced_en"));
         const auto* pGraph = Item<CCOM_EXT_LIMStatic>(dlg, IDC_LIM_GRAPH);
         EXPECT_TRUE(ShowsColour(shot, RectInCapture(*pGraph, dlg, ToWx(pGraph->GetPlotRect())), ToWx(curve), 0));
         wxColour link;

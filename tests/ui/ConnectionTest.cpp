@@ -112,7 +112,8 @@ TEST_P(ViewOnEitherLink, ConnectsByItselfReadsThePresetAndPollsTheMeters)
     EXPECT_EQ(g_byCurPreset, state.byCurPreset);
     // The current preset came from stored preset 1: its name is the live name.
     EXPECT_EQ(dynamic_cast<CBitButton*>(m_pView->GetDlgItem(2770))->GetLabel(), "Preset 1");
-    EXPECT_TRUE(m_pView->IsEnabled());  // the transfer display, hidden, gave it back
+    EXPECT_TRUE(SettleUntil([] { return !g_pDisplayDlg->IsShown(); }));
+    EXPECT_TRUE(m_pView->IsEnabled());
 
     // An idle link polls the meters.
     const auto polls = [this] {
@@ -127,8 +128,8 @@ TEST_P(ViewOnEitherLink, ConnectsByItselfReadsThePresetAndPollsTheMeters)
     // The connected window: the connect button's connected face in teal, and the lamp's text and
     // the preset's name drawn inside their boxes.
     if (GetParam() == LinkWay::Usb) {
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), "main_window_connected"));
         const wxImage shot = CaptureWindow(*m_pFrame);
-        EXPECT_TRUE(SaveScreenshot(shot, "main_window_connected"));
         const auto place = [&](int nId) { return RectInCapture(*m_pView->GetDlgItem(nId), *m_pFrame); };
         EXPECT_TRUE(ShowsColour(shot, place(1413), skin::kTeal));
         EXPECT_TRUE(ShowsTextIn(shot, place(2776), *wxWHITE, 40, 2));
@@ -151,7 +152,7 @@ TEST_P(ViewOnEitherLink, ReadingAllPresetsReads84BlocksThenWritesTheFile)
     EXPECT_TRUE(g_pDisplayDlg->IsShown());
     EXPECT_FALSE(m_pView->IsEnabled());
     ASSERT_TRUE(SettleUntil([&] { return std::filesystem::exists(strFile + ".TarviAC1"); }));
-    EXPECT_TRUE(SettleUntil(TransferShownOver));
+    EXPECT_TRUE(SettleUntil([] { return !g_pDisplayDlg->IsShown(); }));
     EXPECT_TRUE(m_pView->IsEnabled());
 
     int nBlocks = 0;
@@ -274,7 +275,7 @@ std::string FailureName(const testing::TestParamInfo<std::tuple<LinkWay, EmuFaul
 TEST_P(ViewOnFailingLink, AFailureMidBatchEndsTheLinkAndKeepsThePcData)
 {
     const std::int16_t nDelayBefore = m_pView->m_pData->GetOutData(0)->GetDelay();
-    ASSERT_TRUE(SettleUntil([] { return g_pDisplayDlg->IsShown(); }));
+    ASSERT_TRUE(SettleUntil([this] { return g_bTransferring != 0; }));
     ASSERT_TRUE(WaitDisconnected());
     Settle(300);  // a removal or a second failure report would follow by now
     EXPECT_EQ(Texts(), std::vector<std::string>{"Connection failure!"});

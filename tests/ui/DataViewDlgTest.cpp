@@ -304,14 +304,14 @@ TEST_F(DataViewDlg, Screenshots)
         const auto place = [&](const wxRect& rc) { return RectInCapture(list, dlg, rc); };
         const wxRect rcHeader = place(wxRect(0, 0, list.GetClientSize().x, list.GetHeaderHeight()));
         rcName = place(list.GetCellRect(0, 0));
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("report_") + (bChinese ? "cn" : "en")));
         left[bChinese] = CaptureWindow(dlg);
-        EXPECT_TRUE(SaveScreenshot(left[bChinese], std::string("report_") + (bChinese ? "cn" : "en")));
         EXPECT_TRUE(ShowsTextIn(left[bChinese], rcName, list.GetTextColor(), 40, 1));
         // Scrolled to the right end: the effect and the outputs.
         wxScrollWinEvent right(wxEVT_SCROLLWIN_BOTTOM, 0, wxHORIZONTAL);
         dlg.ParameterList().ProcessWindowEvent(right);
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(dlg), std::string("report_right_") + (bChinese ? "cn" : "en")));
         const wxImage shot = CaptureWindow(dlg);
-        EXPECT_TRUE(SaveScreenshot(shot, std::string("report_right_") + (bChinese ? "cn" : "en")));
         EXPECT_TRUE(ShowsTextIn(shot, place(list.GetCellRect(1, ParameterReport::kColumns - 1)), list.GetTextColor(),
                                 40, 1));
         EXPECT_TRUE(DifferIn(left[bChinese], shot, rcHeader));

@@ -116,8 +116,8 @@ TEST_F(Edits, Screenshots)
         Type(pName, U(bChinese ? "a场景一" : "Preset 1"));
         pPassword->ChangeValue("");
         Type(pPassword, U("Tarvi 2024!"));
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), bChinese ? "edits_cn" : "edits_en"));
         const wxImage& shot = shots[bChinese] = CaptureWindow(*m_pFrame);
-        EXPECT_TRUE(SaveScreenshot(shot, bChinese ? "edits_cn" : "edits_en"));
         for (const wxTextCtrl* pEdit : std::initializer_list<const wxTextCtrl*>{pName, pPassword})
             EXPECT_TRUE(ShowsTextIn(shot, RectInCapture(*pEdit, *m_pFrame), pEdit->GetForegroundColour(), 64, 2))
                 << pEdit->GetValue();

@@ -147,8 +147,8 @@ TEST_F(LevelPage, Screenshots)
         SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_") + (bChinese ? "cn" : "en")));
         const wxImage& shot = shots[bChinese] = CaptureWindow(*m_pFrame);
-        EXPECT_TRUE(SaveScreenshot(shot, std::string("level_page_") + (bChinese ? "cn" : "en")));
         EXPECT_TRUE(ShowsColour(shot, place(IDC_POSITION + 5), skin::kTeal));
         EXPECT_TRUE(ShowsColour(shot, place(IDC_UNIT_MS), skin::kTeal));
         EXPECT_TRUE(ShowsTextIn(shot, place(IDC_OUT_EDIT), *wxWHITE, 40, 1));
@@ -164,8 +164,8 @@ TEST_F(LevelPage, Screenshots)
         SCOPED_TRACE(bChinese ? "Chinese" : "English");
         g_bChinese = bChinese ? 1 : 0;
         m_pView->ToggleLanguage(0);
+        EXPECT_TRUE(SaveScreenshot(CaptureWindow(*m_pFrame), std::string("level_page_plan_") + (bChinese ? "cn" : "en")));
         const wxImage shot = CaptureWindow(*m_pFrame);
-        EXPECT_TRUE(SaveScreenshot(shot, std::string("level_page_plan_") + (bChinese ? "cn" : "en")));
         EXPECT_TRUE(ShowsColour(shot, place(IDC_GROUP_LINK), skin::kTeal));
         EXPECT_TRUE(ShowsColour(shot, place(IDC_UNIT_INCH), skin::kTeal));
         EXPECT_FALSE(ShowsColour(shot, place(IDC_UNIT_MS), skin::kTeal));

@@ -172,8 +172,8 @@ TEST_F(LimStaticTest, Screenshots)
     const wxRect rcPlot = ToWx(m_pGraph->GetPlotRect());
     for (int chinese : {0, 1}) {
         ScopedFlag<std::atomic<int>> language(g_bChinese, chinese);
+        EXPECT_TRUE(SaveScreenshot(DrawToImage(*m_pGraph), std::string("limgraph") + (chinese ? "_cn" : "_en")));
         const wxImage shot = DrawToImage(*m_pGraph);
-        EXPECT_TRUE(SaveScreenshot(shot, std::string("limgraph") + (chinese ? "_cn" : "_en")));
         EXPECT_TRUE(ShowsColour(shot, rcPlot, curve(2), 0)) << chinese;
     }
     m_pData->GetOutData(5)->SetLimLevel(380);
